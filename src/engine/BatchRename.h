@@ -1,0 +1,61 @@
+#pragma once
+
+#include "NameGrid.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace engine {
+
+// One folder opened for renaming; names are relative to it.
+class FolderRenamer {
+public:
+    virtual ~FolderRenamer() = default;
+    // Renames oldName to newName without ever overwriting a file; false when the rename failed.
+    virtual bool Rename(const std::string& oldName, const std::string& newName) = 0;
+};
+
+// The file system as the batch sees it.
+class FileRenamer {
+public:
+    virtual ~FileRenamer() = default;
+    // nullptr when the folder cannot be opened; every rename of the batch then fails.
+    virtual std::unique_ptr<FolderRenamer> OpenFolder(const std::string& folder) = 0;
+};
+
+// The questions and reports of a batch; the window answers them with message boxes.
+class BatchPrompts {
+public:
+    virtual ~BatchPrompts() = default;
+    // The clash question; true (Yes) goes on, false (No) ends the batch before anything is renamed.
+    virtual bool ConfirmClash(const std::string& text) = 0;
+    virtual void ReportFailure(const std::string& text) = 0;
+};
+
+struct RenameRow {
+    std::string oldName;
+    std::string newName; // blank: leave the file alone
+};
+
+// What a batch works from: taken before its first question, so that a re-listing or a change of folder
+// while a message box is open changes nothing about which files are renamed, to what, or where.
+struct BatchSnapshot {
+    std::string folder;
+    std::vector<RenameRow> rows; // the file rows 1..RowCount()-1, in order
+};
+
+BatchSnapshot TakeSnapshot(const std::string& folder, const NameGrid& grid);
+
+struct BatchResult {
+    bool listAgain = false; // false only when the clash question was answered No
+    int renamed = 0;
+    int failed = 0;
+};
+
+BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts);
+
+// A folder and a name joined with one '/' (none added when the folder already ends in one).
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+} // namespace engine

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace engine {
+
+// The table of old and new names the window shows: column 0 holds a file's present name, column 1 its
+// new name; row 0 is the header, rows 1..RowCount()-1 hold one file each. A blank new name means the file
+// is left alone. Cells keep the exact bytes they were given.
+class NameGrid {
+public:
+    static constexpr int OldColumn = 0;
+    static constexpr int NewColumn = 1;
+
+    // Before the first listing: a blank header row and one blank row.
+    NameGrid();
+
+    int RowCount() const;
+    // At least one row (the header) always remains; rows added are blank.
+    void SetRowCount(int count);
+
+    // Throws std::out_of_range for a cell outside the grid.
+    const std::string& Cell(int column, int row) const;
+    void SetCell(int column, int row, std::string text);
+
+    // Lists a folder: one row per name below the header "Filename" / "New Name", every new name blank.
+    void List(std::vector<std::string> names);
+    // Blanks the new name of every file row; old names and the header stay.
+    void BlankNewNames();
+
+private:
+    std::vector<std::string> old_;
+    std::vector<std::string> new_;
+};
+
+} // namespace engine

@@ -1,0 +1,9 @@
+#include "TestHome.h"
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    TestHome home;
+    testing::InitGoogleMock(&argc, argv);
+    return RUN_ALL_TESTS();
+}
