@@ -53,6 +53,8 @@ inline constexpr std::uint32_t SHCNE_RMDIR = 0x10;
 inline constexpr std::uint32_t SHCNE_MEDIAINSERTED = 0x20;
 inline constexpr std::uint32_t SHCNE_MEDIAREMOVED = 0x40;
 inline constexpr std::uint32_t SHCNE_RENAMEFOLDER = 0x20000;
+// Changes were lost (the kernel's event queue overflowed): every listed folder is to be refreshed.
+inline constexpr std::uint32_t SHCNE_UPDATEDIR = 0x1000;
 inline constexpr std::uint32_t SHCNE_INTERRUPT = 0x80000000;
 
 // The icons of the tree's image list; GetFileInfo answers one of these as the icon index.
