@@ -1,0 +1,112 @@
+#pragma once
+
+#include "engine/BatchRename.h"
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace fakes {
+
+// An in-memory file system for batch and window tests. It behaves as the real one does where the batch can
+// tell: a rename never overwrites, a rename onto the own name succeeds without change, and a name that
+// could leave its folder is refused. It can be told to fail the n-th rename, and it records every attempt.
+class FakeFileSystem : public engine::FileRenamer {
+public:
+    struct Attempt {
+        std::string folder;
+        std::string oldName;
+        std::string newName;
+        bool succeeded = false;
+    };
+
+    void AddFolder(const std::string& folder) { folders_[folder]; }
+    void AddFile(const std::string& folder, const std::string& name) { folders_[folder].insert(name); }
+    void RemoveFolder(const std::string& folder) { folders_.erase(folder); }
+
+    bool HasFile(const std::string& folder, const std::string& name) const {
+        const auto it = folders_.find(folder);
+        return it != folders_.end() && it->second.count(name) != 0;
+    }
+    // The folder's names in byte order; empty for an unknown folder.
+    std::vector<std::string> Files(const std::string& folder) const {
+        const auto it = folders_.find(folder);
+        if (it == folders_.end())
+            return {};
+        return {it->second.begin(), it->second.end()};
+    }
+
+    // The n-th call of Rename (counted from 1 over all folders) fails and changes nothing.
+    void FailRenameNumber(int n) { failing_.insert(n); }
+    // OpenFolder of this folder answers nullptr, as for a folder that cannot be opened.
+    void FailOpen(const std::string& folder) { unopenable_.insert(folder); }
+
+    const std::vector<Attempt>& Attempts() const { return attempts_; }
+    // Only the renames that changed something on the "disk", in order.
+    std::vector<Attempt> Renames() const {
+        std::vector<Attempt> done;
+        for (const auto& attempt : attempts_)
+            if (attempt.succeeded && attempt.oldName != attempt.newName)
+                done.push_back(attempt);
+        return done;
+    }
+    int OpenCount() const { return openCount_; }
+
+    std::unique_ptr<engine::FolderRenamer> OpenFolder(const std::string& folder) override {
+        ++openCount_;
+        if (unopenable_.count(folder) != 0 || folders_.count(folder) == 0)
+            return nullptr;
+        return std::make_unique<Folder>(*this, folder);
+    }
+
+private:
+    class Folder : public engine::FolderRenamer {
+    public:
+        Folder(FakeFileSystem& files, std::string folder) : files_(files), folder_(std::move(folder)) {}
+        bool Rename(const std::string& oldName, const std::string& newName) override {
+            return files_.Rename(folder_, oldName, newName);
+        }
+
+    private:
+        FakeFileSystem& files_;
+        std::string folder_;
+    };
+
+    static bool Refused(const std::string& name) {
+        return name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos ||
+               name.find('\0') != std::string::npos;
+    }
+
+    bool Rename(const std::string& folder, const std::string& oldName, const std::string& newName) {
+        const int number = static_cast<int>(attempts_.size()) + 1;
+        attempts_.push_back({folder, oldName, newName, false});
+        if (failing_.count(number) != 0 || Refused(oldName) || Refused(newName))
+            return false;
+        // A folder removed while it was open has no files left to rename.
+        const auto it = folders_.find(folder);
+        if (it == folders_.end())
+            return false;
+        auto& names = it->second;
+        if (names.count(oldName) == 0)
+            return false;
+        if (oldName != newName) {
+            if (names.count(newName) != 0)
+                return false;
+            names.erase(oldName);
+            names.insert(newName);
+        }
+        attempts_.back().succeeded = true;
+        return true;
+    }
+
+    std::map<std::string, std::set<std::string>> folders_;
+    std::set<int> failing_;
+    std::set<std::string> unopenable_;
+    std::vector<Attempt> attempts_;
+    int openCount_ = 0;
+};
+
+} // namespace fakes
