@@ -1,0 +1,150 @@
+#include "FileOrder.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <utility>
+
+namespace engine {
+namespace {
+
+// The file list must sort the same on every machine, including one with only the C.UTF-8 locale, so the
+// case folding is done here by fixed rules rather than by the locale's collator. The rules cover the
+// capitals users meet in file names: ASCII, Latin-1, Latin Extended-A, Greek and basic Cyrillic.
+char32_t FoldCodePoint(char32_t c) {
+    if (c < 0x80)
+        return (c >= U'A' && c <= U'Z') ? c + 0x20 : c;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) // Latin-1 capitals; U+00D7 is the multiplication sign
+        return c + 0x20;
+    if (c >= 0x100 && c <= 0x17F) {
+        if (c == 0x130) // capital I with dot above lowers to a plain i
+            return U'i';
+        if (c == 0x178) // capital Y with diaeresis pairs with U+00FF in Latin-1
+            return 0xFF;
+        // Upper case sits on even code points in two runs and on odd ones in two others; U+0138 and
+        // U+0149 are lower-case letters without a capital and break the pattern.
+        const bool evenUpper = (c <= 0x137) || (c >= 0x14A && c <= 0x177);
+        const bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+        if ((evenUpper && c % 2 == 0) || (oddUpper && c % 2 == 1))
+            return c + 1;
+        return c;
+    }
+    if (c >= 0x370 && c <= 0x3FF) {
+        if (c >= 0x391 && c <= 0x3AB && c != 0x3A2)
+            return c + 0x20;
+        if (c == 0x386)
+            return 0x3AC;
+        if (c >= 0x388 && c <= 0x38A)
+            return c + 0x25;
+        if (c == 0x38C)
+            return 0x3CC;
+        if (c == 0x38E || c == 0x38F)
+            return c + 0x3F;
+        if (c == 0x3C2) // final sigma sorts with sigma
+            return 0x3C3;
+        return c;
+    }
+    if (c >= 0x400 && c <= 0x40F)
+        return c + 0x50;
+    if (c >= 0x410 && c <= 0x42F)
+        return c + 0x20;
+    return c;
+}
+
+// Length of the valid UTF-8 sequence starting at s[i], or 0 when the byte there does not start one
+// (stray continuation bytes, overlong forms, surrogates, values beyond U+10FFFF, cut-off sequences).
+std::size_t DecodeUtf8(std::string_view s, std::size_t i, char32_t& out) {
+    const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(s[k]); };
+    const std::uint8_t lead = byte(i);
+    std::size_t length = 0;
+    char32_t c = 0;
+    char32_t minimum = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, c = lead & 0x1F, minimum = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, c = lead & 0x0F, minimum = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, c = lead & 0x07, minimum = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + length > s.size())
+        return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        const std::uint8_t next = byte(i + k);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        c = (c << 6) | (next & 0x3F);
+    }
+    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return 0;
+    out = c;
+    return length;
+}
+
+void AppendUtf8(std::string& key, char32_t c) {
+    if (c < 0x80) {
+        key += static_cast<char>(c);
+    } else if (c < 0x800) {
+        key += static_cast<char>(0xC0 | (c >> 6));
+        key += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        key += static_cast<char>(0xE0 | (c >> 12));
+        key += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        key += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        key += static_cast<char>(0xF0 | (c >> 18));
+        key += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        key += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        key += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// The folded key is again UTF-8, so comparing keys byte by byte orders them by code point; a byte that
+// is not valid UTF-8 is copied unchanged and takes its place by its own value.
+std::string FoldKey(std::string_view name) {
+    std::string key;
+    key.reserve(name.size());
+    for (std::size_t i = 0; i < name.size();) {
+        const auto lead = static_cast<std::uint8_t>(name[i]);
+        if (lead < 0x80) {
+            key += static_cast<char>(lead >= 'A' && lead <= 'Z' ? lead + 0x20 : lead);
+            ++i;
+            continue;
+        }
+        char32_t c = 0;
+        const std::size_t length = DecodeUtf8(name, i, c);
+        if (length == 0) {
+            key += name[i];
+            ++i;
+            continue;
+        }
+        AppendUtf8(key, FoldCodePoint(c));
+        i += length;
+    }
+    return key;
+}
+
+} // namespace
+
+void SortFileNames(std::vector<std::string>& names) {
+    std::vector<std::pair<std::string, std::size_t>> keys;
+    keys.reserve(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i)
+        keys.emplace_back(FoldKey(names[i]), i);
+    // Names whose keys are equal (they differ only in case) fall back to their raw bytes, so the order
+    // is total and the same on every run.
+    std::sort(keys.begin(), keys.end(), [&names](const auto& a, const auto& b) {
+        if (const int order = a.first.compare(b.first); order != 0)
+            return order < 0;
+        return names[a.second] < names[b.second];
+    });
+    std::vector<std::string> sorted;
+    sorted.reserve(names.size());
+    for (auto& entry : keys)
+        sorted.push_back(std::move(names[entry.second]));
+    names = std::move(sorted);
+}
+
+} // namespace engine
