@@ -24,7 +24,10 @@ public:
     };
 
     void AddFolder(const std::string& folder) { folders_[folder]; }
-    void AddFile(const std::string& folder, const std::string& name) { folders_[folder].insert(name); }
+    // The content travels with the file through its renames, so tests can tell which file a name holds.
+    void AddFile(const std::string& folder, const std::string& name, const std::string& content = {}) {
+        folders_[folder][name] = content;
+    }
     void RemoveFolder(const std::string& folder) { folders_.erase(folder); }
 
     bool HasFile(const std::string& folder, const std::string& name) const {
@@ -33,10 +36,17 @@ public:
     }
     // The folder's names in byte order; empty for an unknown folder.
     std::vector<std::string> Files(const std::string& folder) const {
-        const auto it = folders_.find(folder);
-        if (it == folders_.end())
+        std::vector<std::string> names;
+        if (const auto it = folders_.find(folder); it != folders_.end())
+            for (const auto& [name, content] : it->second)
+                names.push_back(name);
+        return names;
+    }
+    // The content of a file; empty for a missing one.
+    std::string Content(const std::string& folder, const std::string& name) const {
+        if (!HasFile(folder, name))
             return {};
-        return {it->second.begin(), it->second.end()};
+        return folders_.at(folder).at(name);
     }
 
     // The n-th call of Rename (counted from 1 over all folders) fails and changes nothing.
@@ -89,20 +99,22 @@ private:
         const auto it = folders_.find(folder);
         if (it == folders_.end())
             return false;
-        auto& names = it->second;
-        if (names.count(oldName) == 0)
+        auto& files = it->second;
+        const auto source = files.find(oldName);
+        if (source == files.end())
             return false;
         if (oldName != newName) {
-            if (names.count(newName) != 0)
+            if (files.count(newName) != 0)
                 return false;
-            names.erase(oldName);
-            names.insert(newName);
+            std::string content = std::move(source->second);
+            files.erase(source);
+            files.emplace(newName, std::move(content));
         }
         attempts_.back().succeeded = true;
         return true;
     }
 
-    std::map<std::string, std::set<std::string>> folders_;
+    std::map<std::string, std::map<std::string, std::string>> folders_; // folder -> name -> content
     std::set<int> failing_;
     std::set<std::string> unopenable_;
     std::vector<Attempt> attempts_;
