@@ -16,7 +16,7 @@ public:
     IdList() = default;
     // From the bytes of a well-formed list without its terminator; throws std::invalid_argument otherwise.
     static IdList FromBytes(std::string_view bytes);
-    // A list of one item whose own bytes are payload.
+    // A list of one item whose own bytes are payload; throws std::invalid_argument past 65533 bytes.
     static IdList FromItem(std::string_view payload);
 
     // The bytes without the terminator; their count is the list's size (IDListSize).
@@ -32,7 +32,7 @@ public:
     std::vector<std::string_view> Payloads() const;
     // Only the first item (empty for the empty list).
     IdList First() const;
-    // This list followed by other's items.
+    // This list followed by other's items; throws std::length_error when that passes 65535 bytes.
     IdList operator+(const IdList& other) const;
 
     bool operator==(const IdList& other) const = default;

@@ -3,6 +3,7 @@
 #include "IdList.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <unordered_map>
 
@@ -20,7 +21,17 @@ public:
     std::size_t LiveBlocks() const { return blocks_.size(); }
 
 private:
-    std::unordered_map<const IdList*, std::unique_ptr<IdList>> blocks_;
+    friend class AllocatedIdList;
+    // Each block carries the number of its allocation, so that an owner whose block was freed behind its
+    // back cannot free a newer block that happens to get the same address.
+    struct Block {
+        std::unique_ptr<IdList> list;
+        std::uint64_t serial = 0;
+    };
+    std::uint64_t SerialOf(const IdList* block) const;
+
+    std::unordered_map<const IdList*, Block> blocks_;
+    std::uint64_t nextSerial_ = 1;
 };
 
 // Owns one block of a TaskAllocator and frees it when it goes, unless it was freed already.
@@ -42,6 +53,7 @@ public:
 private:
     TaskAllocator* allocator_ = nullptr;
     const IdList* block_ = nullptr;
+    std::uint64_t serial_ = 0;
 };
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "TestHome.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
