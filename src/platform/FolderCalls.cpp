@@ -1,0 +1,54 @@
+#ifndef _GNU_SOURCE
+#define _GNU_SOURCE // renameat2 and RENAME_NOREPLACE
+#endif
+
+#include "FolderCalls.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+class DescriptorCalls : public FolderCalls {
+public:
+    explicit DescriptorCalls(int fd) : fd_(fd) {}
+    ~DescriptorCalls() override { ::close(fd_); }
+    DescriptorCalls(const DescriptorCalls&) = delete;
+    DescriptorCalls& operator=(const DescriptorCalls&) = delete;
+
+    int RenameNoReplace(const std::string& from, const std::string& to) override {
+        return ::renameat2(fd_, from.c_str(), fd_, to.c_str(), RENAME_NOREPLACE) == 0 ? 0 : errno;
+    }
+    int RenameReplacing(const std::string& from, const std::string& to) override {
+        return ::renameat(fd_, from.c_str(), fd_, to.c_str()) == 0 ? 0 : errno;
+    }
+    int Identify(const std::string& name, FileIdentity& identity) override {
+        struct stat info {};
+        if (::fstatat(fd_, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+            return errno;
+        identity = {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+        return 0;
+    }
+
+private:
+    int fd_;
+};
+
+} // namespace
+
+std::unique_ptr<FolderCalls> OpenFolderCalls(const std::string& folder) {
+    // A path with a NUL byte would be cut short by the system and name another folder.
+    if (folder.find('\0') != std::string::npos)
+        return nullptr;
+    // O_PATH: renaming needs no read permission on the folder itself, only search and write.
+    const int fd = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    return std::make_unique<DescriptorCalls>(fd);
+}
+
+} // namespace platform

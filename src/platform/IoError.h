@@ -1,0 +1,23 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace platform {
+
+// A folder that cannot be read. what() is the text the window shows to the user; the errno is kept for
+// callers that need to tell the causes apart.
+class IoError : public std::runtime_error {
+public:
+    explicit IoError(int error);
+    int Errno() const { return errno_; }
+
+private:
+    int errno_;
+};
+
+// The user-facing text for an errno value: the traditional input/output error wording for the causes a
+// user can act on, "I/O error <number>" for any other.
+std::string IoErrorText(int error);
+
+} // namespace platform

@@ -1,0 +1,73 @@
+#include "PosixFileSystem.h"
+
+#include "IoError.h"
+#include "engine/FileOrder.h"
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace platform {
+namespace {
+
+struct DirCloser {
+    void operator()(DIR* dir) const { ::closedir(dir); }
+};
+using DirHandle = std::unique_ptr<DIR, DirCloser>;
+
+bool IsDotOrDotDot(const char* name) {
+    return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
+}
+
+// Some file systems do not fill in the entry type; then the entry itself is looked at (a symbolic link
+// counts as a file even when it points to a folder, as it does where the type is given).
+bool IsFolder(DIR* dir, const dirent& entry) {
+    if (entry.d_type != DT_UNKNOWN)
+        return entry.d_type == DT_DIR;
+    struct stat info {};
+    if (::fstatat(::dirfd(dir), entry.d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    return S_ISDIR(info.st_mode);
+}
+
+} // namespace
+
+std::vector<std::string> ReadFileNames(const std::string& folder) {
+    if (folder.find('\0') != std::string::npos)
+        throw IoError(ENOENT);
+    const DirHandle dir(::opendir(folder.c_str()));
+    if (!dir)
+        throw IoError(errno);
+    std::vector<std::string> names;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir.get());
+        if (!entry) {
+            // A read that breaks off must not pass for a complete listing.
+            if (errno != 0)
+                throw IoError(errno);
+            break;
+        }
+        if (IsDotOrDotDot(entry->d_name) || IsFolder(dir.get(), *entry))
+            continue;
+        names.emplace_back(entry->d_name);
+    }
+    return names;
+}
+
+std::vector<std::string> PosixFileSystem::ListFiles(const std::string& folder) {
+    auto names = ReadFileNames(folder);
+    engine::SortFileNames(names);
+    return names;
+}
+
+std::unique_ptr<engine::FolderRenamer> PosixFileSystem::OpenFolder(const std::string& folder) {
+    auto calls = OpenFolderCalls(folder);
+    if (!calls)
+        return nullptr;
+    return std::make_unique<PosixFolderRenamer>(std::move(calls), flag_);
+}
+
+} // namespace platform

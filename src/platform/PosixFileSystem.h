@@ -1,0 +1,29 @@
+#pragma once
+
+#include "FolderLister.h"
+#include "PosixFolderRenamer.h"
+#include "engine/BatchRename.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// The names of a folder's entries that are not folders, in the order the system returns them. Names are
+// the bytes the file system holds. Throws IoError when the folder cannot be read.
+std::vector<std::string> ReadFileNames(const std::string& folder);
+
+// The real file system: lists folders for the file list and renames files for the batch.
+class PosixFileSystem : public FolderLister, public engine::FileRenamer {
+public:
+    explicit PosixFileSystem(NoReplaceFlag flag = NoReplaceFlag::Use) : flag_(flag) {}
+
+    std::vector<std::string> ListFiles(const std::string& folder) override;
+    std::unique_ptr<engine::FolderRenamer> OpenFolder(const std::string& folder) override;
+
+private:
+    NoReplaceFlag flag_;
+};
+
+} // namespace platform
