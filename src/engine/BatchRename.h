@@ -55,6 +55,14 @@ struct BatchResult {
 
 BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts);
 
+// The clash question of a batch, asked once for every row whose new name is the old name of a later row
+// (in row order, then later-row order). False as soon as one is answered No.
+bool ConfirmClashes(const BatchSnapshot& batch, BatchPrompts& prompts);
+std::string ClashMessage(const std::string& newName);
+// Whether a name can be handed to the folder's rename as it stands: not blank, not "." or "..", and
+// without "/" or a NUL byte, so that it names an entry of that folder and nothing outside it.
+bool IsRenameableName(const std::string& name);
+
 // A folder and a name joined with one '/' (none added when the folder already ends in one).
 std::string JoinPath(const std::string& folder, const std::string& name);
 

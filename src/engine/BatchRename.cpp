@@ -1,0 +1,96 @@
+// "Go": the clash question, then the renames of one snapshot of the grid, row by row.
+
+#include "engine/BatchRename.h"
+
+#include <algorithm>
+#include <string_view>
+#include <unordered_map>
+
+namespace engine {
+
+BatchSnapshot TakeSnapshot(const std::string& folder, const NameGrid& grid) {
+    BatchSnapshot batch;
+    batch.folder = folder;
+    batch.rows.reserve(static_cast<std::size_t>(std::max(0, grid.RowCount() - 1)));
+    for (int row = 1; row < grid.RowCount(); ++row) {
+        batch.rows.push_back({grid.Cell(NameGrid::OldColumn, row), grid.Cell(NameGrid::NewColumn, row)});
+    }
+    return batch;
+}
+
+std::string ClashMessage(const std::string& newName) {
+    return "This rename batch will not work as " + newName +
+           " will be the same as a file not renamed yet, to continue and face the error click yes.";
+}
+
+bool ConfirmClashes(const BatchSnapshot& batch, BatchPrompts& prompts) {
+    // Rows of each old name, ascending: every (row, later row) pair with new name == later old name is
+    // visited in the order of a scan over all pairs, without comparing all pairs.
+    std::unordered_map<std::string_view, std::vector<std::size_t>> rowsByOldName;
+    rowsByOldName.reserve(batch.rows.size());
+    for (std::size_t row = 0; row < batch.rows.size(); ++row) {
+        rowsByOldName[batch.rows[row].oldName].push_back(row);
+    }
+    for (std::size_t row = 0; row < batch.rows.size(); ++row) {
+        const std::string& newName = batch.rows[row].newName;
+        // A blank new name leaves its file alone, so it cannot collide with anything.
+        if (newName.empty()) {
+            continue;
+        }
+        const auto found = rowsByOldName.find(newName);
+        if (found == rowsByOldName.end()) {
+            continue;
+        }
+        const auto& later = found->second;
+        for (auto it = std::upper_bound(later.begin(), later.end(), row); it != later.end(); ++it) {
+            if (!prompts.ConfirmClash(ClashMessage(newName))) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool IsRenameableName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
+           name.find('\0') == std::string::npos;
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty() || folder.back() == '/') {
+        return folder + name;
+    }
+    return folder + "/" + name;
+}
+
+BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts) {
+    BatchResult result;
+    if (!ConfirmClashes(batch, prompts)) {
+        return result;
+    }
+    result.listAgain = true;
+    std::unique_ptr<FolderRenamer> folder;
+    bool opened = false;
+    for (const RenameRow& row : batch.rows) {
+        if (row.newName.empty()) {
+            continue;
+        }
+        if (!opened) {
+            folder = files.OpenFolder(batch.folder);
+            opened = true;
+        }
+        // Both names must name an entry of this one folder: an edited cell holding "/" or ".." would
+        // otherwise move a file somewhere else, and a NUL byte would cut the name short.
+        const bool done = folder && IsRenameableName(row.oldName) && IsRenameableName(row.newName) &&
+                          folder->Rename(row.oldName, row.newName);
+        if (done) {
+            ++result.renamed;
+        } else {
+            ++result.failed;
+            prompts.ReportFailure("Error renaming file " + JoinPath(batch.folder, row.oldName));
+        }
+    }
+    return result;
+}
+
+} // namespace engine

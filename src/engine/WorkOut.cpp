@@ -1,0 +1,106 @@
+// Preview: the checks of the entry fields, the transformation of the selected mode, and the duplicate
+// check of the new names.
+
+#include "engine/WorkOut.h"
+
+#include "engine/RenameEngine.h"
+
+#include <string_view>
+#include <unordered_map>
+
+namespace engine {
+namespace {
+
+WorkOutResult Stop(std::string message, EntryField focus) {
+    return WorkOutResult{false, std::move(message), focus};
+}
+
+} // namespace
+
+void AllReplace(NameGrid& grid, std::string_view search, std::string_view replacement) {
+    for (int row = 1; row < grid.RowCount(); ++row) {
+        grid.SetCell(NameGrid::NewColumn, row,
+                     Replacer(grid.Cell(NameGrid::OldColumn, row), search, replacement));
+    }
+}
+
+void Adder(NameGrid& grid, std::int32_t position, std::string_view after, std::string_view beginning,
+           std::string_view end) {
+    for (int row = 1; row < grid.RowCount(); ++row) {
+        // The position counts on the unchanged old name; the beginning and end texts come after it, so
+        // they never shift where the inserted text lands.
+        std::string name = grid.Cell(NameGrid::OldColumn, row);
+        if (!after.empty()) {
+            name = AddMid(name, after, position);
+        }
+        if (!beginning.empty()) {
+            name = AddBeg(name, beginning);
+        }
+        if (!end.empty()) {
+            name = AddEnd(name, end);
+        }
+        grid.SetCell(NameGrid::NewColumn, row, std::move(name));
+    }
+}
+
+std::optional<std::string> FindDuplicateNewName(const NameGrid& grid) {
+    // The first row (lowest i) whose name some later row repeats is the first pair a scan of every pair
+    // would meet; the last row of each name tells whether a later row repeats it.
+    std::unordered_map<std::string_view, int> lastRow;
+    lastRow.reserve(static_cast<std::size_t>(grid.RowCount()));
+    for (int row = 1; row < grid.RowCount(); ++row) {
+        const std::string& name = grid.Cell(NameGrid::NewColumn, row);
+        if (!name.empty()) {
+            lastRow[name] = row;
+        }
+    }
+    for (int row = 1; row < grid.RowCount(); ++row) {
+        const std::string& name = grid.Cell(NameGrid::NewColumn, row);
+        if (!name.empty() && lastRow[name] > row) {
+            return name;
+        }
+    }
+    return std::nullopt;
+}
+
+WorkOutResult WorkOut(Mode mode, const EntryTexts& texts, NameGrid& grid) {
+    switch (mode) {
+    case Mode::Replacer:
+        if (texts.replace.empty()) {
+            return Stop("The length of the text to replace has to be at least one character",
+                        EntryField::Replace);
+        }
+        AllReplace(grid, texts.replace, texts.with);
+        break;
+    case Mode::Deleter:
+        if (texts.remove.empty()) {
+            return Stop("The length of the text to delete has to be at least one character",
+                        EntryField::Delete);
+        }
+        AllReplace(grid, texts.remove, {});
+        break;
+    case Mode::Adder: {
+        const auto position = ReadPosition(texts.position);
+        if (!position) {
+            return Stop("Please make sure that a non decimal number is entered for the position.",
+                        EntryField::Position);
+        }
+        if (texts.after.empty() && texts.beginning.empty() && texts.end.empty()) {
+            return Stop("Please enter text to add to at least one place.", EntryField::Beginning);
+        }
+        Adder(grid, *position, texts.after, texts.beginning, texts.end);
+        break;
+    }
+    case Mode::Renamer:
+    case Mode::Manual:
+        // The new names are whatever was typed or pasted; only the duplicate check applies.
+        break;
+    }
+    if (auto duplicate = FindDuplicateNewName(grid)) {
+        return Stop("The result of this will mean that 2 files will be called " + *duplicate,
+                    EntryField::None);
+    }
+    return WorkOutResult{true, {}, EntryField::None};
+}
+
+} // namespace engine
