@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+// The two message boxes of the window. Handlers talk to this interface only, so tests can answer the
+// boxes from a script instead of a person.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // The plain message: text, no icon, one OK button, the application title as caption.
+    virtual void ShowMessage(const std::string& text) = 0;
+    // The confirmation: question icon, caption "Confirm", Yes (default) and No (also Escape); true is Yes.
+    virtual bool Confirm(const std::string& text) = 0;
+};
+
+// The real boxes: modal, centred on the screen.
+class MessageBoxDialogs : public Dialogs {
+public:
+    explicit MessageBoxDialogs(QString applicationTitle);
+    void ShowMessage(const std::string& text) override;
+    bool Confirm(const std::string& text) override;
+
+private:
+    QString title_;
+};
+
+// The application title: the program file's name without its folder, cut before its first dot, every
+// character after the first in lower case. It captions the plain message box.
+QString ApplicationTitle(const QString& programFilePath);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "engine/NameGrid.h"
+
+#include <QAbstractTableModel>
+#include <functional>
+
+// The name grid as the table view sees it: grid row 0 is the horizontal header, grid rows 1..N are the
+// table's rows 0..N-1. Cells keep their bytes; the view only converts them for display, and a cell is
+// rewritten only when the user really changes its text.
+class NameGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit NameGridModel(QObject* parent = nullptr);
+
+    const engine::NameGrid& Grid() const { return grid_; }
+
+    // Changes that may alter the rows or the header (a listing).
+    void Reset(const std::function<void(engine::NameGrid&)>& change);
+    // Changes to the new-name column only (modes, transformations, paste); the rows stay as they are.
+    void ChangeNewNames(const std::function<void(engine::NameGrid&)>& change);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+private:
+    engine::NameGrid grid_;
+};

@@ -1,0 +1,139 @@
+#pragma once
+
+#include "engine/WorkOut.h"
+
+#include <QWidget>
+#include <functional>
+
+namespace engine {
+class FileRenamer;
+}
+namespace platform {
+class FolderLister;
+class FolderStore;
+class ShellNamespace;
+} // namespace platform
+
+class Dialogs;
+class EntryField;
+class FileList;
+class NameGridModel;
+class TFolderTree;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTableView;
+
+// What the window works with, handed in by the program entry (or by a test).
+struct WindowServices {
+    platform::ShellNamespace& shell;
+    platform::FolderLister& lister;
+    engine::FileRenamer& renamer;
+    platform::FolderStore& store;
+    Dialogs& dialogs;
+};
+
+// The main window, "Form1". Handlers read the controls, call the rename engine or a platform service and
+// write back; every box goes through the dialogs service.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int DesignWidth = 700;
+    static constexpr int DesignHeight = 479;
+
+    explicit TForm1(const WindowServices& services, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // 1 while the last computation of new names stopped at a check: Go then does nothing.
+    int Aborted() const { return aborted_; }
+    // The preview state, the Preview button's Tag: 1 once Preview was pressed since the last listing.
+    int PreviewTag() const;
+
+    // Runs a handler at the edge of the window: an error that escapes it is shown in a plain message box
+    // and the program goes on with the next event.
+    void Run(const std::function<void()>& handler);
+
+public slots:
+    void FormCreate();
+    void Exit1Click();
+    void FormResize();
+    void shlDirChange();
+    void lstFilesChange();
+    void btnRefreshClick();
+    void HideAll();
+    void rdbRenamerClick();
+    void rdbManualClick();
+    void rdbReplacerClick();
+    void rdbDeleterClick();
+    void rdbAddClick();
+    void btnCopyClick();
+    void btnPasteClick();
+    void btnCopyOverClick();
+    void edtReplaceExit();
+    void edtWithExit();
+    void edtDeleteExit();
+    void edtBegExit();
+    void edtEndExit();
+    void edtAfterExit();
+    void btnViewClick();
+    void WorkOut();
+    void btnGoClick();
+    // "Help & Info": the information panel is wired in here.
+    void btnHelpClick();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void CreateControls();
+    void ConnectHandlers();
+    template <class Sender, class Signal> void Bind(Sender* sender, Signal signal, void (TForm1::*handler)());
+    void BindMode(QRadioButton* button, void (TForm1::*handler)());
+
+    void SetPreviewTag(int tag);
+    void CheckChars(EntryField* field);
+    engine::Mode CheckedMode() const;
+    engine::EntryTexts EntryTexts() const;
+    QWidget* FieldOf(engine::EntryField field) const;
+
+    WindowServices services_;
+    int aborted_ = 0;
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* imgBlob = nullptr;
+    TFolderTree* shlDir = nullptr;
+    QPlainTextEdit* memHid = nullptr;
+    FileList* lstFiles = nullptr;
+    NameGridModel* gridModel = nullptr;
+    QTableView* grdNames = nullptr;
+    QRadioButton* rdbRenamer = nullptr;
+    QRadioButton* rdbReplacer = nullptr;
+    QRadioButton* rdbDeleter = nullptr;
+    EntryField* edtDelete = nullptr;
+    QRadioButton* rdbManual = nullptr;
+    QPushButton* btnCopyOver = nullptr;
+    EntryField* edtReplace = nullptr;
+    EntryField* edtWith = nullptr;
+    QRadioButton* rdbAdd = nullptr;
+    EntryField* edtBeg = nullptr;
+    EntryField* edtEnd = nullptr;
+    QLineEdit* edtPos = nullptr;
+    EntryField* edtAfter = nullptr;
+    QPushButton* btnCopy = nullptr;
+    QPushButton* btnPaste = nullptr;
+    QFrame* Panel1 = nullptr;
+    QPushButton* btnRefresh = nullptr;
+    QPushButton* btnView = nullptr;
+    QPushButton* btnGo = nullptr;
+    QPushButton* btnHelp = nullptr;
+};

@@ -1,0 +1,89 @@
+// The clipboard buttons and the check of the entry fields.
+#include "Dialogs.h"
+#include "EntryField.h"
+#include "NameGridModel.h"
+#include "TForm1.h"
+#include "engine/RenameEngine.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <memory>
+
+namespace {
+
+constexpr char PlainText[] = "text/plain";
+
+} // namespace
+
+void TForm1::btnCopyClick() {
+    memHid->clear();
+    const engine::NameGrid& grid = gridModel->Grid();
+    // A name with a line break would split into two lines and shift every name after it.
+    if (const auto name = engine::NameWithLineBreak(grid)) {
+        services_.dialogs.ShowMessage(engine::LineBreakMessage(*name));
+        return;
+    }
+    const std::string text = engine::CopyText(grid);
+    if (text.empty())
+        return;
+    // The names go out as their own bytes, so a name that is not valid UTF-8 comes back unchanged.
+    auto data = std::make_unique<QMimeData>();
+    data->setData(QLatin1String(PlainText), QByteArray::fromStdString(text));
+    QGuiApplication::clipboard()->setMimeData(data.release());
+}
+
+void TForm1::btnPasteClick() {
+    memHid->clear();
+    QByteArray text;
+    if (const QMimeData* data = QGuiApplication::clipboard()->mimeData()) {
+        if (data->hasFormat(QLatin1String(PlainText)))
+            text = data->data(QLatin1String(PlainText));
+        else if (data->hasText())
+            text = data->text().toUtf8();
+    }
+    const std::vector<std::string> lines =
+        engine::PasteLines(std::string_view(text.constData(), text.size()));
+    gridModel->ChangeNewNames([&lines](engine::NameGrid& grid) { engine::ApplyPaste(grid, lines); });
+}
+
+void TForm1::btnCopyOverClick() {
+    gridModel->ChangeNewNames([](engine::NameGrid& grid) { engine::CopyOldNamesOver(grid); });
+}
+
+void TForm1::CheckChars(EntryField* field) {
+    const QString text = field->text();
+    const int position = engine::CheckChars(text.toStdString());
+    if (position == 0)
+        return;
+    // The position counts characters, so the message names a whole character, however many bytes it takes.
+    const char32_t character = text.toUcs4().at(position - 1);
+    const QString shown = QString::fromUcs4(&character, 1);
+    services_.dialogs.ShowMessage("Please do not use the character " + shown.toStdString());
+    field->setFocus();
+}
+
+void TForm1::edtReplaceExit() {
+    CheckChars(edtReplace);
+}
+
+void TForm1::edtWithExit() {
+    CheckChars(edtWith);
+}
+
+void TForm1::edtDeleteExit() {
+    CheckChars(edtDelete);
+}
+
+void TForm1::edtBegExit() {
+    CheckChars(edtBeg);
+}
+
+void TForm1::edtEndExit() {
+    CheckChars(edtEnd);
+}
+
+void TForm1::edtAfterExit() {
+    CheckChars(edtAfter);
+}
