@@ -1,0 +1,113 @@
+#include "main/InfoPanel.h"
+
+#include "main/InfoTexts.h"
+
+#include <QFrame>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+
+namespace layout {
+
+namespace {
+const QRect kPanel2Place{172, 24, 356, 41};
+const QRect kPagePlace{65, 88, 569, 337};
+const QRect kDonePlace{312, 440, 75, 25};
+} // namespace
+
+InfoPanel::InfoPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(info_names::pnlInfo);
+    // The panel hides the window behind it, so it paints its whole area in the window's background.
+    setAutoFillBackground(true);
+    setGeometry(QRect(QPoint(0, 0), DesignSize));
+
+    Panel2_ = new QFrame(this);
+    Panel2_->setObjectName(info_names::Panel2);
+    Panel2_->setFrameShape(QFrame::Panel);
+    Panel2_->setFrameShadow(QFrame::Sunken);
+    Panel2_->setGeometry(kPanel2Place);
+    auto* help = MakeButton(Panel2_, info_names::btnInfoHelp, QStringLiteral("Help"), {8, 8, 75, 25});
+    auto* about = MakeButton(Panel2_, info_names::btnInfoAbout, QStringLiteral("About"), {96, 8, 75, 25});
+    auto* pro = MakeButton(Panel2_, info_names::btnInfoPro, QStringLiteral("Programming"), {184, 8, 75, 25});
+    auto* pay = MakeButton(Panel2_, info_names::btnInfoPay, QStringLiteral("Pay Up"), {272, 8, 75, 25});
+
+    memInfoHelp_ = MakePage(info_names::memInfoHelp, HelpText(), false);
+    memInfoAbout_ = MakePage(info_names::memInfoAbout, AboutText(), true);
+    memInfoPro_ = MakePage(info_names::memInfoPro, ProgrammingText(), false);
+    memInfoPay_ = MakePage(info_names::memInfoPay, PayUpText(), false);
+
+    btnInfoDone_ = MakeButton(this, info_names::btnInfoDone, QStringLiteral("Done"), kDonePlace);
+
+    connect(help, &QPushButton::clicked, this, &InfoPanel::btnInfoHelpClick);
+    connect(about, &QPushButton::clicked, this, &InfoPanel::btnInfoAboutClick);
+    connect(pro, &QPushButton::clicked, this, &InfoPanel::btnInfoProClick);
+    connect(pay, &QPushButton::clicked, this, &InfoPanel::btnInfoPayClick);
+    connect(btnInfoDone_, &QPushButton::clicked, this, &InfoPanel::btnInfoDoneClick);
+
+    anchoring_.Add(Panel2_, Anchor::TopOnly);
+    for (QPlainTextEdit* page : {memInfoHelp_, memInfoAbout_, memInfoPro_, memInfoPay_})
+        anchoring_.Add(page, Anchor::AllEdges);
+    anchoring_.Add(btnInfoDone_, Anchor::BottomOnly);
+
+    ShowOnly(memInfoHelp_);
+    hide();
+}
+
+QPlainTextEdit* InfoPanel::MakePage(const char* name, const QString& text, bool scrollBar) {
+    auto* page = new QPlainTextEdit(this);
+    page->setObjectName(name);
+    page->setGeometry(kPagePlace);
+    page->setReadOnly(true);
+    page->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    page->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    page->setPlainText(text);
+    return page;
+}
+
+QPushButton* InfoPanel::MakeButton(QWidget* parent, const char* name, const QString& caption,
+                                   const QRect& place) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    // Keeps Return on a page from pressing a button behind the reader's back.
+    button->setAutoDefault(false);
+    return button;
+}
+
+void InfoPanel::ShowOnly(QPlainTextEdit* page) {
+    for (QPlainTextEdit* other : {memInfoHelp_, memInfoAbout_, memInfoPro_, memInfoPay_}) {
+        if (other != page)
+            other->hide();
+    }
+    page->show();
+}
+
+void InfoPanel::Open() {
+    btnInfoHelpClick();
+    show();
+    raise();
+}
+
+void InfoPanel::btnInfoHelpClick() {
+    ShowOnly(memInfoHelp_);
+}
+void InfoPanel::btnInfoAboutClick() {
+    ShowOnly(memInfoAbout_);
+}
+void InfoPanel::btnInfoProClick() {
+    ShowOnly(memInfoPro_);
+}
+void InfoPanel::btnInfoPayClick() {
+    ShowOnly(memInfoPay_);
+}
+void InfoPanel::btnInfoDoneClick() {
+    hide();
+}
+
+void InfoPanel::resizeEvent(QResizeEvent* event) {
+    anchoring_.Apply(event->size());
+    QWidget::resizeEvent(event);
+}
+
+} // namespace layout

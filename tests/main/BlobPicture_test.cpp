@@ -1,0 +1,43 @@
+#include "main/BlobPicture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int OpaquePixels(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            count += qAlpha(image.pixel(x, y)) == 255 ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(BlobPicture, IsAnEightyPixelSquareOnAClearGround) {
+    const QImage image = layout::BlobPicture().toImage();
+    ASSERT_EQ(image.size(), QSize(80, 80));
+    for (const QPoint corner : {QPoint(0, 0), QPoint(79, 0), QPoint(0, 79), QPoint(79, 79)})
+        EXPECT_EQ(qAlpha(image.pixel(corner)), 0) << corner.x() << "," << corner.y();
+    EXPECT_EQ(qAlpha(image.pixel(40, 40)), 255);
+    // The blob covers most of the square: about three quarters of it.
+    EXPECT_GT(OpaquePixels(image), 80 * 80 / 2);
+    EXPECT_LT(OpaquePixels(image), 80 * 80 * 9 / 10);
+}
+
+TEST(BlobPicture, SmallSizesAreTheSameFigureScaled) {
+    const QImage large = layout::BlobImage(80);
+    const QImage small = layout::BlobImage(16);
+    ASSERT_EQ(small.size(), QSize(16, 16));
+    const double largeShare = OpaquePixels(large) / (80.0 * 80.0);
+    const double smallShare = OpaquePixels(small) / (16.0 * 16.0);
+    EXPECT_NEAR(smallShare, largeShare, 0.15);
+}
+
+TEST(BlobPicture, WindowIconOffersSmallAndLargeSizes) {
+    const QIcon icon = layout::WindowIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    for (const QSize side : {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(256, 256)})
+        EXPECT_TRUE(sizes.contains(side)) << side.width();
+}
+
+} // namespace
