@@ -1,0 +1,165 @@
+// The renaming rules on a folder that ignores letter case (vfat, exFAT), which a test machine cannot
+// mount: an in-memory folder answers the system calls the way such a file system does.
+
+#include "platform/PosixFolderRenamer.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using platform::FileIdentity;
+using platform::NoReplaceFlag;
+using platform::PosixFolderRenamer;
+
+// Names are looked up without regard to case and keep the spelling they were last given, as on vfat.
+class CaseInsensitiveFolder : public platform::FolderCalls {
+public:
+    struct Entry {
+        std::string spelling;
+        std::uint64_t inode;
+    };
+
+    void Add(const std::string& name) { entries_[Fold(name)] = {name, ++lastInode_}; }
+    std::vector<std::string> Spellings() const {
+        std::vector<std::string> names;
+        for (const auto& [key, entry] : entries_)
+            names.push_back(entry.spelling);
+        return names;
+    }
+
+    bool flagRefused = false; // the file system answers EINVAL to RENAME_NOREPLACE
+    int flagCalls = 0;
+    // Called before each rename; a non-zero answer is returned as that rename's failure.
+    std::function<int(const std::string& from, const std::string& to)> interfere;
+
+    int RenameNoReplace(const std::string& from, const std::string& to) override {
+        ++flagCalls;
+        if (flagRefused)
+            return EINVAL;
+        if (entries_.count(Fold(to)) != 0)
+            return EEXIST;
+        return Move(from, to);
+    }
+    int RenameReplacing(const std::string& from, const std::string& to) override {
+        // Renaming a file onto another spelling of itself succeeds without changing anything.
+        if (entries_.count(Fold(to)) != 0 && Fold(from) == Fold(to))
+            return entries_.count(Fold(from)) != 0 ? 0 : ENOENT;
+        return Move(from, to);
+    }
+    int Identify(const std::string& name, FileIdentity& identity) override {
+        const auto it = entries_.find(Fold(name));
+        if (it == entries_.end())
+            return ENOENT;
+        identity = {1, it->second.inode};
+        return 0;
+    }
+
+private:
+    static std::string Fold(std::string name) {
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return name;
+    }
+    int Move(const std::string& from, const std::string& to) {
+        if (interfere)
+            if (const int error = interfere(from, to); error != 0)
+                return error;
+        const auto it = entries_.find(Fold(from));
+        if (it == entries_.end())
+            return ENOENT;
+        Entry entry = it->second;
+        entries_.erase(it);
+        entry.spelling = to;
+        entries_[Fold(to)] = entry;
+        return 0;
+    }
+
+    std::map<std::string, Entry> entries_;
+    std::uint64_t lastInode_ = 0;
+};
+
+struct Setup {
+    const char* name;
+    NoReplaceFlag flag;
+    bool flagRefused;
+};
+
+class CaseInsensitiveRename : public testing::TestWithParam<Setup> {
+protected:
+    CaseInsensitiveRename() {
+        auto calls = std::make_unique<CaseInsensitiveFolder>();
+        calls->flagRefused = GetParam().flagRefused;
+        folder = calls.get();
+        renamer = std::make_unique<PosixFolderRenamer>(std::move(calls), GetParam().flag);
+    }
+    CaseInsensitiveFolder* folder; // owned by the renamer
+    std::unique_ptr<PosixFolderRenamer> renamer;
+};
+
+TEST_P(CaseInsensitiveRename, ACaseOnlyRenameLandsTheNewSpelling) {
+    folder->Add("photo.jpg");
+    EXPECT_TRUE(renamer->Rename("photo.jpg", "Photo.JPG"));
+    EXPECT_EQ(folder->Spellings(), std::vector<std::string>{"Photo.JPG"});
+}
+
+TEST_P(CaseInsensitiveRename, AnotherFileUnderACaseVariantIsNeverReplaced) {
+    folder->Add("a.txt");
+    folder->Add("b.txt");
+    EXPECT_FALSE(renamer->Rename("a.txt", "B.TXT"));
+    EXPECT_EQ(folder->Spellings(), (std::vector<std::string>{"a.txt", "b.txt"}));
+}
+
+TEST_P(CaseInsensitiveRename, AFailedSecondStepPutsTheFileBack) {
+    folder->Add("a.txt");
+    folder->interfere = [](const std::string&, const std::string& to) { return to == "A.txt" ? EIO : 0; };
+    EXPECT_FALSE(renamer->Rename("a.txt", "A.txt"));
+    EXPECT_EQ(folder->Spellings(), std::vector<std::string>{"a.txt"});
+}
+
+TEST_P(CaseInsensitiveRename, ATakenTemporaryNameIsPassedOver) {
+    folder->Add("a.txt");
+    int refusals = 0;
+    folder->interfere = [&refusals](const std::string& from, const std::string&) {
+        // The first temporary name belongs to somebody else.
+        return (from == "a.txt" && refusals++ == 0) ? EEXIST : 0;
+    };
+    EXPECT_TRUE(renamer->Rename("a.txt", "A.txt"));
+    EXPECT_EQ(folder->Spellings(), std::vector<std::string>{"A.txt"});
+}
+
+TEST_P(CaseInsensitiveRename, FailingFirstStepChangesNothing) {
+    folder->Add("a.txt");
+    folder->interfere = [](const std::string&, const std::string&) { return EACCES; };
+    EXPECT_FALSE(renamer->Rename("a.txt", "A.txt"));
+    EXPECT_EQ(folder->Spellings(), std::vector<std::string>{"a.txt"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, CaseInsensitiveRename,
+                         testing::Values(Setup{"WithFlag", NoReplaceFlag::Use, false},
+                                         Setup{"FlagRefused", NoReplaceFlag::Use, true},
+                                         Setup{"FlagNotTried", NoReplaceFlag::Emulate, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NoReplaceFlagRefused, IsAskedOnceAndThenEmulated) {
+    auto calls = std::make_unique<CaseInsensitiveFolder>();
+    calls->flagRefused = true;
+    calls->Add("a");
+    calls->Add("b");
+    CaseInsensitiveFolder& folder = *calls;
+    PosixFolderRenamer renamer(std::move(calls));
+    EXPECT_TRUE(renamer.Rename("a", "c"));
+    EXPECT_FALSE(renamer.Rename("c", "b")); // emulated: the existing target is still refused
+    EXPECT_TRUE(renamer.Rename("b", "d"));
+    EXPECT_EQ(folder.flagCalls, 1);
+    EXPECT_EQ(folder.Spellings(), (std::vector<std::string>{"c", "d"}));
+}
+
+} // namespace

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// A fresh folder on disk for one test, removed with everything in it at the end.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tsw-fs-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot create a scratch folder");
+        path_ = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    std::string Name() const { return path_.string(); }
+
+    void Write(const std::string& name, const std::string& content) const {
+        std::ofstream out(path_ / name, std::ios::binary);
+        out << content;
+        if (!out)
+            throw std::runtime_error("cannot write " + name);
+    }
+    // The content of a regular file; empty when it does not exist.
+    std::string Read(const std::string& name) const {
+        std::ifstream in(path_ / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    bool Has(const std::string& name) const {
+        return std::filesystem::exists(std::filesystem::symlink_status(path_ / name));
+    }
+    // Every entry, folders included, in byte order.
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+private:
+    std::filesystem::path path_;
+};
