@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,10 @@ struct Setup {
     NoReplaceFlag flag;
     bool flagRefused;
 };
+
+void PrintTo(const Setup& setup, std::ostream* out) {
+    *out << setup.name;
+}
 
 class CaseInsensitiveRename : public testing::TestWithParam<Setup> {
 protected:

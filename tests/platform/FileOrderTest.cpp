@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,10 @@ struct OrderCase {
     Names input;
     Names expected;
 };
+
+void PrintTo(const OrderCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class FileOrder : public testing::TestWithParam<OrderCase> {};
 
