@@ -1,0 +1,130 @@
+#include "engine/ClipboardText.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+using engine::NameGrid;
+using Lines = std::vector<std::string>;
+
+NameGrid Listed(std::vector<std::string> names) {
+    NameGrid grid;
+    grid.List(std::move(names));
+    return grid;
+}
+
+Lines NewNames(const NameGrid& grid) {
+    Lines names;
+    for (int row = 1; row < grid.RowCount(); ++row) {
+        names.push_back(grid.Cell(NameGrid::NewColumn, row));
+    }
+    return names;
+}
+
+TEST(CopyText, EndsEveryOldNameWithCrLf) {
+    EXPECT_EQ(engine::CopyText(Listed({"a.txt", "Café \xFF"})), "a.txt\r\nCafé \xFF\r\n");
+    EXPECT_EQ(engine::CopyText(Listed({""})), "\r\n");
+    EXPECT_EQ(engine::CopyText(Listed({})), "");
+}
+
+TEST(CopyText, NameWithALineBreakIsFound) {
+    EXPECT_EQ(engine::NameWithLineBreak(Listed({"a", "b"})), std::nullopt);
+    EXPECT_EQ(engine::NameWithLineBreak(Listed({"a", "b\nc", "d\re"})), "b\nc");
+    EXPECT_EQ(engine::NameWithLineBreak(Listed({"x\ry"})), "x\ry");
+    EXPECT_EQ(engine::LineBreakMessage("b\nc"),
+              "The file name b\nc holds a line break and cannot be copied to the clipboard.");
+}
+
+struct PasteCase {
+    const char* label;
+    std::string text;
+    Lines lines;
+};
+
+class PasteLinesTable : public testing::TestWithParam<PasteCase> {};
+
+TEST_P(PasteLinesTable, SplitsAtEveryKindOfBreak) {
+    EXPECT_EQ(engine::PasteLines(GetParam().text), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, PasteLinesTable,
+                         testing::Values(PasteCase{"Empty", "", {}}, PasteCase{"OneWithoutBreak", "a", {"a"}},
+                                         PasteCase{"FinalBreakAddsNothing", "a\r\nb\r\n", {"a", "b"}},
+                                         PasteCase{"LastLineWithoutBreak", "a\r\nb", {"a", "b"}},
+                                         PasteCase{"EmptyLineBetween", "a\r\n\r\nb\r\n", {"a", "", "b"}},
+                                         PasteCase{"BreakOnly", "\r\n", {""}},
+                                         PasteCase{"LoneLf", "a\nb\n", {"a", "b"}},
+                                         PasteCase{"LoneCr", "a\rb\r", {"a", "b"}},
+                                         PasteCase{"LfCrIsTwoBreaks", "a\n\rb", {"a", "", "b"}},
+                                         PasteCase{"Mixed", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+                                         PasteCase{"CrCrLf", "a\r\r\nb", {"a", "", "b"}},
+                                         PasteCase{"BytesKept", "\xFF\t x \r\n", {"\xFF\t x "}}),
+                         [](const auto& info) { return info.param.label; });
+
+TEST(PasteLines, CutsLongLinesAt4096Characters) {
+    const std::string ascii(5000, 'a');
+    EXPECT_EQ(engine::PasteLines(ascii + "\r\nb"), (Lines{std::string(4096, 'a'), "b"}));
+
+    std::string accents;
+    for (int i = 0; i < 4100; ++i) {
+        accents += "é";
+    }
+    const auto lines = engine::PasteLines(accents);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], accents.substr(0, 2 * 4096));
+
+    // The 4096th character is two bytes long: it is kept whole.
+    const std::string mixed = std::string(4095, 'a') + "éz";
+    EXPECT_EQ(engine::PasteLines(mixed), Lines{std::string(4095, 'a') + "é"});
+    EXPECT_EQ(engine::PasteLines(std::string(4096, 'a')), Lines{std::string(4096, 'a')});
+}
+
+struct ApplyCase {
+    const char* label;
+    std::size_t files;
+    Lines lines;
+    bool applied;
+    Lines newNames;
+};
+
+class ApplyPasteTable : public testing::TestWithParam<ApplyCase> {};
+
+TEST_P(ApplyPasteTable, FillsEveryRowOrNone) {
+    const auto& c = GetParam();
+    NameGrid grid = Listed(Lines(c.files, "old"));
+    for (int row = 1; row < grid.RowCount(); ++row) {
+        grid.SetCell(NameGrid::NewColumn, row, "typed");
+    }
+    EXPECT_EQ(engine::ApplyPaste(grid, c.lines), c.applied);
+    EXPECT_EQ(NewNames(grid), c.newNames);
+    EXPECT_EQ(grid.Cell(NameGrid::OldColumn, 0), "Filename");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, ApplyPasteTable,
+    testing::Values(ApplyCase{"Exactly", 2, {"x", "y"}, true, {"x", "y"}},
+                    ApplyCase{"MoreLinesThanFiles", 2, {"x", "y", "1", "2", "3", "4", "5"}, true, {"x", "y"}},
+                    ApplyCase{"TooFewChangesNothing", 3, {"x", "y"}, false, {"typed", "typed", "typed"}},
+                    ApplyCase{"EmptyLineBlanksName", 2, {"", "y"}, true, {"", "y"}},
+                    ApplyCase{"NoFiles", 0, {"x"}, false, {}}, ApplyCase{"NoLines", 1, {}, false, {"typed"}}),
+    [](const auto& info) { return info.param.label; });
+
+TEST(CopyThenPaste, MakesEveryNewNameItsOldName) {
+    NameGrid grid = Listed({"a.txt", "b c", "Müller.mp3"});
+    ASSERT_TRUE(engine::ApplyPaste(grid, engine::PasteLines(engine::CopyText(grid))));
+    EXPECT_EQ(NewNames(grid), (Lines{"a.txt", "b c", "Müller.mp3"}));
+}
+
+TEST(CopyOldNamesOver, CopiesEachOldNameIntoItsOwnRow) {
+    NameGrid grid = Listed({"a", "b"});
+    engine::CopyOldNamesOver(grid);
+    EXPECT_EQ(NewNames(grid), (Lines{"a", "b"}));
+    grid.SetCell(NameGrid::NewColumn, 1, "edited");
+    EXPECT_EQ(NewNames(grid), (Lines{"edited", "b"}));
+    EXPECT_EQ(grid.Cell(NameGrid::OldColumn, 1), "a");
+    EXPECT_EQ(grid.Cell(NameGrid::NewColumn, 0), "New Name");
+}
+
+} // namespace
