@@ -1,0 +1,76 @@
+#include "FolderProbe.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+
+namespace platform {
+
+namespace {
+
+struct DirCloser {
+    void operator()(DIR* dir) const { closedir(dir); }
+};
+using DirHandle = std::unique_ptr<DIR, DirCloser>;
+
+bool IsDotEntry(const char* name) {
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+// Whether an entry is a folder; a link or an entry of unknown type is looked at through the folder's handle.
+bool EntryIsFolder(DIR* dir, const dirent& entry) {
+    if (entry.d_type == DT_DIR)
+        return true;
+    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
+        return false;
+    struct stat info {};
+    return fstatat(dirfd(dir), entry.d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+}
+
+} // namespace
+
+std::optional<std::vector<std::string>> ListSubFolders(const std::string& path) {
+    DirHandle dir(opendir(path.c_str()));
+    if (!dir)
+        return std::nullopt;
+    std::vector<std::string> names;
+    while (const dirent* entry = readdir(dir.get()))
+        if (!IsDotEntry(entry->d_name) && EntryIsFolder(dir.get(), *entry))
+            names.emplace_back(entry->d_name);
+    return names;
+}
+
+bool HasSubFolder(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return false;
+    // A folder's link count is 2 plus its sub-folders where the file system counts them; btrfs, overlay
+    // and others report 1. Links to folders never count, so a count of 2 still needs a look for links.
+    if (info.st_nlink > 2)
+        return true;
+    DirHandle dir(opendir(path.c_str()));
+    if (!dir)
+        return false;
+    while (const dirent* entry = readdir(dir.get()))
+        if (!IsDotEntry(entry->d_name) && EntryIsFolder(dir.get(), *entry))
+            return true;
+    return false;
+}
+
+bool IsFolder(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool IsSymbolicLink(const std::string& path) {
+    struct stat info {};
+    return lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+bool Exists(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0;
+}
+
+} // namespace platform

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// The names of a folder's sub-folders (symbolic links to folders included, files never), in the order
+// the file system gives them; nullopt when the folder cannot be read.
+std::optional<std::vector<std::string>> ListSubFolders(const std::string& path);
+
+// Whether a folder holds at least one sub-folder (or a link to one). Fast where the file system counts
+// sub-folders in the link count; otherwise the folder is read up to its first sub-folder.
+bool HasSubFolder(const std::string& path);
+
+// Whether path is a folder, following links.
+bool IsFolder(const std::string& path);
+// Whether path itself is a symbolic link.
+bool IsSymbolicLink(const std::string& path);
+// Whether anything exists at path, following links.
+bool Exists(const std::string& path);
+
+} // namespace platform
