@@ -1,0 +1,144 @@
+// Node records: names, attributes, icons and the one routine that turns a shell item into a node.
+#include "DisplayNames.h"
+#include "TFolderTree.h"
+
+#include <limits>
+
+namespace {
+
+constexpr std::uint32_t AttributeMask =
+    platform::SFGAO_HASSUBFOLDER | platform::SFGAO_FILESYSTEM | platform::SFGAO_SHARE | platform::SFGAO_LINK;
+
+} // namespace
+
+std::optional<TPathInfo> TFolderTree::GetSpecialFolder(int csidl) {
+    std::optional<platform::AllocatedIdList> location = shell_.GetSpecialFolderLocation(csidl);
+    if (!location || !*location)
+        return std::nullopt;
+    TPathInfo info;
+    info.IDList = std::move(*location);
+    info.Path = PathFromIDList(*info.IDList);
+    const std::uint32_t flags = platform::SHGFI_SYSICONINDEX | platform::SHGFI_PIDL;
+    info.ImageIndex = shell_.GetFileInfo(*info.IDList, flags, nullptr);
+    info.SelectedIndex = shell_.GetFileInfo(*info.IDList, flags | platform::SHGFI_OPENICON, nullptr);
+    return info;
+}
+
+std::string TFolderTree::PathFromIDList(const platform::IdList& list) {
+    std::optional<std::string> path = shell_.GetPathFromIDList(list);
+    if (!path)
+        return {};
+    return path->substr(0, path->find('\0'));
+}
+
+TFolderTree::MadeNode TFolderTree::MakeFolderNode(const platform::IdList& item, TFolderNodeItem* parent,
+                                                  bool force) {
+    platform::ShellFolder* folder = parent ? parent->Node.ShellFolder.get() : desktopFolder_.get();
+    TFilePathList names = GetFolderNames(item, folder);
+
+    std::uint32_t attributes = 0;
+    if (parent && folder) {
+        std::uint32_t mask = AttributeMask;
+        if (folder->GetAttributesOf(item, mask))
+            attributes = mask & AttributeMask;
+    }
+    bool isVirtual = (attributes & platform::SFGAO_FILESYSTEM) == 0;
+    // Everything below the network root counts as real: its members are not file-system folders.
+    if (parent && (parent->Node.Kind == nkNetworkNeighborhood || parent->Node.Kind == nkNetworkItem))
+        isVirtual = false;
+    if (isVirtual && !force)
+        return {};
+
+    platform::IdList absolute = (parent ? parent->Node.IDList : platform::IdList{}) + item.First();
+    // The record keeps the list's size in 16 bits: a longer list cannot be held.
+    if (absolute.Size() > std::numeric_limits<std::uint16_t>::max())
+        return {};
+
+    const platform::IdList& iconList = isVirtual ? item : absolute;
+    std::uint32_t iconAttributes = 0;
+    const std::uint32_t iconFlags = platform::SHGFI_SYSICONINDEX | platform::SHGFI_PIDL;
+    const int image = shell_.GetFileInfo(iconList, iconFlags | platform::SHGFI_ATTRIBUTES, &iconAttributes);
+    const int selected = (iconAttributes & platform::SFGAO_FOLDER)
+                             ? shell_.GetFileInfo(iconList, iconFlags | platform::SHGFI_OPENICON, nullptr)
+                             : image;
+
+    TFolderNode record;
+    record.Path = names.ParsingName;
+    record.DisplayName = names.InFolderName;
+    record.HasParentNode = parent != nullptr;
+    record.Kind = nkFolder;
+    record.IDList = std::move(absolute);
+    if (parent) {
+        record.ShellFolder = folder ? folder->BindToObject(item) : nullptr;
+        if (parent->Node.Kind == nkNetworkNeighborhood) {
+            record.Kind = nkNetworkItem;
+            record.Path = "\\\\" + names.InFolderName;
+        }
+    } else {
+        record.ShellFolder = desktopFolder_;
+    }
+
+    MadeNode made;
+    made.isVirtual = isVirtual;
+    made.node = std::make_unique<TFolderNodeItem>(std::move(record), liveRecords_);
+    TFolderNodeItem* node = made.node.get();
+    node->ImageIndex = image;
+    node->SelectedIndex = selected;
+    // A shared folder shows only the share mark even when it is a link as well.
+    if (attributes & platform::SFGAO_SHARE)
+        node->OverlayIndex = 0;
+    else if (attributes & platform::SFGAO_LINK)
+        node->OverlayIndex = 1;
+    node->setIcon(0, images_.Icon(node->ImageIndex, node->SelectedIndex, node->OverlayIndex));
+    node->setChildIndicatorPolicy((attributes & platform::SFGAO_HASSUBFOLDER)
+                                      ? QTreeWidgetItem::ShowIndicator
+                                      : QTreeWidgetItem::DontShowIndicator);
+    UpdateCaption(node);
+    return made;
+}
+
+TFolderNodeItem* TFolderTree::AddFolderNode(const platform::IdList& item, TFolderNodeItem* parent,
+                                            bool force) {
+    MadeNode made = MakeFolderNode(item, parent, force);
+    if (!made.node)
+        return nullptr;
+    TFolderNodeItem* node = made.node.release();
+    if (!parent)
+        insertTopLevelItem(0, node);
+    else if (made.isVirtual && folderOptions_.Contains(foVirtualFirst))
+        parent->insertChild(0, node);
+    else
+        parent->addChild(node);
+    return node;
+}
+
+void TFolderTree::UpdateCaption(TFolderNodeItem* node) {
+    node->setText(0, QString::fromUtf8(ApplyDisplayModeTo(node->Node.DisplayName, displayMode_)));
+}
+
+void TFolderTree::ApplyDisplayMode(TFolderNodeItem* node) {
+    if (!node)
+        return;
+    UpdateCaption(node);
+    for (int i = 0; i < node->childCount(); ++i)
+        ApplyDisplayMode(node->ChildNode(i));
+}
+
+void TFolderTree::InsertSorted(TFolderNodeItem* parent, std::unique_ptr<TFolderNodeItem> child) {
+    int position = parent->childCount();
+    // Drives and the members of the network keep the order the namespace gives them.
+    if (parent->Node.Kind != nkDrives && parent->Node.Kind != nkNetworkNeighborhood) {
+        int low = 0;
+        int high = parent->childCount();
+        while (low < high) {
+            const int middle = (low + high) / 2;
+            const TFolderNodeItem* sibling = parent->ChildNode(middle);
+            if (sibling && CompareFolderNodes(*child, *sibling) < 0)
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        position = low;
+    }
+    parent->insertChild(position, child.release());
+}

@@ -1,0 +1,111 @@
+#include "TFolderTree.h"
+
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QSessionManager>
+
+TFolderTree::TFolderTree(platform::ShellNamespace& shell, QWidget* owner)
+    : QTreeWidget(owner), shell_(shell), images_(*style()) {
+    clear();
+    setColumnCount(1);
+    setHeaderHidden(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setIconSize(QSize(16, 16));
+    setUniformRowHeights(true);
+    // Listing on the first expansion can be slow; expanding by double-click stays with the tree view.
+    connect(this, &QTreeWidget::itemExpanded, this, &TFolderTree::OnItemExpanded);
+    connect(this, &QTreeWidget::currentItemChanged, this, &TFolderTree::OnCurrentItemChanged);
+    if (qGuiApp)
+        connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
+                [this](QSessionManager&) { QueryEndSession(); });
+}
+
+TFolderTree::~TFolderTree() {
+    // Whoever listens to OnChange may already be half gone while its children are destroyed.
+    blockSignals(true);
+    Deactivate();
+}
+
+void TFolderTree::SetActive(bool active) {
+    BusyScope busy(*this);
+    if (active)
+        Activate();
+    else
+        Deactivate();
+}
+
+void TFolderTree::SetFolderOptions(SFolderOption options) {
+    BusyScope busy(*this);
+    folderOptions_ = options;
+    if (active_) {
+        UpdateRecycleBin();
+        UpdateNetworkNeighborhood();
+    }
+}
+
+void TFolderTree::SetDisplayMode(TDisplayMode mode) {
+    BusyScope busy(*this);
+    displayMode_ = mode;
+    if (active_)
+        ApplyDisplayMode(DesktopNode());
+}
+
+std::string TFolderTree::SelectedPath() const {
+    return NodePath(currentItem());
+}
+
+bool TFolderTree::QueryEndSession() {
+    bool canEndSession = true;
+    if (OnEndSessionQuery)
+        OnEndSessionQuery(*this, canEndSession);
+    if (canEndSession)
+        DeregisterNotify();
+    return canEndSession;
+}
+
+void TFolderTree::OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+    // Selection and current item are one: the view may make an item current without selecting it (focus).
+    if (current && !current->isSelected())
+        current->setSelected(true);
+    if (current != previous)
+        emit OnChange(current);
+}
+
+QItemSelectionModel::SelectionFlags TFolderTree::selectionCommand(const QModelIndex& index,
+                                                                  const QEvent* event) const {
+    QItemSelectionModel::SelectionFlags command = QTreeWidget::selectionCommand(index, event);
+    // A ctrl-click must not leave a current node that is not selected.
+    if (index.isValid() && (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)))
+        return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    return command;
+}
+
+void TFolderTree::mouseDoubleClickEvent(QMouseEvent* event) {
+    CheckSelection();
+    QTreeWidget::mouseDoubleClickEvent(event);
+}
+
+void TFolderTree::CollapseWithDescendants(QTreeWidgetItem* node) {
+    if (!node)
+        return;
+    for (int i = 0; i < node->childCount(); ++i)
+        CollapseWithDescendants(node->child(i));
+    node->setExpanded(false);
+}
+
+void TFolderTree::DeleteNode(QTreeWidgetItem* node) {
+    if (!node)
+        return;
+    // The selection moves to the nearest surviving ancestor before the node goes, so OnChange fires once
+    // with a node that stays, and never while a half-destroyed item is still current.
+    for (QTreeWidgetItem* walk = currentItem(); walk; walk = walk->parent()) {
+        if (walk == node) {
+            setCurrentItem(node->parent());
+            break;
+        }
+    }
+    delete node;
+}

@@ -1,0 +1,158 @@
+#pragma once
+
+#include "FolderImages.h"
+#include "FolderNode.h"
+#include "FolderTypes.h"
+#include "platform/ShellNamespace.h"
+
+#include <QTreeWidget>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The folder tree: the desktop, the computer with its drives, the folders below them and, by option, the
+// recycle bin and the network neighbourhood. A folder's sub-folders are listed the first time it is
+// expanded; change notifications of the namespace keep listed folders current. The selected node is the
+// current item, and OnChange reports every change of it.
+class TFolderTree : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit TFolderTree(platform::ShellNamespace& shell, QWidget* owner = nullptr);
+    ~TFolderTree() override;
+
+    // Building the tree and registering for change notification; throws
+    // std::runtime_error("Could not register SHChangeNotify") when registration fails (the tree stays built).
+    bool Active() const { return active_; }
+    void SetActive(bool active);
+    SFolderOption FolderOptions() const { return folderOptions_; }
+    void SetFolderOptions(SFolderOption options);
+    TDisplayMode DisplayMode() const { return displayMode_; }
+    void SetDisplayMode(TDisplayMode mode);
+
+    // The current folder: the selected node's file-system path; "" when none is selected or it has none.
+    std::string SelectedPath() const;
+    // Selects the folder of an absolute path (or its deepest existing ancestor), listing folders on the way;
+    // nullptr with no selection when the tree cannot place the path, and nullptr when the folder found has
+    // vanished from disk (the tree then repairs its view of it).
+    QTreeWidgetItem* SelectPath(const std::string& path);
+
+    // Asked when the session ends; CanEndSession starts true. An accepted end stops change notification.
+    std::function<void(TFolderTree& sender, bool& canEndSession)> OnEndSessionQuery;
+    bool QueryEndSession();
+
+    // Nodes and their paths.
+    TFolderNodeItem* DesktopNode() const;
+    TFolderNodeItem* DrivesNode() const;
+    TFolderNodeItem* NetworkNode() const;
+    TFolderNodeItem* RecycleBinNode() const;
+    TFolderNodeItem* FindKindNode(TFolderNodeKind kind) const;
+    static std::string NodePath(const QTreeWidgetItem* node);
+    // The node of path; with existingOnly false the deepest node reached (listing folders on the way),
+    // with existingOnly true the node of the whole path or nullptr. Never changes the selection.
+    TFolderNodeItem* FindNode(const std::string& path, bool existingOnly);
+    const std::string& DesktopPath() const { return desktopPath_; }
+
+    // Repairs: a drive given by its mount point; the selection after a double-click.
+    void RefreshDrive(const std::string& mountPoint, bool force);
+    void CheckSelection();
+
+    // Listing and the sibling order.
+    bool FillChildren(TFolderNodeItem* node);
+    void ClearChildren(TFolderNodeItem* node);
+
+    // Records alive (one per node), and the image list the icons come from.
+    std::size_t LiveRecords() const { return *liveRecords_; }
+    TFolderImages& Images() { return images_; }
+
+signals:
+    void OnChange(QTreeWidgetItem* node);
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
+
+private:
+    // A change kept until the tree is no longer in the middle of another operation.
+    struct PendingChange {
+        platform::IdList first;
+        platform::IdList second;
+        bool hasFirst = false;
+        bool hasSecond = false;
+        std::uint32_t event = 0;
+    };
+    // Marks the tree as busy; the last one to go handles the changes that arrived meanwhile. An OnChange
+    // handler may run a nested event loop (a message box), which can deliver a notification while nodes
+    // are being deleted or walked.
+    class BusyScope {
+    public:
+        explicit BusyScope(TFolderTree& tree) : tree_(tree) { ++tree_.busy_; }
+        ~BusyScope();
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+    private:
+        TFolderTree& tree_;
+    };
+
+    struct MadeNode {
+        std::unique_ptr<TFolderNodeItem> node;
+        bool isVirtual = false;
+    };
+
+    // Nodes and names (FolderNodes.cpp).
+    std::optional<TPathInfo> GetSpecialFolder(int csidl);
+    std::string PathFromIDList(const platform::IdList& list);
+    MadeNode MakeFolderNode(const platform::IdList& item, TFolderNodeItem* parent, bool force);
+    TFolderNodeItem* AddFolderNode(const platform::IdList& item, TFolderNodeItem* parent, bool force);
+    void UpdateCaption(TFolderNodeItem* node);
+    void ApplyDisplayMode(TFolderNodeItem* node);
+    void DeleteNode(QTreeWidgetItem* node);
+    void InsertSorted(TFolderNodeItem* parent, std::unique_ptr<TFolderNodeItem> child);
+
+    // Population (FolderPopulation.cpp).
+    void Activate();
+    void Deactivate();
+    void CreateRoots();
+    void UpdateRecycleBin();
+    void UpdateNetworkNeighborhood();
+    TFolderNodeItem* AddSpecialNode(int csidl, TFolderNodeKind kind, std::string path);
+    bool FolderExpanding(TFolderNodeItem* node);
+    void OnItemExpanded(QTreeWidgetItem* item);
+    void OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+    void CollapseWithDescendants(QTreeWidgetItem* node);
+
+    // Paths (FolderPaths.cpp).
+    TFolderNodeItem* DriveOfPath(std::string_view path);
+    TFolderNodeItem* DriveAncestor(const TFolderNodeItem* node) const;
+
+    // Change notification (FolderNotify.cpp).
+    void RegisterNotify();
+    void DeregisterNotify();
+    void NotifyWndProc(const platform::ShellChange& change);
+    void HandleChange(const PendingChange& change);
+    void FolderCreated(const std::string& path, const platform::IdList& list, bool listOnTheWay);
+    void FolderRemoved(const std::string& path);
+    void RefreshTarget(TFolderNodeItem* target);
+    void RefreshComputer();
+    void RefreshAllListed();
+    void MediaChanged(const std::string& mountPoint, bool inserted);
+    void RepairVanished(TFolderNodeItem* node);
+
+    platform::ShellNamespace& shell_;
+    std::shared_ptr<platform::ShellFolder> desktopFolder_;
+    TFolderImages images_;
+    std::string desktopPath_;
+    TDisplayMode displayMode_ = dmAsis;
+    SFolderOption folderOptions_;
+    bool active_ = false;
+    std::unique_ptr<platform::ChangeRegistration> registration_;
+    std::shared_ptr<std::size_t> liveRecords_ = std::make_shared<std::size_t>(0);
+    int busy_ = 0;
+    std::deque<PendingChange> pending_;
+};
