@@ -3,6 +3,7 @@
 #include "engine/BatchRename.h"
 
 #include <algorithm>
+#include <memory_resource>
 #include <string_view>
 #include <unordered_map>
 
@@ -24,25 +25,38 @@ std::string ClashMessage(const std::string& newName) {
 }
 
 bool ConfirmClashes(const BatchSnapshot& batch, BatchPrompts& prompts) {
-    // Rows of each old name, ascending: every (row, later row) pair with new name == later old name is
-    // visited in the order of a scan over all pairs, without comparing all pairs.
-    std::unordered_map<std::string_view, std::vector<std::size_t>> rowsByOldName;
-    rowsByOldName.reserve(batch.rows.size());
-    for (std::size_t row = 0; row < batch.rows.size(); ++row) {
-        rowsByOldName[batch.rows[row].oldName].push_back(row);
+    // The rows of each old name form a chain in row order. As rows are visited in ascending order, the
+    // head of a chain only ever moves forward past rows that can no longer be "later": so every pair (row,
+    // later row) with new name == later old name is met in the order of a scan over all pairs, at a cost
+    // that grows with the rows and the questions, not with the pairs.
+    const std::size_t rows = batch.rows.size();
+    constexpr std::size_t none = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> nextSameOld(rows, none);
+    std::pmr::monotonic_buffer_resource arena;
+    std::pmr::unordered_map<std::string_view, std::size_t> chainHead(&arena);
+    chainHead.reserve(rows);
+    for (std::size_t row = rows; row-- > 0;) {
+        const auto [entry, inserted] = chainHead.try_emplace(batch.rows[row].oldName, row);
+        if (!inserted) {
+            nextSameOld[row] = entry->second;
+            entry->second = row;
+        }
     }
-    for (std::size_t row = 0; row < batch.rows.size(); ++row) {
+    for (std::size_t row = 0; row < rows; ++row) {
         const std::string& newName = batch.rows[row].newName;
         // A blank new name leaves its file alone, so it cannot collide with anything.
         if (newName.empty()) {
             continue;
         }
-        const auto found = rowsByOldName.find(newName);
-        if (found == rowsByOldName.end()) {
+        const auto found = chainHead.find(newName);
+        if (found == chainHead.end()) {
             continue;
         }
-        const auto& later = found->second;
-        for (auto it = std::upper_bound(later.begin(), later.end(), row); it != later.end(); ++it) {
+        std::size_t& head = found->second;
+        while (head != none && head <= row) {
+            head = nextSameOld[head];
+        }
+        for (std::size_t later = head; later != none; later = nextSameOld[later]) {
             if (!prompts.ConfirmClash(ClashMessage(newName))) {
                 return false;
             }

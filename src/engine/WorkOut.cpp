@@ -5,6 +5,7 @@
 
 #include "engine/RenameEngine.h"
 
+#include <memory_resource>
 #include <string_view>
 #include <unordered_map>
 
@@ -44,23 +45,27 @@ void Adder(NameGrid& grid, std::int32_t position, std::string_view after, std::s
 }
 
 std::optional<std::string> FindDuplicateNewName(const NameGrid& grid) {
-    // The first row (lowest i) whose name some later row repeats is the first pair a scan of every pair
-    // would meet; the last row of each name tells whether a later row repeats it.
-    std::unordered_map<std::string_view, int> lastRow;
-    lastRow.reserve(static_cast<std::size_t>(grid.RowCount()));
+    // A scan of every pair meets first the lowest row whose name some later row repeats: that is the
+    // lowest first row among the names that occur twice, found here in one pass. The index lives in one
+    // arena, as it is built and dropped at every Preview.
+    std::pmr::monotonic_buffer_resource arena;
+    std::pmr::unordered_map<std::string_view, int> firstRow(&arena);
+    firstRow.reserve(static_cast<std::size_t>(grid.RowCount()));
+    int found = 0;
     for (int row = 1; row < grid.RowCount(); ++row) {
         const std::string& name = grid.Cell(NameGrid::NewColumn, row);
-        if (!name.empty()) {
-            lastRow[name] = row;
+        if (name.empty()) {
+            continue;
+        }
+        const auto [entry, inserted] = firstRow.try_emplace(name, row);
+        if (!inserted && (found == 0 || entry->second < found)) {
+            found = entry->second;
         }
     }
-    for (int row = 1; row < grid.RowCount(); ++row) {
-        const std::string& name = grid.Cell(NameGrid::NewColumn, row);
-        if (!name.empty() && lastRow[name] > row) {
-            return name;
-        }
+    if (found == 0) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return grid.Cell(NameGrid::NewColumn, found);
 }
 
 WorkOutResult WorkOut(Mode mode, const EntryTexts& texts, NameGrid& grid) {
