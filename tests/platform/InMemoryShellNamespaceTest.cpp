@@ -185,7 +185,7 @@ TEST(InMemoryShell, NotifyDeliversListsOfTheAllocatorToMatchingRegistrations) {
         f.shell.RegisterChangeNotify(SHCNE_MKDIR | SHCNE_RENAMEFOLDER, [&](const ShellChange& change) {
             EXPECT_EQ(f.shell.Malloc().DidAlloc(change.first.Get()), 1);
             seen.emplace_back(change.event, f.shell.GetPathFromIDList(*change.first),
-                              f.shell.GetPathFromIDList(*change.second));
+                              change.second ? f.shell.GetPathFromIDList(*change.second) : std::nullopt);
         });
     ASSERT_TRUE(registration);
     f.shell.Rename(f.docs, "Papers");
@@ -196,6 +196,7 @@ TEST(InMemoryShell, NotifyDeliversListsOfTheAllocatorToMatchingRegistrations) {
     EXPECT_EQ(seen[0], std::make_tuple(SHCNE_RENAMEFOLDER, std::optional<std::string>("/home/t/Desktop/Docs"),
                                        std::optional<std::string>("/home/t/Desktop/Papers")));
     EXPECT_EQ(std::get<1>(seen[1]), "/media/stick/new/deeper");
+    EXPECT_EQ(std::get<2>(seen[1]), std::nullopt);
     EXPECT_EQ(f.shell.FindByPath("/home/t/Desktop/Papers/Linked"), f.link);
     registration.reset();
     f.shell.Notify(SHCNE_MKDIR, "/media/stick/x");

@@ -223,8 +223,10 @@ public:
             if (!(found->second.events & code) && code != platform::SHCNE_UPDATEDIR)
                 continue;
             auto deliver = found->second.deliver;
-            platform::ShellChange change{AllocatedIdList(allocator, first),
-                                         AllocatedIdList(allocator, second), event};
+            // As the real namespace does, only a rename carries a second list.
+            platform::ShellChange change{
+                AllocatedIdList(allocator, first),
+                second.IsEmpty() ? AllocatedIdList() : AllocatedIdList(allocator, second), event};
             deliver(change);
         }
     }

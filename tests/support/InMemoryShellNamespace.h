@@ -92,7 +92,8 @@ public:
     // Notifications: each live registration whose events include event (SHCNE_INTERRUPT aside; lost changes,
     // SHCNE_UPDATEDIR, always pass) receives it synchronously, with lists from Malloc(). A path names the
     // live node with that path; a path no node has any more (a removed or renamed folder) gets a list below
-    // its deepest live ancestor that resolves only to the path.
+    // its deepest live ancestor that resolves only to the path. Only a rename (a newPath, a non-empty second
+    // list) carries a second list; otherwise ShellChange::second holds none.
     void Notify(std::uint32_t event, std::string_view path, std::optional<std::string_view> newPath = {});
     void Notify(std::uint32_t event, const platform::IdList& first, const platform::IdList& second = {});
     std::size_t Registrations() const;
