@@ -21,15 +21,18 @@ bool IsDotOrDotDot(const char* name) {
     return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
 }
 
+enum class EntryKind { File, Folder, Gone };
+
 // Some file systems do not fill in the entry type; then the entry itself is looked at (a symbolic link
-// counts as a file even when it points to a folder, as it does where the type is given).
-bool IsFolder(DIR* dir, const dirent& entry) {
+// counts as a file even when it points to a folder, as it does where the type is given). An entry removed
+// since the folder was read is left out rather than listed as a file that is not there.
+EntryKind KindOf(DIR* dir, const dirent& entry) {
     if (entry.d_type != DT_UNKNOWN)
-        return entry.d_type == DT_DIR;
+        return entry.d_type == DT_DIR ? EntryKind::Folder : EntryKind::File;
     struct stat info {};
     if (::fstatat(::dirfd(dir), entry.d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
-        return false;
-    return S_ISDIR(info.st_mode);
+        return errno == ENOENT ? EntryKind::Gone : EntryKind::File;
+    return S_ISDIR(info.st_mode) ? EntryKind::Folder : EntryKind::File;
 }
 
 } // namespace
@@ -50,7 +53,7 @@ std::vector<std::string> ReadFileNames(const std::string& folder) {
                 throw IoError(errno);
             break;
         }
-        if (IsDotOrDotDot(entry->d_name) || IsFolder(dir.get(), *entry))
+        if (IsDotOrDotDot(entry->d_name) || KindOf(dir.get(), *entry) != EntryKind::File)
             continue;
         names.emplace_back(entry->d_name);
     }
