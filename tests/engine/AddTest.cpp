@@ -74,12 +74,6 @@ INSTANTIATE_TEST_SUITE_P(Positions, AddMidTable,
                                          AddMidCase{"EmptyName", "", 3, "-"}),
                          [](const auto& info) { return info.param.label; });
 
-TEST(AddBegEnd, PutTheTextInFrontAndBehind) {
-    EXPECT_EQ(engine::AddBeg("song.mp3", "A-"), "A-song.mp3");
-    EXPECT_EQ(engine::AddEnd("song.mp3", "!"), "song.mp3!");
-    EXPECT_EQ(engine::AddEnd("\xFF", "\xFE"), "\xFF\xFE");
-}
-
 struct CharCase {
     const char* label;
     std::string text;

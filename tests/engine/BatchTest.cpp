@@ -85,11 +85,6 @@ TEST_F(BatchTest, ClashWithAnEarlierRowAsksNothing) {
     EXPECT_EQ(files.Content("/f", "b"), "content of a");
 }
 
-TEST_F(BatchTest, OppositeOrderAsks) {
-    Run(Batch({{"a", "b"}, {"b", "c"}}));
-    EXPECT_EQ(prompts.questions, std::vector<std::string>{Clash("b")});
-}
-
 TEST_F(BatchTest, LetterCaseIsNoClash) {
     Run(Batch({{"a", "a.TXT"}, {"A.txt", "x"}, {"a.txt", "y"}}));
     EXPECT_TRUE(prompts.questions.empty());
@@ -188,26 +183,6 @@ TEST_F(BatchTest, WorksFromTheSnapshotWhileTheGridIsListedAgain) {
     EXPECT_EQ(files.Attempts()[0].folder, "/f");
     EXPECT_EQ(files.Attempts()[1].oldName, "b");
     EXPECT_EQ(files.Attempts()[1].newName, "c");
-}
-
-TEST(TakeSnapshot, CopiesTheFileRowsInOrder) {
-    NameGrid grid;
-    grid.List({"x\xFF", "y"});
-    grid.SetCell(NameGrid::NewColumn, 2, "z");
-    const auto batch = engine::TakeSnapshot("/d", grid);
-    EXPECT_EQ(batch.folder, "/d");
-    ASSERT_EQ(batch.rows.size(), 2u);
-    EXPECT_EQ(batch.rows[0].oldName, "x\xFF");
-    EXPECT_EQ(batch.rows[0].newName, "");
-    EXPECT_EQ(batch.rows[1].newName, "z");
-    grid.List({});
-    EXPECT_TRUE(engine::TakeSnapshot("/d", grid).rows.empty());
-}
-
-TEST(JoinPath, AddsOneSlash) {
-    EXPECT_EQ(engine::JoinPath("/home/u", "a.txt"), "/home/u/a.txt");
-    EXPECT_EQ(engine::JoinPath("/", "a.txt"), "/a.txt");
-    EXPECT_EQ(engine::JoinPath("/media/usb/", "a"), "/media/usb/a");
 }
 
 TEST(ConfirmClashes, AsksWhatAScanOfEveryPairWouldAsk) {

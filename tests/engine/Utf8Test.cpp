@@ -57,10 +57,4 @@ INSTANTIATE_TEST_SUITE_P(Sequences, Utf8Table,
                                          CharsCase{"ValidAfterStrayBytes", "\x80\xC3\xA9\xBF", {1, 2, 1}}),
                          [](const auto& info) { return info.param.label; });
 
-TEST(Utf8, SkipStopsAtTheEnd) {
-    EXPECT_EQ(engine::utf8::Skip("Café", 3), 3u);
-    EXPECT_EQ(engine::utf8::Skip("Café", 4), 5u);
-    EXPECT_EQ(engine::utf8::Skip("Café", 9), 5u);
-}
-
 } // namespace
