@@ -51,6 +51,18 @@ bool IsAtOrBelow(std::string_view path, std::string_view root) {
            (path.size() > root.size() && path.substr(0, root.size()) == root && path[root.size()] == '/');
 }
 
+// The colon between host and remote path of "host:/path", past a bracketed IPv6 address.
+std::size_t RemoteSeparator(std::string_view source) {
+    std::size_t from = 0;
+    if (const auto at = source.find('@'); at != std::string_view::npos && at < source.find(':'))
+        from = at + 1;
+    if (from < source.size() && source[from] == '[') {
+        const auto close = source.find(']', from);
+        return close == std::string_view::npos ? std::string_view::npos : source.find(':', close);
+    }
+    return source.find(':', from);
+}
+
 bool IsNetworkType(std::string_view type) {
     return Contains(kNetworkTypes, type);
 }
@@ -114,15 +126,16 @@ std::optional<std::string> NetworkServer(const MountEntry& entry) {
         source.remove_prefix(2);
         server = source.substr(0, source.find('/'));
     } else {
-        server = source.substr(0, source.find(':'));
-        if (server.size() == source.size())
+        const auto colon = RemoteSeparator(source);
+        if (colon == std::string_view::npos)
             return std::nullopt;
+        server = source.substr(0, colon);
         if (const auto at = server.rfind('@'); at != std::string_view::npos)
             server.remove_prefix(at + 1);
+        // An IPv6 address is written in brackets in these sources.
+        if (server.size() > 2 && server.front() == '[' && server.back() == ']')
+            server = server.substr(1, server.size() - 2);
     }
-    // An IPv6 address is written in brackets in these sources.
-    if (server.size() > 2 && server.front() == '[' && server.back() == ']')
-        server = server.substr(1, server.size() - 2);
     if (server.empty())
         return std::nullopt;
     return std::string(server);
@@ -134,7 +147,7 @@ std::string ShareName(const MountEntry& entry) {
         remote.remove_prefix(2);
         const auto slash = remote.find('/');
         remote = slash == std::string_view::npos ? std::string_view() : remote.substr(slash + 1);
-    } else if (const auto colon = remote.find(':'); colon != std::string_view::npos) {
+    } else if (const auto colon = RemoteSeparator(remote); colon != std::string_view::npos) {
         remote.remove_prefix(colon + 1);
     }
     while (remote.size() > 1 && remote.back() == '/')

@@ -1,0 +1,109 @@
+#include "platform/MountTable.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+const char* const kSample = "/dev/sda2 / ext4 rw,relatime 0 0\n"
+                            "proc /proc proc rw 0 0\n"
+                            "sysfs /sys sysfs rw 0 0\n"
+                            "tmpfs /run tmpfs rw 0 0\n"
+                            "/dev/sda1 /boot/efi vfat rw 0 0\n"
+                            "/dev/sdb1 /media/ann/My\\040Stick vfat rw 0 0\n"
+                            "server:/srv/export /mnt/export nfs4 rw 0 0\n"
+                            "tmpfs /tmp tmpfs rw 0 0\n"
+                            "//files/public /home/ann/public cifs rw 0 0\n"
+                            "/dev/loop3 /snap/core/1 squashfs ro 0 0\n"
+                            "/dev/sdc1 /run/media/ann/BACKUP ext4 rw 0 0\n"
+                            "garbage\n"
+                            "/dev/sda2 / ext4 rw,relatime 0 0\n";
+
+TEST(MountTable, ParsesFieldsAndUnescapesOctal) {
+    const auto table = ParseMountTable(kSample);
+    ASSERT_EQ(table.size(), 12u); // the malformed line is skipped
+    EXPECT_EQ(table[5], (MountEntry{"/dev/sdb1", "/media/ann/My Stick", "vfat"}));
+    EXPECT_EQ(ParseMountTable("a\\011b /x\\134y\\012z t")[0].mountPoint, "/x\\y\nz");
+    EXPECT_EQ(ParseMountTable("a /only\\04 t")[0].mountPoint, "/only\\04"); // cut-off escape kept as it is
+}
+
+struct DriveCase {
+    const char* name;
+    MountEntry entry;
+    bool drive;
+};
+
+class UserDrive : public testing::TestWithParam<DriveCase> {};
+
+TEST_P(UserDrive, IsShownOnlyWhenAUserWouldSeeIt) {
+    EXPECT_EQ(IsUserDrive(GetParam().entry), GetParam().drive);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MountTable, UserDrive,
+    testing::Values(DriveCase{"RootOverlay", {"overlay", "/", "overlay"}, true},
+                    DriveCase{"BlockDevice", {"/dev/sdb1", "/data", "ext4"}, true},
+                    DriveCase{"RemovableUnderRunMedia", {"/dev/sdc1", "/run/media/a/X", "exfat"}, true},
+                    DriveCase{"Nfs", {"srv:/e", "/mnt/e", "nfs"}, true},
+                    DriveCase{"Sshfs", {"u@h:/", "/home/u/h", "fuse.sshfs"}, true},
+                    DriveCase{"Zfs", {"pool/home", "/home", "zfs"}, true},
+                    DriveCase{"Proc", {"proc", "/proc", "proc"}, false},
+                    DriveCase{"TmpfsTmp", {"tmpfs", "/tmp", "tmpfs"}, false},
+                    DriveCase{"RunUser", {"tmpfs", "/run/user/1000", "tmpfs"}, false},
+                    DriveCase{"BlockDeviceUnderRun", {"/dev/sdd1", "/run/lock/x", "ext4"}, false},
+                    DriveCase{"Efi", {"/dev/sda1", "/boot/efi", "vfat"}, false},
+                    DriveCase{"Snap", {"/dev/loop1", "/snap/core/1", "squashfs"}, false},
+                    DriveCase{"ContainerOverlay", {"overlay", "/var/lib/docker/x", "overlay"}, false},
+                    DriveCase{"Cgroup", {"cgroup2", "/sys/fs/cgroup", "cgroup2"}, false},
+                    DriveCase{"CgroupElsewhere", {"cgroup", "/cg", "cgroup"}, false},
+                    DriveCase{"DevShm", {"tmpfs", "/dev/shm", "tmpfs"}, false},
+                    DriveCase{"Portal", {"portal", "/home/u/portal", "fuse.portal"}, false},
+                    DriveCase{"Relative", {"/dev/sde", "relative", "ext4"}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MountTable, DrivesStartWithRootAndKeepTableOrderOnce) {
+    const auto drives = UserDrives(ParseMountTable(kSample));
+    std::vector<std::string> points;
+    for (const auto& drive : drives)
+        points.push_back(drive.mountPoint);
+    EXPECT_EQ(points, (std::vector<std::string>{"/", "/media/ann/My Stick", "/mnt/export", "/home/ann/public",
+                                                "/run/media/ann/BACKUP"}));
+    EXPECT_EQ(UserDrives({}).front().mountPoint, "/");
+}
+
+struct ServerCase {
+    const char* name;
+    MountEntry entry;
+    std::optional<std::string> server;
+    std::string share;
+};
+
+class NetworkShare : public testing::TestWithParam<ServerCase> {};
+
+TEST_P(NetworkShare, ServerAndShareComeFromTheSource) {
+    EXPECT_EQ(NetworkServer(GetParam().entry), GetParam().server);
+    EXPECT_EQ(ShareName(GetParam().entry), GetParam().share);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MountTable, NetworkShare,
+    testing::Values(ServerCase{"Nfs", {"nas:/srv/export/", "/mnt/e", "nfs4"}, "nas", "export"},
+                    ServerCase{"Cifs", {"//files/public", "/mnt/p", "cifs"}, "files", "public"},
+                    ServerCase{"SshfsWithUser", {"ann@box:/home/ann", "/mnt/b", "fuse.sshfs"}, "box", "ann"},
+                    ServerCase{"SshfsRootTakesMountName", {"box:/", "/mnt/box", "fuse.sshfs"}, "box", "box"},
+                    ServerCase{"Ipv6", {"[fe80::1]:/e", "/mnt/v6", "nfs"}, "fe80::1", "e"},
+                    ServerCase{"NotNetwork", {"/dev/sda1", "/", "ext4"}, std::nullopt, "sda1"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MountTable, ComparesDrivesByMountPoint) {
+    const std::vector<MountEntry> before{{"a", "/", "ext4"}, {"b", "/media/x", "vfat"}};
+    const std::vector<MountEntry> after{
+        {"a", "/", "ext4"}, {"c", "/media/y", "vfat"}, {"d", "/mnt/z", "nfs"}};
+    const auto changes = CompareDrives(before, after);
+    EXPECT_EQ(changes.inserted, (std::vector<std::string>{"/media/y", "/mnt/z"}));
+    EXPECT_EQ(changes.removed, (std::vector<std::string>{"/media/x"}));
+    EXPECT_TRUE(CompareDrives(after, after).inserted.empty());
+}
+
+} // namespace
