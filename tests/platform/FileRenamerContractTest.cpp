@@ -59,15 +59,6 @@ protected:
 };
 TYPED_TEST_SUITE(FileRenamerContract, Harnesses, HarnessNames);
 
-TYPED_TEST(FileRenamerContract, RenameMovesTheFileWithItsContent) {
-    this->disk.Add("a.txt", "first");
-    auto folder = this->disk.Files().OpenFolder(this->disk.Folder());
-    ASSERT_NE(folder, nullptr);
-    EXPECT_TRUE(folder->Rename("a.txt", "b.txt"));
-    EXPECT_EQ(this->disk.Names(), std::vector<std::string>{"b.txt"});
-    EXPECT_EQ(this->disk.Content("b.txt"), "first");
-}
-
 TYPED_TEST(FileRenamerContract, RenameOntoAnExistingFileFailsAndKeepsBoth) {
     this->disk.Add("a.txt", "first");
     this->disk.Add("b.txt", "second");
