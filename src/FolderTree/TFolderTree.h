@@ -65,8 +65,10 @@ public:
     bool FillChildren(TFolderNodeItem* node);
     void ClearChildren(TFolderNodeItem* node);
 
-    // Records alive (one per node), and the image list the icons come from.
+    // Records alive (one per node); the counter outlives the tree, so a test can see every record go.
     std::size_t LiveRecords() const { return *liveRecords_; }
+    std::shared_ptr<const std::size_t> RecordCounter() const { return liveRecords_; }
+    // The image list the icons come from.
     TFolderImages& Images() { return images_; }
 
 signals:
