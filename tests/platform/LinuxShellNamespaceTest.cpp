@@ -1,0 +1,242 @@
+#include "platform/LinuxShellNamespace.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace platform;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::uint32_t kListFlags = SHCONTF_FOLDERS | SHCONTF_INCLUDEHIDDEN;
+constexpr std::uint32_t kAllAttributes =
+    SFGAO_HASSUBFOLDER | SFGAO_FILESYSTEM | SFGAO_FOLDER | SFGAO_SHARE | SFGAO_LINK;
+
+std::string Home() {
+    return std::getenv("HOME");
+}
+
+std::vector<IdList> ListAll(ShellFolder& folder, std::uint32_t flags = kListFlags) {
+    std::vector<IdList> items;
+    auto listing = folder.EnumObjects(flags);
+    if (!listing)
+        return items;
+    listing->Reset();
+    while (auto item = listing->Next())
+        items.push_back(**item);
+    return items;
+}
+
+std::string Name(ShellFolder& folder, const IdList& item, std::uint32_t flags) {
+    const StrRet name = folder.GetDisplayNameOf(item, flags);
+    EXPECT_EQ(name.type, STRRET_WSTR);
+    return name.wstr.value_or("<none>");
+}
+
+// A fresh folder below the desktop for one test, removed with everything in it at the end.
+class LinuxShell : public testing::Test {
+protected:
+    void SetUp() override {
+        desktop_ = LocateDesktopFolder();
+        root_ = fs::path(desktop_) / testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::create_directories(root_);
+        shell_ = CreateLinuxShellNamespace();
+        rootFolder_ = shell_->GetDesktopFolder()->BindToObject(RootItem());
+        ASSERT_TRUE(rootFolder_);
+    }
+    void TearDown() override {
+        rootFolder_.reset();
+        if (shell_) {
+            EXPECT_EQ(shell_->Malloc().LiveBlocks(), 0u);
+        }
+        fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(root_);
+    }
+
+    IdList RootItem() const {
+        auto parsed = shell_->GetDesktopFolder()->ParseDisplayName(root_.filename().string());
+        return parsed ? **parsed : IdList::FromItem("?");
+    }
+    std::set<std::string> ListedNames(std::uint32_t flags = kListFlags) {
+        std::set<std::string> names;
+        for (const IdList& item : ListAll(*rootFolder_, flags))
+            names.insert(Name(*rootFolder_, item, SHGDN_INFOLDER));
+        return names;
+    }
+    IdList ItemNamed(const std::string& name) {
+        for (const IdList& item : ListAll(*rootFolder_))
+            if (Name(*rootFolder_, item, SHGDN_INFOLDER) == name)
+                return item;
+        ADD_FAILURE() << "no item " << name;
+        return {};
+    }
+    std::uint32_t Attributes(const std::string& name) {
+        std::uint32_t mask = kAllAttributes;
+        EXPECT_TRUE(rootFolder_->GetAttributesOf(ItemNamed(name), mask));
+        return mask;
+    }
+
+    std::string desktop_;
+    fs::path root_;
+    std::unique_ptr<ShellNamespace> shell_;
+    std::shared_ptr<ShellFolder> rootFolder_;
+};
+
+TEST_F(LinuxShell, DesktopIsTheXdgDesktopFolder) {
+    EXPECT_EQ(desktop_, Home() + "/Desktop");
+    const auto location = shell_->GetSpecialFolderLocation(CSIDL_DESKTOP);
+    ASSERT_TRUE(location);
+    EXPECT_TRUE((*location)->IsEmpty());
+    EXPECT_EQ(shell_->GetPathFromIDList(**location), desktop_);
+    auto desktop = shell_->GetDesktopFolder();
+    EXPECT_EQ(Name(*desktop, IdList(), SHGDN_FORPARSING), desktop_);
+    EXPECT_EQ(Name(*desktop, IdList(), SHGDN_NORMAL), "Desktop");
+    EXPECT_EQ(shell_->GetFileInfo(IdList(), SHGFI_SYSICONINDEX | SHGFI_PIDL, nullptr), iconDesktop);
+    EXPECT_EQ(**shell_->GetSpecialFolderLocation(CSIDL_DESKTOPDIRECTORY), IdList());
+}
+
+TEST_F(LinuxShell, DesktopFallsBackToHomeWithoutADesktopFolder) {
+    const fs::path moved = Home() + "/Desktop.away";
+    fs::rename(desktop_, moved);
+    const std::string located = LocateDesktopFolder();
+    fs::rename(moved, desktop_);
+    EXPECT_EQ(located, Home());
+}
+
+TEST_F(LinuxShell, ListsFoldersHiddenOnesAndLinksButNeverFiles) {
+    fs::create_directories(root_ / "Visible" / "inner");
+    fs::create_directory(root_ / ".hidden");
+    fs::create_directory(root_ / "caf\xE9");
+    std::ofstream(root_ / "file.txt") << "x";
+    fs::create_directory_symlink(root_ / "Visible", root_ / "link");
+    fs::create_symlink(root_ / "file.txt", root_ / "filelink");
+    fs::create_symlink(root_ / "nowhere", root_ / "dangling");
+    EXPECT_EQ(ListedNames(), (std::set<std::string>{"Visible", ".hidden", "caf\xE9", "link"}));
+    EXPECT_EQ(ListedNames(SHCONTF_FOLDERS), (std::set<std::string>{"Visible", "caf\xE9", "link"}));
+}
+
+TEST_F(LinuxShell, NamesAndPathsKeepTheRawBytes) {
+    const std::string name = "caf\xE9 \x01";
+    fs::create_directory(root_ / name);
+    const IdList item = ItemNamed(name);
+    const std::string path = (root_ / name).string();
+    EXPECT_EQ(Name(*rootFolder_, item, SHGDN_NORMAL), name);
+    EXPECT_EQ(Name(*rootFolder_, item, SHGDN_FORPARSING), path);
+    EXPECT_EQ(shell_->GetPathFromIDList(RootItem() + item), path);
+    EXPECT_EQ(Name(*shell_->GetDesktopFolder(), RootItem() + item, SHGDN_FORPARSING), path);
+}
+
+TEST_F(LinuxShell, AttributesOfFolders) {
+    fs::create_directories(root_ / "parent" / "child");
+    fs::create_directory(root_ / "empty");
+    fs::create_directory(root_ / "files");
+    std::ofstream(root_ / "files" / "a.txt") << "a";
+    fs::create_directory(root_ / "linkonly");
+    fs::create_directory_symlink(root_ / "parent", root_ / "linkonly" / "to-parent");
+    fs::create_directory_symlink(root_ / "parent", root_ / "link");
+    const std::uint32_t folder = SFGAO_FILESYSTEM | SFGAO_FOLDER;
+    EXPECT_EQ(Attributes("parent"), folder | SFGAO_HASSUBFOLDER);
+    EXPECT_EQ(Attributes("empty"), folder);
+    EXPECT_EQ(Attributes("files"), folder);
+    EXPECT_EQ(Attributes("linkonly"), folder | SFGAO_HASSUBFOLDER);
+    EXPECT_EQ(Attributes("link"), folder | SFGAO_LINK | SFGAO_HASSUBFOLDER);
+    std::uint32_t onlyLink = SFGAO_LINK;
+    ASSERT_TRUE(rootFolder_->GetAttributesOf(ItemNamed("link"), onlyLink));
+    EXPECT_EQ(onlyLink, SFGAO_LINK);
+    std::uint32_t info = 0;
+    EXPECT_EQ(shell_->GetFileInfo(RootItem() + ItemNamed("parent"),
+                                  SHGFI_SYSICONINDEX | SHGFI_OPENICON | SHGFI_PIDL | SHGFI_ATTRIBUTES, &info),
+              iconFolderOpen);
+    EXPECT_TRUE(info & SFGAO_FOLDER);
+}
+
+TEST_F(LinuxShell, VanishedOrUnreadableFolderRefusesListing) {
+    fs::create_directories(root_ / "gone" / "x");
+    fs::create_directory(root_ / "locked");
+    const IdList gone = ItemNamed("gone");
+    auto bound = rootFolder_->BindToObject(gone);
+    ASSERT_TRUE(bound);
+    fs::remove_all(root_ / "gone");
+    EXPECT_EQ(bound->EnumObjects(kListFlags), nullptr);
+    std::uint32_t mask = kAllAttributes;
+    EXPECT_FALSE(rootFolder_->GetAttributesOf(gone, mask));
+    EXPECT_FALSE(shell_->PathExists((root_ / "gone").string()));
+    EXPECT_TRUE(shell_->PathExists(root_.string()));
+    EXPECT_EQ(shell_->GetPathFromIDList(RootItem() + gone), (root_ / "gone").string());
+
+    if (geteuid() != 0) { // the superuser reads every folder
+        auto locked = rootFolder_->BindToObject(ItemNamed("locked"));
+        fs::permissions(root_ / "locked", fs::perms::none);
+        EXPECT_EQ(locked->EnumObjects(kListFlags), nullptr);
+        fs::permissions(root_ / "locked", fs::perms::owner_all);
+    }
+}
+
+TEST_F(LinuxShell, ComputerListsTheRootDriveFirst) {
+    auto location = shell_->GetSpecialFolderLocation(CSIDL_DRIVES);
+    ASSERT_TRUE(location);
+    EXPECT_FALSE(shell_->GetPathFromIDList(**location));
+    EXPECT_EQ(shell_->GetFileInfo(**location, SHGFI_SYSICONINDEX | SHGFI_PIDL, nullptr), iconComputer);
+    auto desktop = shell_->GetDesktopFolder();
+    EXPECT_EQ(Name(*desktop, **location, SHGDN_NORMAL), "Computer");
+    auto computer = desktop->BindToObject(**location);
+    ASSERT_TRUE(computer);
+    const auto drives = ListAll(*computer);
+    ASSERT_FALSE(drives.empty());
+    EXPECT_EQ(Name(*computer, drives.front(), SHGDN_FORPARSING), "/");
+    EXPECT_FALSE(Name(*computer, drives.front(), SHGDN_NORMAL).empty());
+    std::uint32_t mask = kAllAttributes;
+    ASSERT_TRUE(computer->GetAttributesOf(drives.front(), mask));
+    EXPECT_EQ(mask, SFGAO_FILESYSTEM | SFGAO_FOLDER | SFGAO_HASSUBFOLDER);
+    EXPECT_EQ(shell_->GetPathFromIDList(**location + drives.front()), "/");
+
+    const auto parsed = computer->ParseDisplayName("/");
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(**parsed, drives.front());
+    EXPECT_FALSE(computer->ParseDisplayName(root_.string()));
+    // Below the root drive the folders are the file system's.
+    auto rootDrive = computer->BindToObject(drives.front());
+    const auto top = ListAll(*rootDrive);
+    EXPECT_TRUE(std::any_of(top.begin(), top.end(), [&](const IdList& item) {
+        return Name(*rootDrive, item, SHGDN_FORPARSING) == "/tmp";
+    }));
+}
+
+TEST_F(LinuxShell, TrashAndNetworkAreVirtual) {
+    auto desktop = shell_->GetDesktopFolder();
+    for (int csidl : {CSIDL_BITBUCKET, CSIDL_NETWORK}) {
+        auto location = shell_->GetSpecialFolderLocation(csidl);
+        ASSERT_TRUE(location);
+        EXPECT_FALSE(shell_->GetPathFromIDList(**location));
+        std::uint32_t mask = kAllAttributes;
+        ASSERT_TRUE(desktop->GetAttributesOf(**location, mask));
+        EXPECT_FALSE(mask & SFGAO_FILESYSTEM);
+        auto folder = desktop->BindToObject(**location);
+        ASSERT_TRUE(folder);
+        EXPECT_NE(folder->EnumObjects(kListFlags), nullptr);
+    }
+    const auto trash = shell_->GetSpecialFolderLocation(CSIDL_BITBUCKET);
+    EXPECT_EQ(shell_->GetFileInfo(**trash, SHGFI_SYSICONINDEX | SHGFI_PIDL, nullptr), iconTrash);
+    EXPECT_TRUE(ListAll(*desktop->BindToObject(**trash)).empty());
+    EXPECT_EQ(Name(*desktop, **trash, SHGDN_NORMAL), "Trash");
+    EXPECT_FALSE(shell_->GetSpecialFolderLocation(0x05));
+}
+
+TEST_F(LinuxShell, MalformedListsFailQuietly) {
+    const IdList bad = IdList::FromItem("F../../etc");
+    auto desktop = shell_->GetDesktopFolder();
+    EXPECT_FALSE(desktop->GetDisplayNameOf(bad, SHGDN_FORPARSING).wstr);
+    EXPECT_FALSE(desktop->BindToObject(bad));
+    std::uint32_t mask = kAllAttributes;
+    EXPECT_FALSE(desktop->GetAttributesOf(bad, mask));
+    EXPECT_FALSE(shell_->GetPathFromIDList(bad));
+    EXPECT_FALSE(desktop->ParseDisplayName("../etc"));
+}
+
+} // namespace
