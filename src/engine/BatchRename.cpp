@@ -28,7 +28,7 @@ bool ConfirmClashes(const BatchSnapshot& batch, BatchPrompts& prompts) {
     // The rows of each old name form a chain in row order. As rows are visited in ascending order, the
     // head of a chain only ever moves forward past rows that can no longer be "later": so every pair (row,
     // later row) with new name == later old name is met in the order of a scan over all pairs, at a cost
-    // that grows with the rows and the questions, not with the pairs.
+    // that grows with the rows and the questions asked, not with the square of the rows.
     const std::size_t rows = batch.rows.size();
     constexpr std::size_t none = static_cast<std::size_t>(-1);
     std::vector<std::size_t> nextSameOld(rows, none);

@@ -63,7 +63,7 @@ std::string ClashMessage(const std::string& newName);
 // without "/" or a NUL byte, so that it names an entry of that folder and nothing outside it.
 bool IsRenameableName(const std::string& name);
 
-// A folder and a name joined with one '/' (none added when the folder already ends in one).
+// A folder and a name joined with one '/' (none added when the folder already ends in one or is empty).
 std::string JoinPath(const std::string& folder, const std::string& name);
 
 } // namespace engine

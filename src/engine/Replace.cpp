@@ -30,8 +30,8 @@ std::size_t FindWhole(std::string_view text, std::string_view search, std::size_
     return npos;
 }
 
-// Whether the search text starts at character offset `at` of the pending tail and runs on into the name
-// at byte `pos`; if so, sets `end` to the byte of the name just after the match.
+// Whether the search text starts at byte `at` (a character start) of the pending tail and runs on into the
+// name at byte `pos`; if so, sets `end` to the byte of the name just after the match.
 bool MatchAcross(std::string_view pending, std::size_t at, std::string_view name, std::size_t pos,
                  std::string_view search, std::size_t& end) {
     const std::size_t inPending = pending.size() - at;
