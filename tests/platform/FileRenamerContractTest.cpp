@@ -173,4 +173,27 @@ TYPED_TEST(FileRenamerContract, AChainInOrderRenamesEveryFile) {
     EXPECT_EQ(this->disk.Content("c"), "B");
 }
 
+// The knobs other suites rely on to script failures.
+TEST(FakeFileSystemScript, FailsTheChosenRenamesAndRecordsEveryAttempt) {
+    fakes::FakeFileSystem files;
+    files.AddFile("/f", "a", "A");
+    files.AddFile("/f", "b", "B");
+    files.AddFolder("/locked");
+    files.FailOpen("/locked");
+    files.FailRenameNumber(2);
+    EXPECT_EQ(files.OpenFolder("/locked"), nullptr);
+    auto folder = files.OpenFolder("/f");
+    ASSERT_NE(folder, nullptr);
+    EXPECT_TRUE(folder->Rename("a", "x"));
+    EXPECT_FALSE(folder->Rename("b", "y"));
+    EXPECT_TRUE(folder->Rename("b", "y"));
+    EXPECT_EQ(files.Files("/f"), (std::vector<std::string>{"x", "y"}));
+    EXPECT_EQ(files.Content("/f", "y"), "B");
+    ASSERT_EQ(files.Attempts().size(), 3u);
+    EXPECT_FALSE(files.Attempts()[1].succeeded);
+    ASSERT_EQ(files.Renames().size(), 2u);
+    EXPECT_EQ(files.Renames()[1].newName, "y");
+    EXPECT_EQ(files.OpenCount(), 2);
+}
+
 } // namespace

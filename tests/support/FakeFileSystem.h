@@ -12,8 +12,9 @@
 namespace fakes {
 
 // An in-memory file system for batch and window tests. It behaves as the real one does where the batch can
-// tell: a rename never overwrites, a rename onto the own name succeeds without change, and a name that
-// could leave its folder is refused. It can be told to fail the n-th rename, and it records every attempt.
+// tell: a rename never overwrites, a rename of a file onto its own name succeeds without change, and a
+// name that could leave its folder is refused. It can be told to fail the n-th rename, and it records every
+// attempt.
 class FakeFileSystem : public engine::FileRenamer {
 public:
     struct Attempt {
