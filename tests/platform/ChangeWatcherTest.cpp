@@ -1,0 +1,174 @@
+#include "platform/LinuxShellNamespace.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace platform;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Seen {
+    std::uint32_t event;
+    std::string path;
+    std::string newPath;
+    bool operator==(const Seen&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Seen& seen) {
+    return out << std::hex << seen.event << " " << seen.path << " -> " << seen.newPath;
+}
+
+// Runs the event loop until done() holds, for at most five seconds.
+bool WaitFor(const std::function<bool()>& done) {
+    QDeadlineTimer deadline(5000);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return done();
+}
+
+// A folder W below the desktop, with the desktop and W listed, and a folder outside everything listed.
+class ChangeWatch : public testing::Test {
+protected:
+    void SetUp() override {
+        const std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+        watched_ = fs::path(LocateDesktopFolder()) / name;
+        outside_ = fs::path(std::getenv("HOME")) / ("outside-" + name);
+        fs::create_directories(watched_);
+        fs::create_directories(outside_);
+        shell_ = CreateLinuxShellNamespace();
+        auto desktop = shell_->GetDesktopFolder();
+        desktop->EnumObjects(SHCONTF_FOLDERS);
+        auto item = desktop->ParseDisplayName(name);
+        ASSERT_TRUE(item);
+        folder_ = desktop->BindToObject(**item);
+        ASSERT_TRUE(folder_->EnumObjects(SHCONTF_FOLDERS));
+    }
+    void TearDown() override {
+        registration_.reset();
+        folder_.reset();
+        EXPECT_EQ(shell_->Malloc().LiveBlocks(), 0u);
+        fs::remove_all(watched_);
+        fs::remove_all(outside_);
+    }
+
+    void Register(std::uint32_t events = SHCNE_MKDIR | SHCNE_RMDIR | SHCNE_RENAMEFOLDER |
+                                         SHCNE_MEDIAINSERTED | SHCNE_MEDIAREMOVED) {
+        registration_ = shell_->RegisterChangeNotify(events, [this](const ShellChange& change) {
+            EXPECT_EQ(shell_->Malloc().DidAlloc(change.first.Get()), 1);
+            seen_.push_back(
+                {change.event, shell_->GetPathFromIDList(*change.first).value_or("<virtual>"),
+                 change.second ? shell_->GetPathFromIDList(*change.second).value_or("<virtual>") : ""});
+        });
+        ASSERT_TRUE(registration_);
+    }
+    bool WaitForSeen(std::size_t count) {
+        return WaitFor([&] { return seen_.size() >= count; });
+    }
+    std::string W(const std::string& name) const { return (watched_ / name).string(); }
+
+    fs::path watched_, outside_;
+    std::unique_ptr<ShellNamespace> shell_;
+    std::shared_ptr<ShellFolder> folder_;
+    std::unique_ptr<ChangeRegistration> registration_;
+    std::vector<Seen> seen_;
+};
+
+TEST_F(ChangeWatch, CreatedAndRemovedFolders) {
+    Register();
+    fs::create_directory(W("new"));
+    ASSERT_TRUE(WaitForSeen(1));
+    EXPECT_EQ(seen_[0], (Seen{SHCNE_MKDIR, W("new"), ""}));
+    fs::remove(W("new"));
+    ASSERT_TRUE(WaitForSeen(2));
+    EXPECT_EQ(seen_[1], (Seen{SHCNE_RMDIR, W("new"), ""}));
+}
+
+TEST_F(ChangeWatch, RenamedWithinOutOfAndIntoTheWatchedFolder) {
+    fs::create_directory(W("a"));
+    fs::create_directory(outside_ / "c");
+    Register();
+    ASSERT_EQ(std::rename(W("a").c_str(), W("b").c_str()), 0);
+    ASSERT_TRUE(WaitForSeen(1));
+    ASSERT_EQ(std::rename(W("b").c_str(), (outside_ / "b").c_str()), 0);
+    ASSERT_TRUE(WaitForSeen(2));
+    ASSERT_EQ(std::rename((outside_ / "c").c_str(), W("c").c_str()), 0);
+    ASSERT_TRUE(WaitForSeen(3));
+    EXPECT_EQ(seen_, (std::vector<Seen>{{SHCNE_RENAMEFOLDER, W("a"), W("b")},
+                                        {SHCNE_RMDIR, W("b"), ""},
+                                        {SHCNE_MKDIR, W("c"), ""}}));
+}
+
+TEST_F(ChangeWatch, FolderMovedBetweenTwoListedFolders) {
+    fs::create_directory(W("from"));
+    fs::create_directory(W("to"));
+    fs::create_directory(W("from/x"));
+    auto from = folder_->BindToObject(**folder_->ParseDisplayName("from"));
+    auto to = folder_->BindToObject(**folder_->ParseDisplayName("to"));
+    ASSERT_TRUE(from->EnumObjects(SHCONTF_FOLDERS));
+    Register(); // folders listed before registering are watched as well
+    ASSERT_TRUE(to->EnumObjects(SHCONTF_FOLDERS));
+    ASSERT_EQ(std::rename((W("from/x")).c_str(), (W("to/y")).c_str()), 0);
+    ASSERT_TRUE(WaitForSeen(1));
+    EXPECT_EQ(seen_[0], (Seen{SHCNE_RENAMEFOLDER, W("from/x"), W("to/y")}));
+}
+
+TEST_F(ChangeWatch, OnlyListedFoldersAndAskedEventsAreReported) {
+    Register(SHCNE_MKDIR);
+    fs::create_directories(W("unlisted/inner")); // the parent is new, so never listed
+    fs::create_directory(W("gone"));
+    ASSERT_TRUE(WaitForSeen(2));
+    fs::remove(W("gone"));                // not asked for
+    fs::create_directory(outside_ / "z"); // outside every listed folder
+    fs::create_directory(W("marker"));
+    ASSERT_TRUE(WaitForSeen(3));
+    EXPECT_EQ(seen_, (std::vector<Seen>{{SHCNE_MKDIR, W("unlisted"), ""},
+                                        {SHCNE_MKDIR, W("gone"), ""},
+                                        {SHCNE_MKDIR, W("marker"), ""}}));
+}
+
+TEST_F(ChangeWatch, DeregisteringStopsDelivery) {
+    Register();
+    registration_.reset();
+    fs::create_directory(W("unseen"));
+    std::vector<Seen> first;
+    first.swap(seen_);
+    Register();
+    fs::create_directory(W("seen"));
+    ASSERT_TRUE(WaitForSeen(1));
+    EXPECT_TRUE(first.empty());
+    EXPECT_EQ(seen_, (std::vector<Seen>{{SHCNE_MKDIR, W("seen"), ""}}));
+}
+
+TEST_F(ChangeWatch, ReceiverMayDeregisterWhileDelivered) {
+    int calls = 0;
+    registration_ = shell_->RegisterChangeNotify(SHCNE_MKDIR, [&](const ShellChange&) {
+        ++calls;
+        registration_.reset();
+    });
+    fs::create_directory(W("one"));
+    fs::create_directory(W("two"));
+    ASSERT_TRUE(WaitFor([&] { return calls > 0; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(calls, 1);
+}
+
+TEST_F(ChangeWatch, RemovedFolderIsNoLongerWatchedUnderItsOldPath) {
+    fs::create_directory(W("sub"));
+    auto sub = folder_->BindToObject(**folder_->ParseDisplayName("sub"));
+    ASSERT_TRUE(sub->EnumObjects(SHCONTF_FOLDERS));
+    Register();
+    ASSERT_EQ(std::rename(W("sub").c_str(), W("renamed").c_str()), 0);
+    ASSERT_TRUE(WaitForSeen(1));
+    fs::create_directory(W("renamed/inner")); // the old listing no longer holds
+    fs::create_directory(W("marker"));
+    ASSERT_TRUE(WaitForSeen(2));
+    EXPECT_EQ(seen_, (std::vector<Seen>{{SHCNE_RENAMEFOLDER, W("sub"), W("renamed")},
+                                        {SHCNE_MKDIR, W("marker"), ""}}));
+}
+
+} // namespace
