@@ -4,6 +4,7 @@
 #include "InMemoryShellNamespace.h"
 
 #include <QTreeWidgetItemIterator>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
