@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <optional>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -11,6 +12,10 @@ struct NumberCase {
     std::string text;
     std::optional<std::int32_t> value;
 };
+
+void PrintTo(const NumberCase& c, std::ostream* os) {
+    *os << c.label;
+}
 
 class ReadPositionTable : public testing::TestWithParam<NumberCase> {};
 
@@ -48,6 +53,10 @@ struct AddMidCase {
     std::string expected;
 };
 
+void PrintTo(const AddMidCase& c, std::ostream* os) {
+    *os << c.label;
+}
+
 class AddMidTable : public testing::TestWithParam<AddMidCase> {};
 
 TEST_P(AddMidTable, InsertsAfterThePositionCharacter) {
@@ -79,6 +88,10 @@ struct CharCase {
     std::string text;
     int position;
 };
+
+void PrintTo(const CharCase& c, std::ostream* os) {
+    *os << c.label;
+}
 
 class CheckCharsTable : public testing::TestWithParam<CharCase> {};
 

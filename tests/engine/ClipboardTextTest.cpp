@@ -1,6 +1,7 @@
 #include "engine/ClipboardText.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,10 @@ struct PasteCase {
     std::string text;
     Lines lines;
 };
+
+void PrintTo(const PasteCase& c, std::ostream* os) {
+    *os << c.label;
+}
 
 class PasteLinesTable : public testing::TestWithParam<PasteCase> {};
 
@@ -88,6 +93,10 @@ struct ApplyCase {
     bool applied;
     Lines newNames;
 };
+
+void PrintTo(const ApplyCase& c, std::ostream* os) {
+    *os << c.label;
+}
 
 class ApplyPasteTable : public testing::TestWithParam<ApplyCase> {};
 

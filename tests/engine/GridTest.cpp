@@ -1,6 +1,7 @@
 #include "engine/RenameEngine.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -119,6 +120,10 @@ struct DuplicateCase {
     std::vector<std::string> newNames;
     std::optional<std::string> duplicate;
 };
+
+void PrintTo(const DuplicateCase& c, std::ostream* os) {
+    *os << c.label;
+}
 
 class DuplicateTable : public testing::TestWithParam<DuplicateCase> {};
 

@@ -1,6 +1,7 @@
 #include "engine/RenameEngine.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -14,6 +15,10 @@ struct ReplaceCase {
     std::string replacement;
     std::string expected;
 };
+
+void PrintTo(const ReplaceCase& c, std::ostream* os) {
+    *os << c.label;
+}
 
 class ReplacerTable : public testing::TestWithParam<ReplaceCase> {};
 
@@ -152,6 +157,10 @@ struct PositionCase {
     int position;
     bool differs;
 };
+
+void PrintTo(const PositionCase& c, std::ostream* os) {
+    *os << c.label;
+}
 
 class CheckWholeTable : public testing::TestWithParam<PositionCase> {};
 

@@ -1,6 +1,7 @@
 #include "engine/WorkOut.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,10 @@ struct WorkOutCase {
     EntryField focus;
     std::vector<std::string> newNames; // after Preview
 };
+
+void PrintTo(const WorkOutCase& c, std::ostream* os) {
+    *os << c.label;
+}
 
 class WorkOutTable : public testing::TestWithParam<WorkOutCase> {};
 
