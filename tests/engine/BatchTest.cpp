@@ -97,7 +97,7 @@ TEST_F(BatchTest, EveryClashingPairAsksOnceInRowOrder) {
     EXPECT_EQ(prompts.questions, (std::vector<std::string>{Clash("b"), Clash("b"), Clash("a")}));
 }
 
-TEST_F(BatchTest, NoLaterInTheQuestionsStopsThere) {
+TEST_F(BatchTest, NoToALaterQuestionStopsTheBatch) {
     prompts.answers = {true, false};
     const auto result = Run(Batch({{"a", "b"}, {"b", "a.txt"}, {"a.txt", "c"}}));
     EXPECT_EQ(prompts.questions.size(), 2u);
@@ -106,6 +106,8 @@ TEST_F(BatchTest, NoLaterInTheQuestionsStopsThere) {
 }
 
 TEST_F(BatchTest, BlankNewNamesAreSkippedAndAskNothing) {
+    // Row 1's blank new name equals row 2's blank old name: no question, as row 1 stays as it is. Row 2
+    // names no file at all, so it fails without reaching the file system.
     const auto result = Run(Batch({{"a", ""}, {"", "x"}, {"b", ""}}));
     EXPECT_TRUE(prompts.questions.empty());
     ASSERT_EQ(files.Attempts().size(), 0u);
