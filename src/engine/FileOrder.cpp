@@ -83,46 +83,49 @@ std::size_t DecodeUtf8(std::string_view s, std::size_t i, char32_t& out) {
     return length;
 }
 
-void AppendUtf8(std::string& key, char32_t c) {
+// Writes c as UTF-8 at out and moves out past it.
+void PutUtf8(char*& out, char32_t c) {
     if (c < 0x80) {
-        key += static_cast<char>(c);
+        *out++ = static_cast<char>(c);
     } else if (c < 0x800) {
-        key += static_cast<char>(0xC0 | (c >> 6));
-        key += static_cast<char>(0x80 | (c & 0x3F));
+        *out++ = static_cast<char>(0xC0 | (c >> 6));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     } else if (c < 0x10000) {
-        key += static_cast<char>(0xE0 | (c >> 12));
-        key += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        key += static_cast<char>(0x80 | (c & 0x3F));
+        *out++ = static_cast<char>(0xE0 | (c >> 12));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     } else {
-        key += static_cast<char>(0xF0 | (c >> 18));
-        key += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        key += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        key += static_cast<char>(0x80 | (c & 0x3F));
+        *out++ = static_cast<char>(0xF0 | (c >> 18));
+        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     }
 }
 
 // The folded key is again UTF-8, so comparing keys byte by byte orders them by code point; a byte that
-// is not valid UTF-8 is copied unchanged and takes its place by its own value.
+// is not valid UTF-8 is copied unchanged and takes its place by its own value. No folding rule makes a
+// character longer, so the key fits in the name's length.
 std::string FoldKey(std::string_view name) {
-    std::string key;
-    key.reserve(name.size());
+    std::string key(name.size(), '\0');
+    char* out = key.data();
     for (std::size_t i = 0; i < name.size();) {
         const auto lead = static_cast<std::uint8_t>(name[i]);
         if (lead < 0x80) {
-            key += static_cast<char>(lead >= 'A' && lead <= 'Z' ? lead + 0x20 : lead);
+            *out++ = static_cast<char>(lead >= 'A' && lead <= 'Z' ? lead + 0x20 : lead);
             ++i;
             continue;
         }
         char32_t c = 0;
         const std::size_t length = DecodeUtf8(name, i, c);
         if (length == 0) {
-            key += name[i];
+            *out++ = name[i];
             ++i;
             continue;
         }
-        AppendUtf8(key, FoldCodePoint(c));
+        PutUtf8(out, FoldCodePoint(c));
         i += length;
     }
+    key.resize(static_cast<std::size_t>(out - key.data()));
     return key;
 }
 
