@@ -45,10 +45,11 @@ bool HasSubFolder(const std::string& path) {
     struct stat info {};
     if (stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
         return false;
-    // A folder's link count is 2 plus its sub-folders where the file system counts them; btrfs, overlay
-    // and others report 1. Links to folders never count, so a count of 2 still needs a look for links.
-    if (info.st_nlink > 2)
-        return true;
+    // Where the file system counts sub-folders in a folder's link count (2 plus one per sub-folder), the
+    // count answers without reading the folder, which keeps expanding a folder of thousands of
+    // sub-folders fast on a cold disk. btrfs, overlay and others report 1 and need a look inside.
+    if (info.st_nlink != 1)
+        return info.st_nlink > 2;
     DirHandle dir(opendir(path.c_str()));
     if (!dir)
         return false;

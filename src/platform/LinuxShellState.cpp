@@ -24,9 +24,10 @@ std::vector<MountEntry> LinuxShellState::Drives() const {
 }
 
 void LinuxShellState::Listed(const std::string& path, const IdList& absolute) {
-    if (!listed_.emplace(path, absolute).second)
-        return;
-    // Observers may add or remove observers while told; tell the ones present now.
+    listed_.emplace(path, absolute);
+    // Told every time, also for a folder listed before: a watch the kernel dropped (the file system was
+    // unmounted meanwhile) comes back when the folder is listed again. Observers may add or remove observers
+    // while told; tell the ones present now.
     const auto observers = observers_;
     for (ListingObserver* observer : observers)
         if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end())

@@ -36,7 +36,7 @@ public:
     // Replaces the reading of /proc/self/mounts (for tests).
     void SetMountReader(std::function<std::vector<MountEntry>()> reader) { readMounts_ = std::move(reader); }
 
-    // A folder was listed; the first list it was listed under is kept.
+    // A folder was listed; the first list it was listed under is kept. Observers hear of every listing.
     void Listed(const std::string& path, const IdList& absolute);
     // A folder and everything below it are gone or moved.
     void ForgetTree(const std::string& path);
