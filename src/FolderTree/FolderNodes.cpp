@@ -128,17 +128,22 @@ void TFolderTree::InsertSorted(TFolderNodeItem* parent, std::unique_ptr<TFolderN
     int position = parent->childCount();
     // Drives and the members of the network keep the order the namespace gives them.
     if (parent->Node.Kind != nkDrives && parent->Node.Kind != nkNetworkNeighborhood) {
-        int low = 0;
-        int high = parent->childCount();
-        while (low < high) {
-            const int middle = (low + high) / 2;
-            const TFolderNodeItem* sibling = parent->ChildNode(middle);
-            if (sibling && CompareFolderNodes(*child, *sibling) < 0)
-                high = middle;
-            else
-                low = middle + 1;
+        // Special nodes lead, and those added by an option may also trail unsorted: the new folder goes
+        // after the last folder that does not sort after it.
+        auto special = [&](int i) {
+            const TFolderNodeItem* sibling = parent->ChildNode(i);
+            return !sibling || IsSpecialKind(sibling->Node.Kind);
+        };
+        position = 0;
+        while (position < parent->childCount() && special(position))
+            ++position;
+        for (int i = position; i < parent->childCount(); ++i) {
+            if (special(i))
+                continue;
+            if (CompareFolderNodes(*child, *parent->ChildNode(i)) < 0)
+                break;
+            position = i + 1;
         }
-        position = low;
     }
     parent->insertChild(position, child.release());
 }

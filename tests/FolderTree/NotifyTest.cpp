@@ -1,0 +1,253 @@
+#include "FolderTreeFixture.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+
+class FolderTreeNotifyTest : public FolderTreeTest {
+protected:
+    // The root drive with /usr listed and expanded, and /usr/lib listed.
+    TFolderNodeItem* OpenUsr() {
+        TFolderTree& tree = ActiveTree();
+        tree.FindNode("/usr/lib/deep", false);
+        TFolderNodeItem* usrNode = Child(RootDrive(), "usr");
+        usrNode->setExpanded(true);
+        return usrNode;
+    }
+};
+
+TEST_F(FolderTreeNotifyTest, RegistersForFolderAndMediaEvents) {
+    ActiveTree();
+    const std::uint32_t events = ns.RegisteredEvents();
+    for (std::uint32_t event : {platform::SHCNE_MKDIR, platform::SHCNE_RMDIR, platform::SHCNE_RENAMEFOLDER,
+                                platform::SHCNE_MEDIAINSERTED, platform::SHCNE_MEDIAREMOVED})
+        EXPECT_TRUE(events & event) << event;
+}
+
+TEST_F(FolderTreeNotifyTest, CreatedFolderJoinsSortedAndTheParentStaysOpen) {
+    TFolderNodeItem* usrNode = OpenUsr();
+    TFolderNodeItem* libNode = Child(usrNode, "lib");
+    tree->setCurrentItem(libNode);
+    changes.clear();
+
+    ns.AddFolder(usr, "Bin");
+    ns.Notify(platform::SHCNE_MKDIR, "/usr/Bin");
+    ns.AddFolder(usr, "zz");
+    ns.Notify(platform::SHCNE_MKDIR | platform::SHCNE_INTERRUPT, "/usr/zz");
+
+    EXPECT_THAT(Captions(usrNode), ElementsAre("Bin", "lib", "share", "zz"));
+    EXPECT_TRUE(usrNode->isExpanded());
+    // The siblings keep their listing and the selection stays where it was.
+    EXPECT_EQ(Child(usrNode, "lib"), libNode);
+    EXPECT_EQ(libNode->childCount(), 1);
+    EXPECT_EQ(tree->currentItem(), libNode);
+    EXPECT_TRUE(changes.empty());
+    EXPECT_EQ(Child(usrNode, "Bin")->Node.IDList, ns.AbsoluteList(*ns.FindByPath("/usr/Bin")));
+    EXPECT_EQ(ns.LiveBlocks(), 0u);
+}
+
+TEST_F(FolderTreeNotifyTest, ABurstOfCreationsEndsSortedAndComplete) {
+    TFolderNodeItem* usrNode = OpenUsr();
+    for (int i = 99; i >= 0; --i) {
+        const std::string name = "d" + std::to_string(1000 + i * 7 % 100);
+        ns.AddFolder(usr, name);
+        ns.Notify(platform::SHCNE_MKDIR, "/usr/" + name);
+    }
+    ASSERT_EQ(usrNode->childCount(), 102);
+    for (int i = 1; i < usrNode->childCount(); ++i)
+        EXPECT_LT(CompareFolderNodes(*usrNode->ChildNode(i - 1), *usrNode->ChildNode(i)), 0) << i;
+    EXPECT_EQ(tree->LiveRecords(), NodesInTree());
+}
+
+TEST_F(FolderTreeNotifyTest, CreationInAFolderNeverListedListsTheWay) {
+    TFolderTree& tree = ActiveTree();
+    RootDrive()->setExpanded(true);
+    TFolderNodeItem* tmpNode = Child(RootDrive(), "tmp");
+    ASSERT_EQ(tmpNode->childCount(), 0);
+    ns.AddFolder(tmp, "new");
+    ns.Notify(platform::SHCNE_MKDIR, "/tmp/new");
+    EXPECT_THAT(Captions(tmpNode), ElementsAre("new"));
+    EXPECT_FALSE(tmpNode->isExpanded());
+    EXPECT_TRUE(changes.empty());
+    EXPECT_EQ(tree.LiveRecords(), NodesInTree());
+}
+
+TEST_F(FolderTreeNotifyTest, ChangeBelowAFolderNeverListedChangesNothing) {
+    TFolderTree& tree = ActiveTree();
+    const std::size_t records = tree.LiveRecords();
+    const int enumerations = ns.Enumerations(lib);
+    ns.Remove(*ns.FindByPath("/usr/lib/deep"));
+    ns.Notify(platform::SHCNE_RMDIR, "/usr/lib/deep");
+    ns.Notify(platform::SHCNE_RENAMEFOLDER, "/usr/share", "/usr/shared");
+    EXPECT_EQ(tree.LiveRecords(), records);
+    EXPECT_EQ(ns.Enumerations(lib), enumerations);
+}
+
+TEST_F(FolderTreeNotifyTest, RemovedFolderDisappears) {
+    TFolderNodeItem* usrNode = OpenUsr();
+    ns.Remove(*ns.FindByPath("/usr/share"));
+    ns.Notify(platform::SHCNE_RMDIR, "/usr/share");
+    EXPECT_THAT(Captions(usrNode), ElementsAre("lib"));
+    EXPECT_TRUE(usrNode->isExpanded());
+
+    // The last sub-folder gone: no expand button, not expanded.
+    ns.Remove(lib);
+    ns.Notify(platform::SHCNE_RMDIR, "/usr/lib");
+    EXPECT_EQ(usrNode->childCount(), 0);
+    EXPECT_FALSE(usrNode->isExpanded());
+    EXPECT_EQ(usrNode->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
+    EXPECT_EQ(tree->LiveRecords(), NodesInTree());
+    EXPECT_EQ(ns.LiveBlocks(), 0u);
+}
+
+TEST_F(FolderTreeNotifyTest, RemovingTheSelectedFolderMovesTheSelectionUp) {
+    TFolderNodeItem* usrNode = OpenUsr();
+    ASSERT_TRUE(tree->SelectPath("/usr/lib/deep"));
+    changes.clear();
+    ns.Remove(lib);
+    ns.Notify(platform::SHCNE_RMDIR, "/usr/lib");
+    EXPECT_EQ(tree->currentItem(), usrNode);
+    EXPECT_EQ(tree->SelectedPath(), "/usr");
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes.front(), usrNode);
+}
+
+TEST_F(FolderTreeNotifyTest, RenamedFolderShowsUnderItsNewName) {
+    TFolderNodeItem* usrNode = OpenUsr();
+    ns.Rename(lib, "lib64");
+    ns.Notify(platform::SHCNE_RENAMEFOLDER, "/usr/lib", "/usr/lib64");
+    EXPECT_THAT(Captions(usrNode), ElementsAre("lib64", "share"));
+    EXPECT_EQ(Child(usrNode, "lib64")->Node.Path, "/usr/lib64");
+    EXPECT_EQ(tree->FindNode("/usr/lib64/deep", false)->Node.Path, "/usr/lib64/deep");
+    EXPECT_EQ(ns.LiveBlocks(), 0u);
+}
+
+TEST_F(FolderTreeNotifyTest, FolderMovedIntoAnotherListedFolderShowsThere) {
+    TFolderNodeItem* usrNode = OpenUsr();
+    RootDrive()->setExpanded(true);
+    TFolderNodeItem* tmpNode = Child(RootDrive(), "tmp");
+    ns.AddFolder(tmp, "keep");
+    tmpNode->setExpanded(true);
+    ASSERT_THAT(Captions(tmpNode), ElementsAre("keep"));
+
+    ns.Remove(*ns.FindByPath("/usr/share"));
+    ns.AddFolder(tmp, "share");
+    ns.Notify(platform::SHCNE_RENAMEFOLDER, "/usr/share", "/tmp/share");
+    EXPECT_THAT(Captions(usrNode), ElementsAre("lib"));
+    EXPECT_THAT(Captions(tmpNode), ElementsAre("keep", "share"));
+}
+
+TEST_F(FolderTreeNotifyTest, ChangesThatCannotBePlacedLeaveTheSelection) {
+    ActiveTree();
+    QTreeWidgetItem* node = tree->SelectPath("/usr");
+    changes.clear();
+    ns.Notify(platform::SHCNE_MKDIR, "\\\\server\\docs\\x");
+    ns.Notify(platform::SHCNE_RMDIR, "/nowhere/at/all");
+    ns.Notify(platform::SHCNE_MKDIR, platform::IdList{});
+    EXPECT_EQ(tree->currentItem(), node);
+    EXPECT_TRUE(changes.empty());
+}
+
+TEST_F(FolderTreeNotifyTest, CreationOnTheDesktopKeepsTheSpecialNodes) {
+    TFolderTree& tree = ActiveTree();
+    tree.SetFolderOptions({foRecycleBin});
+    TFolderNodeItem* drives = tree.DrivesNode();
+    ns.AddFolder(ns.Desktop(), "Gamma");
+    ns.Notify(platform::SHCNE_MKDIR, "/home/tester/Desktop/Gamma");
+    EXPECT_THAT(Captions(tree.DesktopNode()),
+                ElementsAre("Computer", ".hidden", "alpha", "Beta", "Gamma", "Program Files", "Trash"));
+    EXPECT_EQ(tree.DrivesNode(), drives);
+    EXPECT_TRUE(drives->isExpanded());
+}
+
+TEST_F(FolderTreeNotifyTest, MediumWithTheSameNameLeavesTheDrive) {
+    ActiveTree();
+    TFolderNodeItem* drive = Child(tree->DrivesNode(), "USB");
+    drive->setExpanded(true);
+    ns.Notify(platform::SHCNE_MEDIAINSERTED, "/media/usb");
+    EXPECT_TRUE(drive->isExpanded());
+    EXPECT_THAT(Captions(drive), ElementsAre("photos"));
+}
+
+TEST_F(FolderTreeNotifyTest, MediumWithANewLabelCollapsesAndRenamesTheDrive) {
+    ActiveTree();
+    TFolderNodeItem* drive = Child(tree->DrivesNode(), "USB");
+    ASSERT_TRUE(tree->SelectPath("/media/usb/photos"));
+    changes.clear();
+    ns.SetName(usb, platform::SHGDN_NORMAL, "BACKUP");
+    ns.Notify(platform::SHCNE_MEDIAINSERTED, "/media/usb");
+    EXPECT_EQ(drive->text(0).toStdString(), "BACKUP");
+    EXPECT_FALSE(drive->isExpanded());
+    EXPECT_EQ(drive->childCount(), 0);
+    EXPECT_EQ(drive->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+    EXPECT_EQ(tree->currentItem(), drive);
+    EXPECT_THAT(changes, ElementsAre(drive));
+}
+
+TEST_F(FolderTreeNotifyTest, MountedDriveJoinsAndUnmountedDriveLeaves) {
+    ActiveTree();
+    TFolderNodeItem* drive = RootDrive();
+    ASSERT_TRUE(tree->SelectPath("/media/usb/photos"));
+    const auto camera = ns.AddDrive("/media/cam", "CAM", true);
+    ns.Notify(platform::SHCNE_MEDIAINSERTED, "/media/cam");
+    EXPECT_THAT(Captions(tree->DrivesNode()), ElementsAre("File System", "USB", "CAM"));
+    EXPECT_EQ(RootDrive(), drive);
+    EXPECT_EQ(tree->SelectedPath(), "/media/usb/photos");
+
+    changes.clear();
+    ns.Remove(usb);
+    ns.Notify(platform::SHCNE_MEDIAREMOVED, "/media/usb");
+    EXPECT_THAT(Captions(tree->DrivesNode()), ElementsAre("File System", "CAM"));
+    EXPECT_EQ(tree->currentItem(), tree->DrivesNode());
+    EXPECT_THAT(changes, ElementsAre(tree->DrivesNode()));
+    EXPECT_EQ(tree->SelectPath("/media/cam"), Child(tree->DrivesNode(), "CAM"));
+    (void)camera;
+    EXPECT_EQ(tree->LiveRecords(), NodesInTree());
+    EXPECT_EQ(ns.LiveBlocks(), 0u);
+}
+
+TEST_F(FolderTreeNotifyTest, LostChangesRelistEveryOpenFolder) {
+    TFolderNodeItem* usrNode = OpenUsr();
+    Child(usrNode, "lib")->setExpanded(true);
+    ns.AddFolder(usr, "bin");
+    ns.AddFolder(lib, "more");
+    ns.Notify(platform::SHCNE_UPDATEDIR, platform::IdList{});
+    TFolderNodeItem* fresh = Child(RootDrive(), "usr");
+    ASSERT_TRUE(fresh);
+    EXPECT_TRUE(fresh->isExpanded());
+    EXPECT_THAT(Captions(fresh), ElementsAre("bin", "lib", "share"));
+    EXPECT_TRUE(Child(fresh, "lib")->isExpanded());
+    EXPECT_THAT(Captions(Child(fresh, "lib")), ElementsAre("deep", "more"));
+}
+
+TEST_F(FolderTreeNotifyTest, NotificationsStopWithDeactivation) {
+    TFolderTree& tree = ActiveTree();
+    tree.SetActive(false);
+    EXPECT_EQ(ns.Registrations(), 0u);
+    ns.Notify(platform::SHCNE_MKDIR, "/usr/x");
+    EXPECT_EQ(tree.topLevelItemCount(), 0);
+}
+
+TEST_F(FolderTreeNotifyTest, NotificationDuringAChangeHandlerWaitsForTheTree) {
+    // A handler of OnChange may run a nested event loop (a message box) in which the namespace delivers
+    // changes; they must not pull nodes away under the operation that raised the event.
+    TFolderNodeItem* usrNode = OpenUsr();
+    bool delivered = false;
+    QObject::connect(tree.get(), &TFolderTree::OnChange, [&](QTreeWidgetItem* node) {
+        if (delivered || node != usrNode)
+            return;
+        delivered = true;
+        ns.Remove(*ns.FindByPath("/usr/share"));
+        ns.Notify(platform::SHCNE_RMDIR, "/usr/share");
+        EXPECT_TRUE(Child(usrNode, "share")) << "handled too early";
+    });
+    ASSERT_TRUE(tree->SelectPath("/usr/lib/deep"));
+    ns.Remove(lib);
+    ns.Notify(platform::SHCNE_RMDIR, "/usr/lib"); // moves the selection to /usr: the handler runs
+    EXPECT_TRUE(delivered);
+    EXPECT_EQ(usrNode->childCount(), 0);
+    EXPECT_EQ(tree->currentItem(), usrNode);
+    EXPECT_EQ(tree->LiveRecords(), NodesInTree());
+}
+
+} // namespace
