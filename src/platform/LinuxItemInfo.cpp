@@ -31,13 +31,6 @@ std::string ShareDisplayName(const LinuxShellState& state, const std::string& mo
     return LastComponent(mountPoint);
 }
 
-bool IsRemovablePlace(const std::string& mountPoint) {
-    for (std::string_view root : {"/media", "/run/media", "/mnt"})
-        if (mountPoint.size() > root.size() && mountPoint.starts_with(root) && mountPoint[root.size()] == '/')
-            return true;
-    return false;
-}
-
 int HexValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -114,7 +107,8 @@ int ItemIcon(const ShellLocation& location, bool open) {
     case ItemKind::Server:
         return iconNetwork;
     case ItemKind::Drive:
-        return IsRemovablePlace(location.data) ? iconRemovableDrive : iconDrive;
+        // A medium is mounted below /media, /run/media or /mnt, not on the folder itself.
+        return IsRemovablePlace(ParentPath(location.data)) ? iconRemovableDrive : iconDrive;
     case ItemKind::Share:
         return iconNetworkFolder;
     case ItemKind::Folder:

@@ -63,6 +63,17 @@ std::size_t RemoteSeparator(std::string_view source) {
     return source.find(':', from);
 }
 
+} // namespace
+
+bool IsRemovablePlace(std::string_view mountPoint) {
+    for (std::string_view root : {"/media", "/run/media", "/mnt"})
+        if (IsAtOrBelow(mountPoint, root))
+            return true;
+    return false;
+}
+
+namespace {
+
 bool IsNetworkType(std::string_view type) {
     return Contains(kNetworkTypes, type);
 }
@@ -95,6 +106,9 @@ bool IsUserDrive(const MountEntry& entry) {
         return false;
     const std::string_view type = entry.fsType;
     if (IsNetworkType(type))
+        return true;
+    // A memory file system that someone mounted where media go is meant to be seen; elsewhere (/tmp) not.
+    if (type == "tmpfs" && IsRemovablePlace(point))
         return true;
     if (Contains(kPseudoTypes, type) || type.starts_with("cgroup"))
         return false;

@@ -20,8 +20,12 @@ struct MountEntry {
 std::vector<MountEntry> ParseMountTable(std::string_view text);
 
 // True for a mount that a user would see as a drive: a file system on a block device or a network file
-// system, not a pseudo file system and not below the system's own trees (/proc, /sys, /dev, /run ...).
+// system (or a memory file system mounted at a removable place), not a pseudo file system and not below
+// the system's own trees (/proc, /sys, /dev, /run ...).
 bool IsUserDrive(const MountEntry& entry);
+
+// Whether a mount point lies where removable media and hand-made mounts go (/media, /run/media, /mnt).
+bool IsRemovablePlace(std::string_view mountPoint);
 
 // The drives of a mount table: "/" always, then every user drive in table order, each mount point once.
 std::vector<MountEntry> UserDrives(const std::vector<MountEntry>& table);

@@ -4,8 +4,12 @@
 #include <QDeadlineTimer>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
 using namespace platform;
 namespace fs = std::filesystem;
@@ -169,6 +173,49 @@ TEST_F(ChangeWatch, RemovedFolderIsNoLongerWatchedUnderItsOldPath) {
     ASSERT_TRUE(WaitForSeen(2));
     EXPECT_EQ(seen_, (std::vector<Seen>{{SHCNE_RENAMEFOLDER, W("sub"), W("renamed")},
                                         {SHCNE_MKDIR, W("marker"), ""}}));
+}
+
+TEST_F(ChangeWatch, LostChangesAreReportedOnceForTheWholeNamespace) {
+    int queueLimit = 16384;
+    std::ifstream("/proc/sys/fs/inotify/max_queued_events") >> queueLimit;
+    Register(SHCNE_MKDIR); // lost changes come even when not asked for
+    // Each rename of a file makes two events (files are queued, though only folders are reported); the
+    // kernel drops what passes its queue and says so once.
+    std::ofstream(W("a.txt")) << "a";
+    for (int i = 0; i <= queueLimit / 4; ++i) {
+        std::rename(W("a.txt").c_str(), W("b.txt").c_str());
+        std::rename(W("b.txt").c_str(), W("a.txt").c_str());
+    }
+    ASSERT_TRUE(WaitFor([&] {
+        return std::any_of(seen_.begin(), seen_.end(),
+                           [](const Seen& s) { return s.event == SHCNE_UPDATEDIR; });
+    }));
+    const auto overflows =
+        std::count_if(seen_.begin(), seen_.end(), [](const Seen& s) { return s.event == SHCNE_UPDATEDIR; });
+    EXPECT_EQ(overflows, 1);
+    const auto overflow =
+        std::find_if(seen_.begin(), seen_.end(), [](const Seen& s) { return s.event == SHCNE_UPDATEDIR; });
+    EXPECT_EQ(overflow->path, LocateDesktopFolder()); // the desktop's empty list
+}
+
+// Mounting needs the superuser; the test mounts in a mount namespace of its own, so nothing of it is seen
+// outside this process.
+TEST_F(ChangeWatch, MountedAndUnmountedMediaAreReported) {
+    if (geteuid() != 0 || unshare(CLONE_NEWNS) != 0 ||
+        mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        mount("tsw-mnt", "/mnt", "tmpfs", 0, nullptr) != 0)
+        GTEST_SKIP() << "cannot mount in a private mount namespace here";
+    fs::create_directory("/mnt/stick");
+    Register();
+    ASSERT_EQ(mount("tsw-stick", "/mnt/stick", "tmpfs", 0, nullptr), 0);
+    ASSERT_TRUE(WaitForSeen(1));
+    ASSERT_EQ(umount("/mnt/stick"), 0);
+    ASSERT_TRUE(WaitForSeen(2));
+    umount("/mnt");
+    ASSERT_TRUE(WaitForSeen(3));
+    EXPECT_EQ(seen_, (std::vector<Seen>{{SHCNE_MEDIAINSERTED, "/mnt/stick", ""},
+                                        {SHCNE_MEDIAREMOVED, "/mnt/stick", ""},
+                                        {SHCNE_MEDIAREMOVED, "/mnt", ""}}));
 }
 
 } // namespace

@@ -50,6 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
                     DriveCase{"Zfs", {"pool/home", "/home", "zfs"}, true},
                     DriveCase{"Proc", {"proc", "/proc", "proc"}, false},
                     DriveCase{"TmpfsTmp", {"tmpfs", "/tmp", "tmpfs"}, false},
+                    DriveCase{"TmpfsUnderMnt", {"tmpfs", "/mnt/ram", "tmpfs"}, true},
+                    DriveCase{"TmpfsNotUnderMedia", {"tmpfs", "/mediax", "tmpfs"}, false},
                     DriveCase{"RunUser", {"tmpfs", "/run/user/1000", "tmpfs"}, false},
                     DriveCase{"BlockDeviceUnderRun", {"/dev/sdd1", "/run/lock/x", "ext4"}, false},
                     DriveCase{"Efi", {"/dev/sda1", "/boot/efi", "vfat"}, false},
