@@ -5,7 +5,6 @@
 #include <QSocketNotifier>
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/inotify.h>
 #include <unistd.h>

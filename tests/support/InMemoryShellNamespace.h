@@ -25,8 +25,8 @@ namespace testsupport {
 // made. GetPathFromIDList therefore answers from the list alone (also for folders that are gone), while the
 // folder operations resolve a list by its node numbers and fail once a node was removed.
 //
-// Attributes: what the Item says, plus SFGAO_HASSUBFOLDER while the node has children (drives always carry
-// it, as a drive without a medium still shows an expand button).
+// Attributes: what the Item says, plus SFGAO_FOLDER always and SFGAO_HASSUBFOLDER while the node has
+// children (drives always carry it, as a drive without a medium still shows an expand button).
 class InMemoryShellNamespace final : public platform::ShellNamespace {
 public:
     using Node = int;
