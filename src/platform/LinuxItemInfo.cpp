@@ -49,7 +49,8 @@ std::string ItemName(const LinuxShellState& state, const ShellLocation& location
     case ItemKind::Desktop:
         return parsing ? *location.path : LastComponent(*location.path);
     case ItemKind::Folder:
-        return parsing ? *location.path : location.data;
+        // The in-folder parsing name of a folder is its own name; the full one is its path.
+        return parsing && !(flags & SHGDN_INFOLDER) ? *location.path : location.data;
     case ItemKind::Computer:
         return parsing ? "computer:///" : "Computer";
     case ItemKind::Trash:
