@@ -4,7 +4,7 @@
 #include <array>
 #include <fstream>
 #include <iterator>
-#include <set>
+#include <map>
 #include <sstream>
 
 namespace platform {
@@ -116,18 +116,19 @@ bool IsUserDrive(const MountEntry& entry) {
 }
 
 std::vector<MountEntry> UserDrives(const std::vector<MountEntry>& table) {
-    std::vector<MountEntry> drives;
-    std::set<std::string> seen;
-    const auto root =
-        std::find_if(table.begin(), table.end(), [](const MountEntry& e) { return e.mountPoint == "/"; });
-    // An over-mounted "/" appears more than once; the last line is the one in effect.
-    const auto lastRoot =
-        std::find_if(table.rbegin(), table.rend(), [](const MountEntry& e) { return e.mountPoint == "/"; });
-    drives.push_back(root == table.end() ? MountEntry{"", "/", ""} : *lastRoot);
-    seen.insert("/");
-    for (const MountEntry& entry : table)
-        if (IsUserDrive(entry) && seen.insert(entry.mountPoint).second)
+    // "/" stands first even when the table does not name it. A mount point mounted over again keeps its
+    // place, and the last line, the one in effect, tells its source.
+    std::vector<MountEntry> drives{MountEntry{"", "/", ""}};
+    std::map<std::string, std::size_t> placeOf{{"/", 0}};
+    for (const MountEntry& entry : table) {
+        if (!IsUserDrive(entry))
+            continue;
+        const auto [place, added] = placeOf.emplace(entry.mountPoint, drives.size());
+        if (added)
             drives.push_back(entry);
+        else
+            drives[place->second] = entry;
+    }
     return drives;
 }
 

@@ -72,6 +72,10 @@ TEST(MountTable, DrivesStartWithRootAndKeepTableOrderOnce) {
     EXPECT_EQ(points, (std::vector<std::string>{"/", "/media/ann/My Stick", "/mnt/export", "/home/ann/public",
                                                 "/run/media/ann/BACKUP"}));
     EXPECT_EQ(UserDrives({}).front().mountPoint, "/");
+    const auto remounted = UserDrives(ParseMountTable("/dev/a /media/x vfat\n/dev/b /mnt/y ext4\n"
+                                                      "/dev/c /media/x exfat\n"));
+    ASSERT_EQ(remounted.size(), 3u);
+    EXPECT_EQ(remounted[1], (MountEntry{"/dev/c", "/media/x", "exfat"}));
 }
 
 struct ServerCase {
