@@ -40,6 +40,9 @@ TForm1::TForm1(const WindowServices& services, QWidget* parent) : QWidget(parent
     Run([this] { shlDir->SetActive(true); });
     ConnectHandlers();
     FormCreate();
+    // The first control in tab order starts with the focus; the tree would otherwise take it and, on
+    // getting it, select its first node by itself.
+    rdbRenamer->setFocus();
 }
 
 TForm1::~TForm1() {

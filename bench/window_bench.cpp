@@ -1,0 +1,180 @@
+// The main window over a folder of 100,000 files on the offscreen platform: listing into the grid,
+// Preview in "Part Replacer", painting the grid from top to bottom, and the resident memory.
+//
+//   QT_QPA_PLATFORM=offscreen build/bench/window_bench
+#include "FolderTree/TFolderTree.h"
+#include "TestHome.h"
+#include "main/ControlNames.h"
+#include "main/Dialogs.h"
+#include "main/TForm1.h"
+#include "platform/FolderStore.h"
+#include "platform/LinuxShellNamespace.h"
+#include "platform/PosixFileSystem.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+constexpr int FileCount = 100000;
+
+class CountingDialogs : public Dialogs {
+public:
+    void ShowMessage(const std::string&) override { ++boxes; }
+    bool Confirm(const std::string&) override { return ++boxes, false; }
+    int boxes = 0;
+};
+
+// A folder of files on tmpfs where there is one, so that the disk does not dominate.
+class BenchFolder {
+public:
+    BenchFolder() {
+        const std::filesystem::path base = std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
+        std::string pattern = (base / "tsw-window-bench-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot create the bench folder");
+        root_ = pattern;
+        std::filesystem::create_directory(root_ / "files");
+        std::filesystem::create_directory(root_ / "empty");
+        for (int i = 0; i < FileCount; ++i) {
+            const std::string name =
+                (root_ / "files" / ("Photo " + std::to_string(i * 7919 % FileCount) + ".jpg"));
+            const int fd = ::open(name.c_str(), O_CREAT | O_WRONLY, 0644);
+            if (fd < 0)
+                throw std::runtime_error("cannot create " + name);
+            ::close(fd);
+        }
+    }
+    ~BenchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(root_, ignored);
+    }
+    std::string Files() const { return (root_ / "files").string(); }
+    std::string Empty() const { return (root_ / "empty").string(); }
+
+private:
+    std::filesystem::path root_;
+};
+
+long ResidentKilobytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return -1;
+}
+
+struct Bench {
+    BenchFolder folder;
+    std::unique_ptr<platform::ShellNamespace> shell = platform::CreateLinuxShellNamespace();
+    platform::PosixFileSystem files;
+    platform::SettingsFolderStore store;
+    CountingDialogs dialogs;
+    TForm1 form{WindowServices{*shell, files, files, store, dialogs}};
+
+    template <class T> T* Find(const char* name) { return form.findChild<T*>(QLatin1String(name)); }
+    TFolderTree* Tree() { return Find<TFolderTree>(names::shlDir); }
+    QTableView* Grid() { return Find<QTableView>(names::grdNames); }
+    int Rows() { return Grid()->model()->rowCount(); }
+};
+
+void SelectFolder(benchmark::State& state, Bench& bench) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        bench.Tree()->SelectPath(bench.folder.Empty());
+        state.ResumeTiming();
+        bench.Tree()->SelectPath(bench.folder.Files());
+    }
+    if (bench.Rows() != FileCount)
+        state.SkipWithError("the grid does not list the folder");
+    state.counters["rows"] = bench.Rows();
+}
+
+void PreviewReplacer(benchmark::State& state, Bench& bench) {
+    bench.Tree()->SelectPath(bench.folder.Files());
+    bench.Find<QRadioButton>(names::rdbReplacer)->setChecked(true);
+    bench.Find<QLineEdit>(names::edtReplace)->setText(QStringLiteral("Photo"));
+    bench.Find<QLineEdit>(names::edtWith)->setText(QStringLiteral("Picture"));
+    auto* preview = bench.Find<QPushButton>(names::btnView);
+    for (auto _ : state)
+        preview->click();
+    if (bench.form.Aborted() != 0 || bench.dialogs.boxes != 0)
+        state.SkipWithError("Preview stopped at a check");
+    bench.Find<QRadioButton>(names::rdbRenamer)->setChecked(true);
+}
+
+// Paints one screenful of the grid at the top, the middle and the bottom of the list: a model that answers
+// a row in constant time paints them all equally fast.
+void PaintGridAt(benchmark::State& state, Bench& bench) {
+    bench.Tree()->SelectPath(bench.folder.Files());
+    QScrollBar* bar = bench.Grid()->verticalScrollBar();
+    bar->setValue(static_cast<int>(static_cast<long long>(bar->maximum()) * state.range(0) / 100));
+    for (auto _ : state)
+        bench.Grid()->viewport()->repaint();
+    state.counters["first_row"] = bench.Grid()->rowAt(0);
+}
+
+// Scrolls from the top to the bottom a page at a time, painting every page.
+void ScrollTopToBottom(benchmark::State& state, Bench& bench) {
+    bench.Tree()->SelectPath(bench.folder.Files());
+    QScrollBar* bar = bench.Grid()->verticalScrollBar();
+    int pages = 0;
+    for (auto _ : state) {
+        pages = 0;
+        for (int value = 0; value <= bar->maximum(); value += bar->pageStep(), ++pages) {
+            bar->setValue(value);
+            bench.Grid()->viewport()->repaint();
+        }
+    }
+    state.counters["pages"] = pages;
+    state.counters["per_page_us"] = benchmark::Counter(pages, benchmark::Counter::kIsIterationInvariantRate |
+                                                                  benchmark::Counter::kInvert);
+}
+
+void Memory(benchmark::State& state, Bench& bench) {
+    bench.Tree()->SelectPath(bench.folder.Files());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(bench.Rows());
+    state.counters["rows"] = bench.Rows();
+    state.counters["VmRSS_MB"] = ResidentKilobytes() / 1024.0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    TestHome home; // the window's remembered folder must not touch the user's settings
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    Bench bench;
+    bench.form.show();
+    std::printf("VmRSS with the window open and nothing listed: %.1f MB\n", ResidentKilobytes() / 1024.0);
+
+    benchmark::RegisterBenchmark("SelectFolder/100000", SelectFolder, std::ref(bench))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PreviewReplacer/100000", PreviewReplacer, std::ref(bench))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PaintGridAtPercent", PaintGridAt, std::ref(bench))
+        ->Arg(0)
+        ->Arg(50)
+        ->Arg(100)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("ScrollTopToBottom/100000", ScrollTopToBottom, std::ref(bench))
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
+    benchmark::RegisterBenchmark("ResidentMemory/100000", Memory, std::ref(bench))->Iterations(1);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "FolderTree/TFolderTree.h"
+#include "WindowTestSupport.h"
+#include "main/ControlNames.h"
+#include "main/NameGridModel.h"
+#include "main/TForm1.h"
+#include "platform/FolderStore.h"
+#include "platform/LinuxShellNamespace.h"
+#include "platform/PosixFileSystem.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTableView>
+#include <QTest>
+#include <memory>
+
+// One main window on the real file system and the real shell namespace, with its boxes answered by a
+// recorder and a temporary folder of files to list.
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override { ForgetSettings(); }
+    void TearDown() override {
+        form_.reset();
+        ForgetSettings();
+    }
+
+    TForm1& Open() {
+        form_ = std::make_unique<TForm1>(WindowServices{*shell_, files_, files_, store_, dialogs_});
+        form_->show();
+        QApplication::setActiveWindow(form_.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+        return *form_;
+    }
+    // Destroys the window, which stores the folder the tree shows.
+    void Close() { form_.reset(); }
+
+    template <class T = QWidget> T* Find(const char* name) const {
+        T* control = form_->findChild<T*>(QLatin1String(name));
+        if (!control)
+            ADD_FAILURE() << "no control " << name;
+        return control;
+    }
+    TFolderTree* Tree() const { return Find<TFolderTree>(names::shlDir); }
+    QTableView* Grid() const { return Find<QTableView>(names::grdNames); }
+    const engine::NameGrid& Names() const { return static_cast<NameGridModel*>(Grid()->model())->Grid(); }
+
+    void SelectFolder(const std::string& path) { Tree()->SelectPath(path); }
+    // Opens the folder of the test's files in the tree; its files fill the grid.
+    void ListFiles() { SelectFolder(folder_.Path()); }
+
+    void Click(const char* name) {
+        auto* button = Find<QAbstractButton>(name);
+        // Radio buttons react to clicks on their indicator and caption; the left edge is always one of them.
+        const QPoint point =
+            qobject_cast<QRadioButton*>(button) ? QPoint(6, button->height() / 2) : button->rect().center();
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, point);
+    }
+    // Clicks into an entry field and types a text in place of its own.
+    void Type(const char* name, const QString& text) {
+        auto* field = Find<QLineEdit>(name);
+        QTest::mouseClick(field, Qt::LeftButton);
+        field->selectAll();
+        // The test library types ASCII only; other characters arrive as an input method would give them.
+        bool ascii = true;
+        for (const QChar c : text)
+            ascii = ascii && c.unicode() < 128;
+        if (ascii)
+            QTest::keyClicks(field, text);
+        else
+            field->insert(text);
+    }
+    // Edits a cell of the grid the way a user does: F2, the new text, Return. Row 1 is the first file.
+    void EditCell(int column, int row, const QString& text) {
+        QTableView* grid = Grid();
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(row - 1, column));
+        QTest::keyClick(grid, Qt::Key_F2);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(editor, nullptr) << "no cell editor opened";
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The view commits the editor's text through a queued call.
+        const QModelIndex cell = grid->model()->index(row - 1, column);
+        ASSERT_TRUE(WaitUntil([&] { return cell.data().toString() == text; })) << "the edit did not arrive";
+    }
+    std::vector<std::string> Column(int column) const {
+        std::vector<std::string> cells;
+        for (int row = 1; row < Names().RowCount(); ++row)
+            cells.push_back(Names().Cell(column, row));
+        return cells;
+    }
+    std::vector<std::string> OldNames() const { return Column(engine::NameGrid::OldColumn); }
+    std::vector<std::string> NewNames() const { return Column(engine::NameGrid::NewColumn); }
+
+    static QSettings Settings() {
+        return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Harbeck"),
+                         QStringLiteral("TitleShaperWorkshop"));
+    }
+    static std::filesystem::path SettingsFolder() {
+        return std::filesystem::path(qEnvironmentVariable("XDG_CONFIG_HOME").toStdString()) / "Harbeck";
+    }
+    static void ForgetSettings() {
+        std::error_code ignored;
+        std::filesystem::remove_all(SettingsFolder(), ignored);
+        QSettings settings = Settings();
+        settings.clear();
+        settings.sync();
+    }
+
+    std::unique_ptr<platform::ShellNamespace> shell_ = platform::CreateLinuxShellNamespace();
+    platform::PosixFileSystem files_;
+    platform::SettingsFolderStore store_;
+    DialogsRecorder dialogs_;
+    TempFolder folder_;
+    std::unique_ptr<TForm1> form_;
+};

@@ -1,0 +1,155 @@
+// Following the tree with the file list and the grid, Refresh, and the five modes.
+#include "FormFixture.h"
+
+#include <QPushButton>
+
+namespace {
+
+using Listing = FormTest;
+
+TEST_F(Listing, ListsEveryFileInCaseInsensitiveOrderButNoFolders) {
+    for (const char* name : {"b.txt", ".hidden", "C.txt", "a.TXT", "B.doc"})
+        folder_.Add(name);
+    folder_.AddFolder("sub");
+    Open();
+    ListFiles();
+    EXPECT_EQ(OldNames(), (std::vector<std::string>{".hidden", "a.TXT", "B.doc", "b.txt", "C.txt"}));
+    EXPECT_EQ(NewNames(), std::vector<std::string>(5, ""));
+    EXPECT_EQ(Grid()->model()->headerData(0, Qt::Horizontal).toString(), "Filename");
+    EXPECT_EQ(Grid()->model()->headerData(1, Qt::Horizontal).toString(), "New Name");
+}
+
+TEST_F(Listing, AnEmptyFolderKeepsTheHeaderAndAFullOneListsBelowIt) {
+    folder_.AddFolder("empty");
+    folder_.AddFolder("full");
+    std::ofstream(folder_.Sub("full/one.txt")) << "1";
+    Open();
+    SelectFolder(folder_.Sub("empty"));
+    EXPECT_EQ(Grid()->model()->rowCount(), 0);
+    EXPECT_EQ(Grid()->model()->headerData(0, Qt::Horizontal).toString(), "Filename");
+    SelectFolder(folder_.Sub("full"));
+    EXPECT_EQ(OldNames(), std::vector<std::string>{"one.txt"});
+    EXPECT_EQ(Grid()->model()->headerData(1, Qt::Horizontal).toString(), "New Name");
+}
+
+TEST_F(Listing, TheFolderAlreadyListedIsNotReadAgainButRefreshReadsIt) {
+    folder_.Add("a.txt");
+    Open();
+    ListFiles();
+    EditCell(1, 1, "typed.txt");
+    folder_.Add("b.txt");
+    ListFiles();
+    EXPECT_EQ(OldNames(), std::vector<std::string>{"a.txt"});
+    EXPECT_EQ(NewNames(), std::vector<std::string>{"typed.txt"});
+
+    Click(names::btnView);
+    ASSERT_EQ(form_->PreviewTag(), 1);
+    Click(names::btnRefresh);
+    EXPECT_EQ(OldNames(), (std::vector<std::string>{"a.txt", "b.txt"}));
+    EXPECT_EQ(NewNames(), (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(form_->PreviewTag(), 0);
+}
+
+TEST_F(Listing, AnotherFolderAndBackListsTheFirstAnew) {
+    folder_.AddFolder("one");
+    folder_.AddFolder("two");
+    std::ofstream(folder_.Sub("one/x.txt")) << "1";
+    Open();
+    SelectFolder(folder_.Sub("one"));
+    std::ofstream(folder_.Sub("one/y.txt")) << "1";
+    SelectFolder(folder_.Sub("two"));
+    EXPECT_TRUE(OldNames().empty());
+    SelectFolder(folder_.Sub("one"));
+    EXPECT_EQ(OldNames(), (std::vector<std::string>{"x.txt", "y.txt"}));
+}
+
+TEST_F(Listing, AFolderThatCannotBeReadIsReportedAndTheGridStays) {
+    folder_.AddFolder("vanishing");
+    std::ofstream(folder_.Sub("vanishing/v.txt")) << "1";
+    Open();
+    SelectFolder(folder_.Sub("vanishing"));
+    EditCell(1, 1, "w.txt");
+    std::filesystem::remove_all(folder_.Sub("vanishing"));
+    Click(names::btnRefresh);
+    EXPECT_EQ(dialogs_.Messages(), std::vector<std::string>{"File not found"});
+    EXPECT_EQ(OldNames(), std::vector<std::string>{"v.txt"});
+    EXPECT_EQ(NewNames(), std::vector<std::string>{"w.txt"});
+}
+
+TEST_F(Listing, ANodeWithoutAPathLeavesTheGridAsItWas) {
+    folder_.Add("a.txt");
+    Open();
+    ListFiles();
+    SelectFolder("");
+    EXPECT_EQ(Tree()->SelectedPath(), "");
+    EXPECT_EQ(OldNames(), std::vector<std::string>{"a.txt"});
+}
+
+// What each mode leaves usable: the clipboard buttons, "Duiplicate" and the entry fields.
+struct ModeRow {
+    const char* radio;
+    std::vector<const char*> enabled; // of the controls below
+    bool copyOverShown;
+};
+
+const std::vector<const char*> ModeControls = {names::btnCopy, names::btnPaste,  names::edtReplace,
+                                               names::edtWith, names::edtDelete, names::edtBeg,
+                                               names::edtEnd,  names::edtPos,    names::edtAfter};
+
+class Modes : public FormTest, public ::testing::WithParamInterface<ModeRow> {};
+
+TEST_P(Modes, SetTheControlsAndBlankTheNewNames) {
+    const ModeRow& row = GetParam();
+    folder_.Add("a.txt");
+    folder_.Add("b.txt");
+    Open();
+    ListFiles();
+    // Start from another mode, so that the radio button under test really becomes checked.
+    Click(std::string(row.radio) == names::rdbAdd ? names::rdbManual : names::rdbAdd);
+    EditCell(1, 1, "new.txt");
+    Click(row.radio);
+    EXPECT_TRUE(Find<QRadioButton>(row.radio)->isChecked());
+    for (const char* control : ModeControls) {
+        const bool expected = std::find_if(row.enabled.begin(), row.enabled.end(), [&](const char* name) {
+                                  return std::string(name) == control;
+                              }) != row.enabled.end();
+        EXPECT_EQ(Find(control)->isEnabled(), expected) << control;
+    }
+    EXPECT_EQ(!Find(names::btnCopyOver)->isHidden(), row.copyOverShown);
+    EXPECT_EQ(NewNames(), (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(OldNames(), (std::vector<std::string>{"a.txt", "b.txt"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachMode, Modes,
+    ::testing::Values(
+        ModeRow{names::rdbRenamer, {names::btnCopy, names::btnPaste}, false},
+        ModeRow{names::rdbManual, {}, true},
+        ModeRow{names::rdbReplacer, {names::edtReplace, names::edtWith}, false},
+        ModeRow{names::rdbDeleter, {names::edtDelete}, false},
+        ModeRow{names::rdbAdd, {names::edtBeg, names::edtEnd, names::edtPos, names::edtAfter}, false}),
+    [](const auto& info) { return std::string(info.param.radio); });
+
+TEST_F(Modes, TheCheckedModeClickedAgainKeepsTheNewNames) {
+    folder_.Add("a.txt");
+    Open();
+    ListFiles();
+    EditCell(1, 1, "kept.txt");
+    Click(names::rdbRenamer);
+    EXPECT_EQ(NewNames(), std::vector<std::string>{"kept.txt"});
+}
+
+TEST_F(Modes, AFieldKeepsItsTextWhileItsModeIsAway) {
+    Open();
+    Click(names::rdbReplacer);
+    Type(names::edtReplace, "abc");
+    Click(names::rdbDeleter);
+    EXPECT_FALSE(Find(names::edtReplace)->isEnabled());
+    EXPECT_EQ(Find<QLineEdit>(names::edtReplace)->text(), "abc");
+    Click(names::rdbReplacer);
+    EXPECT_TRUE(Find(names::edtReplace)->isEnabled());
+    EXPECT_EQ(Find<QLineEdit>(names::edtReplace)->text(), "abc");
+    EXPECT_EQ(Grid()->model()->rowCount(), 1);
+}
+
+} // namespace
