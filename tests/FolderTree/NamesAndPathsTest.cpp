@@ -160,9 +160,4 @@ TEST(DisplayNameSafetyTest, OffsetOutsideTheListReadsNothing) {
     EXPECT_EQ(GetDisplayName(platform::IdList::FromItem("abc"), platform::SHGDN_INFOLDER, &folder), "");
 }
 
-TEST(DisplayNameSafetyTest, NoFolderGivesEmptyNames) {
-    const TFilePathList names = GetFolderNames(platform::IdList::FromItem("abc"), nullptr);
-    EXPECT_EQ(names.NormalName + names.ParsingName + names.InFolderName, "");
-}
-
 } // namespace

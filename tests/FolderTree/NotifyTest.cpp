@@ -49,9 +49,10 @@ TEST_F(FolderTreeNotifyTest, CreatedFolderJoinsSortedAndTheParentStaysOpen) {
 TEST_F(FolderTreeNotifyTest, ABurstOfCreationsEndsSortedAndComplete) {
     TFolderNodeItem* usrNode = OpenUsr();
     for (int i = 99; i >= 0; --i) {
-        const std::string name = "d" + std::to_string(1000 + i * 7 % 100);
+        // Names in scrambled order (7 and 100 share no factor, so all differ).
+        const std::string name = std::to_string(1000 + i * 7 % 100);
         ns.AddFolder(usr, name);
-        ns.Notify(platform::SHCNE_MKDIR, "/usr/" + name);
+        ns.Notify(platform::SHCNE_MKDIR, std::string("/usr/").append(name));
     }
     ASSERT_EQ(usrNode->childCount(), 102);
     for (int i = 1; i < usrNode->childCount(); ++i)

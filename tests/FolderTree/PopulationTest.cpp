@@ -188,15 +188,6 @@ INSTANTIATE_TEST_SUITE_P(
                       OverlayCase{"Both", platform::SFGAO_SHARE | platform::SFGAO_LINK, 0}),
     [](const auto& info) { return std::string(info.param.label); });
 
-TEST_F(FolderTreeTest, IconsComeFromTheNamespace) {
-    ActiveTree();
-    TFolderNodeItem* usbDrive = Child(tree->DrivesNode(), "USB");
-    EXPECT_EQ(usbDrive->ImageIndex, platform::iconRemovableDrive);
-    TFolderNodeItem* folder = Child(tree->DesktopNode(), "Beta");
-    EXPECT_EQ(folder->ImageIndex, platform::iconFolder);
-    EXPECT_EQ(folder->SelectedIndex, platform::iconFolderOpen);
-}
-
 TEST_F(FolderTreeTest, OptionsAddAndRemoveTheSpecialNodes) {
     TFolderTree& tree = ActiveTree();
     tree.SetFolderOptions({foRecycleBin});

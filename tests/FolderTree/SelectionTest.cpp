@@ -1,5 +1,7 @@
 #include "FolderTreeFixture.h"
 
+#include <QTest>
+
 namespace {
 
 struct SelectCase {
@@ -151,15 +153,27 @@ TEST_F(FolderTreeTest, VanishedDesktopFolderRefreshesTheDesktop) {
     EXPECT_EQ(Child(tree.DesktopNode(), "Computer"), tree.DrivesNode());
 }
 
-TEST_F(FolderTreeTest, CheckSelectionGivesADriveItsButtonBack) {
+TEST_F(FolderTreeTest, DoubleClickRetriesADriveThatListedEmpty) {
     ns.Remove(*ns.FindByPath("/media/usb/photos"));
     TFolderTree& tree = ActiveTree();
     TFolderNodeItem* drive = Child(tree.DrivesNode(), "USB");
     drive->setExpanded(true); // an empty medium: the button goes
     ASSERT_EQ(drive->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
+    ns.AddFolder(usb, "new"); // another medium, without a notification
+
+    tree.resize(400, 300);
+    tree.show();
     tree.setCurrentItem(drive);
-    tree.CheckSelection();
+    const QRect rect = tree.visualItemRect(drive);
+    ASSERT_TRUE(rect.isValid());
+    // What a window system delivers for a double-click: press, release, double-click, release.
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::mouseRelease(tree.viewport(), Qt::LeftButton, {}, rect.center());
+    // The double-click gave the drive its button back, so the tree view's own double-click expanded it.
     EXPECT_EQ(drive->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+    EXPECT_TRUE(drive->isExpanded());
+    EXPECT_THAT(Captions(drive), ::testing::ElementsAre("new"));
 }
 
 TEST_F(FolderTreeTest, CheckSelectionLeavesAnExistingFolderAlone) {
