@@ -2,21 +2,28 @@
 
 #include "engine/RenameEngine.h"
 #include "engine/Utf8.h"
+#include "engine/WorkOut.h"
 
 namespace engine {
 
-std::string AddMid(std::string_view name, std::string_view text, std::int32_t position) {
-    if (position <= 0) {
-        return std::string(text) + std::string(name);
-    }
-    // The position counts characters, so the text never lands inside a multi-byte letter; a position
-    // past the end puts it behind the whole name.
-    const std::size_t split = utf8::Skip(name, static_cast<std::size_t>(position));
-    std::string out;
-    out.reserve(name.size() + text.size());
+namespace {
+
+// The name with text inserted after character `position`, appended to out. The position counts
+// characters, so the text never lands inside a multi-byte letter; a position past the end puts it behind
+// the whole name, and one of 0 or less in front.
+void AppendMid(std::string& out, std::string_view name, std::string_view text, std::int32_t position) {
+    const std::size_t split = position <= 0 ? 0 : utf8::Skip(name, static_cast<std::size_t>(position));
     out.append(name.substr(0, split));
     out.append(text);
     out.append(name.substr(split));
+}
+
+} // namespace
+
+std::string AddMid(std::string_view name, std::string_view text, std::int32_t position) {
+    std::string out;
+    out.reserve(name.size() + text.size());
+    AppendMid(out, name, text, position);
     return out;
 }
 
@@ -34,6 +41,22 @@ std::string AddEnd(std::string_view name, std::string_view text) {
     out.append(name);
     out.append(text);
     return out;
+}
+
+void Adder(NameGrid& grid, std::int32_t position, std::string_view after, std::string_view beginning,
+           std::string_view end) {
+    for (int row = 1; row < grid.RowCount(); ++row) {
+        // The insertion counts on the unchanged old name; the beginning and end texts come after it, so
+        // they never shift where the inserted text lands. An empty text adds nothing, so each piece is
+        // simply appended in its place.
+        const std::string& oldName = grid.Cell(NameGrid::OldColumn, row);
+        std::string name;
+        name.reserve(beginning.size() + oldName.size() + after.size() + end.size());
+        name.append(beginning);
+        AppendMid(name, oldName, after, position);
+        name.append(end);
+        grid.SetCell(NameGrid::NewColumn, row, std::move(name));
+    }
 }
 
 } // namespace engine

@@ -25,25 +25,6 @@ void AllReplace(NameGrid& grid, std::string_view search, std::string_view replac
     }
 }
 
-void Adder(NameGrid& grid, std::int32_t position, std::string_view after, std::string_view beginning,
-           std::string_view end) {
-    for (int row = 1; row < grid.RowCount(); ++row) {
-        // The position counts on the unchanged old name; the beginning and end texts come after it, so
-        // they never shift where the inserted text lands.
-        std::string name = grid.Cell(NameGrid::OldColumn, row);
-        if (!after.empty()) {
-            name = AddMid(name, after, position);
-        }
-        if (!beginning.empty()) {
-            name = AddBeg(name, beginning);
-        }
-        if (!end.empty()) {
-            name = AddEnd(name, end);
-        }
-        grid.SetCell(NameGrid::NewColumn, row, std::move(name));
-    }
-}
-
 std::optional<std::string> FindDuplicateNewName(const NameGrid& grid) {
     // A scan of every pair meets first the lowest row whose name some later row repeats: that is the
     // lowest first row among the names that occur twice, found here in one pass. The index lives in one
