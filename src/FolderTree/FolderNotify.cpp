@@ -117,6 +117,10 @@ void TFolderTree::FolderCreated(const std::string& path, const platform::IdList&
     TFolderNodeItem* target = listOnTheWay ? FindNode(path, false) : FindNode(ParentPath(path), true);
     if (!target || target->Node.Path == path)
         return;
+    // A folder made and removed again before its event arrives (a tool's scratch folder) leaves the
+    // listing as it is: relisting the parent would only take the selection and expansion of its siblings.
+    if (!shell_.PathExists(path))
+        return;
     if (target->Node.Path == ParentPath(path)) {
         if (target->childCount() == 0) {
             // Not listed yet (a lookup would have listed it): the next expansion does.

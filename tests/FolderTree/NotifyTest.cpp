@@ -46,6 +46,18 @@ TEST_F(FolderTreeNotifyTest, CreatedFolderJoinsSortedAndTheParentStaysOpen) {
     EXPECT_EQ(ns.LiveBlocks(), 0u);
 }
 
+TEST_F(FolderTreeNotifyTest, FolderGoneBeforeItsCreationArrivesChangesNothing) {
+    TFolderNodeItem* usrNode = OpenUsr();
+    QTreeWidgetItem* deep = tree->SelectPath("/usr/lib/deep");
+    changes.clear();
+    ns.Remove(ns.AddFolder(usr, "scratch"));
+    ns.Notify(platform::SHCNE_MKDIR, "/usr/scratch");
+    ns.Notify(platform::SHCNE_MKDIR, "/usr/lib/deep/gone/deeper");
+    EXPECT_THAT(Captions(usrNode), ElementsAre("lib", "share"));
+    EXPECT_EQ(tree->currentItem(), deep);
+    EXPECT_TRUE(changes.empty());
+}
+
 TEST_F(FolderTreeNotifyTest, ABurstOfCreationsEndsSortedAndComplete) {
     TFolderNodeItem* usrNode = OpenUsr();
     for (int i = 99; i >= 0; --i) {
