@@ -1,0 +1,86 @@
+// The real message boxes, inspected while they are open and answered with the keyboard.
+#include "main/Dialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SeenBox {
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    bool modal = false;
+    Qt::TextFormat format = Qt::AutoText;
+};
+
+class MessageBoxes : public ::testing::Test {
+protected:
+    // Runs a box with an answer scheduled, and returns what the box looked like. Timers fire only inside
+    // the box's own event loop, so the box is open when the first one finds it.
+    SeenBox Run(Qt::Key key, const std::function<void()>& show) {
+        auto seen = std::make_shared<SeenBox>();
+        auto* timer = new QTimer(qApp);
+        QObject::connect(timer, &QTimer::timeout, timer, [timer, seen, key] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(widget);
+                if (!box || !box->isVisible())
+                    continue;
+                timer->stop();
+                timer->deleteLater();
+                QPushButton* chosen = box->defaultButton();
+                *seen = {box->windowTitle(),
+                         box->text(),
+                         box->icon(),
+                         box->standardButtons(),
+                         chosen ? box->standardButton(chosen) : QMessageBox::NoButton,
+                         box->isModal(),
+                         box->textFormat()};
+                QTest::keyClick(box, key);
+                return;
+            }
+        });
+        timer->start(10);
+        show();
+        return *seen;
+    }
+    MessageBoxDialogs dialogs_{QStringLiteral("Quillmap")};
+};
+
+TEST_F(MessageBoxes, ThePlainMessageHasTheTitleNoIconAndOk) {
+    const SeenBox box =
+        Run(Qt::Key_Return, [&] { dialogs_.ShowMessage("Error renaming file /tmp/<b>a</b>"); });
+    EXPECT_EQ(box.caption, "Quillmap");
+    // A name that looks like markup is shown as it is.
+    EXPECT_EQ(box.text, "Error renaming file /tmp/<b>a</b>");
+    EXPECT_EQ(box.format, Qt::PlainText);
+    EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    EXPECT_TRUE(box.modal);
+}
+
+TEST_F(MessageBoxes, TheConfirmationDefaultsToYes) {
+    bool answer = false;
+    const SeenBox box = Run(Qt::Key_Return, [&] { answer = dialogs_.Confirm("clash"); });
+    EXPECT_TRUE(answer);
+    EXPECT_EQ(box.caption, "Confirm");
+    EXPECT_EQ(box.icon, QMessageBox::Question);
+    EXPECT_EQ(box.buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.defaultButton, QMessageBox::Yes);
+    EXPECT_TRUE(box.modal);
+}
+
+TEST_F(MessageBoxes, EscapeAnswersNo) {
+    bool answer = true;
+    Run(Qt::Key_Escape, [&] { answer = dialogs_.Confirm("clash"); });
+    EXPECT_FALSE(answer);
+}
+
+} // namespace
