@@ -155,10 +155,27 @@ void TFolderTree::ClearChildren(TFolderNodeItem* node) {
     if (!node)
         return;
     BusyScope busy(*this);
-    for (int i = node->childCount() - 1; i >= 0; --i) {
+    auto kept = [node](int i) {
         const TFolderNodeItem* child = node->ChildNode(i);
-        if (!child || !IsSpecialKind(child->Node.Kind))
-            DeleteNode(node->child(i));
+        return child && IsSpecialKind(child->Node.Kind);
+    };
+    bool anyKept = false;
+    for (int i = 0; i < node->childCount() && !anyKept; ++i)
+        anyKept = kept(i);
+    if (anyKept) {
+        for (int i = node->childCount() - 1; i >= 0; --i)
+            if (!kept(i))
+                DeleteNode(node->child(i));
+    } else {
+        // All children go: the selection moves once, then they leave the view in one step, which keeps
+        // the clearing of a folder with thousands of sub-folders quick.
+        for (QTreeWidgetItem* walk = currentItem(); walk; walk = walk->parent())
+            if (walk->parent() == node) {
+                setCurrentItem(node);
+                break;
+            }
+        const QList<QTreeWidgetItem*> children = node->takeChildren();
+        qDeleteAll(children);
     }
     node->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
 }
