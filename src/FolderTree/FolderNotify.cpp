@@ -78,30 +78,41 @@ void TFolderTree::HandleChange(const PendingChange& change) {
     std::string path;
     if (change.hasFirst)
         path = NormalizeFolderPath(PathFromIDList(change.first)).value_or(std::string{});
-    switch (change.event & ~platform::SHCNE_INTERRUPT) {
+    std::string newPath;
+    if (change.hasSecond)
+        newPath = NormalizeFolderPath(PathFromIDList(change.second)).value_or(std::string{});
+    // A desktop folder can be open below its drive as well: both views follow the change.
+    const auto created = [&](const std::string& folder, const platform::IdList& list, bool listOnTheWay) {
+        FolderCreated(folder, list, listOnTheWay, true);
+        if (ShownTwice(folder))
+            FolderCreated(folder, list, false, false);
+    };
+    const auto removed = [&](const std::string& folder) {
+        FolderRemoved(folder, true);
+        if (ShownTwice(folder))
+            FolderRemoved(folder, false);
+    };
+    const std::uint32_t event = change.event & ~platform::SHCNE_INTERRUPT;
+    switch (event) {
     case platform::SHCNE_MKDIR:
         if (!path.empty())
-            FolderCreated(path, change.first, true);
+            created(path, change.first, true);
         break;
     case platform::SHCNE_RMDIR:
         if (!path.empty())
-            FolderRemoved(path);
+            removed(path);
         break;
-    case platform::SHCNE_RENAMEFOLDER: {
+    case platform::SHCNE_RENAMEFOLDER:
         if (!path.empty())
-            FolderRemoved(path);
+            removed(path);
         // A folder moved into another listed folder shows up there as well.
-        std::string newPath;
-        if (change.hasSecond)
-            newPath = NormalizeFolderPath(PathFromIDList(change.second)).value_or(std::string{});
         if (!newPath.empty())
-            FolderCreated(newPath, change.second, false);
+            created(newPath, change.second, false);
         break;
-    }
     case platform::SHCNE_MEDIAINSERTED:
     case platform::SHCNE_MEDIAREMOVED:
         if (!path.empty())
-            MediaChanged(path, (change.event & ~platform::SHCNE_INTERRUPT) == platform::SHCNE_MEDIAINSERTED);
+            MediaChanged(path, event == platform::SHCNE_MEDIAINSERTED);
         break;
     case platform::SHCNE_UPDATEDIR:
         RefreshAllListed();
@@ -111,10 +122,16 @@ void TFolderTree::HandleChange(const PendingChange& change) {
     }
 }
 
-void TFolderTree::FolderCreated(const std::string& path, const platform::IdList& list, bool listOnTheWay) {
+bool TFolderTree::ShownTwice(const std::string& path) const {
+    return !desktopPath_.empty() && IsPathWithin(path, desktopPath_) && !IsNetworkPath(path);
+}
+
+void TFolderTree::FolderCreated(const std::string& path, const platform::IdList& list, bool listOnTheWay,
+                                bool viaDesktop) {
     // A creation lists the folders on the way, as a lookup of the path does; a folder moved in only
     // matters when its new parent is in the tree.
-    TFolderNodeItem* target = listOnTheWay ? FindNode(path, false) : FindNode(ParentPath(path), true);
+    TFolderNodeItem* target = listOnTheWay ? FindNodeFrom(path, false, viaDesktop)
+                                           : FindNodeFrom(ParentPath(path), true, viaDesktop);
     if (!target || target->Node.Path == path)
         return;
     // A folder made and removed again before its event arrives (a tool's scratch folder) leaves the
@@ -142,8 +159,8 @@ void TFolderTree::FolderCreated(const std::string& path, const platform::IdList&
     RefreshTarget(target);
 }
 
-void TFolderTree::FolderRemoved(const std::string& path) {
-    TFolderNodeItem* node = FindNode(path, true);
+void TFolderTree::FolderRemoved(const std::string& path, bool viaDesktop) {
+    TFolderNodeItem* node = FindNodeFrom(path, true, viaDesktop);
     TFolderNodeItem* parent = node ? node->ParentNode() : nullptr;
     // The desktop has no parent to refresh, and drives come and go with the mount table.
     if (!parent || parent->Node.Kind == nkDrives)

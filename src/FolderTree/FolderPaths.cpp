@@ -69,6 +69,10 @@ TFolderNodeItem* TFolderTree::DriveAncestor(const TFolderNodeItem* node) const {
 }
 
 TFolderNodeItem* TFolderTree::FindNode(const std::string& path, bool existingOnly) {
+    return FindNodeFrom(path, existingOnly, true);
+}
+
+TFolderNodeItem* TFolderTree::FindNodeFrom(const std::string& path, bool existingOnly, bool viaDesktop) {
     TFolderNodeItem* desktop = DesktopNode();
     const std::optional<std::string> lookup = NormalizeFolderPath(path);
     if (!desktop || !lookup)
@@ -79,7 +83,7 @@ TFolderNodeItem* TFolderTree::FindNode(const std::string& path, bool existingOnl
     if (IsNetworkPath(*lookup)) {
         current = NetworkNode();
         separator = '\\';
-    } else if (!desktopPath_.empty() && IsPathWithin(*lookup, desktopPath_)) {
+    } else if (viaDesktop && !desktopPath_.empty() && IsPathWithin(*lookup, desktopPath_)) {
         // The desktop's folders are reached through the desktop, not through the drive that holds them.
         current = desktop;
     } else {

@@ -13,16 +13,24 @@ std::optional<std::string> NormalizeFolderPath(std::string_view path) {
     }
     if (path.empty() || path.front() != '/')
         return std::nullopt;
+    // "." and ".." are resolved by the text alone, as a path typed or remembered elsewhere may hold them.
+    const std::vector<std::string> given = ComponentsBelow(path, "/", '/');
+    std::vector<std::string_view> components;
+    for (std::string_view component : given) {
+        if (component == ".")
+            continue;
+        if (component == "..") {
+            if (!components.empty())
+                components.pop_back();
+            continue;
+        }
+        components.push_back(component);
+    }
     std::string result;
     result.reserve(path.size());
-    for (char c : path) {
-        if (c == '/' && !result.empty() && result.back() == '/')
-            continue;
-        result.push_back(c);
-    }
-    if (result.size() > 1 && result.back() == '/')
-        result.pop_back();
-    return result;
+    for (std::string_view component : components)
+        result.append("/").append(component);
+    return result.empty() ? std::string("/") : result;
 }
 
 bool IsPathWithin(std::string_view path, std::string_view base) {

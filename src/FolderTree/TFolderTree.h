@@ -55,6 +55,8 @@ public:
     // The node of path; with existingOnly false the deepest node reached (listing folders on the way),
     // with existingOnly true the node of the whole path or nullptr. Never changes the selection.
     TFolderNodeItem* FindNode(const std::string& path, bool existingOnly);
+    // The same; viaDesktop false looks for a desktop folder below its drive instead of below the desktop.
+    TFolderNodeItem* FindNodeFrom(const std::string& path, bool existingOnly, bool viaDesktop);
     const std::string& DesktopPath() const { return desktopPath_; }
 
     // Repairs: a drive given by its mount point; the selection after a double-click.
@@ -138,8 +140,10 @@ private:
     void DeregisterNotify();
     void NotifyWndProc(const platform::ShellChange& change);
     void HandleChange(const PendingChange& change);
-    void FolderCreated(const std::string& path, const platform::IdList& list, bool listOnTheWay);
-    void FolderRemoved(const std::string& path);
+    void FolderCreated(const std::string& path, const platform::IdList& list, bool listOnTheWay,
+                       bool viaDesktop);
+    void FolderRemoved(const std::string& path, bool viaDesktop);
+    bool ShownTwice(const std::string& path) const;
     void RefreshTarget(TFolderNodeItem* target);
     void RefreshComputer();
     void RefreshAllListed();

@@ -73,13 +73,13 @@ TEST_P(NormalizeTest, Forms) {
         EXPECT_EQ(result.value_or("<none>"), GetParam().normalized);
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, NormalizeTest,
-                         ::testing::Values(PathCase{"", nullptr}, PathCase{"usr/lib", nullptr},
-                                           PathCase{"c:", nullptr}, PathCase{"/", "/"}, PathCase{"//", "/"},
-                                           PathCase{"/usr/lib/", "/usr/lib"},
-                                           PathCase{"/usr//lib", "/usr/lib"},
-                                           PathCase{"\\\\server\\share\\", "\\\\server\\share"},
-                                           PathCase{"\\\\", "\\\\"}));
+INSTANTIATE_TEST_SUITE_P(
+    Paths, NormalizeTest,
+    ::testing::Values(PathCase{"", nullptr}, PathCase{"usr/lib", nullptr}, PathCase{"c:", nullptr},
+                      PathCase{"/", "/"}, PathCase{"//", "/"}, PathCase{"/usr/lib/", "/usr/lib"},
+                      PathCase{"/usr//lib", "/usr/lib"}, PathCase{"/usr/./lib/.", "/usr/lib"},
+                      PathCase{"/usr/../tmp", "/tmp"}, PathCase{"/..", "/"},
+                      PathCase{"\\\\server\\share\\", "\\\\server\\share"}, PathCase{"\\\\", "\\\\"}));
 
 TEST(PathNamesTest, WithinAndBelow) {
     EXPECT_TRUE(IsPathWithin("/media/usb/x", "/media/usb"));

@@ -16,14 +16,6 @@ protected:
     }
 };
 
-TEST_F(FolderTreeNotifyTest, RegistersForFolderAndMediaEvents) {
-    ActiveTree();
-    const std::uint32_t events = ns.RegisteredEvents();
-    for (std::uint32_t event : {platform::SHCNE_MKDIR, platform::SHCNE_RMDIR, platform::SHCNE_RENAMEFOLDER,
-                                platform::SHCNE_MEDIAINSERTED, platform::SHCNE_MEDIAREMOVED})
-        EXPECT_TRUE(events & event) << event;
-}
-
 TEST_F(FolderTreeNotifyTest, CreatedFolderJoinsSortedAndTheParentStaysOpen) {
     TFolderNodeItem* usrNode = OpenUsr();
     TFolderNodeItem* libNode = Child(usrNode, "lib");
@@ -171,6 +163,28 @@ TEST_F(FolderTreeNotifyTest, CreationOnTheDesktopKeepsTheSpecialNodes) {
                 ElementsAre("Computer", ".hidden", "alpha", "Beta", "Gamma", "Program Files", "Trash"));
     EXPECT_EQ(tree.DrivesNode(), drives);
     EXPECT_TRUE(drives->isExpanded());
+}
+
+TEST_F(FolderTreeNotifyTest, DesktopFolderOpenBelowItsDriveFollowsToo) {
+    // The desktop folder also lies on the root drive, where the user may have opened it.
+    const auto home = ns.AddFolder(root, "home");
+    const auto onDrive = ns.AddFolder(ns.AddFolder(home, "tester"), "Desktop");
+    ns.AddFolder(onDrive, "alpha");
+    TFolderTree& tree = ActiveTree();
+    TFolderNodeItem* driveView = tree.FindNodeFrom("/home/tester/Desktop/alpha", false, false)->ParentNode();
+    ASSERT_EQ(driveView->Node.Path, "/home/tester/Desktop");
+    ASSERT_NE(driveView, tree.DesktopNode());
+
+    ns.AddFolder(ns.Desktop(), "Gamma");
+    ns.AddFolder(onDrive, "Gamma"); // the same folder, as the drive sees it
+    ns.Notify(platform::SHCNE_MKDIR, "/home/tester/Desktop/Gamma");
+    EXPECT_TRUE(Child(tree.DesktopNode(), "Gamma"));
+    EXPECT_THAT(Captions(driveView), ElementsAre("alpha", "Gamma"));
+
+    ns.Remove(*ns.FindByPath("/home/tester/Desktop/alpha"));
+    ns.Notify(platform::SHCNE_RMDIR, "/home/tester/Desktop/alpha");
+    EXPECT_FALSE(Child(tree.DesktopNode(), "alpha"));
+    EXPECT_THAT(Captions(driveView), ElementsAre("Gamma"));
 }
 
 TEST_F(FolderTreeNotifyTest, MediumWithTheSameNameLeavesTheDrive) {
