@@ -50,19 +50,6 @@ TEST_F(Listing, TheFolderAlreadyListedIsNotReadAgainButRefreshReadsIt) {
     EXPECT_EQ(form_->PreviewTag(), 0);
 }
 
-TEST_F(Listing, AnotherFolderAndBackListsTheFirstAnew) {
-    folder_.AddFolder("one");
-    folder_.AddFolder("two");
-    std::ofstream(folder_.Sub("one/x.txt")) << "1";
-    Open();
-    SelectFolder(folder_.Sub("one"));
-    std::ofstream(folder_.Sub("one/y.txt")) << "1";
-    SelectFolder(folder_.Sub("two"));
-    EXPECT_TRUE(OldNames().empty());
-    SelectFolder(folder_.Sub("one"));
-    EXPECT_EQ(OldNames(), (std::vector<std::string>{"x.txt", "y.txt"}));
-}
-
 TEST_F(Listing, AFolderThatCannotBeReadIsReportedAndTheGridStays) {
     folder_.AddFolder("vanishing");
     std::ofstream(folder_.Sub("vanishing/v.txt")) << "1";
@@ -74,15 +61,6 @@ TEST_F(Listing, AFolderThatCannotBeReadIsReportedAndTheGridStays) {
     EXPECT_EQ(dialogs_.Messages(), std::vector<std::string>{"File not found"});
     EXPECT_EQ(OldNames(), std::vector<std::string>{"v.txt"});
     EXPECT_EQ(NewNames(), std::vector<std::string>{"w.txt"});
-}
-
-TEST_F(Listing, ANodeWithoutAPathLeavesTheGridAsItWas) {
-    folder_.Add("a.txt");
-    Open();
-    ListFiles();
-    SelectFolder("");
-    EXPECT_EQ(Tree()->SelectedPath(), "");
-    EXPECT_EQ(OldNames(), std::vector<std::string>{"a.txt"});
 }
 
 // What each mode leaves usable: the clipboard buttons, "Duiplicate" and the entry fields.
@@ -137,19 +115,6 @@ TEST_F(Modes, TheCheckedModeClickedAgainKeepsTheNewNames) {
     EditCell(1, 1, "kept.txt");
     Click(names::rdbRenamer);
     EXPECT_EQ(NewNames(), std::vector<std::string>{"kept.txt"});
-}
-
-TEST_F(Modes, AFieldKeepsItsTextWhileItsModeIsAway) {
-    Open();
-    Click(names::rdbReplacer);
-    Type(names::edtReplace, "abc");
-    Click(names::rdbDeleter);
-    EXPECT_FALSE(Find(names::edtReplace)->isEnabled());
-    EXPECT_EQ(Find<QLineEdit>(names::edtReplace)->text(), "abc");
-    Click(names::rdbReplacer);
-    EXPECT_TRUE(Find(names::edtReplace)->isEnabled());
-    EXPECT_EQ(Find<QLineEdit>(names::edtReplace)->text(), "abc");
-    EXPECT_EQ(Grid()->model()->rowCount(), 1);
 }
 
 } // namespace

@@ -70,16 +70,6 @@ TEST_F(Store, TheTextEndsAtItsFirstNul) {
     EXPECT_EQ(store_.LoadFolder(), "/tmp");
 }
 
-TEST_F(Store, AValueOfAnotherTypeIsAnError) {
-    Settings().setValue("CloseDir", QStringList{QStringLiteral("/a"), QStringLiteral("/b")});
-    try {
-        store_.LoadFolder();
-        ADD_FAILURE() << "no error";
-    } catch (const std::runtime_error& error) {
-        EXPECT_STREQ(error.what(), "Invalid data type for 'CloseDir'");
-    }
-}
-
 // Grid row 0 is the header; the model's rows are the file rows.
 TEST(GridModel, ShowsTheHeaderAndOneRowPerFile) {
     NameGridModel model;
