@@ -41,7 +41,7 @@ TFolderTree::BusyScope::~BusyScope() {
         tree_.pending_.pop_front();
         try {
             tree_.HandleChange(change);
-        } catch (const std::exception&) {
+        } catch (...) {
             // A change that cannot be applied leaves the tree as it was.
         }
     }
@@ -289,7 +289,7 @@ void TFolderTree::RefreshDrive(const std::string& mountPoint, bool force) {
             drive->Node.DisplayName = *normalName;
             UpdateCaption(drive);
         }
-    } catch (const std::exception&) {
+    } catch (...) {
         // A drive that cannot be refreshed stays as it is.
     }
 }

@@ -139,7 +139,7 @@ bool TFolderTree::FolderExpanding(TFolderNodeItem* node) {
     UpdateLock lock(*this);
     try {
         return FillChildren(node);
-    } catch (const std::exception&) {
+    } catch (...) {
         return false;
     }
 }
