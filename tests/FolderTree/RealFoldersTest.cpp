@@ -42,7 +42,7 @@ protected:
         work = desktop / "work";
         fs::remove_all(work);
         fs::create_directories(work / "a");
-        shell = platform::CreateLinuxShellNamespace(desktop.string());
+        shell = platform::CreateLinuxShellNamespace(); // finds the desktop as a user's session would
         tree = std::make_unique<TFolderTree>(*shell);
         QObject::connect(tree.get(), &TFolderTree::OnChange,
                          [this](QTreeWidgetItem* node) { changes.push_back(node); });
