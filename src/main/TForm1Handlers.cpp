@@ -1,5 +1,4 @@
 // The handlers of the folder, the grid, the modes and the two big buttons.
-#include "ControlNames.h"
 #include "Dialogs.h"
 #include "EntryField.h"
 #include "FileList.h"
