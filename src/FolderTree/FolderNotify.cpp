@@ -165,8 +165,9 @@ void TFolderTree::FolderRemoved(const std::string& path, bool viaDesktop) {
     // The desktop has no parent to refresh, and drives come and go with the mount table.
     if (!parent || parent->Node.Kind == nkDrives)
         return;
+    const QPersistentModelIndex kept = indexFromItem(parent);
     DeleteNode(node);
-    if (parent->childCount() == 0) {
+    if (kept.isValid() && parent->childCount() == 0) {
         parent->setExpanded(false);
         parent->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
     }
@@ -179,7 +180,10 @@ void TFolderTree::RefreshTarget(TFolderNodeItem* target) {
     const bool wasExpanded = target->isExpanded();
     if (wasExpanded)
         target->setExpanded(false);
+    const QPersistentModelIndex kept = indexFromItem(target);
     ClearChildren(target);
+    if (!kept.isValid())
+        return; // whoever heard OnChange took the target away
     // The desktop keeps its special nodes through the clearing, so the expansion check would not list it.
     if (target == DesktopNode())
         FillChildren(target);
@@ -215,11 +219,14 @@ void TFolderTree::RefreshComputer() {
             fresh.push_back(std::move(made.node));
     }
     // Drives that stay keep their listings and the selection; only those that went are removed.
-    for (int i = drives->childCount() - 1; i >= 0; --i) {
-        const TFolderNodeItem* drive = drives->ChildNode(i);
-        if (!drive || !mounted.contains(drive->Node.Path))
+    const QPersistentModelIndex kept = indexFromItem(drives);
+    for (int i = drives->childCount() - 1; i >= 0 && kept.isValid(); --i) {
+        const TFolderNodeItem* drive = i < drives->childCount() ? drives->ChildNode(i) : nullptr;
+        if (drive && !mounted.contains(drive->Node.Path))
             DeleteNode(drives->child(i));
     }
+    if (!kept.isValid())
+        return;
     int position = 0;
     for (auto& node : fresh) {
         int existing = -1;
@@ -283,7 +290,10 @@ void TFolderTree::RefreshDrive(const std::string& mountPoint, bool force) {
         if (!renamed && !force)
             return;
         UpdateLock lock(*this);
+        const QPersistentModelIndex kept = indexFromItem(drive);
         ClearChildren(drive);
+        if (!kept.isValid())
+            return;
         CollapseWithDescendants(drive);
         if (normalName) {
             drive->Node.DisplayName = *normalName;

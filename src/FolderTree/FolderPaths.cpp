@@ -28,8 +28,9 @@ QTreeWidgetItem* TFolderTree::SelectPath(const std::string& path) {
         for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it)
             (*it)->setExpanded(true);
     }
+    const QPersistentModelIndex kept = indexFromItem(node);
     setCurrentItem(node);
-    if (!node)
+    if (!node || !kept.isValid())
         return nullptr;
     scrollToItem(node);
 

@@ -163,15 +163,21 @@ void TFolderTree::ClearChildren(TFolderNodeItem* node) {
     for (int i = 0; i < node->childCount() && !anyKept; ++i)
         anyKept = kept(i);
     if (anyKept) {
-        for (int i = node->childCount() - 1; i >= 0; --i)
-            if (!kept(i))
+        const QPersistentModelIndex self = indexFromItem(node);
+        for (int i = node->childCount() - 1; i >= 0 && self.isValid(); --i)
+            if (i < node->childCount() && !kept(i))
                 DeleteNode(node->child(i));
+        if (!self.isValid())
+            return;
     } else {
         // All children go: the selection moves once, then they leave the view in one step, which keeps
         // the clearing of a folder with thousands of sub-folders quick.
         for (QTreeWidgetItem* walk = currentItem(); walk; walk = walk->parent())
             if (walk->parent() == node) {
+                const QPersistentModelIndex index = indexFromItem(node);
                 setCurrentItem(node);
+                if (!index.isValid())
+                    return; // whoever heard OnChange took the node away
                 break;
             }
         const QList<QTreeWidgetItem*> children = node->takeChildren();

@@ -103,7 +103,12 @@ void TFolderTree::DeleteNode(QTreeWidgetItem* node) {
     // with a node that stays, and never while a half-destroyed item is still current.
     for (QTreeWidgetItem* walk = currentItem(); walk; walk = walk->parent()) {
         if (walk == node) {
+            // Whoever hears OnChange may change the tree itself; the node is deleted only if it is still
+            // there.
+            const QPersistentModelIndex index = indexFromItem(node);
             setCurrentItem(node->parent());
+            if (!index.isValid())
+                return;
             break;
         }
     }

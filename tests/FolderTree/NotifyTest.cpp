@@ -255,6 +255,22 @@ TEST_F(FolderTreeNotifyTest, NotificationsStopWithDeactivation) {
     EXPECT_EQ(tree.topLevelItemCount(), 0);
 }
 
+TEST_F(FolderTreeNotifyTest, ChangeHandlerMayTearTheTreeDown) {
+    // Whoever hears OnChange may deactivate the tree while a removal is under way.
+    TFolderNodeItem* usrNode = OpenUsr();
+    ASSERT_TRUE(tree->SelectPath("/usr/lib/deep"));
+    QObject::connect(tree.get(), &TFolderTree::OnChange, [&](QTreeWidgetItem* node) {
+        if (node == usrNode)
+            tree->SetActive(false);
+    });
+    ns.Remove(lib);
+    ns.Notify(platform::SHCNE_RMDIR, "/usr/lib");
+    EXPECT_FALSE(tree->Active());
+    EXPECT_EQ(tree->topLevelItemCount(), 0);
+    EXPECT_EQ(tree->LiveRecords(), 0u);
+    EXPECT_EQ(tree->currentItem(), nullptr);
+}
+
 TEST_F(FolderTreeNotifyTest, NotificationDuringAChangeHandlerWaitsForTheTree) {
     // A handler of OnChange may run a nested event loop (a message box) in which the namespace delivers
     // changes; they must not pull nodes away under the operation that raised the event.
