@@ -11,6 +11,8 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // Lets the desktop match the window with the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("titleshaperworkshop"));
 
     const auto shell = platform::CreateLinuxShellNamespace();
     platform::PosixFileSystem files;

@@ -26,10 +26,11 @@ InfoPanel::InfoPanel(QWidget* parent) : QWidget(parent) {
     Panel2_->setFrameShape(QFrame::Panel);
     Panel2_->setFrameShadow(QFrame::Sunken);
     Panel2_->setGeometry(kPanel2Place);
-    auto* help = MakeButton(Panel2_, info_names::btnInfoHelp, QStringLiteral("Help"), {8, 8, 75, 25});
-    auto* about = MakeButton(Panel2_, info_names::btnInfoAbout, QStringLiteral("About"), {96, 8, 75, 25});
-    auto* pro = MakeButton(Panel2_, info_names::btnInfoPro, QStringLiteral("Programming"), {184, 8, 75, 25});
-    auto* pay = MakeButton(Panel2_, info_names::btnInfoPay, QStringLiteral("Pay Up"), {272, 8, 75, 25});
+    btnInfoHelp_ = MakeButton(Panel2_, info_names::btnInfoHelp, QStringLiteral("Help"), {8, 8, 75, 25});
+    btnInfoAbout_ = MakeButton(Panel2_, info_names::btnInfoAbout, QStringLiteral("About"), {96, 8, 75, 25});
+    btnInfoPro_ =
+        MakeButton(Panel2_, info_names::btnInfoPro, QStringLiteral("Programming"), {184, 8, 75, 25});
+    btnInfoPay_ = MakeButton(Panel2_, info_names::btnInfoPay, QStringLiteral("Pay Up"), {272, 8, 75, 25});
 
     memInfoHelp_ = MakePage(info_names::memInfoHelp, HelpText(), false);
     memInfoAbout_ = MakePage(info_names::memInfoAbout, AboutText(), true);
@@ -38,10 +39,10 @@ InfoPanel::InfoPanel(QWidget* parent) : QWidget(parent) {
 
     btnInfoDone_ = MakeButton(this, info_names::btnInfoDone, QStringLiteral("Done"), kDonePlace);
 
-    connect(help, &QPushButton::clicked, this, &InfoPanel::btnInfoHelpClick);
-    connect(about, &QPushButton::clicked, this, &InfoPanel::btnInfoAboutClick);
-    connect(pro, &QPushButton::clicked, this, &InfoPanel::btnInfoProClick);
-    connect(pay, &QPushButton::clicked, this, &InfoPanel::btnInfoPayClick);
+    connect(btnInfoHelp_, &QPushButton::clicked, this, &InfoPanel::btnInfoHelpClick);
+    connect(btnInfoAbout_, &QPushButton::clicked, this, &InfoPanel::btnInfoAboutClick);
+    connect(btnInfoPro_, &QPushButton::clicked, this, &InfoPanel::btnInfoProClick);
+    connect(btnInfoPay_, &QPushButton::clicked, this, &InfoPanel::btnInfoPayClick);
     connect(btnInfoDone_, &QPushButton::clicked, this, &InfoPanel::btnInfoDoneClick);
 
     anchoring_.Add(Panel2_, Anchor::TopOnly);
@@ -87,6 +88,11 @@ void InfoPanel::Open() {
     btnInfoHelpClick();
     show();
     raise();
+}
+
+std::vector<QWidget*> InfoPanel::TabChain() const {
+    return {btnInfoHelp_,  btnInfoAbout_, btnInfoPro_, btnInfoPay_, memInfoHelp_,
+            memInfoAbout_, memInfoPro_,   memInfoPay_, btnInfoDone_};
 }
 
 void InfoPanel::btnInfoHelpClick() {

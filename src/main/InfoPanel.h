@@ -3,6 +3,7 @@
 #include "main/Anchoring.h"
 
 #include <QWidget>
+#include <vector>
 
 class QFrame;
 class QPlainTextEdit;
@@ -38,6 +39,9 @@ public:
     // "Help & Info": always opens on the Help page, whatever page was seen last, above every sibling.
     void Open();
 
+    // The panel's controls in the order the Tab key visits them.
+    std::vector<QWidget*> TabChain() const;
+
 public slots:
     void btnInfoHelpClick();
     void btnInfoAboutClick();
@@ -55,6 +59,10 @@ private:
     void ShowOnly(QPlainTextEdit* page);
 
     QFrame* Panel2_;
+    QPushButton* btnInfoHelp_;
+    QPushButton* btnInfoAbout_;
+    QPushButton* btnInfoPro_;
+    QPushButton* btnInfoPay_;
     QPlainTextEdit* memInfoHelp_;
     QPlainTextEdit* memInfoAbout_;
     QPlainTextEdit* memInfoPro_;

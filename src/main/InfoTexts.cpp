@@ -47,8 +47,8 @@ QString AboutText() {
         "It comes without any warranty. Renaming is easy to undo by hand when a few files are involved and "
         "tedious when a thousand are, so preview a large batch before you press Go.\n"
         "\n"
-        "The odd mode name Veze Zazedoz is kept from the program's first days, when it was a private tool; "
-        "it stands for the round trip of names through an editor of your choice.");
+        "The mode called Veze Zazedoz is the most flexible of all: it sends the names on a round trip through "
+        "whatever editor you like best, with its search and replace, its columns and its macros.");
 }
 
 QString ProgrammingText() {

@@ -36,6 +36,7 @@ TForm1::TForm1(const WindowServices& services, QWidget* parent) : QWidget(parent
     setWindowTitle(QStringLiteral("Title Shaper Workshop"));
     resize(DesignWidth, DesignHeight);
     CreateControls();
+    SetUpLayout();
     // The tree is built and registered before its change event is bound, so building it lists nothing.
     Run([this] { shlDir->SetActive(true); });
     ConnectHandlers();
@@ -74,13 +75,8 @@ void TForm1::CreateControls() {
     gridModel = new NameGridModel(this);
     grdNames = Place<QTableView>(this, names::grdNames, {8, 160, 522, 270});
     grdNames->setModel(gridModel);
-    grdNames->verticalHeader()->hide();
-    grdNames->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grdNames->verticalHeader()->setDefaultSectionSize(15);
-    grdNames->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Its look is set with the window's look; the columns are sized on the first resize.
     grdNames->horizontalHeader()->setDefaultSectionSize(64);
-    grdNames->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grdNames->setFocusPolicy(Qt::ClickFocus);
 
     rdbRenamer =
         Place<QRadioButton>(this, names::rdbRenamer, {540, 16, 113, 17}, QStringLiteral("Veze Zazedoz"));
@@ -171,6 +167,8 @@ void TForm1::SetPreviewTag(int tag) {
 
 void TForm1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    // The anchored controls move first: FormResize sizes the columns from the grid's new width.
+    LayOut();
     Run([this] { FormResize(); });
 }
 
@@ -200,5 +198,3 @@ void TForm1::FormResize() {
     for (QWidget* control : {static_cast<QWidget*>(btnHelp), static_cast<QWidget*>(imgBlob)})
         control->move(left + gap / 2 - control->width() / 2, control->y());
 }
-
-void TForm1::btnHelpClick() {}

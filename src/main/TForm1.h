@@ -1,12 +1,16 @@
 #pragma once
 
 #include "engine/WorkOut.h"
+#include "main/Anchoring.h"
 
 #include <QWidget>
 #include <functional>
 
 namespace engine {
 class FileRenamer;
+}
+namespace layout {
+class InfoPanel;
 }
 namespace platform {
 class FolderLister;
@@ -91,6 +95,10 @@ protected:
 
 private:
     void CreateControls();
+    // Look, anchoring, keyboard order and the information panel (TForm1Layout.cpp).
+    void SetUpLayout();
+    // Moves every control to its place for the window's present size.
+    void LayOut();
     void ConnectHandlers();
     template <class Sender, class Signal> void Bind(Sender* sender, Signal signal, void (TForm1::*handler)());
     void BindMode(QRadioButton* button, void (TForm1::*handler)());
@@ -136,4 +144,7 @@ private:
     QPushButton* btnView = nullptr;
     QPushButton* btnGo = nullptr;
     QPushButton* btnHelp = nullptr;
+    layout::InfoPanel* pnlInfo = nullptr;
+
+    layout::Anchoring anchoring_{QSize(DesignWidth, DesignHeight)};
 };

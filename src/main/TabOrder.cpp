@@ -1,13 +1,10 @@
 #include "main/TabOrder.h"
 
-#include <vector>
-
 namespace layout {
 
-void SetTabChain(std::initializer_list<QWidget*> chain) {
-    const std::vector<QWidget*> controls(chain);
-    for (std::size_t i = 1; i < controls.size(); ++i)
-        QWidget::setTabOrder(controls[i - 1], controls[i]);
+void SetTabChain(const std::vector<QWidget*>& chain) {
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 namespace {
