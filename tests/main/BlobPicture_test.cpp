@@ -24,15 +24,6 @@ TEST(BlobPicture, IsAnEightyPixelSquareOnAClearGround) {
     EXPECT_LT(OpaquePixels(image), 80 * 80 * 9 / 10);
 }
 
-TEST(BlobPicture, SmallSizesAreTheSameFigureScaled) {
-    const QImage large = layout::BlobImage(80);
-    const QImage small = layout::BlobImage(16);
-    ASSERT_EQ(small.size(), QSize(16, 16));
-    const double largeShare = OpaquePixels(large) / (80.0 * 80.0);
-    const double smallShare = OpaquePixels(small) / (16.0 * 16.0);
-    EXPECT_NEAR(smallShare, largeShare, 0.15);
-}
-
 TEST(BlobPicture, WindowIconOffersSmallAndLargeSizes) {
     const QIcon icon = layout::WindowIcon();
     const QList<QSize> sizes = icon.availableSizes();

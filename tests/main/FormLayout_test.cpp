@@ -228,13 +228,9 @@ TEST_F(FormLayout, HelpAndInfoOpensThePanelOverTheWholeWindow) {
     EXPECT_EQ(panel->geometry(), QRect(0, 0, 850, 600));
     EXPECT_EQ(Find(info::memInfoHelp)->geometry(), QRect(65, 88, 719, 458));
 
-    Click(info::btnInfoPay);
     Click(info::btnInfoDone);
     EXPECT_FALSE(panel->isVisible());
     EXPECT_TRUE(Find(names::btnGo)->isVisible());
-    Click(names::btnHelp);
-    EXPECT_TRUE(Find(info::memInfoHelp)->isVisible());
-    EXPECT_FALSE(Find(info::memInfoPay)->isVisible());
 }
 
 TEST_F(FormLayout, CarriesItsLookPictureAndIcon) {
