@@ -47,7 +47,8 @@ QString AboutText() {
         "It comes without any warranty. Renaming is easy to undo by hand when a few files are involved and "
         "tedious when a thousand are, so preview a large batch before you press Go.\n"
         "\n"
-        "The mode called Veze Zazedoz is the most flexible of all: it sends the names on a round trip through "
+        "The mode called Veze Zazedoz is the most flexible of all: it sends the names on a round trip "
+        "through "
         "whatever editor you like best, with its search and replace, its columns and its macros.");
 }
 
