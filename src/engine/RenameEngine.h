@@ -20,11 +20,13 @@ namespace engine {
 
 // Replaces every occurrence of search in oldName, resuming one character after the start of each inserted
 // replacement (see the implementation for the one case that resumes after its end).
-std::string Replacer(std::string_view oldName, std::string_view search, std::string_view replacement, int start = 1);
+std::string Replacer(std::string_view oldName, std::string_view search, std::string_view replacement,
+                     int start = 1);
 // False when the whole search text stands at position in name, true when any character differs.
 bool CheckWhole(std::string_view name, std::string_view search, int position);
 // Characters 1..position-1 of name, then replacement, then name from position + length(search) on.
-std::string Replace(std::string_view name, std::string_view search, std::string_view replacement, int position);
+std::string Replace(std::string_view name, std::string_view search, std::string_view replacement,
+                    int position);
 
 // Reads a position number: "" -> 0, an invalid text -> nullopt.
 std::optional<std::int32_t> ReadPosition(std::string_view text);

@@ -27,8 +27,8 @@ struct EntryTexts {
 enum class EntryField { None, Replace, With, Delete, Position, After, Beginning, End };
 
 struct WorkOutResult {
-    bool passed = false;   // every check passed: Go may rename
-    std::string message;   // the message to show when a check stopped it, else empty
+    bool passed = false; // every check passed: Go may rename
+    std::string message; // the message to show when a check stopped it, else empty
     EntryField focus = EntryField::None;
 };
 
