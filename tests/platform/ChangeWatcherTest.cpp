@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace platform;
@@ -82,70 +84,39 @@ protected:
     std::vector<Seen> seen_;
 };
 
-TEST_F(ChangeWatch, CreatedAndRemovedFolders) {
-    Register();
-    fs::create_directory(W("new"));
-    ASSERT_TRUE(WaitForSeen(1));
-    EXPECT_EQ(seen_[0], (Seen{SHCNE_MKDIR, W("new"), ""}));
-    fs::remove(W("new"));
-    ASSERT_TRUE(WaitForSeen(2));
-    EXPECT_EQ(seen_[1], (Seen{SHCNE_RMDIR, W("new"), ""}));
-}
-
-TEST_F(ChangeWatch, RenamedWithinOutOfAndIntoTheWatchedFolder) {
+TEST_F(ChangeWatch, CreatedRemovedAndRenamedWithinOutOfAndIntoTheWatchedFolder) {
     fs::create_directory(W("a"));
     fs::create_directory(outside_ / "c");
     Register();
+    ASSERT_EQ(mkdir(W("new").c_str(), 0755), 0);
+    ASSERT_EQ(rmdir(W("new").c_str()), 0);
     ASSERT_EQ(std::rename(W("a").c_str(), W("b").c_str()), 0);
-    ASSERT_TRUE(WaitForSeen(1));
     ASSERT_EQ(std::rename(W("b").c_str(), (outside_ / "b").c_str()), 0);
-    ASSERT_TRUE(WaitForSeen(2));
     ASSERT_EQ(std::rename((outside_ / "c").c_str(), W("c").c_str()), 0);
-    ASSERT_TRUE(WaitForSeen(3));
-    EXPECT_EQ(seen_, (std::vector<Seen>{{SHCNE_RENAMEFOLDER, W("a"), W("b")},
+    EXPECT_TRUE(seen_.empty()); // nothing arrives before the event loop runs
+    ASSERT_TRUE(WaitForSeen(5));
+    EXPECT_EQ(seen_, (std::vector<Seen>{{SHCNE_MKDIR, W("new"), ""},
+                                        {SHCNE_RMDIR, W("new"), ""},
+                                        {SHCNE_RENAMEFOLDER, W("a"), W("b")},
                                         {SHCNE_RMDIR, W("b"), ""},
                                         {SHCNE_MKDIR, W("c"), ""}}));
 }
 
-TEST_F(ChangeWatch, FolderMovedBetweenTwoListedFolders) {
-    fs::create_directory(W("from"));
-    fs::create_directory(W("to"));
-    fs::create_directory(W("from/x"));
-    auto from = folder_->BindToObject(**folder_->ParseDisplayName("from"));
-    auto to = folder_->BindToObject(**folder_->ParseDisplayName("to"));
-    ASSERT_TRUE(from->EnumObjects(SHCONTF_FOLDERS));
-    Register(); // folders listed before registering are watched as well
-    ASSERT_TRUE(to->EnumObjects(SHCONTF_FOLDERS));
-    ASSERT_EQ(std::rename((W("from/x")).c_str(), (W("to/y")).c_str()), 0);
-    ASSERT_TRUE(WaitForSeen(1));
-    EXPECT_EQ(seen_[0], (Seen{SHCNE_RENAMEFOLDER, W("from/x"), W("to/y")}));
-}
-
-TEST_F(ChangeWatch, OnlyListedFoldersAndAskedEventsAreReported) {
+TEST_F(ChangeWatch, OnlyListedFoldersAskedEventsAndLiveRegistrationsAreReported) {
     Register(SHCNE_MKDIR);
     fs::create_directories(W("unlisted/inner")); // the parent is new, so never listed
     fs::create_directory(W("gone"));
     ASSERT_TRUE(WaitForSeen(2));
     fs::remove(W("gone"));                // not asked for
     fs::create_directory(outside_ / "z"); // outside every listed folder
+    registration_.reset();
+    fs::create_directory(W("unseen"));
+    Register(SHCNE_MKDIR);
     fs::create_directory(W("marker"));
     ASSERT_TRUE(WaitForSeen(3));
     EXPECT_EQ(seen_, (std::vector<Seen>{{SHCNE_MKDIR, W("unlisted"), ""},
                                         {SHCNE_MKDIR, W("gone"), ""},
                                         {SHCNE_MKDIR, W("marker"), ""}}));
-}
-
-TEST_F(ChangeWatch, DeregisteringStopsDelivery) {
-    Register();
-    registration_.reset();
-    fs::create_directory(W("unseen"));
-    std::vector<Seen> first;
-    first.swap(seen_);
-    Register();
-    fs::create_directory(W("seen"));
-    ASSERT_TRUE(WaitForSeen(1));
-    EXPECT_TRUE(first.empty());
-    EXPECT_EQ(seen_, (std::vector<Seen>{{SHCNE_MKDIR, W("seen"), ""}}));
 }
 
 TEST_F(ChangeWatch, ReceiverMayDeregisterWhileDelivered) {
@@ -186,16 +157,13 @@ TEST_F(ChangeWatch, LostChangesAreReportedOnceForTheWholeNamespace) {
         std::rename(W("a.txt").c_str(), W("b.txt").c_str());
         std::rename(W("b.txt").c_str(), W("a.txt").c_str());
     }
-    ASSERT_TRUE(WaitFor([&] {
-        return std::any_of(seen_.begin(), seen_.end(),
-                           [](const Seen& s) { return s.event == SHCNE_UPDATEDIR; });
-    }));
-    const auto overflows =
-        std::count_if(seen_.begin(), seen_.end(), [](const Seen& s) { return s.event == SHCNE_UPDATEDIR; });
-    EXPECT_EQ(overflows, 1);
-    const auto overflow =
-        std::find_if(seen_.begin(), seen_.end(), [](const Seen& s) { return s.event == SHCNE_UPDATEDIR; });
-    EXPECT_EQ(overflow->path, LocateDesktopFolder()); // the desktop's empty list
+    const auto overflows = [&] {
+        return std::count(seen_.begin(), seen_.end(), Seen{SHCNE_UPDATEDIR, LocateDesktopFolder(), ""});
+    };
+    ASSERT_TRUE(WaitFor([&] { return overflows() > 0; })); // with the desktop's empty list
+    QCoreApplication::processEvents();
+    EXPECT_EQ(overflows(), 1);
+    EXPECT_EQ(seen_.size(), 1u);
 }
 
 // Mounting needs the superuser; the test mounts in a mount namespace of its own, so nothing of it is seen
