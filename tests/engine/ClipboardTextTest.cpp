@@ -10,7 +10,7 @@ namespace {
 using engine::NameGrid;
 using Lines = std::vector<std::string>;
 
-NameGrid Listed(std::vector<std::string> names) {
+NameGrid Listed(Lines names) {
     NameGrid grid;
     grid.List(std::move(names));
     return grid;
@@ -18,19 +18,18 @@ NameGrid Listed(std::vector<std::string> names) {
 
 Lines NewNames(const NameGrid& grid) {
     Lines names;
-    for (int row = 1; row < grid.RowCount(); ++row) {
+    for (int row = 1; row < grid.RowCount(); ++row)
         names.push_back(grid.Cell(NameGrid::NewColumn, row));
-    }
     return names;
 }
 
 TEST(CopyText, EndsEveryOldNameWithCrLf) {
     EXPECT_EQ(engine::CopyText(Listed({"a.txt", "Café \xFF"})), "a.txt\r\nCafé \xFF\r\n");
-    EXPECT_EQ(engine::CopyText(Listed({""})), "\r\n");
     EXPECT_EQ(engine::CopyText(Listed({})), "");
 }
 
-TEST(CopyText, NameWithALineBreakIsFound) {
+TEST(CopyText, ANameWithALineBreakIsFound) {
+    // Copied, it would become two lines and shift every later row's new name by one.
     EXPECT_EQ(engine::NameWithLineBreak(Listed({"a", "b"})), std::nullopt);
     EXPECT_EQ(engine::NameWithLineBreak(Listed({"a", "b\nc", "d\re"})), "b\nc");
     EXPECT_EQ(engine::NameWithLineBreak(Listed({"x\ry"})), "x\ry");
@@ -55,7 +54,7 @@ TEST_P(PasteLinesTable, SplitsAtEveryKindOfBreak) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, PasteLinesTable,
-                         testing::Values(PasteCase{"Empty", "", {}}, PasteCase{"OneWithoutBreak", "a", {"a"}},
+                         testing::Values(PasteCase{"Empty", "", {}},
                                          PasteCase{"FinalBreakAddsNothing", "a\r\nb\r\n", {"a", "b"}},
                                          PasteCase{"LastLineWithoutBreak", "a\r\nb", {"a", "b"}},
                                          PasteCase{"EmptyLineBetween", "a\r\n\r\nb\r\n", {"a", "", "b"}},
@@ -63,27 +62,14 @@ INSTANTIATE_TEST_SUITE_P(Texts, PasteLinesTable,
                                          PasteCase{"LoneLf", "a\nb\n", {"a", "b"}},
                                          PasteCase{"LoneCr", "a\rb\r", {"a", "b"}},
                                          PasteCase{"LfCrIsTwoBreaks", "a\n\rb", {"a", "", "b"}},
-                                         PasteCase{"Mixed", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
-                                         PasteCase{"CrCrLf", "a\r\r\nb", {"a", "", "b"}},
                                          PasteCase{"BytesKept", "\xFF\t x \r\n", {"\xFF\t x "}}),
-                         [](const auto& info) { return info.param.label; });
+                         [](const auto& info) { return std::string(info.param.label); });
 
 TEST(PasteLines, CutsLongLinesAt4096Characters) {
-    const std::string ascii(5000, 'a');
-    EXPECT_EQ(engine::PasteLines(ascii + "\r\nb"), (Lines{std::string(4096, 'a'), "b"}));
-
-    std::string accents;
-    for (int i = 0; i < 4100; ++i) {
-        accents += "é";
-    }
-    const auto lines = engine::PasteLines(accents);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0], accents.substr(0, 2 * 4096));
-
-    // The 4096th character is two bytes long: it is kept whole.
-    const std::string mixed = std::string(4095, 'a') + "éz";
-    EXPECT_EQ(engine::PasteLines(mixed), Lines{std::string(4095, 'a') + "é"});
+    EXPECT_EQ(engine::PasteLines(std::string(5000, 'a') + "\r\nb"), (Lines{std::string(4096, 'a'), "b"}));
     EXPECT_EQ(engine::PasteLines(std::string(4096, 'a')), Lines{std::string(4096, 'a')});
+    // The 4096th character is two bytes long: it is kept whole.
+    EXPECT_EQ(engine::PasteLines(std::string(4095, 'a') + "éz"), Lines{std::string(4095, 'a') + "é"});
 }
 
 struct ApplyCase {
@@ -103,9 +89,8 @@ class ApplyPasteTable : public testing::TestWithParam<ApplyCase> {};
 TEST_P(ApplyPasteTable, FillsEveryRowOrNone) {
     const auto& c = GetParam();
     NameGrid grid = Listed(Lines(c.files, "old"));
-    for (int row = 1; row < grid.RowCount(); ++row) {
+    for (int row = 1; row < grid.RowCount(); ++row)
         grid.SetCell(NameGrid::NewColumn, row, "typed");
-    }
     EXPECT_EQ(engine::ApplyPaste(grid, c.lines), c.applied);
     EXPECT_EQ(NewNames(grid), c.newNames);
     EXPECT_EQ(grid.Cell(NameGrid::OldColumn, 0), "Filename");
@@ -117,8 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ApplyCase{"MoreLinesThanFiles", 2, {"x", "y", "1", "2", "3", "4", "5"}, true, {"x", "y"}},
                     ApplyCase{"TooFewChangesNothing", 3, {"x", "y"}, false, {"typed", "typed", "typed"}},
                     ApplyCase{"EmptyLineBlanksName", 2, {"", "y"}, true, {"", "y"}},
-                    ApplyCase{"NoFiles", 0, {"x"}, false, {}}, ApplyCase{"NoLines", 1, {}, false, {"typed"}}),
-    [](const auto& info) { return info.param.label; });
+                    ApplyCase{"NoFiles", 0, {"x"}, false, {}}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 TEST(CopyThenPaste, MakesEveryNewNameItsOldName) {
     NameGrid grid = Listed({"a.txt", "b c", "Müller.mp3"});
@@ -130,9 +115,6 @@ TEST(CopyOldNamesOver, CopiesEachOldNameIntoItsOwnRow) {
     NameGrid grid = Listed({"a", "b"});
     engine::CopyOldNamesOver(grid);
     EXPECT_EQ(NewNames(grid), (Lines{"a", "b"}));
-    grid.SetCell(NameGrid::NewColumn, 1, "edited");
-    EXPECT_EQ(NewNames(grid), (Lines{"edited", "b"}));
-    EXPECT_EQ(grid.Cell(NameGrid::OldColumn, 1), "a");
     EXPECT_EQ(grid.Cell(NameGrid::NewColumn, 0), "New Name");
 }
 

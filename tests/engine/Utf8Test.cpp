@@ -19,47 +19,34 @@ void PrintTo(const CharsCase& c, std::ostream* os) {
 
 class Utf8Table : public testing::TestWithParam<CharsCase> {};
 
+// Walks the text character by character, and checks that every byte is seen as a boundary on its own
+// exactly when the walk stops there.
 TEST_P(Utf8Table, StepsCharacterByCharacter) {
     const auto& c = GetParam();
     std::vector<std::size_t> lengths;
-    for (std::size_t pos = 0; pos < c.text.size(); pos = engine::utf8::Next(c.text, pos)) {
-        lengths.push_back(engine::utf8::CharLength(c.text, pos));
-    }
-    EXPECT_EQ(lengths, c.lengths);
-    EXPECT_EQ(engine::utf8::Count(c.text), c.lengths.size());
-}
-
-TEST_P(Utf8Table, BoundariesSeenLocallyMatchTheWalk) {
-    const auto& c = GetParam();
     std::vector<bool> walked(c.text.size() + 1, false);
     for (std::size_t pos = 0; pos < c.text.size(); pos = engine::utf8::Next(c.text, pos)) {
+        lengths.push_back(engine::utf8::CharLength(c.text, pos));
         walked[pos] = true;
     }
     walked[c.text.size()] = true;
-    for (std::size_t pos = 0; pos <= c.text.size(); ++pos) {
+    EXPECT_EQ(lengths, c.lengths);
+    EXPECT_EQ(engine::utf8::Count(c.text), c.lengths.size());
+    for (std::size_t pos = 0; pos <= c.text.size(); ++pos)
         EXPECT_EQ(engine::utf8::IsBoundary(c.text, pos), walked[pos]) << "byte " << pos;
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Sequences, Utf8Table,
-                         testing::Values(CharsCase{"Ascii", "ab.c", {1, 1, 1, 1}},
-                                         CharsCase{"TwoBytes", "Café", {1, 1, 1, 2}},
+                         testing::Values(CharsCase{"TwoBytes", "Café", {1, 1, 1, 2}},
                                          CharsCase{"ThreeBytes", "x€", {1, 3}},
                                          CharsCase{"FourBytes", "\xF0\x9F\x8E\xB5!", {4, 1}},
-                                         CharsCase{"InvalidFF",
-                                                   "a\xFF"
-                                                   "b",
-                                                   {1, 1, 1}},
+                                         CharsCase{"InvalidFF", "a\xFF", {1, 1}},
                                          CharsCase{"Overlong", "\xC0\x80", {1, 1}},
                                          CharsCase{"Surrogate", "\xED\xA0\x80", {1, 1, 1}},
                                          CharsCase{"AboveUnicode", "\xF4\x90\x80\x80", {1, 1, 1, 1}},
-                                         CharsCase{"Truncated",
-                                                   "\xE2\x82"
-                                                   "x",
-                                                   {1, 1, 1}},
+                                         CharsCase{"Truncated", "\xE2\x82z", {1, 1, 1}},
                                          CharsCase{"TruncatedAtEnd", "\xE2\x82", {1, 1}},
-                                         CharsCase{"LoneContinuations", "\x80\x80\x80\x80", {1, 1, 1, 1}},
                                          CharsCase{"ValidAfterStrayBytes", "\x80\xC3\xA9\xBF", {1, 2, 1}}),
-                         [](const auto& info) { return info.param.label; });
+                         [](const auto& info) { return std::string(info.param.label); });
 
 } // namespace
