@@ -10,6 +10,13 @@
 #include <string>
 #include <vector>
 
+inline std::vector<std::string> Captions(const QTreeWidgetItem* node) {
+    std::vector<std::string> captions;
+    for (int i = 0; node && i < node->childCount(); ++i)
+        captions.push_back(node->child(i)->text(0).toStdString());
+    return captions;
+}
+
 // A namespace with a desktop of a few folders, the root drive with a small folder tree and a removable
 // drive, and the tree built on it.
 class FolderTreeTest : public ::testing::Test {
@@ -45,12 +52,6 @@ protected:
         return *tree;
     }
 
-    static std::vector<std::string> Captions(const QTreeWidgetItem* node) {
-        std::vector<std::string> captions;
-        for (int i = 0; node && i < node->childCount(); ++i)
-            captions.push_back(node->child(i)->text(0).toStdString());
-        return captions;
-    }
     static TFolderNodeItem* Child(QTreeWidgetItem* node, const std::string& caption) {
         for (int i = 0; node && i < node->childCount(); ++i)
             if (node->child(i)->text(0).toStdString() == caption)
@@ -64,6 +65,7 @@ protected:
         return count;
     }
     TFolderNodeItem* RootDrive() { return Child(tree->DrivesNode(), "File System"); }
+    TFolderNodeItem* UsbDrive() { return Child(tree->DrivesNode(), "USB"); }
 
     Ns ns{"/home/tester/Desktop"};
     Ns::Node beta, alpha, programFiles, hidden, root, usb, usr, lib, tmp;

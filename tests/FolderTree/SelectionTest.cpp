@@ -21,19 +21,14 @@ TEST_P(SelectPathTest, FindsTheFolderAndRevealsIt) {
     EXPECT_EQ(tree.SelectedPath(), GetParam().selectedPath);
     for (QTreeWidgetItem* walk = node->parent(); walk; walk = walk->parent())
         EXPECT_TRUE(walk->isExpanded()) << walk->text(0).toStdString();
-    ASSERT_EQ(changes.size(), 1u);
-    EXPECT_EQ(changes.front(), node);
+    EXPECT_THAT(changes, ::testing::ElementsAre(node));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, SelectPathTest,
-    ::testing::Values(SelectCase{"Plain", "/usr/lib", "/usr/lib"},
-                      SelectCase{"TrailingSeparator", "/usr/lib/", "/usr/lib"},
-                      SelectCase{"DoubledSeparator", "/usr//lib", "/usr/lib"},
+    ::testing::Values(SelectCase{"TrailingSeparator", "/usr/lib/", "/usr/lib"},
                       SelectCase{"RootDrive", "/", "/"},
-                      SelectCase{"OtherDriveRoot", "/media/usb/", "/media/usb"},
                       SelectCase{"LongestMountPointWins", "/media/usb/photos", "/media/usb/photos"},
-                      SelectCase{"Desktop", "/home/tester/Desktop", "/home/tester/Desktop"},
                       SelectCase{"BelowTheDesktop", "/home/tester/Desktop/Program Files/Tools",
                                  "/home/tester/Desktop/Program Files/Tools"},
                       SelectCase{"DeletedFolderSelectsDeepestAncestor", "/usr/lib/gone/deeper", "/usr/lib"}),
@@ -41,9 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(FolderTreeTest, DesktopFoldersAreFoundThroughTheDesktop) {
     // The desktop folder also lies on the root drive; its folders must not be looked for there.
-    const auto home = ns.AddFolder(root, "home");
-    const auto tester = ns.AddFolder(home, "tester");
-    ns.AddFolder(tester, "Desktop");
+    ns.AddFolder(ns.AddFolder(ns.AddFolder(root, "home"), "tester"), "Desktop");
     TFolderTree& tree = ActiveTree();
     QTreeWidgetItem* node = tree.SelectPath("/home/tester/Desktop/alpha");
     ASSERT_TRUE(node);
@@ -54,14 +47,16 @@ TEST_F(FolderTreeTest, DesktopFoldersAreFoundThroughTheDesktop) {
 struct UnplacedCase {
     const char* label;
     const char* path;
+    bool rootDriveGone;
 };
 
 class UnplacedPathTest : public FolderTreeTest, public ::testing::WithParamInterface<UnplacedCase> {};
 
 TEST_P(UnplacedPathTest, ClearsTheSelection) {
+    if (GetParam().rootDriveGone)
+        ns.Remove(root);
     TFolderTree& tree = ActiveTree();
-    QTreeWidgetItem* before = tree.SelectPath("/usr");
-    ASSERT_TRUE(before);
+    ASSERT_TRUE(tree.SelectPath("/media/usb"));
     EXPECT_FALSE(tree.SelectPath(GetParam().path));
     EXPECT_FALSE(tree.currentItem());
     EXPECT_TRUE(tree.selectedItems().isEmpty());
@@ -71,32 +66,11 @@ TEST_P(UnplacedPathTest, ClearsTheSelection) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, UnplacedPathTest,
-                         ::testing::Values(UnplacedCase{"Empty", ""}, UnplacedCase{"Relative", "usr/lib"},
-                                           UnplacedCase{"DriveLetter", "c:\\"},
-                                           UnplacedCase{"NetworkHidden", "\\\\server\\docs"}),
+                         ::testing::Values(UnplacedCase{"Empty", "", false},
+                                           UnplacedCase{"Relative", "usr/lib", false},
+                                           UnplacedCase{"NetworkHidden", "\\\\server\\docs", false},
+                                           UnplacedCase{"DriveNotListed", "/usr/lib", true}),
                          [](const auto& info) { return std::string(info.param.label); });
-
-TEST(SelectPathWithoutRootDriveTest, PathOnADriveNotListedIsNotPlaced) {
-    testsupport::InMemoryShellNamespace ns("/home/tester/Desktop");
-    ns.AddDrive("/media/usb", "USB");
-    TFolderTree tree(ns);
-    tree.SetActive(true);
-    EXPECT_FALSE(tree.SelectPath("/usr/lib"));
-    EXPECT_FALSE(tree.currentItem());
-    EXPECT_TRUE(tree.SelectPath("/media/usb"));
-}
-
-TEST_F(FolderTreeTest, NetworkPathsGoThroughTheNetworkNode) {
-    const auto member = ns.AddNetworkMember("server");
-    ns.AddShare(member, "docs", "/mnt/docs");
-    TFolderTree& tree = ActiveTree();
-    tree.SetFolderOptions({foNetworkNeighborhood});
-    QTreeWidgetItem* node = tree.SelectPath("\\\\server\\");
-    ASSERT_TRUE(node);
-    EXPECT_EQ(AsFolderNode(node)->Node.Kind, nkNetworkItem);
-    EXPECT_EQ(tree.SelectedPath(), "");
-    EXPECT_EQ(tree.SelectPath("\\\\"), tree.NetworkNode());
-}
 
 TEST_F(FolderTreeTest, SelectingTheSameNodeAgainRaisesNoChange) {
     TFolderTree& tree = ActiveTree();
@@ -104,19 +78,6 @@ TEST_F(FolderTreeTest, SelectingTheSameNodeAgainRaisesNoChange) {
     EXPECT_EQ(tree.SelectPath("/usr/"), node);
     tree.setCurrentItem(node);
     EXPECT_EQ(changes.size(), 1u);
-}
-
-TEST_F(FolderTreeTest, NodesWithoutAFileSystemPathReadEmpty) {
-    TFolderTree& tree = ActiveTree();
-    tree.SetFolderOptions({foRecycleBin, foNetworkNeighborhood});
-    for (QTreeWidgetItem* node : {static_cast<QTreeWidgetItem*>(tree.DrivesNode()),
-                                  static_cast<QTreeWidgetItem*>(tree.RecycleBinNode()),
-                                  static_cast<QTreeWidgetItem*>(tree.NetworkNode())}) {
-        tree.setCurrentItem(node);
-        EXPECT_EQ(tree.SelectedPath(), "") << node->text(0).toStdString();
-        EXPECT_EQ(changes.back(), node);
-    }
-    EXPECT_EQ(changes.size(), 3u);
 }
 
 TEST_F(FolderTreeTest, VanishedFolderRefreshesItsDrive) {
@@ -132,7 +93,6 @@ TEST_F(FolderTreeTest, VanishedFolderRefreshesItsDrive) {
     EXPECT_EQ(drive->childCount(), 0);
     EXPECT_FALSE(drive->isExpanded());
     EXPECT_EQ(drive->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
-    EXPECT_EQ(tree.currentItem(), drive);
     EXPECT_EQ(tree.SelectedPath(), "/");
     ASSERT_EQ(changes.size(), 2u);
     EXPECT_EQ(changes.back(), drive);
@@ -142,22 +102,27 @@ TEST_F(FolderTreeTest, VanishedFolderRefreshesItsDrive) {
     EXPECT_EQ(tree.SelectPath("/usr/lib")->text(0).toStdString(), "usr");
 }
 
-TEST_F(FolderTreeTest, VanishedDesktopFolderRefreshesTheDesktop) {
+TEST_F(FolderTreeTest, VanishedDesktopFolderRefreshesTheDesktopAndKeepsItsSpecialNodes) {
     TFolderTree& tree = ActiveTree();
+    tree.SetFolderOptions({foRecycleBin});
+    TFolderNodeItem* drives = tree.DrivesNode();
     ASSERT_TRUE(tree.SelectPath("/home/tester/Desktop/Beta"));
     ns.Remove(beta);
     EXPECT_FALSE(tree.SelectPath("/home/tester/Desktop/Beta"));
-    EXPECT_FALSE(Child(tree.DesktopNode(), "Beta"));
+    // Relisted and sorted: the special nodes first.
+    EXPECT_THAT(Captions(tree.DesktopNode()),
+                ::testing::ElementsAre("Computer", "Trash", ".hidden", "alpha", "Program Files"));
     EXPECT_EQ(tree.currentItem(), tree.DesktopNode());
     EXPECT_TRUE(tree.DesktopNode()->isExpanded());
-    EXPECT_EQ(Child(tree.DesktopNode(), "Computer"), tree.DrivesNode());
+    EXPECT_EQ(tree.DrivesNode(), drives);
 }
 
 TEST_F(FolderTreeTest, DoubleClickRetriesADriveThatListedEmpty) {
     ns.Remove(*ns.FindByPath("/media/usb/photos"));
     TFolderTree& tree = ActiveTree();
-    TFolderNodeItem* drive = Child(tree.DrivesNode(), "USB");
+    TFolderNodeItem* drive = UsbDrive();
     drive->setExpanded(true); // an empty medium: the button goes
+    EXPECT_FALSE(drive->isExpanded());
     ASSERT_EQ(drive->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
     ns.AddFolder(usb, "new"); // another medium, without a notification
 
@@ -171,47 +136,22 @@ TEST_F(FolderTreeTest, DoubleClickRetriesADriveThatListedEmpty) {
     QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, rect.center());
     QTest::mouseRelease(tree.viewport(), Qt::LeftButton, {}, rect.center());
     // The double-click gave the drive its button back, so the tree view's own double-click expanded it.
-    EXPECT_EQ(drive->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
     EXPECT_TRUE(drive->isExpanded());
     EXPECT_THAT(Captions(drive), ::testing::ElementsAre("new"));
 }
 
-TEST_F(FolderTreeTest, CheckSelectionLeavesAnExistingFolderAlone) {
-    TFolderTree& tree = ActiveTree();
-    QTreeWidgetItem* node = tree.SelectPath("/usr/lib");
-    const std::size_t records = tree.LiveRecords();
-    tree.CheckSelection();
-    EXPECT_EQ(tree.currentItem(), node);
-    EXPECT_EQ(tree.LiveRecords(), records);
-}
-
-TEST_F(FolderTreeTest, FindNodeWithExistingOnlyListsNothing) {
-    TFolderTree& tree = ActiveTree();
-    EXPECT_FALSE(tree.FindNode("/usr/lib", true));
-    EXPECT_EQ(RootDrive()->childCount(), 0);
-    EXPECT_EQ(tree.FindNode("/usr/lib", false)->Node.Path, "/usr/lib");
-    EXPECT_EQ(tree.FindNode("/usr/lib", true)->Node.Path, "/usr/lib");
-    EXPECT_FALSE(tree.FindNode("/usr/lib/none", true));
-    EXPECT_FALSE(tree.currentItem());
-}
-
 TEST_F(FolderTreeTest, EndOfSessionStopsNotificationsWhenAllowed) {
     TFolderTree& tree = ActiveTree();
-    int asked = 0;
     bool answer = false;
-    tree.OnEndSessionQuery = [&](TFolderTree& sender, bool& canEnd) {
-        EXPECT_EQ(&sender, &tree);
+    tree.OnEndSessionQuery = [&](TFolderTree&, bool& canEnd) {
         EXPECT_TRUE(canEnd);
         canEnd = answer;
-        ++asked;
     };
     EXPECT_FALSE(tree.QueryEndSession());
     EXPECT_EQ(ns.Registrations(), 1u);
     answer = true;
     EXPECT_TRUE(tree.QueryEndSession());
-    EXPECT_EQ(asked, 2);
     EXPECT_EQ(ns.Registrations(), 0u);
-    EXPECT_TRUE(tree.Active());
     EXPECT_TRUE(tree.DesktopNode());
 }
 
