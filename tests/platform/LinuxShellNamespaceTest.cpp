@@ -17,10 +17,6 @@ constexpr std::uint32_t kListFlags = SHCONTF_FOLDERS | SHCONTF_INCLUDEHIDDEN;
 constexpr std::uint32_t kAllAttributes =
     SFGAO_HASSUBFOLDER | SFGAO_FILESYSTEM | SFGAO_FOLDER | SFGAO_SHARE | SFGAO_LINK;
 
-std::string Home() {
-    return std::getenv("HOME");
-}
-
 std::vector<IdList> ListAll(ShellFolder& folder, std::uint32_t flags = kListFlags) {
     std::vector<IdList> items;
     auto listing = folder.EnumObjects(flags);
@@ -86,18 +82,19 @@ protected:
 };
 
 TEST_F(LinuxShell, DesktopIsTheXdgDesktopFolderOrElseHome) {
-    EXPECT_EQ(desktop_, Home() + "/Desktop");
+    const std::string home = std::getenv("HOME");
+    EXPECT_EQ(desktop_, home + "/Desktop");
     const auto location = shell_->GetSpecialFolderLocation(CSIDL_DESKTOP);
     ASSERT_TRUE(location);
     EXPECT_TRUE((*location)->IsEmpty());
     EXPECT_EQ(shell_->GetPathFromIDList(**location), desktop_);
     EXPECT_EQ(Name(*shell_->GetDesktopFolder(), IdList(), SHGDN_NORMAL), "Desktop");
 
-    const fs::path moved = Home() + "/Desktop.away";
+    const fs::path moved = home + "/Desktop.away";
     fs::rename(desktop_, moved);
     const std::string located = LocateDesktopFolder();
     fs::rename(moved, desktop_);
-    EXPECT_EQ(located, Home());
+    EXPECT_EQ(located, home);
 }
 
 TEST_F(LinuxShell, ListsFoldersHiddenOnesAndFlaggedLinksButNeverFiles) {
