@@ -23,9 +23,14 @@ struct Fixture {
 TEST(InMemoryShell, ScriptedAnswerHitsOnlyItsItemAndFlag) {
     Fixture f;
     f.shell.SetNameAnswer(f.docs, SHGDN_NORMAL, Answer::Fail);
+    f.shell.SetNameAnswer(f.docs, SHGDN_INFOLDER, Answer::WstrWithoutString);
     auto desktop = f.shell.GetDesktopFolder();
-    EXPECT_FALSE(desktop->GetDisplayNameOf(f.shell.AbsoluteList(f.docs), SHGDN_NORMAL).wstr);
-    EXPECT_EQ(desktop->GetDisplayNameOf(f.shell.AbsoluteList(f.docs), SHGDN_INFOLDER).wstr, "Docs");
+    const IdList docs = f.shell.AbsoluteList(f.docs);
+    EXPECT_FALSE(desktop->GetDisplayNameOf(docs, SHGDN_NORMAL).wstr);
+    const StrRet noString = desktop->GetDisplayNameOf(docs, SHGDN_INFOLDER);
+    EXPECT_EQ(noString.type, STRRET_WSTR);
+    EXPECT_FALSE(noString.wstr);
+    EXPECT_EQ(desktop->GetDisplayNameOf(docs, SHGDN_FORPARSING).wstr, "/home/t/Desktop/Docs");
     EXPECT_EQ(desktop->GetDisplayNameOf(f.shell.AbsoluteList(f.hidden), SHGDN_NORMAL).wstr, ".cache");
     // An offset answer points into the last item of a longer list.
     f.shell.SetDefaultNameAnswer(Answer::Offset);
