@@ -28,31 +28,22 @@ TEST(MountTable, ParsesFieldsAndUnescapesOctal) {
     EXPECT_EQ(ParseMountTable("a /only\\04 t")[0].mountPoint, "/only\\04"); // cut-off escape kept as it is
 }
 
-struct DriveCase {
-    const char* name;
-    MountEntry entry;
-    bool drive;
-};
-
-class UserDrive : public testing::TestWithParam<DriveCase> {};
-
-TEST_P(UserDrive, IsShownOnlyWhenAUserWouldSeeIt) {
-    EXPECT_EQ(IsUserDrive(GetParam().entry), GetParam().drive);
+TEST(MountTable, DrivesAreWhatAUserWouldSee) {
+    const std::pair<MountEntry, bool> cases[] = {
+        {{"overlay", "/", "overlay"}, true}, // the root, whatever its type
+        {{"/dev/sdb1", "/data", "ext4"}, true},
+        {{"pool/home", "/home", "zfs"}, true}, // a disk without a device source
+        {{"u@h:/", "/home/u/h", "fuse.sshfs"}, true},
+        {{"tmpfs", "/mnt/ram", "tmpfs"}, true}, // memory mounted where media go
+        {{"tmpfs", "/mediax", "tmpfs"}, false},
+        {{"/dev/sdd1", "/run/lock/x", "ext4"}, false},
+        {{"overlay", "/var/lib/docker/x", "overlay"}, false},
+        {{"portal", "/home/u/portal", "fuse.portal"}, false},
+        {{"/dev/sde", "relative", "ext4"}, false},
+    };
+    for (const auto& [entry, drive] : cases)
+        EXPECT_EQ(IsUserDrive(entry), drive) << entry.source << " on " << entry.mountPoint;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    MountTable, UserDrive,
-    testing::Values(DriveCase{"RootOverlay", {"overlay", "/", "overlay"}, true},
-                    DriveCase{"BlockDevice", {"/dev/sdb1", "/data", "ext4"}, true},
-                    DriveCase{"Zfs", {"pool/home", "/home", "zfs"}, true},
-                    DriveCase{"Sshfs", {"u@h:/", "/home/u/h", "fuse.sshfs"}, true},
-                    DriveCase{"TmpfsUnderMnt", {"tmpfs", "/mnt/ram", "tmpfs"}, true},
-                    DriveCase{"TmpfsNotUnderMedia", {"tmpfs", "/mediax", "tmpfs"}, false},
-                    DriveCase{"BlockDeviceUnderRun", {"/dev/sdd1", "/run/lock/x", "ext4"}, false},
-                    DriveCase{"ContainerOverlay", {"overlay", "/var/lib/docker/x", "overlay"}, false},
-                    DriveCase{"Portal", {"portal", "/home/u/portal", "fuse.portal"}, false},
-                    DriveCase{"Relative", {"/dev/sde", "relative", "ext4"}, false}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MountTable, DrivesStartWithRootAndKeepTableOrderOnce) {
     const auto drives = UserDrives(ParseMountTable(kSample));
