@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <optional>
-#include <ostream>
 #include <string>
 
 namespace {
@@ -14,10 +13,6 @@ struct NumberCase {
     std::string text;
     std::optional<std::int32_t> value;
 };
-
-void PrintTo(const NumberCase& c, std::ostream* os) {
-    *os << c.label;
-}
 
 class ReadPositionTable : public testing::TestWithParam<NumberCase> {};
 
@@ -50,10 +45,6 @@ struct AddMidCase {
     std::int32_t position;
     std::string expected;
 };
-
-void PrintTo(const AddMidCase& c, std::ostream* os) {
-    *os << c.label;
-}
 
 class AddMidTable : public testing::TestWithParam<AddMidCase> {};
 

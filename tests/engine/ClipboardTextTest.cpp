@@ -1,7 +1,6 @@
 #include "engine/ClipboardText.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -32,7 +31,7 @@ TEST(CopyText, ANameWithALineBreakIsFound) {
     // Copied, it would become two lines and shift every later row's new name by one.
     EXPECT_EQ(engine::NameWithLineBreak(Listed({"a", "b"})), std::nullopt);
     EXPECT_EQ(engine::NameWithLineBreak(Listed({"a", "b\nc", "d\re"})), "b\nc");
-    EXPECT_EQ(engine::NameWithLineBreak(Listed({"x\ry"})), "x\ry");
+    EXPECT_EQ(engine::NameWithLineBreak(Listed({"a", "x\ry"})), "x\ry");
     EXPECT_EQ(engine::LineBreakMessage("b\nc"),
               "The file name b\nc holds a line break and cannot be copied to the clipboard.");
 }
@@ -42,10 +41,6 @@ struct PasteCase {
     std::string text;
     Lines lines;
 };
-
-void PrintTo(const PasteCase& c, std::ostream* os) {
-    *os << c.label;
-}
 
 class PasteLinesTable : public testing::TestWithParam<PasteCase> {};
 
@@ -80,10 +75,6 @@ struct ApplyCase {
     Lines newNames;
 };
 
-void PrintTo(const ApplyCase& c, std::ostream* os) {
-    *os << c.label;
-}
-
 class ApplyPasteTable : public testing::TestWithParam<ApplyCase> {};
 
 TEST_P(ApplyPasteTable, FillsEveryRowOrNone) {
@@ -105,16 +96,13 @@ INSTANTIATE_TEST_SUITE_P(
                     ApplyCase{"NoFiles", 0, {"x"}, false, {}}),
     [](const auto& info) { return std::string(info.param.label); });
 
-TEST(CopyThenPaste, MakesEveryNewNameItsOldName) {
+TEST(CopyThenPaste, MakesEveryNewNameItsOldNameAsDoesCopyOldNamesOver) {
     NameGrid grid = Listed({"a.txt", "b c", "Müller.mp3"});
     ASSERT_TRUE(engine::ApplyPaste(grid, engine::PasteLines(engine::CopyText(grid))));
     EXPECT_EQ(NewNames(grid), (Lines{"a.txt", "b c", "Müller.mp3"}));
-}
-
-TEST(CopyOldNamesOver, CopiesEachOldNameIntoItsOwnRow) {
-    NameGrid grid = Listed({"a", "b"});
+    grid.BlankNewNames();
     engine::CopyOldNamesOver(grid);
-    EXPECT_EQ(NewNames(grid), (Lines{"a", "b"}));
+    EXPECT_EQ(NewNames(grid), (Lines{"a.txt", "b c", "Müller.mp3"}));
     EXPECT_EQ(grid.Cell(NameGrid::NewColumn, 0), "New Name");
 }
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <numeric>
-#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -13,10 +12,6 @@ struct ReplaceCase {
     const char* label;
     std::string oldName, search, replacement, expected;
 };
-
-void PrintTo(const ReplaceCase& c, std::ostream* os) {
-    *os << c.label;
-}
 
 class ReplacerTable : public testing::TestWithParam<ReplaceCase> {};
 

@@ -1,7 +1,6 @@
 #include "engine/Utf8.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,10 +11,6 @@ struct CharsCase {
     std::string text;
     std::vector<std::size_t> lengths; // byte length of each character in turn
 };
-
-void PrintTo(const CharsCase& c, std::ostream* os) {
-    *os << c.label;
-}
 
 class Utf8Table : public testing::TestWithParam<CharsCase> {};
 

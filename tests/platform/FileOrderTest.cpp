@@ -4,7 +4,6 @@
 #include "engine/FileOrder.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,10 +16,6 @@ struct OrderCase {
     Names input;
     Names expected;
 };
-
-void PrintTo(const OrderCase& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class FileOrder : public testing::TestWithParam<OrderCase> {};
 

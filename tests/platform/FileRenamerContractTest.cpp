@@ -49,14 +49,6 @@ private:
 using Harnesses = testing::Types<FakeHarness, PosixHarness<platform::NoReplaceFlag::Use>,
                                  PosixHarness<platform::NoReplaceFlag::Emulate>>;
 
-class HarnessNames {
-public:
-    template <typename T> static std::string GetName(int index) {
-        const char* names[] = {"Fake", "Posix", "PosixWithoutFlag"};
-        return names[index];
-    }
-};
-
 template <typename H> class FileRenamerContract : public testing::Test {
 protected:
     // The folder opened for renaming, after the given files were written into it.
@@ -70,7 +62,7 @@ protected:
     }
     H disk;
 };
-TYPED_TEST_SUITE(FileRenamerContract, Harnesses, HarnessNames);
+TYPED_TEST_SUITE(FileRenamerContract, Harnesses);
 
 TYPED_TEST(FileRenamerContract, RenameOntoAnExistingFileFailsAndKeepsBoth) {
     auto folder = this->OpenWith({{"a.txt", "first"}, {"b.txt", "second"}, {"C.txt", "upper"}});

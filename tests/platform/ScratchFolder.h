@@ -20,7 +20,6 @@ public:
     }
     ~ScratchFolder() {
         std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
         std::filesystem::remove_all(path_, ignored);
     }
     ScratchFolder(const ScratchFolder&) = delete;
@@ -30,18 +29,13 @@ public:
     std::string Name() const { return path_.string(); }
 
     void Write(const std::string& name, const std::string& content) const {
-        std::ofstream out(path_ / name, std::ios::binary);
-        out << content;
-        if (!out)
+        if (!(std::ofstream(path_ / name, std::ios::binary) << content))
             throw std::runtime_error("cannot write " + name);
     }
     // The content of a regular file; empty when it does not exist.
     std::string Read(const std::string& name) const {
         std::ifstream in(path_ / name, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    bool Has(const std::string& name) const {
-        return std::filesystem::exists(std::filesystem::symlink_status(path_ / name));
     }
     // Every entry, folders included, in byte order.
     std::vector<std::string> Entries() const {
