@@ -55,38 +55,24 @@ TEST(PathNamesTest, BoundariesAtTheRoots) {
 }
 
 // Names as the namespace answers them, in each of its forms and failures.
-struct NameCase {
-    const char* label;
-    Answer normalAnswer;
-    Answer parsingAnswer;
-    std::uint32_t flags;
-    const char* expected;
-};
-
-class DisplayNameTest : public ::testing::TestWithParam<NameCase> {};
-
-TEST_P(DisplayNameTest, Decodes) {
-    testsupport::InMemoryShellNamespace ns("/home/tester/Desktop");
-    const auto node = ns.AddFolder(ns.Desktop(), "alpha");
-    ns.SetNameAnswer(node, platform::SHGDN_NORMAL, GetParam().normalAnswer);
-    ns.SetNameAnswer(node, platform::SHGDN_FORPARSING, GetParam().parsingAnswer);
-    auto desktop = ns.GetDesktopFolder();
-    EXPECT_EQ(GetDisplayName(ns.AbsoluteList(node), GetParam().flags, desktop.get()), GetParam().expected);
+TEST(DisplayNameTest, AnswerKindsAndTheOneRetryOfTheNormalName) {
+    auto name = [](Answer normal, Answer parsing, std::uint32_t flags) {
+        testsupport::InMemoryShellNamespace ns("/home/tester/Desktop");
+        const auto node = ns.AddFolder(ns.Desktop(), "alpha");
+        ns.SetNameAnswer(node, platform::SHGDN_NORMAL, normal);
+        ns.SetNameAnswer(node, platform::SHGDN_FORPARSING, parsing);
+        return GetDisplayName(ns.AbsoluteList(node), flags, ns.GetDesktopFolder().get());
+    };
+    const std::string path = "/home/tester/Desktop/alpha";
+    constexpr auto normal = platform::SHGDN_NORMAL;
+    EXPECT_EQ(name(Answer::Wstr, Answer::Wstr, normal), "alpha");
+    EXPECT_EQ(name(Answer::Wstr, Answer::Offset, platform::SHGDN_FORPARSING), path);
+    EXPECT_EQ(name(Answer::Cstr, Answer::Wstr, normal), "alpha");
+    EXPECT_EQ(name(Answer::Fail, Answer::Cstr, normal), path);                   // retried for parsing
+    EXPECT_EQ(name(Answer::WstrWithoutString, Answer::Wstr, normal), path);      // retried for parsing
+    EXPECT_EQ(name(Answer::Fail, Answer::Fail, normal), "");                     // only once
+    EXPECT_EQ(name(Answer::Wstr, Answer::Fail, platform::SHGDN_FORPARSING), ""); // no retry
 }
-
-constexpr const char* AlphaPath = "/home/tester/Desktop/alpha";
-constexpr auto Normal = platform::SHGDN_NORMAL;
-constexpr auto Parsing = platform::SHGDN_FORPARSING;
-
-INSTANTIATE_TEST_SUITE_P(
-    Answers, DisplayNameTest,
-    ::testing::Values(NameCase{"Wstr", Answer::Wstr, Answer::Wstr, Normal, "alpha"},
-                      NameCase{"Offset", Answer::Wstr, Answer::Offset, Parsing, AlphaPath},
-                      NameCase{"Cstr", Answer::Cstr, Answer::Wstr, Normal, "alpha"},
-                      NameCase{"FailedNormalRetriesAsParsing", Answer::Fail, Answer::Cstr, Normal, AlphaPath},
-                      NameCase{"RetryHappensOnce", Answer::Fail, Answer::Fail, Normal, ""},
-                      NameCase{"OnlyTheNormalNameIsRetried", Answer::Wstr, Answer::Fail, Parsing, ""}),
-    [](const auto& info) { return std::string(info.param.label); });
 
 // A folder that answers an offset beyond the list it was given.
 class StrayOffsetFolder : public platform::ShellFolder {

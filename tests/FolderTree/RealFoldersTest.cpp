@@ -53,21 +53,14 @@ TEST_F(RealFoldersTest, FoldersMadeByOtherProgramsShowUpInAListedFolder) {
     node->setExpanded(true);
     ASSERT_EQ(Captions(node), Names{"a"});
 
+    auto showsSoon = [&](const Names& names) { return WaitFor([&] { return Captions(node) == names; }); };
     ASSERT_EQ(mkdir((work / "C").c_str(), 0755), 0);
     ASSERT_EQ(mkdir((work / "b").c_str(), 0755), 0);
-    EXPECT_TRUE(WaitFor([&] {
-        return Captions(node) == Names{"a", "b", "C"};
-    })) << ::testing::PrintToString(Captions(node));
-
+    EXPECT_TRUE(showsSoon({"a", "b", "C"})) << ::testing::PrintToString(Captions(node));
     ASSERT_EQ(rmdir((work / "a").c_str()), 0);
-    EXPECT_TRUE(WaitFor([&] {
-        return Captions(node) == Names{"b", "C"};
-    })) << ::testing::PrintToString(Captions(node));
-
+    EXPECT_TRUE(showsSoon({"b", "C"})) << ::testing::PrintToString(Captions(node));
     ASSERT_EQ(std::rename((work / "b").c_str(), (work / "d").c_str()), 0);
-    EXPECT_TRUE(WaitFor([&] {
-        return Captions(node) == Names{"C", "d"};
-    })) << ::testing::PrintToString(Captions(node));
+    EXPECT_TRUE(showsSoon({"C", "d"})) << ::testing::PrintToString(Captions(node));
     EXPECT_TRUE(node->isExpanded());
     EXPECT_EQ(tree->currentItem(), node);
 }
