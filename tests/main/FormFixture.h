@@ -16,6 +16,7 @@
 #include <QSettings>
 #include <QTableView>
 #include <QTest>
+#include <initializer_list>
 #include <memory>
 
 // One main window on the real file system and the real shell namespace, with its boxes answered by a
@@ -37,6 +38,14 @@ protected:
     }
     // Destroys the window, which stores the folder the tree shows.
     void Close() { form_.reset(); }
+    // Puts the files into the test's folder, opens the window and lists them.
+    TForm1& OpenListing(std::initializer_list<const char*> files) {
+        for (const char* name : files)
+            folder_.Add(name);
+        Open();
+        ListFiles();
+        return *form_;
+    }
 
     template <class T = QWidget> T* Find(const char* name) const {
         T* control = form_->findChild<T*>(QLatin1String(name));

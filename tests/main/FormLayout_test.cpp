@@ -1,88 +1,80 @@
 // The main window's layout: every control at its place at the design size and after the window has
-// grown, the smallest size, the columns, the centred decorations, the keyboard order, the look and the
-// information panel inside the window.
+// grown, the smallest size, the columns, the keyboard order, the look and the information panel.
 #include "FormFixture.h"
 #include "main/InfoPanel.h"
 #include "main/WindowLook.h"
 
-#include <QHeaderView>
 #include <QLabel>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <ostream>
 
 namespace {
 
 namespace info = layout::info_names;
 
-// A label is as wide as its caption in the window's font; its row gives -1 as its width.
-constexpr int kCaptionWidth = -1;
-// A radio button with free room to its right is at least as wide as its caption needs; its row gives -2.
-constexpr int kRadioWidth = -2;
+// Widths that depend on the font: a label is as wide as its caption (CW); a radio button with free room
+// to its right is at least as wide as its caption needs (RW).
+constexpr int CW = -1;
+constexpr int RW = -2;
 
 struct PlaceRow {
     const char* name;
+    const char* parent;
+    const char* caption; // nullptr: the control has no caption
     QRect design;
     QRect wider;  // the window 100 pixels wider
     QRect taller; // the window 100 pixels taller
 };
 
+constexpr const char* F = names::Form1;
+constexpr const char* P = names::Panel1;
+
+// clang-format off
 const PlaceRow kPlaces[] = {
-    {names::Label1,
-     {564, 216, kCaptionWidth, 13},
-     {664, 216, kCaptionWidth, 13},
-     {564, 216, kCaptionWidth, 13}},
-    {names::Label2,
-     {564, 112, kCaptionWidth, 13},
-     {664, 112, kCaptionWidth, 13},
-     {564, 112, kCaptionWidth, 13}},
-    {names::Label3,
-     {564, 152, kCaptionWidth, 13},
-     {664, 152, kCaptionWidth, 13},
-     {564, 152, kCaptionWidth, 13}},
-    {names::Label4,
-     {564, 280, kCaptionWidth, 13},
-     {664, 280, kCaptionWidth, 13},
-     {564, 280, kCaptionWidth, 13}},
-    {names::Label5,
-     {564, 320, kCaptionWidth, 13},
-     {664, 320, kCaptionWidth, 13},
-     {564, 320, kCaptionWidth, 13}},
-    {names::Label6,
-     {564, 360, kCaptionWidth, 13},
-     {664, 360, kCaptionWidth, 13},
-     {564, 360, kCaptionWidth, 13}},
+    {names::Label1, F, "String To Delete", {564, 216, CW, 13}, {664, 216, CW, 13}, {564, 216, CW, 13}},
+    {names::Label2, F, "Replace", {564, 112, CW, 13}, {664, 112, CW, 13}, {564, 112, CW, 13}},
+    {names::Label3, F, "With", {564, 152, CW, 13}, {664, 152, CW, 13}, {564, 152, CW, 13}},
+    {names::Label4, F, "Begining", {564, 280, CW, 13}, {664, 280, CW, 13}, {564, 280, CW, 13}},
+    {names::Label5, F, "End", {564, 320, CW, 13}, {664, 320, CW, 13}, {564, 320, CW, 13}},
+    {names::Label6, F, "Position", {564, 360, CW, 13}, {664, 360, CW, 13}, {564, 360, CW, 13}},
     // Centred between the tree (ending at 433) and the first radio button: 433 + gap div 2 - 40.
-    {names::imgBlob, {446, 61, 80, 80}, {496, 61, 80, 80}, {446, 61, 80, 80}},
-    {names::shlDir, {8, 8, 425, 145}, {8, 8, 425, 145}, {8, 8, 425, 145}},
-    {names::memHid, {464, 24, 65, 33}, {464, 24, 65, 33}, {464, 24, 65, 33}},
-    {names::grdNames, {8, 160, 522, 270}, {8, 160, 622, 270}, {8, 160, 522, 370}},
-    {names::rdbRenamer, {540, 16, kRadioWidth, 17}, {640, 16, kRadioWidth, 17}, {540, 16, kRadioWidth, 17}},
-    {names::rdbReplacer, {540, 96, kRadioWidth, 17}, {640, 96, kRadioWidth, 17}, {540, 96, kRadioWidth, 17}},
-    {names::rdbDeleter,
-     {540, 200, kRadioWidth, 17},
-     {640, 200, kRadioWidth, 17},
-     {540, 200, kRadioWidth, 17}},
-    {names::edtDelete, {564, 232, 121, 21}, {664, 232, 121, 21}, {564, 232, 121, 21}},
-    {names::rdbManual, {540, 72, 62, 17}, {640, 72, 62, 17}, {540, 72, 62, 17}},
-    {names::btnCopyOver, {600, 72, 61, 17}, {700, 72, 61, 17}, {600, 72, 61, 17}},
-    {names::edtReplace, {564, 128, 121, 21}, {664, 128, 121, 21}, {564, 128, 121, 21}},
-    {names::edtWith, {564, 168, 121, 21}, {664, 168, 121, 21}, {564, 168, 121, 21}},
-    {names::rdbAdd, {540, 264, kRadioWidth, 17}, {640, 264, kRadioWidth, 17}, {540, 264, kRadioWidth, 17}},
-    {names::edtBeg, {564, 296, 121, 21}, {664, 296, 121, 21}, {564, 296, 121, 21}},
-    {names::edtEnd, {564, 336, 121, 21}, {664, 336, 121, 21}, {564, 336, 121, 21}},
-    {names::edtPos, {564, 376, 25, 21}, {664, 376, 25, 21}, {564, 376, 25, 21}},
-    {names::edtAfter, {596, 376, 89, 21}, {696, 376, 89, 21}, {596, 376, 89, 21}},
-    {names::btnCopy, {556, 40, 49, 17}, {656, 40, 49, 17}, {556, 40, 49, 17}},
-    {names::btnPaste, {612, 40, 49, 17}, {712, 40, 49, 17}, {612, 40, 49, 17}},
+    {names::imgBlob, F, nullptr, {446, 61, 80, 80}, {496, 61, 80, 80}, {446, 61, 80, 80}},
+    {names::shlDir, F, nullptr, {8, 8, 425, 145}, {8, 8, 425, 145}, {8, 8, 425, 145}},
+    {names::memHid, F, nullptr, {464, 24, 65, 33}, {464, 24, 65, 33}, {464, 24, 65, 33}},
+    {names::grdNames, F, nullptr, {8, 160, 522, 270}, {8, 160, 622, 270}, {8, 160, 522, 370}},
+    {names::rdbRenamer, F, "Veze Zazedoz", {540, 16, RW, 17}, {640, 16, RW, 17}, {540, 16, RW, 17}},
+    {names::rdbReplacer, F, "Part Replacer", {540, 96, RW, 17}, {640, 96, RW, 17}, {540, 96, RW, 17}},
+    {names::rdbDeleter, F, "Substring Deleter", {540, 200, RW, 17}, {640, 200, RW, 17}, {540, 200, RW, 17}},
+    {names::edtDelete, F, "", {564, 232, 121, 21}, {664, 232, 121, 21}, {564, 232, 121, 21}},
+    {names::rdbManual, F, "Manual", {540, 72, 62, 17}, {640, 72, 62, 17}, {540, 72, 62, 17}},
+    {names::btnCopyOver, F, "Duiplicate", {600, 72, 61, 17}, {700, 72, 61, 17}, {600, 72, 61, 17}},
+    {names::edtReplace, F, "", {564, 128, 121, 21}, {664, 128, 121, 21}, {564, 128, 121, 21}},
+    {names::edtWith, F, "", {564, 168, 121, 21}, {664, 168, 121, 21}, {564, 168, 121, 21}},
+    {names::rdbAdd, F, "Substring Adder", {540, 264, RW, 17}, {640, 264, RW, 17}, {540, 264, RW, 17}},
+    {names::edtBeg, F, "", {564, 296, 121, 21}, {664, 296, 121, 21}, {564, 296, 121, 21}},
+    {names::edtEnd, F, "", {564, 336, 121, 21}, {664, 336, 121, 21}, {564, 336, 121, 21}},
+    {names::edtPos, F, "", {564, 376, 25, 21}, {664, 376, 25, 21}, {564, 376, 25, 21}},
+    {names::edtAfter, F, "", {596, 376, 89, 21}, {696, 376, 89, 21}, {596, 376, 89, 21}},
+    {names::btnCopy, F, "Copy", {556, 40, 49, 17}, {656, 40, 49, 17}, {556, 40, 49, 17}},
+    {names::btnPaste, F, "Paste", {612, 40, 49, 17}, {712, 40, 49, 17}, {612, 40, 49, 17}},
     // Centre 349 of 700 stays at the same share of the width: 349 x 800 / 700 = 398.86, so 399 - 155.
-    {names::Panel1, {194, 432, 311, 41}, {244, 432, 311, 41}, {194, 532, 311, 41}},
-    {names::btnRefresh, {6, 8, 75, 25}, {6, 8, 75, 25}, {6, 8, 75, 25}},
-    {names::btnView, {118, 8, 75, 25}, {118, 8, 75, 25}, {118, 8, 75, 25}},
-    {names::btnGo, {230, 8, 75, 25}, {230, 8, 75, 25}, {230, 8, 75, 25}},
-    {names::btnHelp, {446, 24, 80, 25}, {496, 24, 80, 25}, {446, 24, 80, 25}},
-    {info::pnlInfo, {0, 0, 700, 479}, {0, 0, 800, 479}, {0, 0, 700, 579}},
+    {names::Panel1, F, nullptr, {194, 432, 311, 41}, {244, 432, 311, 41}, {194, 532, 311, 41}},
+    {names::btnRefresh, P, "Refresh", {6, 8, 75, 25}, {6, 8, 75, 25}, {6, 8, 75, 25}},
+    {names::btnView, P, "Preview", {118, 8, 75, 25}, {118, 8, 75, 25}, {118, 8, 75, 25}},
+    {names::btnGo, P, "Go", {230, 8, 75, 25}, {230, 8, 75, 25}, {230, 8, 75, 25}},
+    {names::btnHelp, F, "Help && Info", {446, 24, 80, 25}, {496, 24, 80, 25}, {446, 24, 80, 25}},
+    {info::pnlInfo, F, nullptr, {0, 0, 700, 479}, {0, 0, 800, 479}, {0, 0, 700, 579}},
 };
+// clang-format on
+
+QString CaptionOf(const QWidget* control) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (const auto* field = qobject_cast<const QLineEdit*>(control))
+        return field->text();
+    return {};
+}
 
 class FormLayout : public FormTest {
 protected:
@@ -99,61 +91,69 @@ protected:
             const QWidget* control = Find(row.name);
             ASSERT_NE(control, nullptr);
             QRect expected = row.*column;
-            if (expected.width() == kCaptionWidth) {
-                const auto* label = qobject_cast<const QLabel*>(control);
-                ASSERT_NE(label, nullptr);
-                expected.setWidth(label->fontMetrics().horizontalAdvance(label->text()));
-            } else if (expected.width() == kRadioWidth) {
-                // As wide as the design gives it, or wider where the caption needs more room.
+            if (expected.width() == CW)
+                expected.setWidth(control->fontMetrics().horizontalAdvance(CaptionOf(control)));
+            else if (expected.width() == RW)
                 expected.setWidth(std::max(113, control->sizeHint().width()));
-            }
             EXPECT_EQ(control->geometry(), expected);
         }
     }
 };
 
-TEST_F(FormLayout, EveryControlAtItsDesignPlace) {
-    Open();
+TEST_F(FormLayout, EveryControlAtItsDesignPlaceWithItsCaption) {
+    TForm1& form = Open();
+    EXPECT_EQ(form.windowTitle(), "Title Shaper Workshop");
+    EXPECT_EQ(form.size(), QSize(700, 479));
     ExpectPlaces(&PlaceRow::design);
+    for (const PlaceRow& row : kPlaces) {
+        const QWidget* control = Find(row.name);
+        EXPECT_EQ(control->parentWidget()->objectName(), row.parent) << row.name;
+        if (row.caption) {
+            EXPECT_EQ(CaptionOf(control), QString::fromUtf8(row.caption)) << row.name;
+        }
+    }
 }
 
-TEST_F(FormLayout, WideningByAHundredMovesTheRightHandSideAndWidensTheGrid) {
-    Open();
-    ResizeTo({800, 479});
-    ExpectPlaces(&PlaceRow::wider);
-    EXPECT_EQ(Grid()->columnWidth(0), 308);
-    EXPECT_EQ(Grid()->columnWidth(1), 308);
+struct GrownRow {
+    QSize size;
+    QRect PlaceRow::*column;
+};
+
+void PrintTo(const GrownRow& row, std::ostream* out) {
+    *out << row.size.width() << "x" << row.size.height();
 }
 
-TEST_F(FormLayout, HeighteningByAHundredLowersTheButtonsAndHeightensTheGrid) {
-    Open();
-    ResizeTo({700, 579});
-    ExpectPlaces(&PlaceRow::taller);
-}
+class FormGrown : public FormLayout, public testing::WithParamInterface<GrownRow> {};
 
-TEST_F(FormLayout, ReturningToTheDesignSizeRestoresEveryPlace) {
+// Reached by way of a much larger size, so that a layout drifting from resize to resize shows.
+TEST_P(FormGrown, MovesAndStretchesByItsAnchors) {
     Open();
     ResizeTo({913, 701});
-    ResizeTo({701, 480});
-    ResizeTo({700, 479});
-    ExpectPlaces(&PlaceRow::design);
+    ResizeTo(GetParam().size);
+    ExpectPlaces(GetParam().column);
 }
 
-TEST_F(FormLayout, NeverSmallerThanTheDesignSize) {
+INSTANTIATE_TEST_SUITE_P(Sizes, FormGrown,
+                         testing::Values(GrownRow{{800, 479}, &PlaceRow::wider},
+                                         GrownRow{{700, 579}, &PlaceRow::taller},
+                                         GrownRow{{700, 479}, &PlaceRow::design}));
+
+TEST_F(FormLayout, NeverSmallerThanTheDesignSizeInEitherDirection) {
     TForm1& form = Open();
     EXPECT_EQ(form.minimumSize(), QSize(700, 479));
     form.resize(640, 400);
     EXPECT_TRUE(WaitUntil([&] { return form.size() == QSize(700, 479); }));
-    ExpectPlaces(&PlaceRow::design);
+    form.resize(650, 600);
+    EXPECT_TRUE(WaitUntil([&] { return form.size() == QSize(700, 600); }));
 }
 
+// The grid keeps 178 pixels of the window beside it; each column is its width div 2 - 3.
 TEST_F(FormLayout, ColumnsShareTheGridWidth) {
     Open();
-    for (const int width : {700, 701, 702, 703, 1000}) {
-        ResizeTo({width, 479});
-        const int expected = (width - 178) / 2 - 3; // the grid keeps 178 pixels of the window beside it
-        EXPECT_EQ(Grid()->columnWidth(0), expected) << width;
-        EXPECT_EQ(Grid()->columnWidth(1), expected) << width;
+    for (const auto& [window, column] : {std::pair{700, 258}, {701, 258}, {702, 259}, {800, 308}}) {
+        ResizeTo({window, 479});
+        EXPECT_EQ(Grid()->columnWidth(0), column) << window;
+        EXPECT_EQ(Grid()->columnWidth(1), column) << window;
     }
 }
 
@@ -183,32 +183,31 @@ void PrintTo(const TabRow& row, std::ostream* out) {
 class FormTabOrder : public FormLayout, public testing::WithParamInterface<TabRow> {};
 
 // Disabled and hidden controls are passed by, so each mode has its own walk; of the radio buttons only
-// the checked one is visited, and the grid never.
+// the checked one is visited, and the grid never. The mouse still reaches every radio button.
 TEST_P(FormTabOrder, FollowsTheTableAndPassesTheGrid) {
     Open();
     Click(GetParam().mode);
+    EXPECT_TRUE(Find(GetParam().mode)->hasFocus());
     EXPECT_EQ(TabWalk(Tree()), GetParam().walk);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Modes, FormTabOrder,
-    testing::Values(TabRow{names::rdbRenamer,
-                           {names::shlDir, names::rdbRenamer, names::btnCopy, names::btnPaste,
-                            names::btnRefresh, names::btnView, names::btnGo, names::btnHelp}},
-                    TabRow{names::rdbManual,
-                           {names::shlDir, names::rdbManual, names::btnCopyOver, names::btnRefresh,
-                            names::btnView, names::btnGo, names::btnHelp}},
-                    TabRow{names::rdbReplacer,
-                           {names::shlDir, names::rdbReplacer, names::edtReplace, names::edtWith,
-                            names::btnRefresh, names::btnView, names::btnGo, names::btnHelp}},
-                    TabRow{names::rdbDeleter,
-                           {names::shlDir, names::rdbDeleter, names::edtDelete, names::btnRefresh,
-                            names::btnView, names::btnGo, names::btnHelp}},
-                    TabRow{names::rdbAdd,
-                           {names::shlDir, names::rdbAdd, names::edtBeg, names::edtEnd, names::edtPos,
-                            names::edtAfter, names::btnRefresh, names::btnView, names::btnGo,
-                            names::btnHelp}}),
+    testing::Values(
+        TabRow{names::rdbRenamer, {names::shlDir, names::rdbRenamer, names::btnCopy, names::btnPaste,
+                                   names::btnRefresh, names::btnView, names::btnGo, names::btnHelp}},
+        TabRow{names::rdbManual, {names::shlDir, names::rdbManual, names::btnCopyOver,
+                                  names::btnRefresh, names::btnView, names::btnGo, names::btnHelp}},
+        TabRow{names::rdbReplacer, {names::shlDir, names::rdbReplacer, names::edtReplace, names::edtWith,
+                                    names::btnRefresh, names::btnView, names::btnGo, names::btnHelp}},
+        TabRow{names::rdbDeleter, {names::shlDir, names::rdbDeleter, names::edtDelete,
+                                   names::btnRefresh, names::btnView, names::btnGo, names::btnHelp}},
+        TabRow{names::rdbAdd, {names::shlDir, names::rdbAdd, names::edtBeg, names::edtEnd, names::edtPos,
+                               names::edtAfter, names::btnRefresh, names::btnView, names::btnGo,
+                               names::btnHelp}}),
     [](const testing::TestParamInfo<TabRow>& info) { return std::string(info.param.mode); });
+// clang-format on
 
 TEST_F(FormLayout, HelpAndInfoOpensThePanelOverTheWholeWindow) {
     TForm1& form = Open();
@@ -216,7 +215,6 @@ TEST_F(FormLayout, HelpAndInfoOpensThePanelOverTheWholeWindow) {
     EXPECT_FALSE(panel->isVisible());
     Click(names::btnHelp);
     ASSERT_TRUE(panel->isVisible());
-    EXPECT_EQ(panel->geometry(), form.rect());
     EXPECT_TRUE(Find(info::memInfoHelp)->isVisible());
     // Whatever lies under any point of the window now belongs to the panel.
     for (const QPoint point : {QPoint(100, 100), QPoint(600, 24), QPoint(300, 450), QPoint(699, 478)}) {
@@ -236,13 +234,11 @@ TEST_F(FormLayout, HelpAndInfoOpensThePanelOverTheWholeWindow) {
 TEST_F(FormLayout, CarriesItsLookPictureAndIcon) {
     TForm1& form = Open();
     EXPECT_EQ(form.font().family(), layout::WindowFont().family());
+    EXPECT_EQ(Find(names::btnGo)->font().family(), layout::WindowFont().family());
     EXPECT_EQ(form.palette().color(QPalette::Window), form.palette().color(QPalette::Button));
     EXPECT_FALSE(form.windowIcon().isNull());
-    const QPixmap picture = Find<QLabel>(names::imgBlob)->pixmap();
-    EXPECT_EQ(picture.size(), QSize(80, 80));
-    EXPECT_FALSE(Grid()->showGrid());
-    EXPECT_EQ(Grid()->verticalHeader()->defaultSectionSize(), 15);
-    EXPECT_EQ(Grid()->focusPolicy(), Qt::ClickFocus);
+    EXPECT_EQ(Find<QLabel>(names::imgBlob)->pixmap().size(), QSize(80, 80));
+    EXPECT_EQ(Grid()->rowHeight(0), 15);
 }
 
 } // namespace

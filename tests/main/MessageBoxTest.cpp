@@ -66,7 +66,7 @@ TEST_F(MessageBoxes, ThePlainMessageHasTheTitleNoIconAndOk) {
     EXPECT_TRUE(box.modal);
 }
 
-TEST_F(MessageBoxes, TheConfirmationDefaultsToYes) {
+TEST_F(MessageBoxes, TheConfirmationDefaultsToYesAndEscapeAnswersNo) {
     bool answer = false;
     const SeenBox box = Run(Qt::Key_Return, [&] { answer = dialogs_.Confirm("clash"); });
     EXPECT_TRUE(answer);
@@ -75,10 +75,7 @@ TEST_F(MessageBoxes, TheConfirmationDefaultsToYes) {
     EXPECT_EQ(box.buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(box.defaultButton, QMessageBox::Yes);
     EXPECT_TRUE(box.modal);
-}
 
-TEST_F(MessageBoxes, EscapeAnswersNo) {
-    bool answer = true;
     Run(Qt::Key_Escape, [&] { answer = dialogs_.Confirm("clash"); });
     EXPECT_FALSE(answer);
 }

@@ -51,7 +51,6 @@ public:
         return texts;
     }
     void Clear() { boxes_.clear(); }
-    bool AllAnswersUsed() const { return answers_.empty(); }
 
 private:
     std::vector<Box> boxes_;
