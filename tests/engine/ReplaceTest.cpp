@@ -44,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(WorkedExamples, ReplacerTable,
 INSTANTIATE_TEST_SUITE_P(EndlessPairs, ReplacerTable,
                          testing::Values(ReplaceCase{"PrefixReplacement", "banana", "a", "ba", "bbanbanba"},
                                          ReplaceCase{"InsideLongerReplacement", "aXa", "a", "xya", "xyaXxya"},
-                                         ReplaceCase{"MultiCharacterSearch", "abab", "ab", "xab", "xabxab"}),
+                                         ReplaceCase{"MultiCharacterSearch", "abab", "ab", "xab", "xabxab"},
+                                         ReplaceCase{"RunsOnIntoTheName", "aaa", "aa", "xaa", "xaaa"}),
                          label);
 
 // "é" is two bytes but one character; 0xFF is no UTF-8 at all and counts as one character.
