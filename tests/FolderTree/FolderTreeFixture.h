@@ -27,7 +27,7 @@ protected:
         beta = ns.AddFolder(ns.Desktop(), "Beta");
         alpha = ns.AddFolder(ns.Desktop(), "alpha");
         programFiles = ns.AddFolder(ns.Desktop(), "Program Files");
-        hidden = ns.AddFolder(ns.Desktop(), ".hidden", 0, true);
+        ns.AddFolder(ns.Desktop(), ".hidden", 0, true);
         ns.AddFolder(programFiles, "Tools");
         root = ns.AddDrive("/", "File System");
         usb = ns.AddDrive("/media/usb", "USB", true);
@@ -68,7 +68,7 @@ protected:
     TFolderNodeItem* UsbDrive() { return Child(tree->DrivesNode(), "USB"); }
 
     Ns ns{"/home/tester/Desktop"};
-    Ns::Node beta, alpha, programFiles, hidden, root, usb, usr, lib, tmp;
+    Ns::Node beta, alpha, programFiles, root, usb, usr, lib, tmp;
     std::unique_ptr<TFolderTree> tree;
     std::vector<QTreeWidgetItem*> changes;
 };

@@ -2,11 +2,9 @@
 #include "FolderTreeFixture.h"
 #include "platform/LinuxShellNamespace.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
+#include <QTest>
 #include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,17 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
-
-// Runs the event loop until done() holds or five seconds have passed.
-bool WaitFor(const std::function<bool()>& done) {
-    QDeadlineTimer deadline(5000);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
 
 class RealFoldersTest : public ::testing::Test {
 protected:
@@ -53,7 +40,10 @@ TEST_F(RealFoldersTest, FoldersMadeByOtherProgramsShowUpInAListedFolder) {
     node->setExpanded(true);
     ASSERT_EQ(Captions(node), Names{"a"});
 
-    auto showsSoon = [&](const Names& names) { return WaitFor([&] { return Captions(node) == names; }); };
+    // The event loop runs until the listing shows the names, for five seconds at most.
+    auto showsSoon = [&](const Names& names) {
+        return QTest::qWaitFor([&] { return Captions(node) == names; });
+    };
     ASSERT_EQ(mkdir((work / "C").c_str(), 0755), 0);
     ASSERT_EQ(mkdir((work / "b").c_str(), 0755), 0);
     EXPECT_TRUE(showsSoon({"a", "b", "C"})) << ::testing::PrintToString(Captions(node));
