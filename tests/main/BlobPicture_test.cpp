@@ -24,11 +24,4 @@ TEST(BlobPicture, IsAnEightyPixelSquareOnAClearGround) {
     EXPECT_LT(OpaquePixels(image), 80 * 80 * 9 / 10);
 }
 
-TEST(BlobPicture, WindowIconOffersSmallAndLargeSizes) {
-    const QIcon icon = layout::WindowIcon();
-    const QList<QSize> sizes = icon.availableSizes();
-    for (const QSize side : {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(256, 256)})
-        EXPECT_TRUE(sizes.contains(side)) << side.width();
-}
-
 } // namespace

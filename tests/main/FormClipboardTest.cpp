@@ -32,7 +32,7 @@ TEST_F(Clipboard, CopyThenPasteGivesEveryFileItsOwnName) {
     Put(copied);
     Click(names::btnPaste);
     EXPECT_EQ(NewNames(), OldNames());
-    EXPECT_TRUE(dialogs_.Boxes().empty());
+    EXPECT_TRUE(dialogs_.None());
 }
 
 TEST_F(Clipboard, NamesThatAreNotUtf8TravelAsTheirBytes) {
@@ -47,7 +47,7 @@ TEST_F(Clipboard, ANameWithALineBreakIsRefusedAndTheClipboardKept) {
     OpenListing({"a.txt", "two\nlines.txt"});
     Put("before");
     Click(names::btnCopy);
-    EXPECT_EQ(dialogs_.Messages(), std::vector<std::string>{engine::LineBreakMessage("two\nlines.txt")});
+    EXPECT_EQ(dialogs_.messages, std::vector<std::string>{engine::LineBreakMessage("two\nlines.txt")});
     EXPECT_EQ(Held(), "before");
 }
 

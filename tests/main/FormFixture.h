@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FolderTree/TFolderTree.h"
-#include "WindowTestSupport.h"
 #include "main/ControlNames.h"
+#include "main/Dialogs.h"
 #include "main/NameGridModel.h"
 #include "main/TForm1.h"
 #include "platform/FolderStore.h"
@@ -11,13 +11,97 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTableView>
 #include <QTest>
+#include <algorithm>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
 #include <initializer_list>
 #include <memory>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// Answers the window's questions from a script and records the text of every box shown.
+class DialogsRecorder : public Dialogs {
+public:
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    bool Confirm(const std::string& text) override {
+        questions.push_back(text);
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected confirmation: " << text;
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    bool None() const { return messages.empty() && questions.empty(); }
+    void Clear() {
+        messages.clear();
+        questions.clear();
+    }
+
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::deque<bool> answers;
+};
+
+// A fresh folder on disk for one test, removed with everything in it at the end.
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tsw-window-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot create a temporary folder");
+        path_ = pattern;
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    std::string Path() const { return path_.string(); }
+    std::string Sub(const std::string& name) const { return (path_ / name).string(); }
+
+    void Add(const std::string& name, const std::string& content = "x") const {
+        std::ofstream out(path_ / name, std::ios::binary);
+        out << content;
+        if (!out)
+            throw std::runtime_error("cannot write " + name);
+    }
+    void AddFolder(const std::string& name) const { std::filesystem::create_directories(path_ / name); }
+    // The names of the files and folders in it, in byte order.
+    std::set<std::string> Names() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Processes events until the condition holds or two seconds have passed; true when it holds.
+template <class Condition> bool WaitUntil(Condition condition) {
+    QDeadlineTimer deadline(2000);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
 
 // One main window on the real file system and the real shell namespace, with its boxes answered by a
 // recorder and a temporary folder of files to list.
@@ -74,19 +158,16 @@ protected:
         QTest::mouseClick(field, Qt::LeftButton);
         field->selectAll();
         // The test library types ASCII only; other characters arrive as an input method would give them.
-        bool ascii = true;
-        for (const QChar c : text)
-            ascii = ascii && c.unicode() < 128;
-        if (ascii)
+        if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; }))
             QTest::keyClicks(field, text);
         else
             field->insert(text);
     }
-    // Edits a cell of the grid the way a user does: F2, the new text, Return. Row 1 is the first file.
-    void EditCell(int column, int row, const QString& text) {
+    // Edits a new name the way a user does: F2, the new text, Return. Row 1 is the first file.
+    void EditNewName(int row, const QString& text) {
         QTableView* grid = Grid();
         grid->setFocus();
-        grid->setCurrentIndex(grid->model()->index(row - 1, column));
+        grid->setCurrentIndex(grid->model()->index(row - 1, 1));
         QTest::keyClick(grid, Qt::Key_F2);
         auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         ASSERT_NE(editor, nullptr) << "no cell editor opened";
@@ -94,8 +175,18 @@ protected:
         QTest::keyClicks(editor, text);
         QTest::keyClick(editor, Qt::Key_Return);
         // The view commits the editor's text through a queued call.
-        const QModelIndex cell = grid->model()->index(row - 1, column);
+        const QModelIndex cell = grid->model()->index(row - 1, 1);
         ASSERT_TRUE(WaitUntil([&] { return cell.data().toString() == text; })) << "the edit did not arrive";
+    }
+    // Which of the clipboard buttons and entry fields the checked mode leaves enabled.
+    std::set<std::string> EnabledModeControls() const {
+        std::set<std::string> enabled;
+        for (const char* name :
+             {names::btnCopy, names::btnPaste, names::edtReplace, names::edtWith, names::edtDelete,
+              names::edtBeg, names::edtEnd, names::edtPos, names::edtAfter})
+            if (Find(name)->isEnabled())
+                enabled.insert(name);
+        return enabled;
     }
     std::vector<std::string> Column(int column) const {
         std::vector<std::string> cells;

@@ -18,7 +18,7 @@ TEST_F(Listing, ListsFilesButNoFoldersAndAnEmptyFolderKeepsTheHeader) {
 
 TEST_F(Listing, TheFolderAlreadyListedIsNotReadAgainButRefreshReadsIt) {
     OpenListing({"a.txt"});
-    EditCell(1, 1, "typed.txt");
+    EditNewName(1, "typed.txt");
     folder_.Add("b.txt");
     ListFiles();
     EXPECT_EQ(OldNames(), std::vector<std::string>{"a.txt"});
@@ -37,10 +37,10 @@ TEST_F(Listing, AFolderThatCannotBeReadIsReportedAndTheGridStays) {
     folder_.Add("vanishing/v.txt");
     Open();
     SelectFolder(folder_.Sub("vanishing"));
-    EditCell(1, 1, "w.txt");
+    EditNewName(1, "w.txt");
     std::filesystem::remove_all(folder_.Sub("vanishing"));
     Click(names::btnRefresh);
-    EXPECT_EQ(dialogs_.Messages(), std::vector<std::string>{"File not found"});
+    EXPECT_EQ(dialogs_.messages, std::vector<std::string>{"File not found"});
     EXPECT_EQ(OldNames(), std::vector<std::string>{"v.txt"});
     EXPECT_EQ(NewNames(), std::vector<std::string>{"w.txt"});
 }
@@ -48,13 +48,9 @@ TEST_F(Listing, AFolderThatCannotBeReadIsReportedAndTheGridStays) {
 // What each mode leaves usable: the clipboard buttons, "Duiplicate" and the entry fields.
 struct ModeRow {
     const char* radio;
-    std::set<std::string> enabled; // of the controls below
+    std::set<std::string> enabled;
     bool copyOverShown;
 };
-
-const char* const ModeControls[] = {names::btnCopy, names::btnPaste,  names::edtReplace,
-                                    names::edtWith, names::edtDelete, names::edtBeg,
-                                    names::edtEnd,  names::edtPos,    names::edtAfter};
 
 class Modes : public FormTest, public ::testing::WithParamInterface<ModeRow> {};
 
@@ -63,11 +59,10 @@ TEST_P(Modes, SetTheControlsAndBlankTheNewNames) {
     OpenListing({"a.txt", "b.txt"});
     // Start from another mode, so that the radio button under test really becomes checked.
     Click(std::string(row.radio) == names::rdbAdd ? names::rdbManual : names::rdbAdd);
-    EditCell(1, 1, "new.txt");
+    EditNewName(1, "new.txt");
     Click(row.radio);
     EXPECT_TRUE(Find<QRadioButton>(row.radio)->isChecked());
-    for (const char* control : ModeControls)
-        EXPECT_EQ(Find(control)->isEnabled(), row.enabled.count(control) == 1) << control;
+    EXPECT_EQ(EnabledModeControls(), row.enabled);
     EXPECT_EQ(!Find(names::btnCopyOver)->isHidden(), row.copyOverShown);
     EXPECT_EQ(NewNames(), (std::vector<std::string>{"", ""}));
     EXPECT_EQ(OldNames(), (std::vector<std::string>{"a.txt", "b.txt"}));
@@ -85,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Modes, TheCheckedModeClickedAgainKeepsTheNewNames) {
     OpenListing({"a.txt"});
-    EditCell(1, 1, "kept.txt");
+    EditNewName(1, "kept.txt");
     Click(names::rdbRenamer);
     EXPECT_EQ(NewNames(), std::vector<std::string>{"kept.txt"});
 }

@@ -10,12 +10,8 @@ using FormStart = FormTest;
 TEST_F(FormStart, OpensInTheFirstModeWithBlankGridAndNothingStored) {
     Open();
     EXPECT_TRUE(Find<QRadioButton>(names::rdbRenamer)->isChecked());
-    EXPECT_TRUE(Find(names::btnCopy)->isEnabled());
-    EXPECT_TRUE(Find(names::btnPaste)->isEnabled());
+    EXPECT_EQ(EnabledModeControls(), (std::set<std::string>{names::btnCopy, names::btnPaste}));
     EXPECT_TRUE(Find(names::btnCopyOver)->isHidden());
-    for (const char* field : {names::edtReplace, names::edtWith, names::edtDelete, names::edtBeg,
-                              names::edtEnd, names::edtPos, names::edtAfter})
-        EXPECT_FALSE(Find(field)->isEnabled()) << field;
     EXPECT_TRUE(Find(names::memHid)->isHidden());
     EXPECT_EQ(Tree()->SelectedPath(), "");
     // Before any listing: a blank header and one blank row.
@@ -23,7 +19,7 @@ TEST_F(FormStart, OpensInTheFirstModeWithBlankGridAndNothingStored) {
     EXPECT_EQ(Grid()->model()->headerData(0, Qt::Horizontal).toString(), "");
     EXPECT_EQ(form_->PreviewTag(), 0);
     EXPECT_EQ(form_->Aborted(), 0);
-    EXPECT_TRUE(dialogs_.Boxes().empty());
+    EXPECT_TRUE(dialogs_.None());
 }
 
 // The folder shown at close is listed again at the next start, whatever form it takes.
@@ -42,16 +38,7 @@ TEST_F(RememberedFolder, ComesBackInTheNextWindowAndIsListed) {
     Open();
     EXPECT_EQ(Tree()->SelectedPath(), folder_.Path());
     EXPECT_EQ(OldNames(), std::vector<std::string>{"a.txt"});
-    EXPECT_TRUE(dialogs_.Boxes().empty());
-}
-
-TEST_F(RememberedFolder, TheRootKeepsItsSeparator) {
-    Open();
-    SelectFolder("/");
-    ASSERT_EQ(Tree()->SelectedPath(), "/");
-    Reopen();
-    EXPECT_EQ(Tree()->SelectedPath(), "/");
-    EXPECT_TRUE(dialogs_.Boxes().empty());
+    EXPECT_TRUE(dialogs_.None());
 }
 
 TEST_F(RememberedFolder, ADeletedFolderGivesWayToItsParent) {
@@ -65,16 +52,23 @@ TEST_F(RememberedFolder, ADeletedFolderGivesWayToItsParent) {
     Open();
     EXPECT_EQ(Tree()->SelectedPath(), folder_.Path());
     EXPECT_EQ(OldNames(), std::vector<std::string>{"kept.txt"});
-    EXPECT_TRUE(dialogs_.Boxes().empty());
+    EXPECT_TRUE(dialogs_.None());
 }
 
-TEST_F(RememberedFolder, NoFolderShownStoresTheEmptyText) {
+// The root keeps its separator; no folder shown is stored as the empty text.
+class RememberedPath : public RememberedFolder, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(RememberedPath, ComesBackAsItWas) {
     OpenListing({});
-    SelectFolder("");
+    SelectFolder(GetParam());
+    ASSERT_EQ(Tree()->SelectedPath(), GetParam());
     Reopen();
-    EXPECT_EQ(Settings().value("CloseDir").toString(), "");
-    EXPECT_EQ(Tree()->SelectedPath(), "");
+    EXPECT_EQ(Settings().value("CloseDir").toString(), GetParam());
+    EXPECT_EQ(Tree()->SelectedPath(), GetParam());
+    EXPECT_TRUE(dialogs_.None());
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, RememberedPath, ::testing::Values("/", ""));
 
 TEST_F(RememberedFolder, AFailedWriteIsReportedAtClose) {
     OpenListing({});
@@ -82,7 +76,7 @@ TEST_F(RememberedFolder, AFailedWriteIsReportedAtClose) {
     std::filesystem::remove_all(SettingsFolder());
     std::ofstream(SettingsFolder()) << "not a folder";
     Close();
-    EXPECT_EQ(dialogs_.Messages(), std::vector<std::string>{"Failed to set data for 'CloseDir'"});
+    EXPECT_EQ(dialogs_.messages, std::vector<std::string>{"Failed to set data for 'CloseDir'"});
     std::filesystem::remove(SettingsFolder());
 }
 
@@ -94,10 +88,9 @@ TEST_P(WrongTypeInSettings, IsReportedAndTheWindowOpens) {
     std::ofstream(SettingsFolder() / "TitleShaperWorkshop.conf")
         << "[General]\nCloseDir=" << GetParam() << "\n";
     Open();
-    EXPECT_EQ(dialogs_.Messages(), std::vector<std::string>{"Invalid data type for 'CloseDir'"});
+    EXPECT_EQ(dialogs_.messages, std::vector<std::string>{"Invalid data type for 'CloseDir'"});
     EXPECT_EQ(Tree()->SelectedPath(), "");
-    EXPECT_TRUE(Find(names::btnCopy)->isEnabled());
-    EXPECT_FALSE(Find(names::edtDelete)->isEnabled());
+    EXPECT_EQ(EnabledModeControls(), (std::set<std::string>{names::btnCopy, names::btnPaste}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, WrongTypeInSettings,

@@ -36,14 +36,14 @@ TEST_P(EachMode, PreviewEditGoRelist) {
     if (row.button)
         Click(row.button);
     Click(names::btnView);
-    ASSERT_TRUE(dialogs_.Boxes().empty()) << dialogs_.Boxes().front().text;
+    ASSERT_EQ(dialogs_.messages, std::vector<std::string>{});
     EXPECT_EQ(NewNames(), row.preview);
     EXPECT_EQ(form_->Aborted(), 0);
     EXPECT_EQ(form_->PreviewTag(), 1);
 
-    EditCell(1, 2, "edited.txt");
+    EditNewName(2, "edited.txt");
     Click(names::btnGo);
-    EXPECT_TRUE(dialogs_.Boxes().empty());
+    EXPECT_TRUE(dialogs_.None());
     EXPECT_EQ(folder_.Names(), row.renamed);
     // Listed again: the new names are the old ones now, and nothing is pending.
     EXPECT_EQ(OldNames(), std::vector<std::string>(row.renamed.begin(), row.renamed.end()));
@@ -78,7 +78,7 @@ TEST_F(Workflow, GoWithoutPreviewAppliesTheSelectedMode) {
     Click(names::rdbDeleter);
     Type(names::edtDelete, " old");
     Click(names::btnGo);
-    EXPECT_TRUE(dialogs_.Boxes().empty());
+    EXPECT_TRUE(dialogs_.None());
     EXPECT_EQ(folder_.Names(), (std::set<std::string>{"a.txt", "b.txt"}));
 }
 
@@ -91,22 +91,22 @@ TEST_P(ClashQuestion, NoRenamesNothingAndYesReportsEachFailure) {
     folder_.Add("b.txt", "B");
     Open();
     ListFiles();
-    EditCell(1, 1, "b.txt");
-    EditCell(1, 2, "a.txt");
-    dialogs_.Answer(yes);
+    EditNewName(1, "b.txt");
+    EditNewName(2, "a.txt");
+    dialogs_.answers.push_back(yes);
     Click(names::btnGo);
     EXPECT_EQ(
-        dialogs_.Questions(),
+        dialogs_.questions,
         std::vector<std::string>{"This rename batch will not work as b.txt will be the same as a file not "
                                  "renamed yet, to continue and face the error click yes."});
     EXPECT_EQ(folder_.Names(), (std::set<std::string>{"a.txt", "b.txt"}));
     if (yes) {
-        EXPECT_EQ(dialogs_.Messages(),
+        EXPECT_EQ(dialogs_.messages,
                   (std::vector<std::string>{"Error renaming file " + folder_.Sub("a.txt"),
                                             "Error renaming file " + folder_.Sub("b.txt")}));
         EXPECT_EQ(NewNames(), (std::vector<std::string>{"", ""})); // listed again
     } else {
-        EXPECT_TRUE(dialogs_.Messages().empty());
+        EXPECT_TRUE(dialogs_.messages.empty());
         EXPECT_EQ(NewNames(), (std::vector<std::string>{"b.txt", "a.txt"}));
     }
 }
@@ -117,42 +117,42 @@ INSTANTIATE_TEST_SUITE_P(Answers, ClashQuestion, ::testing::Bool(),
 TEST_F(Workflow, AFailedRenameIsReportedAndTheOthersAreDone) {
     OpenListing({"a.txt", "b.txt", "c.txt"});
     // b.txt onto a.txt, which stays: no question (the clash is with an earlier row), but a failure.
-    EditCell(1, 2, "a.txt");
-    EditCell(1, 3, "d.txt");
+    EditNewName(2, "a.txt");
+    EditNewName(3, "d.txt");
     Click(names::btnGo);
-    EXPECT_TRUE(dialogs_.Questions().empty());
-    EXPECT_EQ(dialogs_.Messages(), std::vector<std::string>{"Error renaming file " + folder_.Sub("b.txt")});
+    EXPECT_TRUE(dialogs_.questions.empty());
+    EXPECT_EQ(dialogs_.messages, std::vector<std::string>{"Error renaming file " + folder_.Sub("b.txt")});
     EXPECT_EQ(folder_.Names(), (std::set<std::string>{"a.txt", "b.txt", "d.txt"}));
     EXPECT_EQ(OldNames(), (std::vector<std::string>{"a.txt", "b.txt", "d.txt"}));
 }
 
 TEST_F(Workflow, DuplicateTypedNamesBlockGoUntilTheyDiffer) {
     OpenListing({"a.txt", "b.txt"});
-    EditCell(1, 1, "same.txt");
-    EditCell(1, 2, "same.txt");
+    EditNewName(1, "same.txt");
+    EditNewName(2, "same.txt");
     Click(names::btnGo);
-    EXPECT_EQ(dialogs_.Messages(),
+    EXPECT_EQ(dialogs_.messages,
               std::vector<std::string>{"The result of this will mean that 2 files will be called same.txt"});
     EXPECT_EQ(folder_.Names(), (std::set<std::string>{"a.txt", "b.txt"}));
 
     dialogs_.Clear();
-    EditCell(1, 2, "other.txt");
+    EditNewName(2, "other.txt");
     Click(names::btnGo);
-    EXPECT_TRUE(dialogs_.Boxes().empty());
+    EXPECT_TRUE(dialogs_.None());
     EXPECT_EQ(folder_.Names(), (std::set<std::string>{"other.txt", "same.txt"}));
 }
 
 TEST_F(Workflow, NothingListedRenamesNothing) {
     Open();
-    EditCell(1, 1, "typed.txt");
+    EditNewName(1, "typed.txt");
     Click(names::btnGo);
-    EXPECT_TRUE(dialogs_.Boxes().empty());
+    EXPECT_TRUE(dialogs_.None());
     EXPECT_EQ(NewNames(), std::vector<std::string>{"typed.txt"});
 }
 
 TEST_F(Workflow, GoActsOnTheListedFolderWhileTheTreeShowsNone) {
     OpenListing({"a.txt"});
-    EditCell(1, 1, "b.txt");
+    EditNewName(1, "b.txt");
     SelectFolder("");
     Click(names::btnGo);
     EXPECT_EQ(folder_.Names(), std::set<std::string>{"b.txt"});
@@ -167,7 +167,7 @@ TEST_F(Workflow, NamesThatAreNotUtf8KeepTheirBytes) {
 
     Click(names::rdbManual);
     Click(names::btnCopyOver);
-    EditCell(1, 2, "other.txt");
+    EditNewName(2, "other.txt");
     Click(names::btnGo);
     EXPECT_EQ(folder_.Names(), (std::set<std::string>{latin1, "other.txt"}));
 
@@ -175,7 +175,7 @@ TEST_F(Workflow, NamesThatAreNotUtf8KeepTheirBytes) {
     Type(names::edtReplace, ".txt");
     Type(names::edtWith, ".md");
     Click(names::btnGo);
-    EXPECT_TRUE(dialogs_.Boxes().empty());
+    EXPECT_TRUE(dialogs_.None());
     EXPECT_EQ(folder_.Names(), (std::set<std::string>{"caf\xE9.md", "other.md"}));
 }
 

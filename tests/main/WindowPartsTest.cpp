@@ -1,12 +1,12 @@
 // The window's parts that need no window: the application title, the remembered-folder store and the
 // grid model's handling of bytes.
-#include "WindowTestSupport.h"
 #include "main/Dialogs.h"
 #include "main/NameGridModel.h"
 #include "platform/FolderStore.h"
 
 #include <QSettings>
 #include <QSignalSpy>
+#include <gtest/gtest.h>
 
 namespace {
 
