@@ -66,20 +66,6 @@ INSTANTIATE_TEST_SUITE_P(
                     CentreCase{5, 10, 0, 50, 5},  // no design width: stays where it was
                     CentreCase{100000, 2, 200000, 400000, 200001}));
 
-TEST(Anchoring, DerivesEveryPlaceFromTheDesignSoResizingDoesNotDrift) {
-    QWidget parent;
-    parent.resize(700, 479);
-    auto* centred = new QWidget(&parent);
-    centred->setGeometry(194, 432, 311, 41);
-    layout::Anchoring anchoring(kDesign);
-    anchoring.Add(centred, Anchor::BottomOnly);
-
-    for (const QSize size : {QSize(703, 479), QSize(709, 481), QSize(1013, 777), QSize(705, 500)})
-        anchoring.Apply(size);
-    anchoring.Apply(kDesign);
-    EXPECT_EQ(centred->geometry(), QRect(194, 432, 311, 41));
-}
-
 TEST(Anchoring, SkipsControlsThatNoLongerExist) {
     QWidget parent;
     auto gone = std::make_unique<QWidget>(&parent);
