@@ -73,10 +73,8 @@ public:
     std::string Path() const { return path_.string(); }
     std::string Sub(const std::string& name) const { return (path_ / name).string(); }
 
-    void Add(const std::string& name, const std::string& content = "x") const {
-        std::ofstream out(path_ / name, std::ios::binary);
-        out << content;
-        if (!out)
+    void Add(const std::string& name) const {
+        if (!(std::ofstream(path_ / name, std::ios::binary) << "x"))
             throw std::runtime_error("cannot write " + name);
     }
     void AddFolder(const std::string& name) const { std::filesystem::create_directories(path_ / name); }

@@ -23,13 +23,7 @@ TEST_F(FormStart, OpensInTheFirstModeWithBlankGridAndNothingStored) {
 }
 
 // The folder shown at close is listed again at the next start, whatever form it takes.
-class RememberedFolder : public FormTest {
-protected:
-    void Reopen() {
-        Close();
-        Open();
-    }
-};
+using RememberedFolder = FormTest;
 
 TEST_F(RememberedFolder, ComesBackInTheNextWindowAndIsListed) {
     OpenListing({"a.txt"});
@@ -62,7 +56,8 @@ TEST_P(RememberedPath, ComesBackAsItWas) {
     OpenListing({});
     SelectFolder(GetParam());
     ASSERT_EQ(Tree()->SelectedPath(), GetParam());
-    Reopen();
+    Close();
+    Open();
     EXPECT_EQ(Settings().value("CloseDir").toString(), GetParam());
     EXPECT_EQ(Tree()->SelectedPath(), GetParam());
     EXPECT_TRUE(dialogs_.None());

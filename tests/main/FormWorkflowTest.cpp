@@ -87,10 +87,7 @@ class ClashQuestion : public FormTest, public ::testing::WithParamInterface<bool
 
 TEST_P(ClashQuestion, NoRenamesNothingAndYesReportsEachFailure) {
     const bool yes = GetParam();
-    folder_.Add("a.txt", "A");
-    folder_.Add("b.txt", "B");
-    Open();
-    ListFiles();
+    OpenListing({"a.txt", "b.txt"});
     EditNewName(1, "b.txt");
     EditNewName(2, "a.txt");
     dialogs_.answers.push_back(yes);
