@@ -66,31 +66,26 @@ TEST_F(InfoPanelTest, EachButtonShowsItsOwnPageAndOpeningShowsHelp) {
     EXPECT_EQ(VisiblePages(), std::vector<std::string>{n::memInfoHelp});
 }
 
-TEST_F(InfoPanelTest, PagesCannotBeEdited) {
+// No page takes typing. Only the About page scrolls; every other page shows its whole text at the
+// smallest window size.
+TEST_F(InfoPanelTest, PagesAreReadOnlyAndOnlyAboutScrolls) {
     panel_->Open();
     for (std::size_t i = 0; i < kPages.size(); ++i) {
+        SCOPED_TRACE(kPages[i]);
         Click(kButtons[i]);
         auto* page = Find<QPlainTextEdit>(kPages[i]);
         const QString before = page->toPlainText();
-        EXPECT_FALSE(before.isEmpty()) << kPages[i];
+        EXPECT_FALSE(before.isEmpty());
         page->setFocus();
         QTest::keyClicks(page, "typed");
         QTest::keyClick(page, Qt::Key_Backspace);
         QTest::keyClick(page, Qt::Key_Delete);
-        EXPECT_EQ(page->toPlainText(), before) << kPages[i];
-    }
-}
-
-// Only the About page scrolls; every other page shows its whole text at the smallest window size.
-TEST_F(InfoPanelTest, PagesWithoutScrollBarShowTheirWholeText) {
-    panel_->Open();
-    for (std::size_t i = 0; i < kPages.size(); ++i) {
-        Click(kButtons[i]);
-        auto* page = Find<QPlainTextEdit>(kPages[i]);
-        if (std::string(kPages[i]) == n::memInfoAbout)
+        EXPECT_EQ(page->toPlainText(), before);
+        if (std::string(kPages[i]) == n::memInfoAbout) {
             EXPECT_EQ(page->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        else
-            EXPECT_EQ(page->verticalScrollBar()->maximum(), 0) << kPages[i];
+        } else {
+            EXPECT_EQ(page->verticalScrollBar()->maximum(), 0);
+        }
     }
     // The measure itself: a page that is too long does report a range to scroll.
     auto* help = Find<QPlainTextEdit>(n::memInfoHelp);
