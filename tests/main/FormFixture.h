@@ -22,7 +22,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <initializer_list>
 #include <memory>
 #include <set>
 #include <stdexcept>
@@ -121,12 +120,11 @@ protected:
     // Destroys the window, which stores the folder the tree shows.
     void Close() { form_.reset(); }
     // Puts the files into the test's folder, opens the window and lists them.
-    TForm1& OpenListing(std::initializer_list<const char*> files) {
-        for (const char* name : files)
+    void OpenListing(const std::vector<std::string>& files) {
+        for (const auto& name : files)
             folder_.Add(name);
         Open();
         ListFiles();
-        return *form_;
     }
 
     template <class T = QWidget> T* Find(const char* name) const {

@@ -24,10 +24,7 @@ class EachMode : public FormTest, public ::testing::WithParamInterface<WorkflowR
 
 TEST_P(EachMode, PreviewEditGoRelist) {
     const WorkflowRow& row = GetParam();
-    for (const auto& name : row.files)
-        folder_.Add(name);
-    Open();
-    ListFiles();
+    OpenListing(row.files);
     Click(row.radio);
     for (const auto& [field, text] : row.fields)
         Type(field, text);
