@@ -78,7 +78,7 @@ TEST_P(PreviewCheck, StopsWithItsMessageAndFocusAndBlocksGo) {
     dialogs_.Clear();
     Click(names::btnGo);
     EXPECT_TRUE(dialogs_.None());
-    EXPECT_EQ(folder_.Names(), (std::set<std::string>{"a1.txt", "a2.txt"}));
+    EXPECT_EQ(OnDisk(), (std::set<std::string>{"a1.txt", "a2.txt"}));
 }
 
 // clang-format off

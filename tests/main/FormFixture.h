@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FolderTree/TFolderTree.h"
+#include "ScratchFolder.h"
 #include "main/ControlNames.h"
 #include "main/Dialogs.h"
 #include "main/NameGridModel.h"
@@ -53,42 +54,6 @@ public:
     std::deque<bool> answers;
 };
 
-// A fresh folder on disk for one test, removed with everything in it at the end.
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tsw-window-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot create a temporary folder");
-        path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string Path() const { return path_.string(); }
-    std::string Sub(const std::string& name) const { return (path_ / name).string(); }
-
-    void Add(const std::string& name) const {
-        if (!(std::ofstream(path_ / name, std::ios::binary) << "x"))
-            throw std::runtime_error("cannot write " + name);
-    }
-    void AddFolder(const std::string& name) const { std::filesystem::create_directories(path_ / name); }
-    // The names of the files and folders in it, in byte order.
-    std::set<std::string> Names() const {
-        std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
-
-private:
-    std::filesystem::path path_;
-};
-
 // Processes events until the condition holds or two seconds have passed; true when it holds.
 template <class Condition> bool WaitUntil(Condition condition) {
     QDeadlineTimer deadline(2000);
@@ -122,7 +87,7 @@ protected:
     // Puts the files into the test's folder, opens the window and lists them.
     void OpenListing(const std::vector<std::string>& files) {
         for (const auto& name : files)
-            folder_.Add(name);
+            folder_.Write(name, "x");
         Open();
         ListFiles();
     }
@@ -139,7 +104,12 @@ protected:
 
     void SelectFolder(const std::string& path) { Tree()->SelectPath(path); }
     // Opens the folder of the test's files in the tree; its files fill the grid.
-    void ListFiles() { SelectFolder(folder_.Path()); }
+    void ListFiles() { SelectFolder(folder_.Name()); }
+    // The names of the files and folders in the test's folder.
+    std::set<std::string> OnDisk() const {
+        const auto entries = folder_.Entries();
+        return {entries.begin(), entries.end()};
+    }
 
     void Click(const char* name) {
         auto* button = Find<QAbstractButton>(name);
@@ -212,6 +182,6 @@ protected:
     platform::PosixFileSystem files_;
     platform::SettingsFolderStore store_;
     DialogsRecorder dialogs_;
-    TempFolder folder_;
+    ScratchFolder folder_;
     std::unique_ptr<TForm1> form_;
 };

@@ -19,7 +19,7 @@ TEST_F(Listing, ListsFilesButNoFoldersAndAnEmptyFolderKeepsTheHeader) {
 TEST_F(Listing, TheFolderAlreadyListedIsNotReadAgainButRefreshReadsIt) {
     OpenListing({"a.txt"});
     EditNewName(1, "typed.txt");
-    folder_.Add("b.txt");
+    folder_.Write("b.txt", "x");
     ListFiles();
     EXPECT_EQ(OldNames(), std::vector<std::string>{"a.txt"});
     EXPECT_EQ(NewNames(), std::vector<std::string>{"typed.txt"});
@@ -34,7 +34,7 @@ TEST_F(Listing, TheFolderAlreadyListedIsNotReadAgainButRefreshReadsIt) {
 
 TEST_F(Listing, AFolderThatCannotBeReadIsReportedAndTheGridStays) {
     folder_.AddFolder("vanishing");
-    folder_.Add("vanishing/v.txt");
+    folder_.Write("vanishing/v.txt", "x");
     Open();
     SelectFolder(folder_.Sub("vanishing"));
     EditNewName(1, "w.txt");

@@ -29,9 +29,9 @@ TEST_F(RememberedFolder, ComesBackInTheNextWindowOrGivesWayToItsParentWhenDelete
     folder_.AddFolder("gone");
     OpenListing({"kept.txt"});
     Close();
-    EXPECT_EQ(Settings().value("CloseDir").toString().toStdString(), folder_.Path());
+    EXPECT_EQ(Settings().value("CloseDir").toString().toStdString(), folder_.Name());
     Open();
-    EXPECT_EQ(Tree()->SelectedPath(), folder_.Path());
+    EXPECT_EQ(Tree()->SelectedPath(), folder_.Name());
     EXPECT_EQ(OldNames(), std::vector<std::string>{"kept.txt"});
 
     SelectFolder(folder_.Sub("gone"));
@@ -39,7 +39,7 @@ TEST_F(RememberedFolder, ComesBackInTheNextWindowOrGivesWayToItsParentWhenDelete
     Close();
     std::filesystem::remove(folder_.Sub("gone"));
     Open();
-    EXPECT_EQ(Tree()->SelectedPath(), folder_.Path());
+    EXPECT_EQ(Tree()->SelectedPath(), folder_.Name());
     EXPECT_EQ(OldNames(), std::vector<std::string>{"kept.txt"});
     EXPECT_TRUE(dialogs_.None());
 }

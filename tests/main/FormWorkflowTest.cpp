@@ -41,7 +41,7 @@ TEST_P(EachMode, PreviewEditGoRelist) {
     EditNewName(2, "edited.txt");
     Click(names::btnGo);
     EXPECT_TRUE(dialogs_.None());
-    EXPECT_EQ(folder_.Names(), row.renamed);
+    EXPECT_EQ(OnDisk(), row.renamed);
     // Listed again: the new names are the old ones now, and nothing is pending.
     EXPECT_EQ(OldNames(), std::vector<std::string>(row.renamed.begin(), row.renamed.end()));
     EXPECT_EQ(NewNames(), std::vector<std::string>(row.renamed.size(), ""));
@@ -76,7 +76,7 @@ TEST_F(Workflow, GoWithoutPreviewAppliesTheSelectedMode) {
     Type(names::edtDelete, " old");
     Click(names::btnGo);
     EXPECT_TRUE(dialogs_.None());
-    EXPECT_EQ(folder_.Names(), (std::set<std::string>{"a.txt", "b.txt"}));
+    EXPECT_EQ(OnDisk(), (std::set<std::string>{"a.txt", "b.txt"}));
 }
 
 // Two rows that swap names: one question, for the first row; nothing is ever overwritten.
@@ -93,7 +93,7 @@ TEST_P(ClashQuestion, NoRenamesNothingAndYesReportsEachFailure) {
         dialogs_.questions,
         std::vector<std::string>{"This rename batch will not work as b.txt will be the same as a file not "
                                  "renamed yet, to continue and face the error click yes."});
-    EXPECT_EQ(folder_.Names(), (std::set<std::string>{"a.txt", "b.txt"}));
+    EXPECT_EQ(OnDisk(), (std::set<std::string>{"a.txt", "b.txt"}));
     if (yes) {
         EXPECT_EQ(dialogs_.messages,
                   (std::vector<std::string>{"Error renaming file " + folder_.Sub("a.txt"),
@@ -116,7 +116,7 @@ TEST_F(Workflow, AFailedRenameIsReportedAndTheOthersAreDone) {
     Click(names::btnGo);
     EXPECT_TRUE(dialogs_.questions.empty());
     EXPECT_EQ(dialogs_.messages, std::vector<std::string>{"Error renaming file " + folder_.Sub("b.txt")});
-    EXPECT_EQ(folder_.Names(), (std::set<std::string>{"a.txt", "b.txt", "d.txt"}));
+    EXPECT_EQ(OnDisk(), (std::set<std::string>{"a.txt", "b.txt", "d.txt"}));
     EXPECT_EQ(OldNames(), (std::vector<std::string>{"a.txt", "b.txt", "d.txt"}));
 }
 
@@ -127,13 +127,13 @@ TEST_F(Workflow, DuplicateTypedNamesBlockGoUntilTheyDiffer) {
     Click(names::btnGo);
     EXPECT_EQ(dialogs_.messages,
               std::vector<std::string>{"The result of this will mean that 2 files will be called same.txt"});
-    EXPECT_EQ(folder_.Names(), (std::set<std::string>{"a.txt", "b.txt"}));
+    EXPECT_EQ(OnDisk(), (std::set<std::string>{"a.txt", "b.txt"}));
 
     dialogs_.Clear();
     EditNewName(2, "other.txt");
     Click(names::btnGo);
     EXPECT_TRUE(dialogs_.None());
-    EXPECT_EQ(folder_.Names(), (std::set<std::string>{"other.txt", "same.txt"}));
+    EXPECT_EQ(OnDisk(), (std::set<std::string>{"other.txt", "same.txt"}));
 }
 
 TEST_F(Workflow, NothingListedRenamesNothing) {
@@ -149,7 +149,7 @@ TEST_F(Workflow, GoActsOnTheListedFolderWhileTheTreeShowsNone) {
     EditNewName(1, "b.txt");
     SelectFolder("");
     Click(names::btnGo);
-    EXPECT_EQ(folder_.Names(), std::set<std::string>{"b.txt"});
+    EXPECT_EQ(OnDisk(), std::set<std::string>{"b.txt"});
     EXPECT_EQ(OldNames(), std::vector<std::string>{"b.txt"});
 }
 
@@ -163,14 +163,14 @@ TEST_F(Workflow, NamesThatAreNotUtf8KeepTheirBytes) {
     Click(names::btnCopyOver);
     EditNewName(2, "other.txt");
     Click(names::btnGo);
-    EXPECT_EQ(folder_.Names(), (std::set<std::string>{latin1, "other.txt"}));
+    EXPECT_EQ(OnDisk(), (std::set<std::string>{latin1, "other.txt"}));
 
     Click(names::rdbReplacer);
     Type(names::edtReplace, ".txt");
     Type(names::edtWith, ".md");
     Click(names::btnGo);
     EXPECT_TRUE(dialogs_.None());
-    EXPECT_EQ(folder_.Names(), (std::set<std::string>{"caf\xE9.md", "other.md"}));
+    EXPECT_EQ(OnDisk(), (std::set<std::string>{"caf\xE9.md", "other.md"}));
 }
 
 } // namespace

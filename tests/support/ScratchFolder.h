@@ -13,7 +13,7 @@
 class ScratchFolder {
 public:
     ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tsw-fs-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "tsw-scratch-XXXXXX").string();
         if (!mkdtemp(pattern.data()))
             throw std::runtime_error("cannot create a scratch folder");
         path_ = pattern;
@@ -27,6 +27,9 @@ public:
 
     const std::filesystem::path& Path() const { return path_; }
     std::string Name() const { return path_.string(); }
+    std::string Sub(const std::string& name) const { return (path_ / name).string(); }
+
+    void AddFolder(const std::string& name) const { std::filesystem::create_directories(path_ / name); }
 
     void Write(const std::string& name, const std::string& content) const {
         if (!(std::ofstream(path_ / name, std::ios::binary) << content))
