@@ -79,19 +79,19 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 
 BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts) {
     BatchResult result;
+    // The folder is opened before the first question: its box runs a nested event loop in which the
+    // folder may be moved, and the files renamed must still be those that were listed, not whatever a new
+    // folder of the old name holds by then.
+    const bool renamesAny = std::any_of(batch.rows.begin(), batch.rows.end(),
+                                        [](const RenameRow& row) { return !row.newName.empty(); });
+    const std::unique_ptr<FolderRenamer> folder = renamesAny ? files.OpenFolder(batch.folder) : nullptr;
     if (!ConfirmClashes(batch, prompts)) {
         return result;
     }
     result.listAgain = true;
-    std::unique_ptr<FolderRenamer> folder;
-    bool opened = false;
     for (const RenameRow& row : batch.rows) {
         if (row.newName.empty()) {
             continue;
-        }
-        if (!opened) {
-            folder = files.OpenFolder(batch.folder);
-            opened = true;
         }
         // Both names must name an entry of this one folder: an edited cell holding "/" or ".." would
         // otherwise move a file somewhere else, and a NUL byte would cut the name short.

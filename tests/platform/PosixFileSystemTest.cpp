@@ -6,6 +6,7 @@
 #include "ScratchFolder.h"
 #include "platform/IoError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -125,6 +126,47 @@ TEST(PosixRenaming, TargetsThatAreLinksAreNeverReplaced) {
         EXPECT_TRUE(fs::is_symlink(dir.Path() / "dangling.txt"));
         EXPECT_EQ(dir.Read("a.txt"), "shared");
     }
+}
+
+// A question's box runs a nested event loop, in which the folder may be moved; the batch still renames
+// the files the grid listed, in the folder they moved with, and nothing in a new folder of the old name.
+TEST(PosixRenaming, ABatchStaysInItsFolderWhenItMovesWhileAQuestionIsOpen) {
+    class MovingPrompts : public engine::BatchPrompts {
+    public:
+        explicit MovingPrompts(const fs::path& from, const fs::path& to) : from_(from), to_(to) {}
+        bool ConfirmClash(const std::string&) override {
+            fs::rename(from_, to_);
+            fs::create_directory(from_);
+            std::ofstream(from_ / "b.txt") << "stranger";
+            return true;
+        }
+        void ReportFailure(const std::string& text) override { failures.push_back(text); }
+        Names failures;
+
+    private:
+        fs::path from_, to_;
+    };
+    ScratchFolder dir;
+    const fs::path before = dir.Path() / "before";
+    const fs::path after = dir.Path() / "after";
+    fs::create_directory(before);
+    for (const char* name : {"a.txt", "b.txt", "x.txt"})
+        std::ofstream(before / name) << name;
+    // Row 1 asks, as b.txt is the old name of row 2; its own rename then fails, as b.txt is still there.
+    const engine::BatchSnapshot batch{before.string(),
+                                      {{"a.txt", "b.txt"}, {"b.txt", "c.txt"}, {"x.txt", "y.txt"}}};
+    MovingPrompts prompts(before, after);
+    PosixFileSystem files;
+    const auto result = engine::RunBatch(batch, files, prompts);
+    EXPECT_EQ(result.renamed, 2);
+    EXPECT_EQ(prompts.failures, Names{"Error renaming file " + (before / "a.txt").string()});
+    Names moved;
+    for (const auto& entry : fs::directory_iterator(after))
+        moved.push_back(entry.path().filename().string());
+    std::sort(moved.begin(), moved.end());
+    EXPECT_EQ(moved, (Names{"a.txt", "c.txt", "y.txt"}));
+    EXPECT_TRUE(fs::exists(before / "b.txt"));
+    EXPECT_FALSE(fs::exists(before / "c.txt"));
 }
 
 TEST(PosixRenaming, AFileGivenAsFolderGivesNoRenamer) {
