@@ -9,8 +9,7 @@ PosixFolderRenamer::PosixFolderRenamer(std::unique_ptr<FolderCalls> calls, NoRep
     : calls_(std::move(calls)), useFlag_(flag == NoReplaceFlag::Use) {}
 
 bool PosixFolderRenamer::RefusedName(const std::string& name) {
-    return name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos ||
-           name.find('\0') != std::string::npos;
+    return !engine::IsRenameableName(name);
 }
 
 bool PosixFolderRenamer::Rename(const std::string& oldName, const std::string& newName) {
