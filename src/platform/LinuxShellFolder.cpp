@@ -92,7 +92,7 @@ std::optional<std::vector<IdList>> LinuxShellFolder::Children(std::uint32_t flag
         auto names = ListSubFolders(*location_.path);
         if (!names)
             return std::nullopt;
-        state_->Listed(*location_.path, location_.absolute);
+        listing_ = state_->Listed(*location_.path, location_.absolute);
         for (const std::string& name : *names)
             if (folders && ((flags & SHCONTF_INCLUDEHIDDEN) || name.front() != '.'))
                 items.push_back(MakeItem(ItemKind::Folder, name));

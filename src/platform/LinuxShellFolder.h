@@ -27,6 +27,7 @@ private:
 
     std::shared_ptr<LinuxShellState> state_;
     ShellLocation location_;
+    std::shared_ptr<ListingHold> listing_; // the folder stays watched while the one who listed it holds it
 };
 
 } // namespace platform

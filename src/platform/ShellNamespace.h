@@ -98,7 +98,8 @@ public:
     // The item's own folder; nullptr when it cannot be bound.
     virtual std::shared_ptr<ShellFolder> BindToObject(const IdList& item) = 0;
     // nullptr when the folder refuses to be listed (a drive without a medium, a vanished folder).
-    // Listing a folder is what makes the namespace watch it for changes while notifications are registered.
+    // Listing a folder is what makes the namespace watch it for changes while notifications are registered;
+    // the watch lasts as long as a folder object that listed it.
     virtual std::unique_ptr<EnumIdList> EnumObjects(std::uint32_t flags) = 0;
     // Parses a drive's name (its mount point path) into its list relative to this folder.
     virtual std::optional<AllocatedIdList> ParseDisplayName(std::string_view name) = 0;

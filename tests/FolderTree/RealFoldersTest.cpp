@@ -5,6 +5,7 @@
 #include <QTest>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +13,17 @@ namespace {
 
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
+
+// The inotify watches this process holds, as the kernel counts them.
+std::size_t KernelWatches() {
+    std::size_t watches = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator("/proc/self/fdinfo")) {
+        std::ifstream info(entry.path());
+        for (std::string line; std::getline(info, line);)
+            watches += line.rfind("inotify wd:", 0) == 0 ? 1 : 0;
+    }
+    return watches;
+}
 
 class RealFoldersTest : public ::testing::Test {
 protected:
@@ -53,6 +65,23 @@ TEST_F(RealFoldersTest, FoldersMadeByOtherProgramsShowUpInAListedFolder) {
     EXPECT_TRUE(showsSoon({"C", "d"})) << ::testing::PrintToString(Captions(node));
     EXPECT_TRUE(node->isExpanded());
     EXPECT_EQ(tree->currentItem(), node);
+}
+
+TEST_F(RealFoldersTest, FoldersAreWatchedOnlyWhileTheTreeHoldsTheirListing) {
+    const std::size_t built = KernelWatches();
+    fs::create_directories(work / "a" / "b");
+    ASSERT_TRUE(tree->SelectPath((work / "a" / "b").string())); // lists work and a on the way
+    const std::size_t opened = KernelWatches();
+    EXPECT_EQ(opened, built + 2);
+
+    // The nodes below work go, and with them the watch on a.
+    tree->ClearChildren(tree->FindNode(work.string(), true));
+    EXPECT_EQ(KernelWatches(), opened - 1);
+
+    // A rebuilt tree watches only what it lists again.
+    tree->SetActive(false);
+    tree->SetActive(true);
+    EXPECT_EQ(KernelWatches(), built);
 }
 
 TEST_F(RealFoldersTest, RememberedFolderThatWasDeletedSelectsItsDeepestAncestor) {

@@ -1,3 +1,5 @@
+#include "platform/ChangeWatcher.h"
+
 #include "platform/LinuxShellNamespace.h"
 
 #include <QCoreApplication>
@@ -123,6 +125,35 @@ TEST_F(ChangeWatch, OnlyListedFoldersAskedEventsAndLiveRegistrationsAreReported)
     EXPECT_EQ(seen_, (std::vector<Seen>{{SHCNE_MKDIR, W("unlisted"), ""},
                                         {SHCNE_MKDIR, W("gone"), ""},
                                         {SHCNE_MKDIR, W("marker"), ""}}));
+}
+
+TEST_F(ChangeWatch, AFolderIsWatchedOnlyWhileSomethingThatListedItHoldsOn) {
+    fs::create_directory(W("a"));
+    std::shared_ptr<ShellFolder> first = folder_->BindToObject(**folder_->ParseDisplayName("a"));
+    std::shared_ptr<ShellFolder> second = folder_->BindToObject(**folder_->ParseDisplayName("a"));
+    ASSERT_TRUE(first->EnumObjects(SHCONTF_FOLDERS));
+    ASSERT_TRUE(second->EnumObjects(SHCONTF_FOLDERS));
+    Register(SHCNE_MKDIR);
+    const auto watches = [&](const std::string& path) {
+        const auto* watcher = dynamic_cast<const ChangeWatcher*>(registration_.get());
+        const std::vector<std::string> paths = watcher ? watcher->WatchedPaths() : std::vector<std::string>{};
+        return std::count(paths.begin(), paths.end(), path);
+    };
+    EXPECT_EQ(watches(W("a")), 1);
+    first.reset();
+    ASSERT_EQ(mkdir(W("a/one").c_str(), 0755), 0);
+    ASSERT_TRUE(WaitForSeen(1));
+    second.reset(); // the last holder of the listing: the folder is no longer watched
+    EXPECT_EQ(watches(W("a")), 0);
+    ASSERT_EQ(mkdir(W("a/two").c_str(), 0755), 0);
+    ASSERT_EQ(mkdir(W("marker").c_str(), 0755), 0);
+    ASSERT_TRUE(WaitForSeen(2));
+    EXPECT_EQ(seen_, (std::vector<Seen>{{SHCNE_MKDIR, W("a/one"), ""}, {SHCNE_MKDIR, W("marker"), ""}}));
+
+    // A later registration watches what is listed now, not everything that ever was.
+    Register(SHCNE_MKDIR);
+    EXPECT_EQ(watches(W("a")), 0);
+    EXPECT_EQ(watches(watched_.string()), 1);
 }
 
 TEST_F(ChangeWatch, ReceiverMayDeregisterWhileDelivered) {
