@@ -49,10 +49,12 @@ TFolderTree::MadeNode TFolderTree::MakeFolderNode(const platform::IdList& item, 
     if (isVirtual && !force)
         return {};
 
-    platform::IdList absolute = (parent ? parent->Node.IDList : platform::IdList{}) + item.First();
     // The record keeps the list's size in 16 bits: a longer list cannot be held.
-    if (absolute.Size() > std::numeric_limits<std::uint16_t>::max())
+    const platform::IdList& parentList = parent ? parent->Node.IDList : platform::IdList{};
+    const platform::IdList own = item.First();
+    if (parentList.Size() + own.Size() > std::numeric_limits<std::uint16_t>::max())
         return {};
+    platform::IdList absolute = parentList + own;
 
     const platform::IdList& iconList = isVirtual ? item : absolute;
     std::uint32_t iconAttributes = 0;

@@ -47,6 +47,26 @@ INSTANTIATE_TEST_SUITE_P(
                       SelectCase{"DriveNotListed", "/usr/lib", "", true}),
     [](const auto& info) { return std::string(info.param.label); });
 
+TEST_F(FolderTreeTest, FolderTooDeepForItsListStopsTheWalkAboveIt) {
+    // Every level's item carries long names and the path, so the absolute list soon passes the 65535
+    // bytes a node can hold: the folders below that point get no node.
+    const std::string name(250, 'n');
+    Ns::Node parent = tmp;
+    std::string path = "/tmp";
+    for (int depth = 0; depth < 40; ++depth) {
+        parent = ns.AddFolder(parent, name);
+        path += "/" + name;
+    }
+    TFolderTree& tree = ActiveTree();
+    QTreeWidgetItem* reached = nullptr;
+    ASSERT_NO_THROW(reached = tree.SelectPath(path));
+    ASSERT_TRUE(reached);
+    EXPECT_EQ(tree.currentItem(), reached);
+    EXPECT_LT(tree.SelectedPath().size(), path.size());
+    EXPECT_EQ(reached->childCount(), 0);
+    EXPECT_EQ(tree.LiveRecords(), NodesInTree());
+}
+
 TEST_F(FolderTreeTest, VanishedFolderRefreshesItsDrive) {
     TFolderTree& tree = ActiveTree();
     ASSERT_TRUE(tree.SelectPath("/usr/lib/deep"));
