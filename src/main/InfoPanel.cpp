@@ -2,10 +2,12 @@
 
 #include "main/InfoTexts.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <algorithm>
 
 namespace layout {
 
@@ -85,9 +87,13 @@ void InfoPanel::ShowOnly(QPlainTextEdit* page) {
 }
 
 void InfoPanel::Open() {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && !isAncestorOf(focus))
+        returnFocus_ = focus;
     btnInfoHelpClick();
     show();
     raise();
+    btnInfoHelp_->setFocus(Qt::OtherFocusReason);
 }
 
 std::vector<QWidget*> InfoPanel::TabChain() const {
@@ -108,7 +114,34 @@ void InfoPanel::btnInfoPayClick() {
     ShowOnly(memInfoPay_);
 }
 void InfoPanel::btnInfoDoneClick() {
+    // Handing the focus back before hiding keeps the toolkit from passing it on to the next control in
+    // the window's order, the folder tree.
+    if (returnFocus_ && returnFocus_->isEnabled() && returnFocus_->isVisibleTo(parentWidget()))
+        returnFocus_->setFocus(Qt::OtherFocusReason);
     hide();
+}
+
+bool InfoPanel::focusNextPrevChild(bool next) {
+    if (isHidden())
+        return QWidget::focusNextPrevChild(next);
+    std::vector<QWidget*> reachable;
+    for (QWidget* control : TabChain()) {
+        if (control->isVisible() && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus))
+            reachable.push_back(control);
+    }
+    if (reachable.empty())
+        return false;
+    const auto at = std::find(reachable.begin(), reachable.end(), QApplication::focusWidget());
+    const std::size_t count = reachable.size();
+    std::size_t index = 0;
+    if (at != reachable.end()) {
+        const auto here = static_cast<std::size_t>(at - reachable.begin());
+        index = next ? (here + 1) % count : (here + count - 1) % count;
+    } else if (!next) {
+        index = count - 1;
+    }
+    reachable[index]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void InfoPanel::resizeEvent(QResizeEvent* event) {

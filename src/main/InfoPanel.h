@@ -2,6 +2,7 @@
 
 #include "main/Anchoring.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <vector>
 
@@ -36,7 +37,8 @@ public:
 
     explicit InfoPanel(QWidget* parent);
 
-    // "Help & Info": always opens on the Help page, whatever page was seen last, above every sibling.
+    // "Help & Info": always opens on the Help page, whatever page was seen last, above every sibling, and
+    // takes the keyboard focus with it.
     void Open();
 
     // The panel's controls in the order the Tab key visits them.
@@ -51,6 +53,9 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // While open, Tab goes round the panel's own controls: the controls behind it still count as visible
+    // to the toolkit, and a key pressed on one of them would act unseen.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     QPlainTextEdit* MakePage(const char* name, const QString& text, bool scrollBar);
@@ -68,6 +73,8 @@ private:
     QPlainTextEdit* memInfoPro_;
     QPlainTextEdit* memInfoPay_;
     QPushButton* btnInfoDone_;
+    // The control that had the focus when the panel opened; "Done" hands it back.
+    QPointer<QWidget> returnFocus_;
     Anchoring anchoring_{DesignSize};
 };
 

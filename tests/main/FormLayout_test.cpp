@@ -209,6 +209,33 @@ TEST_F(FormLayout, HelpAndInfoOpensThePanelOverTheWholeWindow) {
     EXPECT_TRUE(Find(names::btnGo)->isVisible());
 }
 
+// The panel hides the window behind it, so the keyboard must not reach what lies there: a Tab walk
+// that wandered on to "Go" would let a key press rename files nobody can see. Closing gives the focus back
+// to "Help & Info", where it was, rather than to whatever control follows the panel in the window's order.
+TEST_F(FormLayout, KeyboardStaysOnTheOpenPanelAndReturnsToHelpAndInfo) {
+    Open();
+    auto* panel = Find(info::pnlInfo);
+    Click(names::btnHelp);
+    ASSERT_TRUE(panel->isVisible());
+    std::set<std::string> visited;
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        for (int step = 0; step < 25; ++step) {
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr);
+            ASSERT_TRUE(panel->isAncestorOf(focus))
+                << "focus behind the panel on " << focus->objectName().toStdString();
+            visited.insert(focus->objectName().toStdString());
+            QTest::keyClick(focus, key);
+        }
+    }
+    EXPECT_EQ(visited, (std::set<std::string>{info::btnInfoHelp, info::btnInfoAbout, info::btnInfoPro,
+                                              info::btnInfoPay, info::memInfoHelp, info::btnInfoDone}));
+
+    Click(info::btnInfoDone);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_TRUE(Find(names::btnHelp)->hasFocus());
+}
+
 TEST_F(FormLayout, CarriesItsLookPictureAndIcon) {
     TForm1& form = Open();
     EXPECT_EQ(form.font().family(), layout::WindowFont().family());
