@@ -316,8 +316,11 @@ void TFolderTree::RefreshAllListed() {
     RefreshComputer();
     for (const std::string& path : open) {
         if (TFolderNodeItem* node = FindNode(path, true)) {
+            // Whoever hears OnChange during the refresh may take the node away.
+            const QPersistentModelIndex kept = indexFromItem(node);
             RefreshTarget(node);
-            node->setExpanded(true);
+            if (kept.isValid())
+                node->setExpanded(true);
         }
     }
 }

@@ -204,6 +204,17 @@ TEST_F(FolderTreeNotifyTest, ChangeHandlerMayTearTheTreeDown) {
     EXPECT_EQ(tree->currentItem(), nullptr);
 }
 
+TEST_F(FolderTreeNotifyTest, ChangeHandlerMayTearTheTreeDownWhileLostChangesAreRelisted) {
+    Child(OpenUsr(), "lib")->setExpanded(true);
+    ASSERT_TRUE(tree->SelectPath("/usr/lib/deep"));
+    // Relisting the root drive moves the selection out of /usr; the handler takes the whole tree away.
+    QObject::connect(tree.get(), &TFolderTree::OnChange, [&](QTreeWidgetItem*) { tree->SetActive(false); });
+    ns.Notify(platform::SHCNE_UPDATEDIR, platform::IdList{});
+    EXPECT_FALSE(tree->Active());
+    EXPECT_EQ(tree->topLevelItemCount(), 0);
+    EXPECT_EQ(tree->LiveRecords(), 0u);
+}
+
 TEST_F(FolderTreeNotifyTest, NotificationDuringAChangeHandlerWaitsForTheTree) {
     // A handler of OnChange may run a nested event loop (a message box) in which the namespace delivers
     // changes; they must not pull nodes away under the operation that raised the event.
