@@ -49,16 +49,17 @@ protected:
         fs::create_directories(watched_);
         fs::create_directories(outside_);
         shell_ = CreateLinuxShellNamespace();
-        auto desktop = shell_->GetDesktopFolder();
-        desktop->EnumObjects(SHCONTF_FOLDERS);
-        auto item = desktop->ParseDisplayName(name);
+        desktop_ = shell_->GetDesktopFolder();
+        desktop_->EnumObjects(SHCONTF_FOLDERS);
+        auto item = desktop_->ParseDisplayName(name);
         ASSERT_TRUE(item);
-        folder_ = desktop->BindToObject(**item);
+        folder_ = desktop_->BindToObject(**item);
         ASSERT_TRUE(folder_->EnumObjects(SHCONTF_FOLDERS));
     }
     void TearDown() override {
         registration_.reset();
         folder_.reset();
+        desktop_.reset();
         EXPECT_EQ(shell_->Malloc().LiveBlocks(), 0u);
         fs::remove_all(watched_);
         fs::remove_all(outside_);
@@ -81,7 +82,7 @@ protected:
 
     fs::path watched_, outside_;
     std::unique_ptr<ShellNamespace> shell_;
-    std::shared_ptr<ShellFolder> folder_;
+    std::shared_ptr<ShellFolder> desktop_, folder_; // a folder stays listed while its folder object lives
     std::unique_ptr<ChangeRegistration> registration_;
     std::vector<Seen> seen_;
 };
