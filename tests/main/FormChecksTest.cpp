@@ -39,7 +39,12 @@ INSTANTIATE_TEST_SUITE_P(
                       // The character is named whole, not by its first byte.
                       ExitRow{"AfterAWideCharacter", names::rdbAdd, names::edtBeg, QString::fromUtf8("é€*"),
                               "*"},
-                      ExitRow{"PositionIsNotChecked", names::rdbAdd, names::edtPos, "1/2", nullptr}),
+                      ExitRow{"PositionIsNotChecked", names::rdbAdd, names::edtPos, "1/2", nullptr},
+                      // Each field answers for its own text; a colon passes, a semicolon does not.
+                      ExitRow{"SemicolonAfterAColon", names::rdbReplacer, names::edtWith, "a:b;c", ";"},
+                      ExitRow{"Quote", names::rdbDeleter, names::edtDelete, "x\"y", "\""},
+                      ExitRow{"GreaterThan", names::rdbAdd, names::edtEnd, "a:b>c", ">"},
+                      ExitRow{"AngleBeforeBar", names::rdbAdd, names::edtAfter, "a<|>", "<"}),
     [](const auto& info) { return std::string(info.param.test); });
 // clang-format on
 

@@ -136,6 +136,26 @@ TEST_F(Workflow, DuplicateTypedNamesBlockGoUntilTheyDiffer) {
     EXPECT_EQ(OnDisk(), (std::set<std::string>{"other.txt", "same.txt"}));
 }
 
+// A stopped Preview keeps Go blocked through a change of mode, as the preview state is kept too; only a
+// Preview that passes frees it.
+TEST_F(Workflow, AStoppedPreviewBlocksGoAcrossAChangeOfMode) {
+    OpenListing({"a.txt"});
+    Click(names::rdbReplacer);
+    Click(names::btnView);
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    Click(names::rdbManual);
+    EXPECT_EQ(form_->PreviewTag(), 1);
+    EditNewName(1, "b.txt");
+    Click(names::btnGo);
+    EXPECT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(OnDisk(), std::set<std::string>{"a.txt"});
+
+    Click(names::btnView);
+    Click(names::btnGo);
+    EXPECT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(OnDisk(), std::set<std::string>{"b.txt"});
+}
+
 TEST_F(Workflow, NothingListedRenamesNothing) {
     Open();
     EditNewName(1, "typed.txt");
