@@ -36,9 +36,11 @@ std::optional<std::string> NormalizeFolderPath(std::string_view path) {
 bool IsPathWithin(std::string_view path, std::string_view base) {
     if (base.empty() || path.size() < base.size() || path.substr(0, base.size()) != base)
         return false;
-    if (path.size() == base.size() || base.back() == '/' || base.back() == '\\')
+    // A backslash is an ordinary character of a Linux name; it separates only the parts of a network path.
+    const char separator = IsNetworkPath(base) ? '\\' : '/';
+    if (path.size() == base.size() || base.back() == separator)
         return true;
-    return path[base.size()] == '/' || path[base.size()] == '\\';
+    return path[base.size()] == separator;
 }
 
 std::vector<std::string> ComponentsBelow(std::string_view path, std::string_view base, char separator) {

@@ -46,6 +46,8 @@ TEST(PathNamesTest, NormalForms) {
 TEST(PathNamesTest, BoundariesAtTheRoots) {
     EXPECT_FALSE(IsPathWithin("/media/usb2", "/media/usb"));
     EXPECT_TRUE(IsPathWithin("/anything", "/"));
+    EXPECT_FALSE(IsPathWithin("/media/usb\\x", "/media/usb")); // a sibling whose name holds a backslash
+    EXPECT_TRUE(IsPathWithin("\\\\srv\\docs", "\\\\srv"));
     EXPECT_EQ(ComponentsBelow("\\\\srv\\docs", "\\\\", '\\'), (std::vector<std::string>{"srv", "docs"}));
     EXPECT_EQ(ParentPath("/"), "");
 }
