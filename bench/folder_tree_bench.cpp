@@ -2,7 +2,7 @@
 // sub-folders, selecting a folder 20 levels deep that was never listed, and showing 1,000 folders that
 // another program creates in a listed folder.
 #include "FolderTree/TFolderTree.h"
-#include "platform/LinuxShellNamespace.h"
+#include "platform/shell/LinuxShellNamespace.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 
 #include "TmpfsFolder.h"
 #include "engine/FileOrder.h"
-#include "platform/PosixFileSystem.h"
+#include "platform/files/PosixFileSystem.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

@@ -8,7 +8,7 @@
 
 #include "TmpfsFolder.h"
 #include "engine/BatchRename.h"
-#include "platform/PosixFileSystem.h"
+#include "platform/files/PosixFileSystem.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // Expanding a folder of the Linux shell namespace that holds many sub-folders, the way the folder tree
 // does it: list the folder, then for every child ask its three names, its attributes (with the sub-folder
 // question), bind it and ask its two icons.
-#include "platform/LinuxShellNamespace.h"
+#include "platform/shell/LinuxShellNamespace.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

@@ -2,9 +2,9 @@
 #include "FolderTree/TFolderTree.h"
 #include "main/Dialogs.h"
 #include "main/TForm1.h"
-#include "platform/FolderStore.h"
-#include "platform/LinuxShellNamespace.h"
-#include "platform/PosixFileSystem.h"
+#include "platform/settings/FolderStore.h"
+#include "platform/shell/LinuxShellNamespace.h"
+#include "platform/files/PosixFileSystem.h"
 
 #include <QApplication>
 #include <QScreen>

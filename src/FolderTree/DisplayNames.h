@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FolderTypes.h"
-#include "platform/ShellNamespace.h"
+#include "platform/shell/ShellNamespace.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "FolderImages.h"
 
-#include "platform/ShellNamespace.h"
+#include "platform/shell/ShellNamespace.h"
 
 #include <QFileIconProvider>
 #include <QPainter>

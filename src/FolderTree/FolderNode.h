@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FolderTypes.h"
-#include "platform/IdList.h"
-#include "platform/ShellNamespace.h"
+#include "platform/shell/IdList.h"
+#include "platform/shell/ShellNamespace.h"
 
 #include <QTreeWidgetItem>
 #include <cstddef>

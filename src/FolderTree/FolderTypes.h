@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TaskAllocator.h"
+#include "platform/shell/TaskAllocator.h"
 
 #include <cstdint>
 #include <initializer_list>

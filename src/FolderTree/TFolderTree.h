@@ -3,7 +3,7 @@
 #include "FolderImages.h"
 #include "FolderNode.h"
 #include "FolderTypes.h"
-#include "platform/ShellNamespace.h"
+#include "platform/shell/ShellNamespace.h"
 
 #include <QTreeWidget>
 #include <cstddef>

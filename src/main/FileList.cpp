@@ -1,7 +1,7 @@
 #include "FileList.h"
 
 #include "ControlNames.h"
-#include "platform/FolderLister.h"
+#include "platform/files/FolderLister.h"
 
 FileList::FileList(platform::FolderLister& lister, QObject* parent) : QObject(parent), lister_(lister) {
     setObjectName(QLatin1String(names::lstFiles));

@@ -6,7 +6,7 @@
 #include "FileList.h"
 #include "FolderTree/TFolderTree.h"
 #include "NameGridModel.h"
-#include "platform/FolderStore.h"
+#include "platform/settings/FolderStore.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -6,7 +6,7 @@
 #include "NameGridModel.h"
 #include "TForm1.h"
 #include "engine/RenameEngine.h"
-#include "platform/FolderStore.h"
+#include "platform/settings/FolderStore.h"
 
 #include <QPushButton>
 #include <QRadioButton>

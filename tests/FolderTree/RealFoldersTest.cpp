@@ -1,6 +1,6 @@
 // The tree on the real namespace, over real folders below the test's temporary home.
 #include "FolderTreeFixture.h"
-#include "platform/LinuxShellNamespace.h"
+#include "platform/shell/LinuxShellNamespace.h"
 
 #include <QTest>
 #include <cstdio>

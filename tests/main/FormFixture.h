@@ -6,9 +6,9 @@
 #include "main/Dialogs.h"
 #include "main/NameGridModel.h"
 #include "main/TForm1.h"
-#include "platform/FolderStore.h"
-#include "platform/LinuxShellNamespace.h"
-#include "platform/PosixFileSystem.h"
+#include "platform/settings/FolderStore.h"
+#include "platform/shell/LinuxShellNamespace.h"
+#include "platform/files/PosixFileSystem.h"
 
 #include <QAbstractButton>
 #include <QApplication>

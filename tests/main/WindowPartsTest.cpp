@@ -2,7 +2,7 @@
 // grid model's handling of bytes.
 #include "main/Dialogs.h"
 #include "main/NameGridModel.h"
-#include "platform/FolderStore.h"
+#include "platform/settings/FolderStore.h"
 
 #include <QSettings>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ShellNamespace.h"
+#include "platform/shell/ShellNamespace.h"
 
 #include <cstddef>
 #include <cstdint>

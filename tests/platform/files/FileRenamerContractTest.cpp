@@ -4,7 +4,7 @@
 #include "FakeFileSystem.h"
 #include "ScratchFolder.h"
 #include "engine/BatchRename.h"
-#include "platform/PosixFileSystem.h"
+#include "platform/files/PosixFileSystem.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "platform/IdList.h"
+#include "platform/shell/IdList.h"
 
-#include "platform/TaskAllocator.h"
+#include "platform/shell/TaskAllocator.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>

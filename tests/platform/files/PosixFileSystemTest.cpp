@@ -1,10 +1,10 @@
 // The real file system on real temporary folders: what the file list sees, the error texts the user sees,
 // and renames that must stay in their folder whatever happens to it.
 
-#include "platform/PosixFileSystem.h"
+#include "platform/files/PosixFileSystem.h"
 
 #include "ScratchFolder.h"
-#include "platform/IoError.h"
+#include "platform/files/IoError.h"
 
 #include <algorithm>
 #include <cerrno>

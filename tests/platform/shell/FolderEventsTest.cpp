@@ -1,6 +1,6 @@
-#include "platform/FolderEvents.h"
+#include "platform/shell/FolderEvents.h"
 
-#include "platform/ShellNamespace.h"
+#include "platform/shell/ShellNamespace.h"
 
 #include <gtest/gtest.h>
 #include <sys/inotify.h>

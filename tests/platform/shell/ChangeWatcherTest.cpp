@@ -1,6 +1,6 @@
-#include "platform/ChangeWatcher.h"
+#include "platform/shell/ChangeWatcher.h"
 
-#include "platform/LinuxShellNamespace.h"
+#include "platform/shell/LinuxShellNamespace.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

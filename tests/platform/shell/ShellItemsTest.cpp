@@ -1,4 +1,4 @@
-#include "platform/ShellItems.h"
+#include "platform/shell/ShellItems.h"
 
 #include <gtest/gtest.h>
 

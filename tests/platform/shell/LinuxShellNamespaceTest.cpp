@@ -1,4 +1,4 @@
-#include "platform/LinuxShellNamespace.h"
+#include "platform/shell/LinuxShellNamespace.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "platform/MountTable.h"
+#include "platform/shell/MountTable.h"
 
 #include <gtest/gtest.h>
 
