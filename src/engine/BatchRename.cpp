@@ -77,32 +77,99 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
     return folder + "/" + name;
 }
 
+int CountRenames(const BatchSnapshot& batch) {
+    return static_cast<int>(std::count_if(batch.rows.begin(), batch.rows.end(),
+                                          [](const RenameRow& row) { return !row.newName.empty(); }));
+}
+
+std::string GatheredFailuresMessage(const std::vector<std::string>& firstTexts, int moreCount) {
+    std::string message;
+    for (const std::string& text : firstTexts) {
+        message += text;
+        message += '\n';
+    }
+    if (moreCount > 0) {
+        message += "... and " + std::to_string(moreCount) + " more files could not be renamed.\n";
+    }
+    if (!message.empty()) {
+        message.pop_back();
+    }
+    return message;
+}
+
+std::string StoppedMessage(const BatchResult& result) {
+    return "Renaming stopped. Files renamed: " + std::to_string(result.renamed) +
+           ". Files left as they were: " + std::to_string(result.total - result.renamed) + ".";
+}
+
+namespace {
+
+// The failures met after "Skip All": only the texts the report will show are kept, so a batch in which
+// every one of a million renames fails holds twenty texts and a count, not a million paths.
+struct GatheredFailures {
+    std::vector<std::string> shown;
+    int more = 0;
+
+    void Add(std::string text) {
+        if (shown.size() < GatheredFailuresShown) {
+            shown.push_back(std::move(text));
+        } else {
+            ++more;
+        }
+    }
+};
+
+} // namespace
+
 BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts) {
     BatchResult result;
     // The folder is opened before the first question: its box runs a nested event loop in which the
     // folder may be moved, and the files renamed must still be those that were listed, not whatever a new
     // folder of the old name holds by then.
-    const bool renamesAny = std::any_of(batch.rows.begin(), batch.rows.end(),
-                                        [](const RenameRow& row) { return !row.newName.empty(); });
-    const std::unique_ptr<FolderRenamer> folder = renamesAny ? files.OpenFolder(batch.folder) : nullptr;
+    const int total = CountRenames(batch);
+    const std::unique_ptr<FolderRenamer> folder = total > 0 ? files.OpenFolder(batch.folder) : nullptr;
     if (!ConfirmClashes(batch, prompts)) {
         return result;
     }
     result.listAgain = true;
+    result.total = total;
+    bool gathering = false;
+    GatheredFailures gathered;
+    int tried = 0;
     for (const RenameRow& row : batch.rows) {
         if (row.newName.empty()) {
             continue;
         }
+        if (!prompts.Proceed(tried, total)) {
+            result.stopped = true;
+            break;
+        }
+        ++tried;
         // Both names must name an entry of this one folder: an edited cell holding "/" or ".." would
         // otherwise move a file somewhere else, and a NUL byte would cut the name short.
         const bool done = folder && IsRenameableName(row.oldName) && IsRenameableName(row.newName) &&
                           folder->Rename(row.oldName, row.newName);
         if (done) {
             ++result.renamed;
-        } else {
-            ++result.failed;
-            prompts.ReportFailure("Error renaming file " + JoinPath(batch.folder, row.oldName));
+            continue;
         }
+        ++result.failed;
+        std::string text = "Error renaming file " + JoinPath(batch.folder, row.oldName);
+        if (gathering) {
+            gathered.Add(std::move(text));
+        } else if (tried == total) {
+            prompts.ReportFailure(text);
+        } else {
+            const FailureAnswer answer = prompts.AskAfterFailure(text);
+            if (answer == FailureAnswer::Stop) {
+                result.stopped = true;
+                break;
+            }
+            gathering = answer == FailureAnswer::SkipAll;
+        }
+    }
+    if (!gathered.shown.empty()) {
+        prompts.ReportFailure(GatheredFailuresMessage(gathered.shown, gathered.more));
     }
     return result;
 }

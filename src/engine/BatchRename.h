@@ -24,13 +24,29 @@ public:
     virtual std::unique_ptr<FolderRenamer> OpenFolder(const std::string& folder) = 0;
 };
 
-// The questions and reports of a batch; the window answers them with message boxes.
+// What the user answers to a failed rename while the batch has more renames to go.
+enum class FailureAnswer {
+    GoOn,    // OK: report the next failure the same way
+    SkipAll, // go on, and gather every further failure into one report at the end
+    Stop,    // end the batch here
+};
+
+// The questions and reports of a batch; the window answers them with message boxes and shows its progress.
 class BatchPrompts {
 public:
     virtual ~BatchPrompts() = default;
     // The clash question; true (Yes) goes on, false (No) ends the batch before anything is renamed.
     virtual bool ConfirmClash(const std::string& text) = 0;
     virtual void ReportFailure(const std::string& text) = 0;
+    // A failed rename while more renames are to come. Reported like any other failure unless the
+    // window offers more than OK.
+    virtual FailureAnswer AskAfterFailure(const std::string& text) {
+        ReportFailure(text);
+        return FailureAnswer::GoOn;
+    }
+    // Called before each rename with the number of renames tried so far and the number the batch holds;
+    // false ends the batch before that rename, so a stop always falls between two renames.
+    virtual bool Proceed(int /*tried*/, int /*total*/) { return true; }
 };
 
 struct RenameRow {
@@ -49,9 +65,14 @@ BatchSnapshot TakeSnapshot(const std::string& folder, const NameGrid& grid);
 
 struct BatchResult {
     bool listAgain = false; // false only when the clash question was answered No
+    bool stopped = false;   // the user ended the batch before its last rename
+    int total = 0;          // the renames the batch held: its rows with a new name
     int renamed = 0;
     int failed = 0;
 };
+
+// The number of rows with a new name: the renames a batch will try.
+int CountRenames(const BatchSnapshot& batch);
 
 BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts);
 
@@ -59,6 +80,12 @@ BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompt
 // (in row order, then later-row order). False as soon as one is answered No.
 bool ConfirmClashes(const BatchSnapshot& batch, BatchPrompts& prompts);
 std::string ClashMessage(const std::string& newName);
+// The one report of the failures gathered after "Skip All": the first few texts, then the count of the rest.
+std::string GatheredFailuresMessage(const std::vector<std::string>& firstTexts, int moreCount);
+// The message after a stopped batch: how many files were renamed and how many were left as they were.
+std::string StoppedMessage(const BatchResult& result);
+// How many failure texts the gathered report lists before it only counts.
+inline constexpr std::size_t GatheredFailuresShown = 20;
 // Whether a name can be handed to the folder's rename as it stands: not blank, not "." or "..", and
 // without "/" or a NUL byte, so that it names an entry of that folder and nothing outside it.
 bool IsRenameableName(const std::string& name);

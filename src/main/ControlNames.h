@@ -38,6 +38,10 @@ inline constexpr char btnView[] = "btnView";
 inline constexpr char btnGo[] = "btnGo";
 inline constexpr char btnHelp[] = "btnHelp";
 
+// The progress dialog of a long Go and its Stop button.
+inline constexpr char dlgProgress[] = "dlgProgress";
+inline constexpr char btnStop[] = "btnStop";
+
 // The dynamic property of btnView that holds the preview state (0 or 1).
 inline constexpr char Tag[] = "Tag";
 

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -34,6 +35,29 @@ bool MessageBoxDialogs::Confirm(const std::string& text) {
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+engine::FailureAnswer Dialogs::AskAfterFailure(const std::string& text) {
+    ShowMessage(text);
+    return engine::FailureAnswer::GoOn;
+}
+
+engine::FailureAnswer MessageBoxDialogs::AskAfterFailure(const std::string& text) {
+    QMessageBox box;
+    Prepare(box, title_, text);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    // OK stays the default and the answer to Escape, as in the plain message this box stands in for.
+    QPushButton* skipAll = box.addButton(QStringLiteral("Skip All"), QMessageBox::AcceptRole);
+    QPushButton* stop = box.addButton(QStringLiteral("Stop"), QMessageBox::RejectRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+    if (box.clickedButton() == skipAll)
+        return engine::FailureAnswer::SkipAll;
+    if (box.clickedButton() == stop)
+        return engine::FailureAnswer::Stop;
+    return engine::FailureAnswer::GoOn;
 }
 
 QString ApplicationTitle(const QString& programFilePath) {

@@ -8,6 +8,7 @@
 #include "NameGridModel.h"
 #include "platform/settings/FolderStore.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QHeaderView>
@@ -181,6 +182,15 @@ void TForm1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Run([this] { FormResize(); });
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // The batch's progress dialog offers Stop; the window closes only once the batch has ended.
+    if (batchRunning_) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void TForm1::FormResize() {

@@ -92,6 +92,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateControls();
@@ -111,6 +112,10 @@ private:
 
     WindowServices services_;
     int aborted_ = 0;
+    // A batch runs in the background: the window stays open and its controls are locked.
+    bool batchRunning_ = false;
+    // The tree's selection changed while the batch ran.
+    bool folderChangeWaiting_ = false;
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

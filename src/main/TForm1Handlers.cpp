@@ -1,4 +1,6 @@
 // The handlers of the folder, the grid, the modes and the two big buttons.
+#include "BackgroundBatch.h"
+#include "ControlsLock.h"
 #include "Dialogs.h"
 #include "EntryField.h"
 #include "FileList.h"
@@ -10,19 +12,10 @@
 
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
+#include <utility>
 
 namespace {
-
-// The batch's questions and reports, answered by the window's boxes.
-class BoxPrompts : public engine::BatchPrompts {
-public:
-    explicit BoxPrompts(Dialogs& dialogs) : dialogs_(dialogs) {}
-    bool ConfirmClash(const std::string& text) override { return dialogs_.Confirm(text); }
-    void ReportFailure(const std::string& text) override { dialogs_.ShowMessage(text); }
-
-private:
-    Dialogs& dialogs_;
-};
 
 std::string TextOf(const QLineEdit* field) {
     return field->text().toStdString();
@@ -40,6 +33,12 @@ void TForm1::Exit1Click() {
 }
 
 void TForm1::shlDirChange() {
+    // A change of folder that arrives while a batch runs is applied once the batch has ended and the
+    // batch's own folder has been listed again.
+    if (batchRunning_) {
+        folderChangeWaiting_ = true;
+        return;
+    }
     lstFiles->SetFolder(shlDir->SelectedPath());
 }
 
@@ -167,8 +166,16 @@ void TForm1::btnGoClick() {
     if (lstFiles->Folder().empty())
         return;
     const engine::BatchSnapshot batch = engine::TakeSnapshot(lstFiles->Folder(), gridModel->Grid());
-    BoxPrompts prompts(services_.dialogs);
-    const engine::BatchResult result = engine::RunBatch(batch, services_.renamer, prompts);
+    engine::BatchResult result;
+    {
+        const ControlsLock locked(this);
+        const QScopedValueRollback running(batchRunning_, true);
+        result = RunBatchInBackground(batch, services_.renamer, services_.dialogs, this);
+    }
     if (result.listAgain)
         lstFiles->Reread();
+    if (result.stopped)
+        services_.dialogs.ShowMessage(engine::StoppedMessage(result));
+    if (std::exchange(folderChangeWaiting_, false))
+        shlDirChange();
 }

@@ -33,6 +33,28 @@ public:
         return answer;
     }
     void ReportFailure(const std::string& text) override { failures.push_back(text); }
+
+    // The failure box that offers "Skip All" and "Stop": answered from its own script (OK when it has run
+    // out); its texts join the failures, and `offered` counts how many of them offered the choice.
+    std::deque<engine::FailureAnswer> failureAnswers;
+    int offered = 0;
+    engine::FailureAnswer AskAfterFailure(const std::string& text) override {
+        failures.push_back(text);
+        ++offered;
+        if (failureAnswers.empty())
+            return engine::FailureAnswer::GoOn;
+        const auto answer = failureAnswers.front();
+        failureAnswers.pop_front();
+        return answer;
+    }
+
+    // Every progress call as (tried, total); the batch is stopped at the call whose `tried` is stopAt.
+    std::vector<std::pair<int, int>> progress;
+    int stopAt = -1;
+    bool Proceed(int tried, int total) override {
+        progress.emplace_back(tried, total);
+        return tried != stopAt;
+    }
 };
 
 std::string Clash(const std::string& name) {
@@ -189,6 +211,107 @@ TEST_F(BatchTest, WorksFromTheSnapshotWhileTheGridIsListedAgain) {
     EXPECT_EQ(files.Attempts()[0].folder, "/f");
     EXPECT_EQ(files.Attempts()[1].oldName, "b");
     EXPECT_EQ(files.Attempts()[1].newName, "c");
+}
+
+TEST_F(BatchTest, ProgressCountsTheRenamesAndAStopFallsBetweenTwo) {
+    // Row 2 has no new name: it is neither counted nor reported.
+    const auto rows = std::vector<engine::RenameRow>{{"a", "x"}, {"b", ""}, {"a.txt", "y"}, {"b", "z"}};
+    const struct {
+        const char* name;
+        int stopAt;
+        std::vector<std::pair<int, int>> progress;
+        int renamed;
+        bool stopped;
+    } cases[] = {
+        {"runs to the end", -1, {{0, 3}, {1, 3}, {2, 3}}, 3, false},
+        {"stopped before the first", 0, {{0, 3}}, 0, true},
+        {"stopped halfway", 2, {{0, 3}, {1, 3}, {2, 3}}, 2, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fakes::FakeFileSystem disk;
+        disk.AddFolder("/f");
+        for (const char* name : {"a", "b", "a.txt"})
+            disk.AddFile("/f", name);
+        ScriptedPrompts script;
+        script.stopAt = c.stopAt;
+        const auto result = engine::RunBatch(Batch(rows), disk, script);
+        EXPECT_EQ(script.progress, c.progress);
+        EXPECT_EQ(result.renamed, c.renamed);
+        EXPECT_EQ(static_cast<int>(disk.Attempts().size()), c.renamed);
+        EXPECT_EQ(result.stopped, c.stopped);
+        EXPECT_EQ(result.total, 3);
+        // A stopped batch still lists the folder again, so that the grid shows what was done.
+        EXPECT_TRUE(result.listAgain);
+    }
+}
+
+TEST_F(BatchTest, TheMessageAfterAStopCountsRenamedAndLeftFiles) {
+    engine::BatchResult result;
+    result.total = 10;
+    result.renamed = 3;
+    result.failed = 1;
+    EXPECT_EQ(engine::StoppedMessage(result),
+              "Renaming stopped. Files renamed: 3. Files left as they were: 7.");
+}
+
+TEST_F(BatchTest, FailureBoxAnswersGoOnGatherOrStop) {
+    using engine::FailureAnswer;
+    for (const char* name : {"c", "d", "e"})
+        files.AddFile("/f", name);
+    // Five renames; the first, the second and the last fail.
+    const auto rows =
+        std::vector<engine::RenameRow>{{"a", "A"}, {"b", "B"}, {"c", "C"}, {"d", "D"}, {"e", "E"}};
+    const Texts each = {"Error renaming file /f/a", "Error renaming file /f/b", "Error renaming file /f/e"};
+    const struct {
+        const char* name;
+        std::deque<FailureAnswer> answers;
+        Texts failures; // every box, in order
+        int offered;    // boxes that offered Skip All and Stop
+        int tried;
+        bool stopped;
+    } cases[] = {
+        // The last rename has nothing after it, so its box is the plain one.
+        {"OK to each", {}, each, 2, 5, false},
+        {"Skip All at the first", {FailureAnswer::SkipAll}, {each[0], each[1] + "\n" + each[2]}, 1, 5, false},
+        {"Stop at the first", {FailureAnswer::Stop}, {each[0]}, 1, 1, true},
+        {"OK, then Stop", {FailureAnswer::GoOn, FailureAnswer::Stop}, {each[0], each[1]}, 2, 2, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fakes::FakeFileSystem disk;
+        disk.AddFolder("/f");
+        for (const char* file : {"a", "b", "c", "d", "e"})
+            disk.AddFile("/f", file);
+        for (const int failing : {1, 2, 5})
+            disk.FailRenameNumber(failing);
+        ScriptedPrompts script;
+        script.failureAnswers = c.answers;
+        const auto result = engine::RunBatch(Batch(rows), disk, script);
+        EXPECT_EQ(script.failures, c.failures);
+        EXPECT_EQ(script.offered, c.offered);
+        EXPECT_EQ(static_cast<int>(disk.Attempts().size()), c.tried);
+        EXPECT_EQ(result.stopped, c.stopped);
+        EXPECT_TRUE(result.listAgain);
+    }
+}
+
+TEST_F(BatchTest, GatheredFailuresShowTheFirstTwentyAndCountTheRest) {
+    // A folder that cannot be opened fails all 31 renames: one box, then one report of the other 30.
+    files.FailOpen("/f");
+    std::vector<engine::RenameRow> rows;
+    for (int i = 0; i < 31; ++i)
+        rows.push_back({"f" + std::to_string(i), "g" + std::to_string(i)});
+    prompts.failureAnswers = {engine::FailureAnswer::SkipAll};
+    const auto result = Run(Batch(rows));
+    ASSERT_EQ(prompts.failures.size(), 2u);
+    EXPECT_EQ(prompts.offered, 1);
+    EXPECT_EQ(result.failed, 31);
+    std::string expected;
+    for (int i = 1; i <= 20; ++i)
+        expected += "Error renaming file /f/f" + std::to_string(i) + "\n";
+    expected += "... and 10 more files could not be renamed.";
+    EXPECT_EQ(prompts.failures[1], expected);
 }
 
 } // namespace

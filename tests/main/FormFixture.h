@@ -6,9 +6,9 @@
 #include "main/Dialogs.h"
 #include "main/NameGridModel.h"
 #include "main/TForm1.h"
+#include "platform/files/PosixFileSystem.h"
 #include "platform/settings/FolderStore.h"
 #include "platform/shell/LinuxShellNamespace.h"
-#include "platform/files/PosixFileSystem.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -43,6 +43,16 @@ public:
         answers.pop_front();
         return answer;
     }
+    // The failure box that also offers "Skip All" and "Stop"; its text joins the messages, and it is
+    // answered from its own script (OK when that has run out).
+    engine::FailureAnswer AskAfterFailure(const std::string& text) override {
+        messages.push_back(text);
+        if (failureAnswers.empty())
+            return engine::FailureAnswer::GoOn;
+        const auto answer = failureAnswers.front();
+        failureAnswers.pop_front();
+        return answer;
+    }
     bool None() const { return messages.empty() && questions.empty(); }
     void Clear() {
         messages.clear();
@@ -52,6 +62,7 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     std::deque<bool> answers;
+    std::deque<engine::FailureAnswer> failureAnswers;
 };
 
 // Processes events until the condition holds or two seconds have passed; true when it holds.
@@ -76,7 +87,7 @@ protected:
     }
 
     TForm1& Open() {
-        form_ = std::make_unique<TForm1>(WindowServices{*shell_, files_, files_, store_, dialogs_});
+        form_ = std::make_unique<TForm1>(WindowServices{*shell_, files_, *renamer_, store_, dialogs_});
         form_->show();
         QApplication::setActiveWindow(form_.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
@@ -180,6 +191,8 @@ protected:
 
     std::unique_ptr<platform::ShellNamespace> shell_ = platform::CreateLinuxShellNamespace();
     platform::PosixFileSystem files_;
+    // What Go renames with; a test may put a wrapper of files_ here before it opens the window.
+    engine::FileRenamer* renamer_ = &files_;
     platform::SettingsFolderStore store_;
     DialogsRecorder dialogs_;
     ScratchFolder folder_;

@@ -80,4 +80,49 @@ TEST_F(MessageBoxes, TheConfirmationDefaultsToYesAndEscapeAnswersNo) {
     EXPECT_FALSE(answer);
 }
 
+// Clicks the button of the open message box whose caption is `caption` ("" for its OK button).
+void ClickWhenOpen(const QString& caption) {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, caption] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (!box || !box->isVisible())
+                continue;
+            timer->stop();
+            timer->deleteLater();
+            QAbstractButton* chosen = box->button(QMessageBox::Ok);
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == caption)
+                    chosen = button;
+            chosen->click();
+            return;
+        }
+    });
+    timer->start(10);
+}
+
+TEST_F(MessageBoxes, TheFailureBoxOffersSkipAllAndStopBesideOk) {
+    const struct {
+        const char* caption;
+        engine::FailureAnswer answer;
+    } cases[] = {
+        {"", engine::FailureAnswer::GoOn},
+        {"Skip All", engine::FailureAnswer::SkipAll},
+        {"Stop", engine::FailureAnswer::Stop},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        ClickWhenOpen(QString::fromUtf8(c.caption));
+        EXPECT_EQ(dialogs_.AskAfterFailure("Error renaming file /tmp/a"), c.answer);
+    }
+    // Escape answers OK, as it does in the plain message.
+    engine::FailureAnswer answer = engine::FailureAnswer::Stop;
+    const SeenBox box =
+        Run(Qt::Key_Escape, [&] { answer = dialogs_.AskAfterFailure("Error renaming file /a"); });
+    EXPECT_EQ(answer, engine::FailureAnswer::GoOn);
+    EXPECT_EQ(box.caption, "Quillmap");
+    EXPECT_EQ(box.text, "Error renaming file /a");
+    EXPECT_EQ(box.defaultButton, QMessageBox::Ok);
+}
+
 } // namespace
