@@ -2,10 +2,10 @@
 
 #include "engine/BatchRename.h"
 
+#include "engine/NameIndex.h"
+
 #include <algorithm>
-#include <memory_resource>
-#include <string_view>
-#include <unordered_map>
+#include <cstdint>
 
 namespace engine {
 
@@ -30,33 +30,38 @@ bool ConfirmClashes(const BatchSnapshot& batch, BatchPrompts& prompts) {
     // later row) with new name == later old name is met in the order of a scan over all pairs, at a cost
     // that grows with the rows and the questions asked, not with the square of the rows.
     const std::size_t rows = batch.rows.size();
-    constexpr std::size_t none = static_cast<std::size_t>(-1);
-    std::vector<std::size_t> nextSameOld(rows, none);
-    std::pmr::monotonic_buffer_resource arena;
-    std::pmr::unordered_map<std::string_view, std::size_t> chainHead(&arena);
-    chainHead.reserve(rows);
-    for (std::size_t row = rows; row-- > 0;) {
-        const auto [entry, inserted] = chainHead.try_emplace(batch.rows[row].oldName, row);
+    constexpr std::uint32_t none = UINT32_MAX;
+    const auto oldNameOf = [&batch](std::uint32_t row) -> const std::string& {
+        return batch.rows[row].oldName;
+    };
+    NameIndex index(rows);
+    // The chain of each old name starts at headOf[the row the index keeps for that name].
+    std::vector<std::uint32_t> headOf(rows, none);
+    std::vector<std::uint32_t> nextSameOld(rows, none);
+    for (auto row = static_cast<std::uint32_t>(rows); row-- > 0;) {
+        bool inserted = false;
+        const std::size_t slot = index.Insert(batch.rows[row].oldName, row, oldNameOf, inserted);
+        std::uint32_t& head = headOf[index.RowAt(slot)];
         if (!inserted) {
-            nextSameOld[row] = entry->second;
-            entry->second = row;
+            nextSameOld[row] = head;
         }
+        head = row;
     }
-    for (std::size_t row = 0; row < rows; ++row) {
+    for (std::uint32_t row = 0; row < rows; ++row) {
         const std::string& newName = batch.rows[row].newName;
         // A blank new name leaves its file alone, so it cannot collide with anything.
         if (newName.empty()) {
             continue;
         }
-        const auto found = chainHead.find(newName);
-        if (found == chainHead.end()) {
+        const std::size_t found = index.Find(newName, oldNameOf);
+        if (found == NameIndex::npos) {
             continue;
         }
-        std::size_t& head = found->second;
+        std::uint32_t& head = headOf[index.RowAt(found)];
         while (head != none && head <= row) {
             head = nextSameOld[head];
         }
-        for (std::size_t later = head; later != none; later = nextSameOld[later]) {
+        for (std::uint32_t later = head; later != none; later = nextSameOld[later]) {
             if (!prompts.ConfirmClash(ClashMessage(newName))) {
                 return false;
             }
