@@ -41,6 +41,9 @@ inline constexpr char btnHelp[] = "btnHelp";
 // The progress dialog of a long Go and its Stop button.
 inline constexpr char dlgProgress[] = "dlgProgress";
 inline constexpr char btnStop[] = "btnStop";
+// The indicator over the grid while a folder is read, and its Cancel button.
+inline constexpr char pnlListing[] = "pnlListing";
+inline constexpr char btnCancelListing[] = "btnCancelListing";
 
 // The dynamic property of btnView that holds the preview state (0 or 1).
 inline constexpr char Tag[] = "Tag";

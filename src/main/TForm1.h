@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 namespace engine {
 class FileRenamer;
@@ -18,9 +19,11 @@ class FolderStore;
 class ShellNamespace;
 } // namespace platform
 
+class ControlsLock;
 class Dialogs;
 class EntryField;
 class FileList;
+class ListingIndicator;
 class NameGridModel;
 class TFolderTree;
 class QFrame;
@@ -104,6 +107,8 @@ private:
     template <class Sender, class Signal> void Bind(Sender* sender, Signal signal, void (TForm1::*handler)());
     void BindMode(QRadioButton* button, void (TForm1::*handler)());
 
+    // While a folder is read: every control but the tree locked, and the indicator over the grid.
+    void ListingBusy(bool busy);
     void SetPreviewTag(int tag);
     void CheckChars(EntryField* field);
     engine::Mode CheckedMode() const;
@@ -150,6 +155,8 @@ private:
     QPushButton* btnGo = nullptr;
     QPushButton* btnHelp = nullptr;
     layout::InfoPanel* pnlInfo = nullptr;
+    ListingIndicator* pnlListing = nullptr;
+    std::unique_ptr<ControlsLock> listingLock_;
 
     layout::Anchoring anchoring_{QSize(DesignWidth, DesignHeight)};
 };

@@ -87,7 +87,7 @@ protected:
     }
 
     TForm1& Open() {
-        form_ = std::make_unique<TForm1>(WindowServices{*shell_, files_, *renamer_, store_, dialogs_});
+        form_ = std::make_unique<TForm1>(WindowServices{*shell_, *lister_, *renamer_, store_, dialogs_});
         form_->show();
         QApplication::setActiveWindow(form_.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
@@ -191,7 +191,8 @@ protected:
 
     std::unique_ptr<platform::ShellNamespace> shell_ = platform::CreateLinuxShellNamespace();
     platform::PosixFileSystem files_;
-    // What Go renames with; a test may put a wrapper of files_ here before it opens the window.
+    // What the window lists and renames with; a test may put wrappers of files_ here before it opens it.
+    platform::FolderLister* lister_ = &files_;
     engine::FileRenamer* renamer_ = &files_;
     platform::SettingsFolderStore store_;
     DialogsRecorder dialogs_;

@@ -1,6 +1,6 @@
 // A Go that runs long: its progress dialog, Stop, and the window that stays alive meanwhile.
 #include "FormFixture.h"
-#include "PausingRenamer.h"
+#include "PausingWork.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -30,7 +30,7 @@ protected:
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
             auto* progress = form_->findChild<QWidget*>(QLatin1String(names::dlgProgress));
-            const bool ready = held_.Paused() && progress && progress->isVisible();
+            const bool ready = held_.gate.Holding() && progress && progress->isVisible();
             if (!ready && !deadline.hasExpired())
                 return;
             poll.stop();
@@ -38,12 +38,12 @@ protected:
                 whileHeld(*progress);
             else
                 ADD_FAILURE() << "the batch was never held with its progress dialog on the screen";
-            held_.Release();
+            held_.gate.Release();
         });
         poll.start(10);
         Click(names::btnGo);
         // A batch that ended without reaching the held rename must not leave it waiting.
-        held_.Release();
+        held_.gate.Release();
     }
 
     fakes::PausingRenamer held_{files_, 4};

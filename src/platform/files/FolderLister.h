@@ -1,9 +1,17 @@
 #pragma once
 
+#include <atomic>
+#include <cstddef>
 #include <string>
 #include <vector>
 
 namespace platform {
+
+// Lets another thread watch a listing as it goes and call it off.
+struct ListingControl {
+    std::atomic<std::size_t> read{0};   // names read so far
+    std::atomic<bool> cancelled{false}; // set by the watcher; the listing then ends early
+};
 
 // Reads the names of one folder's files for the file list.
 class FolderLister {
@@ -12,6 +20,13 @@ public:
     // The names of every entry of the folder that is not itself a folder, hidden ones included, in the
     // file list's order. Throws IoError when the folder cannot be read.
     virtual std::vector<std::string> ListFiles(const std::string& folder) = 0;
+    // The same, counting the names read into control.read as it goes. Once control.cancelled is set it
+    // may end early with an incomplete list, which the caller then drops. A lister that cannot report
+    // its progress reads the whole folder.
+    virtual std::vector<std::string> ListFilesWatched(const std::string& folder, ListingControl& control) {
+        (void)control;
+        return ListFiles(folder);
+    }
 };
 
 } // namespace platform

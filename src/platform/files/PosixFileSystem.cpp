@@ -37,7 +37,7 @@ EntryKind KindOf(DIR* dir, const dirent& entry) {
 
 } // namespace
 
-std::vector<std::string> ReadFileNames(const std::string& folder) {
+std::vector<std::string> ReadFileNames(const std::string& folder, ListingControl* control) {
     if (folder.find('\0') != std::string::npos)
         throw IoError(ENOENT);
     const DirHandle dir(::opendir(folder.c_str()));
@@ -56,6 +56,11 @@ std::vector<std::string> ReadFileNames(const std::string& folder) {
         if (IsDotOrDotDot(entry->d_name) || KindOf(dir.get(), *entry) != EntryKind::File)
             continue;
         names.emplace_back(entry->d_name);
+        if (control) {
+            control->read.store(names.size(), std::memory_order_relaxed);
+            if (control->cancelled.load(std::memory_order_relaxed))
+                break;
+        }
     }
     return names;
 }
@@ -63,6 +68,14 @@ std::vector<std::string> ReadFileNames(const std::string& folder) {
 std::vector<std::string> PosixFileSystem::ListFiles(const std::string& folder) {
     auto names = ReadFileNames(folder);
     engine::SortFileNames(names);
+    return names;
+}
+
+std::vector<std::string> PosixFileSystem::ListFilesWatched(const std::string& folder,
+                                                           ListingControl& control) {
+    auto names = ReadFileNames(folder, &control);
+    if (!control.cancelled)
+        engine::SortFileNames(names);
     return names;
 }
 

@@ -1,0 +1,79 @@
+// A folder that takes long to read: the indicator over the grid, Cancel, and another folder chosen meanwhile.
+#include "FormFixture.h"
+#include "PausingWork.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+class LongListing : public FormTest {
+protected:
+    // Lists a.txt and b.txt and types a new name for a.txt; the folder "big" will be held while read.
+    void OpenWithTypedName() {
+        folder_.AddFolder("big");
+        folder_.Write("big/c.txt", "x");
+        lister_ = &held_;
+        OpenListing({"a.txt", "b.txt"});
+        EditNewName(1, "typed.txt");
+    }
+    // Selects "big", and runs `whileHeld` from the window's own event loop once its read is held and the
+    // indicator is on the screen; then lets the read go on. Returns when the selection has been handled.
+    void SelectBigAndWhileHeld(const std::function<void(QWidget& indicator)>& whileHeld) {
+        QDeadlineTimer deadline(5000);
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* indicator = form_->findChild<QWidget*>(QLatin1String(names::pnlListing));
+            const bool ready = held_.gate.Holding() && indicator && indicator->isVisible();
+            if (!ready && !deadline.hasExpired())
+                return;
+            poll.stop();
+            if (ready)
+                whileHeld(*indicator);
+            else
+                ADD_FAILURE() << "the read was never held with its indicator on the screen";
+            held_.gate.Release();
+        });
+        poll.start(10);
+        SelectFolder(folder_.Sub("big"));
+        held_.gate.Release();
+    }
+
+    fakes::PausingLister held_{files_, folder_.Sub("big"), 12345};
+};
+
+TEST_F(LongListing, CancelKeepsTheGridAndItsNewNames) {
+    OpenWithTypedName();
+    QString shown;
+    bool treeUsable = false;
+    bool goLocked = false;
+    SelectBigAndWhileHeld([&](QWidget& indicator) {
+        shown = indicator.findChild<QLabel*>()->text();
+        treeUsable = Tree()->isEnabled();
+        goLocked = !Find(names::btnGo)->isEnabled();
+        QTest::mouseClick(indicator.findChild<QPushButton*>(QLatin1String(names::btnCancelListing)),
+                          Qt::LeftButton);
+    });
+    EXPECT_EQ(shown, "Reading the folder: " + QLocale().toString(12345) + " files so far");
+    EXPECT_TRUE(treeUsable);
+    EXPECT_TRUE(goLocked);
+    EXPECT_EQ(OldNames(), (std::vector<std::string>{"a.txt", "b.txt"}));
+    EXPECT_EQ(NewNames(), (std::vector<std::string>{"typed.txt", ""}));
+    EXPECT_TRUE(dialogs_.messages.empty());
+    EXPECT_TRUE(Find(names::btnGo)->isEnabled());
+    EXPECT_FALSE(Find(names::pnlListing)->isVisible());
+}
+
+TEST_F(LongListing, AnotherFolderChosenDuringAReadIsListedInstead) {
+    folder_.AddFolder("small");
+    folder_.Write("small/s.txt", "x");
+    OpenWithTypedName();
+    SelectBigAndWhileHeld([&](QWidget&) { SelectFolder(folder_.Sub("small")); });
+    EXPECT_EQ(OldNames(), std::vector<std::string>{"s.txt"});
+    EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+} // namespace
