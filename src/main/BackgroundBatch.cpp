@@ -20,8 +20,9 @@ constexpr int ProgressTickMs = 50;
 // thread, and the worker waits for its answer; progress and the stop request pass through atomics.
 class WindowPrompts : public engine::BatchPrompts {
 public:
-    WindowPrompts(QObject* uiObject, Dialogs& dialogs, std::atomic<int>& tried, const std::atomic<bool>& stop)
-        : uiObject_(uiObject), dialogs_(dialogs), tried_(tried), stop_(stop) {}
+    WindowPrompts(QObject* uiObject, Dialogs& dialogs, std::atomic<int>& tried, std::atomic<int>& total,
+                  const std::atomic<bool>& stop)
+        : uiObject_(uiObject), dialogs_(dialogs), tried_(tried), total_(total), stop_(stop) {}
 
     bool ConfirmClash(const std::string& text) override {
         return OnUserInterface([&] { return dialogs_.Confirm(text); });
@@ -32,7 +33,8 @@ public:
     engine::FailureAnswer AskAfterFailure(const std::string& text) override {
         return OnUserInterface([&] { return dialogs_.AskAfterFailure(text); });
     }
-    bool Proceed(int tried, int /*total*/) override {
+    bool Proceed(int tried, int total) override {
+        total_.store(total, std::memory_order_relaxed);
         tried_.store(tried, std::memory_order_relaxed);
         return !stop_.load(std::memory_order_relaxed);
     }
@@ -48,20 +50,22 @@ private:
     QObject* uiObject_;
     Dialogs& dialogs_;
     std::atomic<int>& tried_;
+    std::atomic<int>& total_;
     const std::atomic<bool>& stop_;
 };
 
 } // namespace
 
-engine::BatchResult RunBatchInBackground(const engine::BatchSnapshot& batch, engine::FileRenamer& files,
-                                         Dialogs& dialogs, QWidget* window) {
+engine::BatchResult RunBatchInBackground(const std::string& folder, const engine::NameGrid& grid,
+                                         engine::FileRenamer& files, Dialogs& dialogs, QWidget* window) {
     std::atomic<int> tried{0};
+    std::atomic<int> total{-1};
     std::atomic<bool> stop{false};
     std::atomic<bool> finished{false};
     engine::BatchResult result;
     std::exception_ptr error;
 
-    BatchProgressDialog progress(window, engine::CountRenames(batch));
+    BatchProgressDialog progress(window);
     QObject::connect(&progress, &BatchProgressDialog::Stop, &progress, [&stop] { stop = true; });
     QTimer showLater;
     showLater.setSingleShot(true);
@@ -71,13 +75,14 @@ engine::BatchResult RunBatchInBackground(const engine::BatchSnapshot& batch, eng
     });
     showLater.start(ShowProgressAfterMs);
     QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, &progress, [&] { progress.SetTried(tried.load()); });
+    QObject::connect(&tick, &QTimer::timeout, &progress,
+                     [&] { progress.SetProgress(tried.load(), total.load()); });
     tick.start(ProgressTickMs);
 
-    WindowPrompts prompts(&progress, dialogs, tried, stop);
+    WindowPrompts prompts(&progress, dialogs, tried, total, stop);
     std::thread worker([&] {
         try {
-            result = engine::RunBatch(batch, files, prompts);
+            result = engine::RunBatch(engine::TakeSnapshot(folder, grid), files, prompts);
         } catch (...) {
             error = std::current_exception();
         }

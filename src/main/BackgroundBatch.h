@@ -5,10 +5,11 @@
 class Dialogs;
 class QWidget;
 
-// Runs one batch on a worker thread while the window's event loop goes on: the window repaints, a
-// progress dialog appears once the batch has taken half a second, and its Stop ends the batch between two
-// renames. The batch's questions and reports are answered by the dialogs on this (the user-interface)
-// thread, and the call returns when the batch has ended, as a batch run in place would. An error the batch
-// raises is raised again here.
-engine::BatchResult RunBatchInBackground(const engine::BatchSnapshot& batch, engine::FileRenamer& files,
-                                         Dialogs& dialogs, QWidget* window);
+// Takes a snapshot of the grid and runs its batch in `folder`, both on a worker thread, while the
+// window's event loop goes on: the window repaints, a progress dialog appears once the batch has taken
+// half a second, and its Stop ends the batch between two renames. The batch's questions and reports are
+// answered by the dialogs on this (the user-interface) thread, and the call returns when the batch has
+// ended, as a batch run in place would. An error the batch raises is raised again here. The grid must not
+// change until then.
+engine::BatchResult RunBatchInBackground(const std::string& folder, const engine::NameGrid& grid,
+                                         engine::FileRenamer& files, Dialogs& dialogs, QWidget* window);

@@ -7,13 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-BatchProgressDialog::BatchProgressDialog(QWidget* window, int total) : QDialog(window), total_(total) {
+BatchProgressDialog::BatchProgressDialog(QWidget* window) : QDialog(window) {
     setObjectName(QLatin1String(names::dlgProgress));
     setWindowTitle(window ? window->windowTitle() : QString());
     setWindowModality(Qt::WindowModal);
     text_ = new QLabel(this);
     bar_ = new QProgressBar(this);
-    bar_->setRange(0, std::max(total, 1));
     bar_->setTextVisible(false);
     stop_ = new QPushButton(QStringLiteral("Stop"), this);
     stop_->setObjectName(QLatin1String(names::btnStop));
@@ -24,13 +23,20 @@ BatchProgressDialog::BatchProgressDialog(QWidget* window, int total) : QDialog(w
     layout->addWidget(stop_, 0, Qt::AlignRight);
     setMinimumWidth(320);
     connect(stop_, &QPushButton::clicked, this, &BatchProgressDialog::reject);
-    SetTried(0);
+    SetProgress(0, -1);
 }
 
-void BatchProgressDialog::SetTried(int tried) {
+void BatchProgressDialog::SetProgress(int tried, int total) {
     if (stopRequested_)
         return;
-    text_->setText(QStringLiteral("Renaming %1 of %2").arg(tried).arg(total_));
+    if (total < 0) {
+        // The snapshot and the clash check of a big batch take a moment before the first rename.
+        text_->setText(QStringLiteral("Preparing to rename..."));
+        bar_->setRange(0, 0);
+        return;
+    }
+    text_->setText(QStringLiteral("Renaming %1 of %2").arg(tried).arg(total));
+    bar_->setRange(0, std::max(total, 1));
     bar_->setValue(tried);
 }
 

@@ -11,9 +11,10 @@ class QPushButton;
 class BatchProgressDialog : public QDialog {
     Q_OBJECT
 public:
-    BatchProgressDialog(QWidget* window, int total);
+    explicit BatchProgressDialog(QWidget* window);
 
-    void SetTried(int tried);
+    // `tried` renames of `total`; a total below 0 while the batch is still being prepared.
+    void SetProgress(int tried, int total);
     bool StopRequested() const { return stopRequested_; }
 
 signals:
@@ -23,7 +24,6 @@ protected:
     void reject() override;
 
 private:
-    int total_;
     bool stopRequested_ = false;
     QLabel* text_ = nullptr;
     QProgressBar* bar_ = nullptr;

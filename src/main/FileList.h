@@ -25,7 +25,9 @@ public:
 
     // The folder whose files are held; empty before the first successful read.
     const std::string& Folder() const { return folder_; }
-    const std::vector<std::string>& Names() const { return names_; }
+    // The names of the last complete read, handed over once to the grid that lists them: a folder of a
+    // million files is then held once, not twice.
+    std::vector<std::string> TakeNames() { return std::move(names_); }
 
     // Switches to a folder and reads it. An empty path and the folder already held change nothing.
     void SetFolder(const std::string& folder);

@@ -10,8 +10,10 @@
 #include "engine/RenameEngine.h"
 #include "platform/settings/FolderStore.h"
 
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <utility>
 
@@ -43,7 +45,7 @@ void TForm1::shlDirChange() {
 }
 
 void TForm1::lstFilesChange() {
-    gridModel->Reset([this](engine::NameGrid& grid) { grid.List(lstFiles->Names()); });
+    gridModel->Reset([this](engine::NameGrid& grid) { grid.List(lstFiles->TakeNames()); });
     SetPreviewTag(0);
 }
 
@@ -145,7 +147,13 @@ void TForm1::WorkOut() {
     engine::WorkOutResult result;
     const engine::Mode mode = CheckedMode();
     const engine::EntryTexts texts = EntryTexts();
-    gridModel->ChangeNewNames([&](engine::NameGrid& grid) { result = engine::WorkOut(mode, texts, grid); });
+    {
+        // A million rows take most of a second; the cursor says so.
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+        const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+        gridModel->ChangeNewNames(
+            [&](engine::NameGrid& grid) { result = engine::WorkOut(mode, texts, grid); });
+    }
     if (!result.passed) {
         services_.dialogs.ShowMessage(result.message);
         if (QWidget* field = FieldOf(result.focus))
@@ -165,12 +173,14 @@ void TForm1::btnGoClick() {
     // Go renames only in the folder whose files the grid lists, whatever the tree shows meanwhile.
     if (lstFiles->Folder().empty())
         return;
-    const engine::BatchSnapshot batch = engine::TakeSnapshot(lstFiles->Folder(), gridModel->Grid());
     engine::BatchResult result;
     {
+        // Nothing can change the grid while the batch takes its snapshot of it on the worker thread and
+        // renames: the controls are locked and a change of folder waits.
         const ControlsLock locked(this);
         const QScopedValueRollback running(batchRunning_, true);
-        result = RunBatchInBackground(batch, services_.renamer, services_.dialogs, this);
+        result = RunBatchInBackground(lstFiles->Folder(), gridModel->Grid(), services_.renamer,
+                                      services_.dialogs, this);
     }
     if (result.listAgain)
         lstFiles->Reread();
