@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <random>
 #include <string>
 #include <vector>
@@ -213,6 +214,15 @@ TEST_F(BatchTest, WorksFromTheSnapshotWhileTheGridIsListedAgain) {
     EXPECT_EQ(files.Attempts()[1].newName, "c");
 }
 
+// A fresh disk for each row of a table: the folder "/f" holding the files named.
+fakes::FakeFileSystem DiskWith(std::initializer_list<const char*> names) {
+    fakes::FakeFileSystem disk;
+    disk.AddFolder("/f");
+    for (const char* name : names)
+        disk.AddFile("/f", name);
+    return disk;
+}
+
 TEST_F(BatchTest, ProgressCountsTheRenamesAndAStopFallsBetweenTwo) {
     // Row 2 has no new name: it is neither counted nor reported.
     const auto rows = std::vector<engine::RenameRow>{{"a", "x"}, {"b", ""}, {"a.txt", "y"}, {"b", "z"}};
@@ -229,10 +239,7 @@ TEST_F(BatchTest, ProgressCountsTheRenamesAndAStopFallsBetweenTwo) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        fakes::FakeFileSystem disk;
-        disk.AddFolder("/f");
-        for (const char* name : {"a", "b", "a.txt"})
-            disk.AddFile("/f", name);
+        fakes::FakeFileSystem disk = DiskWith({"a", "b", "a.txt"});
         ScriptedPrompts script;
         script.stopAt = c.stopAt;
         const auto result = engine::RunBatch(Batch(rows), disk, script);
@@ -257,8 +264,6 @@ TEST_F(BatchTest, TheMessageAfterAStopCountsRenamedAndLeftFiles) {
 
 TEST_F(BatchTest, FailureBoxAnswersGoOnGatherOrStop) {
     using engine::FailureAnswer;
-    for (const char* name : {"c", "d", "e"})
-        files.AddFile("/f", name);
     // Five renames; the first, the second and the last fail.
     const auto rows =
         std::vector<engine::RenameRow>{{"a", "A"}, {"b", "B"}, {"c", "C"}, {"d", "D"}, {"e", "E"}};
@@ -279,10 +284,7 @@ TEST_F(BatchTest, FailureBoxAnswersGoOnGatherOrStop) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        fakes::FakeFileSystem disk;
-        disk.AddFolder("/f");
-        for (const char* file : {"a", "b", "c", "d", "e"})
-            disk.AddFile("/f", file);
+        fakes::FakeFileSystem disk = DiskWith({"a", "b", "c", "d", "e"});
         for (const int failing : {1, 2, 5})
             disk.FailRenameNumber(failing);
         ScriptedPrompts script;

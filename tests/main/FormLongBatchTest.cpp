@@ -1,10 +1,10 @@
 // A Go that runs long: its progress dialog, Stop, and the window that stays alive meanwhile.
 #include "FormFixture.h"
 #include "PausingWork.h"
+#include "WhileHeld.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <functional>
 
 namespace {
@@ -23,27 +23,10 @@ protected:
         Type(names::edtReplace, QStringLiteral("f"));
         Type(names::edtWith, QStringLiteral("g"));
     }
-    // Clicks Go, and runs `whileHeld` from the window's own event loop once the fourth rename is held and
-    // the progress dialog is on the screen; then lets the batch go on. Returns when Go has returned.
+    // Clicks Go, and runs `whileHeld` once the fourth rename is held and the progress dialog is shown.
     void GoAndWhileHeld(const std::function<void(QWidget& progress)>& whileHeld) {
-        QDeadlineTimer deadline(5000);
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* progress = form_->findChild<QWidget*>(QLatin1String(names::dlgProgress));
-            const bool ready = held_.gate.Holding() && progress && progress->isVisible();
-            if (!ready && !deadline.hasExpired())
-                return;
-            poll.stop();
-            if (ready)
-                whileHeld(*progress);
-            else
-                ADD_FAILURE() << "the batch was never held with its progress dialog on the screen";
-            held_.gate.Release();
-        });
-        poll.start(10);
-        Click(names::btnGo);
-        // A batch that ended without reaching the held rename must not leave it waiting.
-        held_.gate.Release();
+        StartAndWhileHeld(
+            *form_, names::dlgProgress, held_.gate, [this] { Click(names::btnGo); }, whileHeld);
     }
 
     fakes::PausingRenamer held_{files_, 4};

@@ -1,11 +1,11 @@
 // A folder that takes long to read: the indicator over the grid, Cancel, and another folder chosen meanwhile.
 #include "FormFixture.h"
 #include "PausingWork.h"
+#include "WhileHeld.h"
 
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QTimer>
 #include <functional>
 
 namespace {
@@ -20,26 +20,10 @@ protected:
         OpenListing({"a.txt", "b.txt"});
         EditNewName(1, "typed.txt");
     }
-    // Selects "big", and runs `whileHeld` from the window's own event loop once its read is held and the
-    // indicator is on the screen; then lets the read go on. Returns when the selection has been handled.
+    // Selects "big", and runs `whileHeld` once its read is held and the indicator is shown.
     void SelectBigAndWhileHeld(const std::function<void(QWidget& indicator)>& whileHeld) {
-        QDeadlineTimer deadline(5000);
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* indicator = form_->findChild<QWidget*>(QLatin1String(names::pnlListing));
-            const bool ready = held_.gate.Holding() && indicator && indicator->isVisible();
-            if (!ready && !deadline.hasExpired())
-                return;
-            poll.stop();
-            if (ready)
-                whileHeld(*indicator);
-            else
-                ADD_FAILURE() << "the read was never held with its indicator on the screen";
-            held_.gate.Release();
-        });
-        poll.start(10);
-        SelectFolder(folder_.Sub("big"));
-        held_.gate.Release();
+        StartAndWhileHeld(
+            *form_, names::pnlListing, held_.gate, [this] { SelectFolder(folder_.Sub("big")); }, whileHeld);
     }
 
     fakes::PausingLister held_{files_, folder_.Sub("big"), 12345};

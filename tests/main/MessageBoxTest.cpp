@@ -21,33 +21,40 @@ struct SeenBox {
     Qt::TextFormat format = Qt::AutoText;
 };
 
+// Runs `answer` on the next message box to open. Timers fire only inside the box's own event loop, so the
+// box is open when the first one finds it.
+void WhenBoxOpens(const std::function<void(QMessageBox&)>& answer) {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (!box || !box->isVisible())
+                continue;
+            timer->stop();
+            timer->deleteLater();
+            answer(*box);
+            return;
+        }
+    });
+    timer->start(10);
+}
+
 class MessageBoxes : public ::testing::Test {
 protected:
-    // Runs a box with an answer scheduled, and returns what the box looked like. Timers fire only inside
-    // the box's own event loop, so the box is open when the first one finds it.
+    // Runs a box with an answer scheduled, and returns what the box looked like.
     SeenBox Run(Qt::Key key, const std::function<void()>& show) {
         auto seen = std::make_shared<SeenBox>();
-        auto* timer = new QTimer(qApp);
-        QObject::connect(timer, &QTimer::timeout, timer, [timer, seen, key] {
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
-                auto* box = qobject_cast<QMessageBox*>(widget);
-                if (!box || !box->isVisible())
-                    continue;
-                timer->stop();
-                timer->deleteLater();
-                QPushButton* chosen = box->defaultButton();
-                *seen = {box->windowTitle(),
-                         box->text(),
-                         box->icon(),
-                         box->standardButtons(),
-                         chosen ? box->standardButton(chosen) : QMessageBox::NoButton,
-                         box->isModal(),
-                         box->textFormat()};
-                QTest::keyClick(box, key);
-                return;
-            }
+        WhenBoxOpens([seen, key](QMessageBox& box) {
+            QPushButton* chosen = box.defaultButton();
+            *seen = {box.windowTitle(),
+                     box.text(),
+                     box.icon(),
+                     box.standardButtons(),
+                     chosen ? box.standardButton(chosen) : QMessageBox::NoButton,
+                     box.isModal(),
+                     box.textFormat()};
+            QTest::keyClick(&box, key);
         });
-        timer->start(10);
         show();
         return *seen;
     }
@@ -80,25 +87,15 @@ TEST_F(MessageBoxes, TheConfirmationDefaultsToYesAndEscapeAnswersNo) {
     EXPECT_FALSE(answer);
 }
 
-// Clicks the button of the open message box whose caption is `caption` ("" for its OK button).
+// Clicks the button of the next message box whose caption is `caption` ("" for its OK button).
 void ClickWhenOpen(const QString& caption) {
-    auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, caption] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(widget);
-            if (!box || !box->isVisible())
-                continue;
-            timer->stop();
-            timer->deleteLater();
-            QAbstractButton* chosen = box->button(QMessageBox::Ok);
-            for (QAbstractButton* button : box->buttons())
-                if (button->text() == caption)
-                    chosen = button;
-            chosen->click();
-            return;
-        }
+    WhenBoxOpens([caption](QMessageBox& box) {
+        QAbstractButton* chosen = box.button(QMessageBox::Ok);
+        for (QAbstractButton* button : box.buttons())
+            if (button->text() == caption)
+                chosen = button;
+        chosen->click();
     });
-    timer->start(10);
 }
 
 TEST_F(MessageBoxes, TheFailureBoxOffersSkipAllAndStopBesideOk) {
