@@ -19,28 +19,60 @@ BatchSnapshot TakeSnapshot(const std::string& folder, const NameGrid& grid) {
     return batch;
 }
 
+namespace {
+
+// The rows a batch works through, numbered from 0: those of a snapshot, or those of a grid that its owner
+// keeps unchanged until the batch returns (grid row r + 1 is batch row r).
+struct SnapshotRows {
+    const std::vector<RenameRow>& rows;
+    std::size_t Count() const { return rows.size(); }
+    const std::string& Old(std::size_t row) const { return rows[row].oldName; }
+    const std::string& New(std::size_t row) const { return rows[row].newName; }
+};
+
+struct GridRows {
+    const NameGrid& grid;
+    std::size_t Count() const { return static_cast<std::size_t>(std::max(0, grid.RowCount() - 1)); }
+    const std::string& Old(std::size_t row) const {
+        return grid.Cell(NameGrid::OldColumn, static_cast<int>(row) + 1);
+    }
+    const std::string& New(std::size_t row) const {
+        return grid.Cell(NameGrid::NewColumn, static_cast<int>(row) + 1);
+    }
+};
+
+template <class Rows> int CountRenamesIn(const Rows& rows) {
+    int count = 0;
+    for (std::size_t row = 0; row < rows.Count(); ++row) {
+        count += rows.New(row).empty() ? 0 : 1;
+    }
+    return count;
+}
+
+} // namespace
+
 std::string ClashMessage(const std::string& newName) {
     return "This rename batch will not work as " + newName +
            " will be the same as a file not renamed yet, to continue and face the error click yes.";
 }
 
-bool ConfirmClashes(const BatchSnapshot& batch, BatchPrompts& prompts) {
+namespace {
+
+template <class Rows> bool ConfirmClashesIn(const Rows& batch, BatchPrompts& prompts) {
     // The rows of each old name form a chain in row order. As rows are visited in ascending order, the
     // head of a chain only ever moves forward past rows that can no longer be "later": so every pair (row,
     // later row) with new name == later old name is met in the order of a scan over all pairs, at a cost
     // that grows with the rows and the questions asked, not with the square of the rows.
-    const std::size_t rows = batch.rows.size();
+    const std::size_t rows = batch.Count();
     constexpr std::uint32_t none = UINT32_MAX;
-    const auto oldNameOf = [&batch](std::uint32_t row) -> const std::string& {
-        return batch.rows[row].oldName;
-    };
+    const auto oldNameOf = [&batch](std::uint32_t row) -> const std::string& { return batch.Old(row); };
     NameIndex index(rows);
     // The chain of each old name starts at headOf[the row the index keeps for that name].
     std::vector<std::uint32_t> headOf(rows, none);
     std::vector<std::uint32_t> nextSameOld(rows, none);
     for (auto row = static_cast<std::uint32_t>(rows); row-- > 0;) {
         bool inserted = false;
-        const std::size_t slot = index.Insert(batch.rows[row].oldName, row, oldNameOf, inserted);
+        const std::size_t slot = index.Insert(batch.Old(row), row, oldNameOf, inserted);
         std::uint32_t& head = headOf[index.RowAt(slot)];
         if (!inserted) {
             nextSameOld[row] = head;
@@ -48,7 +80,7 @@ bool ConfirmClashes(const BatchSnapshot& batch, BatchPrompts& prompts) {
         head = row;
     }
     for (std::uint32_t row = 0; row < rows; ++row) {
-        const std::string& newName = batch.rows[row].newName;
+        const std::string& newName = batch.New(row);
         // A blank new name leaves its file alone, so it cannot collide with anything.
         if (newName.empty()) {
             continue;
@@ -70,6 +102,12 @@ bool ConfirmClashes(const BatchSnapshot& batch, BatchPrompts& prompts) {
     return true;
 }
 
+} // namespace
+
+bool ConfirmClashes(const BatchSnapshot& batch, BatchPrompts& prompts) {
+    return ConfirmClashesIn(SnapshotRows{batch.rows}, prompts);
+}
+
 bool IsRenameableName(const std::string& name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
            name.find('\0') == std::string::npos;
@@ -83,8 +121,7 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 }
 
 int CountRenames(const BatchSnapshot& batch) {
-    return static_cast<int>(std::count_if(batch.rows.begin(), batch.rows.end(),
-                                          [](const RenameRow& row) { return !row.newName.empty(); }));
+    return CountRenamesIn(SnapshotRows{batch.rows});
 }
 
 std::string GatheredFailuresMessage(const std::vector<std::string>& firstTexts, int moreCount) {
@@ -124,16 +161,16 @@ struct GatheredFailures {
     }
 };
 
-} // namespace
-
-BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts) {
+template <class Rows>
+BatchResult RunRows(const std::string& folderPath, const Rows& rows, FileRenamer& files,
+                    BatchPrompts& prompts) {
     BatchResult result;
     // The folder is opened before the first question: its box runs a nested event loop in which the
     // folder may be moved, and the files renamed must still be those that were listed, not whatever a new
     // folder of the old name holds by then.
-    const int total = CountRenames(batch);
-    const std::unique_ptr<FolderRenamer> folder = total > 0 ? files.OpenFolder(batch.folder) : nullptr;
-    if (!ConfirmClashes(batch, prompts)) {
+    const int total = CountRenamesIn(rows);
+    const std::unique_ptr<FolderRenamer> folder = total > 0 ? files.OpenFolder(folderPath) : nullptr;
+    if (!ConfirmClashesIn(rows, prompts)) {
         return result;
     }
     result.listAgain = true;
@@ -141,8 +178,10 @@ BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompt
     bool gathering = false;
     GatheredFailures gathered;
     int tried = 0;
-    for (const RenameRow& row : batch.rows) {
-        if (row.newName.empty()) {
+    for (std::size_t index = 0; index < rows.Count(); ++index) {
+        const std::string& oldName = rows.Old(index);
+        const std::string& newName = rows.New(index);
+        if (newName.empty()) {
             continue;
         }
         if (!prompts.Proceed(tried, total)) {
@@ -152,14 +191,14 @@ BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompt
         ++tried;
         // Both names must name an entry of this one folder: an edited cell holding "/" or ".." would
         // otherwise move a file somewhere else, and a NUL byte would cut the name short.
-        const bool done = folder && IsRenameableName(row.oldName) && IsRenameableName(row.newName) &&
-                          folder->Rename(row.oldName, row.newName);
+        const bool done = folder && IsRenameableName(oldName) && IsRenameableName(newName) &&
+                          folder->Rename(oldName, newName);
         if (done) {
             ++result.renamed;
             continue;
         }
         ++result.failed;
-        std::string text = "Error renaming file " + JoinPath(batch.folder, row.oldName);
+        std::string text = "Error renaming file " + JoinPath(folderPath, oldName);
         if (gathering) {
             gathered.Add(std::move(text));
         } else if (tried == total) {
@@ -177,6 +216,17 @@ BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompt
         prompts.ReportFailure(GatheredFailuresMessage(gathered.shown, gathered.more));
     }
     return result;
+}
+
+} // namespace
+
+BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts) {
+    return RunRows(batch.folder, SnapshotRows{batch.rows}, files, prompts);
+}
+
+BatchResult RunBatch(const std::string& folder, const NameGrid& grid, FileRenamer& files,
+                     BatchPrompts& prompts) {
+    return RunRows(folder, GridRows{grid}, files, prompts);
 }
 
 } // namespace engine

@@ -75,6 +75,11 @@ struct BatchResult {
 int CountRenames(const BatchSnapshot& batch);
 
 BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts);
+// The same batch over the grid's own rows, without copying a name: for a caller that keeps the grid
+// unchanged until the batch returns (the window locks its controls and holds back changes of folder for
+// so long). A million rows then cost no second copy of a million names.
+BatchResult RunBatch(const std::string& folder, const NameGrid& grid, FileRenamer& files,
+                     BatchPrompts& prompts);
 
 // The clash question of a batch, asked once for every row whose new name is the old name of a later row
 // (in row order, then later-row order). False as soon as one is answered No.

@@ -82,7 +82,7 @@ engine::BatchResult RunBatchInBackground(const std::string& folder, const engine
     WindowPrompts prompts(&progress, dialogs, tried, total, stop);
     std::thread worker([&] {
         try {
-            result = engine::RunBatch(engine::TakeSnapshot(folder, grid), files, prompts);
+            result = engine::RunBatch(folder, grid, files, prompts);
         } catch (...) {
             error = std::current_exception();
         }

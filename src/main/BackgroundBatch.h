@@ -5,7 +5,7 @@
 class Dialogs;
 class QWidget;
 
-// Takes a snapshot of the grid and runs its batch in `folder`, both on a worker thread, while the
+// Runs the batch of the grid's rows in `folder` on a worker thread, reading the grid itself, while the
 // window's event loop goes on: the window repaints, a progress dialog appears once the batch has taken
 // half a second, and its Stop ends the batch between two renames. The batch's questions and reports are
 // answered by the dialogs on this (the user-interface) thread, and the call returns when the batch has

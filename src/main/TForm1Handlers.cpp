@@ -175,8 +175,8 @@ void TForm1::btnGoClick() {
         return;
     engine::BatchResult result;
     {
-        // Nothing can change the grid while the batch takes its snapshot of it on the worker thread and
-        // renames: the controls are locked and a change of folder waits.
+        // The batch reads the grid itself on the worker thread, so nothing may change it until the batch
+        // returns: the controls are locked and a change of folder waits.
         const ControlsLock locked(this);
         const QScopedValueRollback running(batchRunning_, true);
         result = RunBatchInBackground(lstFiles->Folder(), gridModel->Grid(), services_.renamer,

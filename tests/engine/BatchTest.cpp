@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -314,6 +315,35 @@ TEST_F(BatchTest, GatheredFailuresShowTheFirstTwentyAndCountTheRest) {
         expected += "Error renaming file /f/f" + std::to_string(i) + "\n";
     expected += "... and 10 more files could not be renamed.";
     EXPECT_EQ(prompts.failures[1], expected);
+}
+
+// The batch over the grid's own rows does what the batch over a snapshot of it does: the same questions,
+// renames and failures, row by row.
+TEST(RunBatchOnTheGrid, DoesWhatTheSnapshotDoes) {
+    std::mt19937 random(3);
+    auto pick = [&] {
+        const int n = std::uniform_int_distribution<int>(0, 5)(random);
+        return n == 0 ? std::string() : std::string(1, static_cast<char>('a' + n));
+    };
+    for (int round = 0; round < 200; ++round) {
+        NameGrid grid;
+        grid.SetRowCount(std::uniform_int_distribution<int>(1, 8)(random));
+        for (int row = 1; row < grid.RowCount(); ++row) {
+            grid.SetCell(NameGrid::OldColumn, row, pick());
+            grid.SetCell(NameGrid::NewColumn, row, pick());
+        }
+        struct Run {
+            fakes::FakeFileSystem disk = DiskWith({"b", "c", "d"});
+            ScriptedPrompts prompts;
+        } fromSnapshot, fromGrid;
+        const auto a =
+            engine::RunBatch(engine::TakeSnapshot("/f", grid), fromSnapshot.disk, fromSnapshot.prompts);
+        const auto b = engine::RunBatch("/f", grid, fromGrid.disk, fromGrid.prompts);
+        ASSERT_EQ(fromGrid.prompts.questions, fromSnapshot.prompts.questions);
+        ASSERT_EQ(fromGrid.prompts.failures, fromSnapshot.prompts.failures);
+        ASSERT_EQ(fromGrid.disk.Files("/f"), fromSnapshot.disk.Files("/f"));
+        ASSERT_EQ(std::tie(b.renamed, b.failed, b.total), std::tie(a.renamed, a.failed, a.total));
+    }
 }
 
 } // namespace
