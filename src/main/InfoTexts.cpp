@@ -26,6 +26,10 @@ QString HelpText() {
         "Substring Adder first inserts the text beside Position after that many characters, then adds "
         "Begining in front and End behind. Text placed past the end of a name is joined at its end.\n"
         "\n"
+        "Ctrl+Z, or Undo last Go in the grid's right-click menu, renames the files of the last Go back, "
+        "even after the program or the computer stopped in its middle; in a terminal, Quillmap --undo "
+        "does the same. A file whose old name is taken again is left as it stands.\n"
+        "\n"
         "The list follows folders that are created, removed or renamed, but not files changed by other "
         "programs: press Refresh to read the folder again.");
 }
