@@ -4,29 +4,28 @@
 
 #include <algorithm>
 #include <string_view>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace engine {
 namespace {
 
-// The folder's names as they will be while the plan is carried out, step by step.
+// The folder's names as they will be while the plan is carried out, step by step. A name moved in is
+// one of the journal's, which outlives the plan's making.
 class NameState {
 public:
-    explicit NameState(const std::vector<std::string>& present) : present_(present.begin(), present.end()) {}
-
-    bool Has(std::string_view name) const {
-        const auto changed = changed_.find(name);
-        return changed != changed_.end() ? changed->second : present_.count(name) != 0;
+    explicit NameState(const std::vector<std::string>& present) {
+        names_.reserve(present.size());
+        names_.insert(present.begin(), present.end());
     }
+
+    bool Has(std::string_view name) const { return names_.count(name) != 0; }
     void Move(std::string_view from, std::string_view to) {
-        changed_[from] = false;
-        changed_[to] = true;
+        names_.erase(from);
+        names_.insert(to);
     }
 
 private:
-    std::unordered_set<std::string_view> present_;
-    std::unordered_map<std::string_view, bool> changed_;
+    std::unordered_set<std::string_view> names_;
 };
 
 std::string Plural(std::size_t count, const char* one, const char* many) {
