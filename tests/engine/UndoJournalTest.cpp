@@ -20,6 +20,10 @@ struct RoundTrip {
     std::optional<std::vector<bool>> done;
 };
 
+void PrintTo(const RoundTrip& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class JournalRoundTrip : public ::testing::TestWithParam<RoundTrip> {};
 
 TEST_P(JournalRoundTrip, DecodesWhatWasEncoded) {

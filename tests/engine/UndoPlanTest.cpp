@@ -1,3 +1,4 @@
+#include "AnswerYes.h"
 #include "FakeFileSystem.h"
 #include "MemoryJournalStore.h"
 #include "engine/UndoLastGo.h"
@@ -46,6 +47,10 @@ struct PlanCase {
     Names present;
     Shown expected;
 };
+
+void PrintTo(const PlanCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class UndoPlanning : public ::testing::TestWithParam<PlanCase> {};
 
@@ -102,12 +107,6 @@ TEST(UndoTexts, QuestionAndFailureReport) {
     EXPECT_EQ(report.find("f21"), std::string::npos) << report;
 }
 
-class AlwaysYes : public engine::BatchPrompts {
-public:
-    bool ConfirmClash(const std::string&) override { return true; }
-    void ReportFailure(const std::string&) override {}
-};
-
 // A batch recorded by the journal, then undone, against the in-memory file system.
 class UndoLastGoTest : public ::testing::Test {
 protected:
@@ -131,7 +130,7 @@ protected:
 
     fakes::FakeFileSystem files_;
     fakes::MemoryJournalStore store_;
-    AlwaysYes prompts_;
+    fakes::AnswerYes prompts_;
     Names asked_;
     bool answer_ = true;
 };

@@ -1,4 +1,5 @@
 // "Quillmap --undo" as a user runs it from a terminal, where there may be no display at all.
+#include "AnswerYes.h"
 #include "ScratchFolder.h"
 #include "engine/UndoLastGo.h"
 #include "platform/files/JournalFile.h"
@@ -8,12 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class AlwaysYes : public engine::BatchPrompts {
-public:
-    bool ConfirmClash(const std::string&) override { return true; }
-    void ReportFailure(const std::string&) override {}
-};
 
 struct ProgramRun {
     int exitCode = -1;
@@ -26,7 +21,7 @@ protected:
     void Go(std::vector<engine::RenameRow> rows) {
         platform::PosixFileSystem files;
         platform::JournalFile journal(state_.Name() + "/TitleShaperWorkshop/last-go.journal");
-        AlwaysYes prompts;
+        fakes::AnswerYes prompts;
         engine::StoredBatchJournal recorder(journal, [](const std::string&) { return false; });
         engine::RunBatch({folder_.Name(), std::move(rows)}, files, prompts, &recorder);
     }

@@ -30,6 +30,16 @@ int WriteAll(int fd, const std::string& bytes) {
     return 0;
 }
 
+// Writes the bytes, makes them durable and closes the file; 0 or the errno of the first failure.
+int WriteSyncClose(int fd, const std::string& bytes) {
+    int failed = WriteAll(fd, bytes);
+    if (failed == 0 && ::fsync(fd) != 0)
+        failed = errno;
+    if (::close(fd) != 0 && failed == 0)
+        failed = errno;
+    return failed;
+}
+
 // Makes the folder's list of names durable, so that a renamed-in file survives a power cut.
 void SyncFolder(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -69,11 +79,7 @@ std::string JournalFile::Write(const std::string& bytes) {
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0)
         return Failure("cannot create", temporary, errno);
-    int failed = WriteAll(fd, bytes);
-    if (failed == 0 && ::fsync(fd) != 0)
-        failed = errno;
-    if (::close(fd) != 0 && failed == 0)
-        failed = errno;
+    int failed = WriteSyncClose(fd, bytes);
     if (failed == 0 && ::rename(temporary.c_str(), path_.c_str()) != 0)
         failed = errno;
     if (failed != 0) {
@@ -88,11 +94,7 @@ std::string JournalFile::Append(const std::string& bytes) {
     const int fd = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
     if (fd < 0)
         return Failure("cannot open", path_, errno);
-    int failed = WriteAll(fd, bytes);
-    if (failed == 0 && ::fsync(fd) != 0)
-        failed = errno;
-    if (::close(fd) != 0 && failed == 0)
-        failed = errno;
+    const int failed = WriteSyncClose(fd, bytes);
     return failed == 0 ? std::string() : Failure("cannot write", path_, failed);
 }
 

@@ -1,5 +1,6 @@
 // Go and Undo on real folders, with the journal in a real file: names and contents come back, a batch
 // killed in its middle is undone exactly, and nothing is ever overwritten.
+#include "AnswerYes.h"
 #include "ScratchFolder.h"
 #include "engine/UndoLastGo.h"
 #include "platform/files/JournalFile.h"
@@ -20,12 +21,6 @@ using engine::RenameRow;
 using engine::UndoOutcome;
 using Names = std::vector<std::string>;
 
-class AlwaysYes : public engine::BatchPrompts {
-public:
-    bool ConfirmClash(const std::string&) override { return true; }
-    void ReportFailure(const std::string&) override {}
-};
-
 class UndoOnDisk : public ::testing::Test {
 protected:
     // Every file holds its own first name, so a test can tell which file a name stands for.
@@ -34,7 +29,7 @@ protected:
             folder_.Write(name, "content of " + name);
     }
     engine::BatchResult Go(std::vector<RenameRow> rows) {
-        AlwaysYes prompts;
+        fakes::AnswerYes prompts;
         engine::StoredBatchJournal journal(journal_, [](const std::string&) { return false; });
         return engine::RunBatch({folder_.Name(), std::move(rows)}, files_, prompts, &journal);
     }
@@ -190,7 +185,7 @@ TEST_F(UndoOnDisk, ABatchKilledHalfwayIsUndoneExactly) {
     if (child == 0) {
         ::close(pipeFds[0]);
         StoppingFiles stopping(renamedBeforeKill, pipeFds[1]);
-        AlwaysYes prompts;
+        fakes::AnswerYes prompts;
         engine::StoredBatchJournal journal(journal_, [](const std::string&) { return false; });
         engine::RunBatch({folder_.Name(), rows}, stopping, prompts, &journal);
         ::_exit(3); // never reached: the parent kills the batch first
