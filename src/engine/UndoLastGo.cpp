@@ -2,6 +2,8 @@
 
 #include "engine/UndoLastGo.h"
 
+#include "engine/ShownName.h"
+
 namespace engine {
 namespace {
 
@@ -51,16 +53,16 @@ UndoOutcome UndoLastGo(JournalStore& store, FileRenamer& files,
     }
     const Journal& journal = *decoded.journal;
     const std::unique_ptr<FolderRenamer> folder = files.OpenFolder(journal.folder);
+    const std::string shown = ShownName(journal.folder);
     if (!folder) {
-        return Refuse(journal.folder,
-                      "The folder of the last Go, " + journal.folder + ", is no longer there.");
+        return Refuse(journal.folder, "The folder of the last Go, " + shown + ", is no longer there.");
     }
     if (folder->Identity() != std::optional<FolderIdentity>(journal.identity)) {
-        return Refuse(journal.folder, journal.folder + " is no longer the folder of the last Go.");
+        return Refuse(journal.folder, shown + " is no longer the folder of the last Go.");
     }
     const std::optional<std::vector<std::string>> present = folder->EntryNames();
     if (!present) {
-        return Refuse(journal.folder, "The folder of the last Go, " + journal.folder + ", cannot be read.");
+        return Refuse(journal.folder, "The folder of the last Go, " + shown + ", cannot be read.");
     }
     const UndoPlan plan = PlanUndo(journal, *present);
     if (plan.steps.empty() && plan.failures.empty()) {

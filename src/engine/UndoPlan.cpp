@@ -2,6 +2,8 @@
 
 #include "engine/UndoPlan.h"
 
+#include "engine/ShownName.h"
+
 #include <algorithm>
 #include <string_view>
 #include <unordered_set>
@@ -82,7 +84,7 @@ UndoResult RunUndo(const Journal& journal, const UndoPlan& plan, FolderRenamer& 
 }
 
 std::string UndoQuestion(std::size_t files, const std::string& folder) {
-    return "Undo the renaming of " + Plural(files, " file", " files") + " in " + folder + "?";
+    return "Undo the renaming of " + Plural(files, " file", " files") + " in " + ShownName(folder) + "?";
 }
 
 std::string UndoFailureReport(const std::vector<UndoFailure>& failures) {
@@ -92,7 +94,7 @@ std::string UndoFailureReport(const std::vector<UndoFailure>& failures) {
         if (i != 0) {
             text += ", ";
         }
-        text += failures[i].name + " (" + failures[i].reason + ")";
+        text += ShownName(failures[i].name) + " (" + failures[i].reason + ")";
     }
     if (failures.size() > shown) {
         text += " and " + std::to_string(failures.size() - shown) + " more";

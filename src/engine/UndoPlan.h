@@ -38,7 +38,9 @@ UndoResult RunUndo(const Journal& journal, const UndoPlan& plan, FolderRenamer& 
 
 // "Undo the renaming of N files in <folder>?"
 std::string UndoQuestion(std::size_t files, const std::string& folder);
-// One message for all failures: how many, then at most 20 of them by name with their reason.
+// One message for all failures: how many, then at most 20 of them by name with their reason. Names and
+// the folder are shown with stand-ins for what would garble a one-line message (line breaks, bytes that
+// are not UTF-8).
 std::string UndoFailureReport(const std::vector<UndoFailure>& failures);
 
 } // namespace engine

@@ -1,5 +1,6 @@
 #include "TerminalUndo.h"
 
+#include "engine/ShownName.h"
 #include "engine/UndoLastGo.h"
 
 #include <ostream>
@@ -21,7 +22,7 @@ int TerminalUndo(engine::JournalStore& journal, engine::FileRenamer& files, std:
         break;
     }
     out << "Renamed " << outcome.renamed << (outcome.renamed == 1 ? " file" : " files") << " back in "
-        << outcome.folder << ".\n";
+        << engine::ShownName(outcome.folder) << ".\n";
     if (outcome.failed == 0)
         return 0;
     err << outcome.message << '\n';

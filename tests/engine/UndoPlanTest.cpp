@@ -97,6 +97,10 @@ TEST(UndoTexts, QuestionAndFailureReport) {
     EXPECT_EQ(engine::UndoQuestion(1, "/x"), "Undo the renaming of 1 file in /x?");
     EXPECT_EQ(engine::UndoFailureReport({{"x.txt", "a file of the old name exists"}}),
               "1 file could not be renamed back: x.txt (a file of the old name exists).");
+    // A line break or a byte that is not UTF-8 must not garble the one-line message.
+    EXPECT_EQ(engine::UndoFailureReport({{"two\nlines\xff", "it is no longer there"}}),
+              "1 file could not be renamed back: two\\nlines\\xFF (it is no longer there).");
+    EXPECT_EQ(engine::UndoQuestion(2, "/odd\tfolder"), "Undo the renaming of 2 files in /odd\\tfolder?");
     std::vector<engine::UndoFailure> many;
     for (int i = 1; i <= 23; ++i)
         many.push_back({"f" + std::to_string(i), "it is no longer there"});
