@@ -164,18 +164,6 @@ TEST_F(UndoLastGoTest, AnsweringNoRenamesNothingAndKeepsTheJournal) {
     EXPECT_TRUE(store_.Holds());
 }
 
-TEST_F(UndoLastGoTest, ReportsWhatCouldNotBeRenamedBackInOneMessage) {
-    Go({{"a", "x"}, {"b", "y"}});
-    files_.AddFile("/f", "a", "a newcomer");
-    const UndoOutcome outcome = Undo();
-    EXPECT_EQ(outcome.status, UndoOutcome::Status::Done);
-    EXPECT_EQ(outcome.renamed, 1);
-    EXPECT_EQ(outcome.failed, 1);
-    EXPECT_EQ(outcome.message, "1 file could not be renamed back: x (a file of the old name exists).");
-    EXPECT_EQ(files_.Content("/f", "a"), "a newcomer");
-    EXPECT_EQ(files_.Content("/f", "x"), "content a");
-}
-
 // Nothing is renamed where the folder cannot be trusted, and the journal stays for a later try.
 TEST_F(UndoLastGoTest, RefusesAFolderThatIsGoneOrAnotherOne) {
     Go({{"a", "x"}});
@@ -191,17 +179,6 @@ TEST_F(UndoLastGoTest, RefusesAFolderThatIsGoneOrAnotherOne) {
     EXPECT_EQ(files_.Files("/f"), Names{"x"});
     EXPECT_TRUE(store_.Holds());
     EXPECT_TRUE(asked_.empty());
-}
-
-TEST_F(UndoLastGoTest, RefusesADamagedJournal) {
-    Go({{"a", "x"}});
-    store_.Bytes()[16] ^= 1; // the folder's first byte
-    const UndoOutcome outcome = Undo();
-    EXPECT_EQ(outcome.status, UndoOutcome::Status::Refused);
-    EXPECT_EQ(outcome.message,
-              "The record of the last Go cannot be used: its checksum does not match: it was "
-              "damaged or edited. Nothing was renamed.");
-    EXPECT_EQ(files_.Files("/f"), (Names{"b", "c", "x"}));
 }
 
 TEST_F(UndoLastGoTest, AJournalThatCannotBeWrittenAsksBeforeRenaming) {
