@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 namespace engine {
 
@@ -163,7 +164,7 @@ struct GatheredFailures {
 
 template <class Rows>
 BatchResult RunRows(const std::string& folderPath, const Rows& rows, FileRenamer& files,
-                    BatchPrompts& prompts) {
+                    BatchPrompts& prompts, BatchJournal* journal) {
     BatchResult result;
     // The folder is opened before the first question: its box runs a nested event loop in which the
     // folder may be moved, and the files renamed must still be those that were listed, not whatever a new
@@ -172,6 +173,24 @@ BatchResult RunRows(const std::string& folderPath, const Rows& rows, FileRenamer
     const std::unique_ptr<FolderRenamer> folder = total > 0 ? files.OpenFolder(folderPath) : nullptr;
     if (!ConfirmClashesIn(rows, prompts)) {
         return result;
+    }
+    // Only a batch that can rename anything is recorded; the record is complete before the first rename,
+    // so that a batch cut short by a crash can still be undone.
+    std::vector<bool> journalDone;
+    if (journal && folder) {
+        std::vector<RenameRow> planned;
+        planned.reserve(static_cast<std::size_t>(total));
+        for (std::size_t index = 0; index < rows.Count(); ++index) {
+            if (!rows.New(index).empty()) {
+                planned.push_back({rows.Old(index), rows.New(index)});
+            }
+        }
+        if (!journal->Begin(folderPath, folder->Identity(), planned)) {
+            return result;
+        }
+        journalDone.reserve(planned.size());
+    } else {
+        journal = nullptr;
     }
     result.listAgain = true;
     result.total = total;
@@ -193,6 +212,9 @@ BatchResult RunRows(const std::string& folderPath, const Rows& rows, FileRenamer
         // otherwise move a file somewhere else, and a NUL byte would cut the name short.
         const bool done = folder && IsRenameableName(oldName) && IsRenameableName(newName) &&
                           folder->Rename(oldName, newName);
+        if (journal) {
+            journalDone.push_back(done);
+        }
         if (done) {
             ++result.renamed;
             continue;
@@ -215,18 +237,24 @@ BatchResult RunRows(const std::string& folderPath, const Rows& rows, FileRenamer
     if (!gathered.shown.empty()) {
         prompts.ReportFailure(GatheredFailuresMessage(gathered.shown, gathered.more));
     }
+    if (journal) {
+        // The rows a stop left untried were not renamed either.
+        journalDone.resize(static_cast<std::size_t>(total), false);
+        journal->Finish(journalDone);
+    }
     return result;
 }
 
 } // namespace
 
-BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts) {
-    return RunRows(batch.folder, SnapshotRows{batch.rows}, files, prompts);
+BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts,
+                     BatchJournal* journal) {
+    return RunRows(batch.folder, SnapshotRows{batch.rows}, files, prompts, journal);
 }
 
 BatchResult RunBatch(const std::string& folder, const NameGrid& grid, FileRenamer& files,
-                     BatchPrompts& prompts) {
-    return RunRows(folder, GridRows{grid}, files, prompts);
+                     BatchPrompts& prompts, BatchJournal* journal) {
+    return RunRows(folder, GridRows{grid}, files, prompts, journal);
 }
 
 } // namespace engine

@@ -2,11 +2,20 @@
 
 #include "NameGrid.h"
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace engine {
+
+// Which folder an open folder is (device and inode): a folder put at the same path later is another one.
+struct FolderIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FolderIdentity&) const = default;
+};
 
 // One folder opened for renaming; names are relative to it.
 class FolderRenamer {
@@ -14,6 +23,10 @@ public:
     virtual ~FolderRenamer() = default;
     // Renames oldName to newName without ever overwriting a file; false when the rename failed.
     virtual bool Rename(const std::string& oldName, const std::string& newName) = 0;
+    // The identity of the folder that was opened; nullopt where it cannot be told.
+    virtual std::optional<FolderIdentity> Identity() { return std::nullopt; }
+    // The names of every entry of the open folder, folders included; nullopt when it cannot be read.
+    virtual std::optional<std::vector<std::string>> EntryNames() { return std::nullopt; }
 };
 
 // The file system as the batch sees it.
@@ -63,6 +76,18 @@ struct BatchSnapshot {
 
 BatchSnapshot TakeSnapshot(const std::string& folder, const NameGrid& grid);
 
+// Records a batch so that it can be undone: told the rows it is about to try before the first rename, and
+// which of them were renamed after the last.
+class BatchJournal {
+public:
+    virtual ~BatchJournal() = default;
+    // rows: the rows with a new name, in order. False ends the batch before anything is renamed.
+    virtual bool Begin(const std::string& folder, const std::optional<FolderIdentity>& identity,
+                       const std::vector<RenameRow>& rows) = 0;
+    // done[i] tells whether rows[i] of Begin was renamed.
+    virtual void Finish(const std::vector<bool>& done) = 0;
+};
+
 struct BatchResult {
     bool listAgain = false; // false only when the clash question was answered No
     bool stopped = false;   // the user ended the batch before its last rename
@@ -74,12 +99,14 @@ struct BatchResult {
 // The number of rows with a new name: the renames a batch will try.
 int CountRenames(const BatchSnapshot& batch);
 
-BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts);
+// With a journal, the batch is recorded there before its first rename and completed after its last.
+BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts,
+                     BatchJournal* journal = nullptr);
 // The same batch over the grid's own rows, without copying a name: for a caller that keeps the grid
 // unchanged until the batch returns (the window locks its controls and holds back changes of folder for
 // so long). A million rows then cost no second copy of a million names.
 BatchResult RunBatch(const std::string& folder, const NameGrid& grid, FileRenamer& files,
-                     BatchPrompts& prompts);
+                     BatchPrompts& prompts, BatchJournal* journal = nullptr);
 
 // The clash question of a batch, asked once for every row whose new name is the old name of a later row
 // (in row order, then later-row order). False as soon as one is answered No.

@@ -2,6 +2,7 @@
 
 #include "BatchProgressDialog.h"
 #include "Dialogs.h"
+#include "UserInterfaceThread.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -25,13 +26,13 @@ public:
         : uiObject_(uiObject), dialogs_(dialogs), tried_(tried), total_(total), stop_(stop) {}
 
     bool ConfirmClash(const std::string& text) override {
-        return OnUserInterface([&] { return dialogs_.Confirm(text); });
+        return OnThreadOf(uiObject_, [&] { return dialogs_.Confirm(text); });
     }
     void ReportFailure(const std::string& text) override {
-        OnUserInterface([&] { return dialogs_.ShowMessage(text), true; });
+        OnThreadOf(uiObject_, [&] { return dialogs_.ShowMessage(text), true; });
     }
     engine::FailureAnswer AskAfterFailure(const std::string& text) override {
-        return OnUserInterface([&] { return dialogs_.AskAfterFailure(text); });
+        return OnThreadOf(uiObject_, [&] { return dialogs_.AskAfterFailure(text); });
     }
     bool Proceed(int tried, int total) override {
         total_.store(total, std::memory_order_relaxed);
@@ -40,13 +41,6 @@ public:
     }
 
 private:
-    template <class Ask> auto OnUserInterface(Ask ask) -> decltype(ask()) {
-        decltype(ask()) answer{};
-        QMetaObject::invokeMethod(
-            uiObject_, [&] { answer = ask(); }, Qt::BlockingQueuedConnection);
-        return answer;
-    }
-
     QObject* uiObject_;
     Dialogs& dialogs_;
     std::atomic<int>& tried_;
@@ -57,7 +51,8 @@ private:
 } // namespace
 
 engine::BatchResult RunBatchInBackground(const std::string& folder, const engine::NameGrid& grid,
-                                         engine::FileRenamer& files, Dialogs& dialogs, QWidget* window) {
+                                         engine::FileRenamer& files, Dialogs& dialogs, QWidget* window,
+                                         engine::BatchJournal* journal) {
     std::atomic<int> tried{0};
     std::atomic<int> total{-1};
     std::atomic<bool> stop{false};
@@ -82,7 +77,7 @@ engine::BatchResult RunBatchInBackground(const std::string& folder, const engine
     WindowPrompts prompts(&progress, dialogs, tried, total, stop);
     std::thread worker([&] {
         try {
-            result = engine::RunBatch(folder, grid, files, prompts);
+            result = engine::RunBatch(folder, grid, files, prompts, journal);
         } catch (...) {
             error = std::current_exception();
         }

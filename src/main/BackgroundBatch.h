@@ -10,6 +10,8 @@ class QWidget;
 // half a second, and its Stop ends the batch between two renames. The batch's questions and reports are
 // answered by the dialogs on this (the user-interface) thread, and the call returns when the batch has
 // ended, as a batch run in place would. An error the batch raises is raised again here. The grid must not
-// change until then.
+// change until then. A journal is written on the worker thread; a question it asks must go through
+// OnThreadOf.
 engine::BatchResult RunBatchInBackground(const std::string& folder, const engine::NameGrid& grid,
-                                         engine::FileRenamer& files, Dialogs& dialogs, QWidget* window);
+                                         engine::FileRenamer& files, Dialogs& dialogs, QWidget* window,
+                                         engine::BatchJournal* journal);

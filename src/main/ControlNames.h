@@ -44,6 +44,8 @@ inline constexpr char btnStop[] = "btnStop";
 // The indicator over the grid while a folder is read, and its Cancel button.
 inline constexpr char pnlListing[] = "pnlListing";
 inline constexpr char btnCancelListing[] = "btnCancelListing";
+// The window's action "Undo last Go" (Ctrl+Z, and the grid's context menu).
+inline constexpr char actUndoGo[] = "actUndoGo";
 
 // The dynamic property of btnView that holds the preview state (0 or 1).
 inline constexpr char Tag[] = "Tag";

@@ -173,6 +173,7 @@ void TForm1::btnGoClick() {
     // Go renames only in the folder whose files the grid lists, whatever the tree shows meanwhile.
     if (lstFiles->Folder().empty())
         return;
+    const auto journal = GoJournal();
     engine::BatchResult result;
     {
         // The batch reads the grid itself on the worker thread, so nothing may change it until the batch
@@ -180,7 +181,7 @@ void TForm1::btnGoClick() {
         const ControlsLock locked(this);
         const QScopedValueRollback running(batchRunning_, true);
         result = RunBatchInBackground(lstFiles->Folder(), gridModel->Grid(), services_.renamer,
-                                      services_.dialogs, this);
+                                      services_.dialogs, this, journal.get());
     }
     if (result.listAgain)
         lstFiles->Reread();

@@ -5,6 +5,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <optional>
 #include <random>
 #include <string>
 #include <tuple>
@@ -344,6 +345,29 @@ TEST(RunBatchOnTheGrid, DoesWhatTheSnapshotDoes) {
         ASSERT_EQ(fromGrid.disk.Files("/f"), fromSnapshot.disk.Files("/f"));
         ASSERT_EQ(std::tie(b.renamed, b.failed, b.total), std::tie(a.renamed, a.failed, a.total));
     }
+}
+
+// A stopped batch completes its journal too, with the rows it never tried marked as not renamed, so that
+// an undo puts back exactly what was done.
+TEST(StoppedBatch, CompletesItsJournalWithTheUntriedRowsNotDone) {
+    struct Recorder : engine::BatchJournal {
+        bool Begin(const std::string&, const std::optional<engine::FolderIdentity>&,
+                   const std::vector<engine::RenameRow>& rows) override {
+            planned = rows.size();
+            return true;
+        }
+        void Finish(const std::vector<bool>& outcome) override { done = outcome; }
+        std::size_t planned = 0;
+        std::vector<bool> done;
+    } journal;
+    fakes::FakeFileSystem disk = DiskWith({"a", "b", "a.txt"});
+    ScriptedPrompts prompts;
+    prompts.stopAt = 2;
+    const auto result =
+        engine::RunBatch(Batch({{"a", "x"}, {"b", ""}, {"a.txt", "y"}, {"b", "z"}}), disk, prompts, &journal);
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(journal.planned, 3u);
+    EXPECT_EQ(journal.done, (std::vector<bool>{true, true, false}));
 }
 
 } // namespace

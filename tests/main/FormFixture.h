@@ -6,6 +6,7 @@
 #include "main/Dialogs.h"
 #include "main/NameGridModel.h"
 #include "main/TForm1.h"
+#include "platform/files/JournalFile.h"
 #include "platform/files/PosixFileSystem.h"
 #include "platform/settings/FolderStore.h"
 #include "platform/shell/LinuxShellNamespace.h"
@@ -87,7 +88,8 @@ protected:
     }
 
     TForm1& Open() {
-        form_ = std::make_unique<TForm1>(WindowServices{*shell_, *lister_, *renamer_, store_, dialogs_});
+        form_ = std::make_unique<TForm1>(
+            WindowServices{*shell_, *lister_, *renamer_, store_, dialogs_, &journal_});
         form_->show();
         QApplication::setActiveWindow(form_.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
@@ -195,6 +197,7 @@ protected:
     platform::FolderLister* lister_ = &files_;
     engine::FileRenamer* renamer_ = &files_;
     platform::SettingsFolderStore store_;
+    platform::JournalFile journal_;
     DialogsRecorder dialogs_;
     ScratchFolder folder_;
     std::unique_ptr<TForm1> form_;

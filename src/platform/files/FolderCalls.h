@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cerrno>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -26,6 +28,10 @@ public:
     virtual int RenameReplacing(const std::string& from, const std::string& to) = 0;
     // The identity of the entry itself (a symbolic link is not followed).
     virtual int Identify(const std::string& name, FileIdentity& identity) = 0;
+    // The identity of the open folder itself.
+    virtual int IdentifyFolder(FileIdentity&) { return ENOTSUP; }
+    // The names of all entries of the open folder but "." and "..".
+    virtual int ListNames(std::vector<std::string>&) { return ENOTSUP; }
 };
 
 // Opens the folder once; the returned object owns the descriptor and closes it. nullptr when the folder

@@ -32,6 +32,20 @@ bool PosixFolderRenamer::Rename(const std::string& oldName, const std::string& n
     return MoveThroughTemporary(oldName, newName);
 }
 
+std::optional<engine::FolderIdentity> PosixFolderRenamer::Identity() {
+    FileIdentity identity;
+    if (calls_->IdentifyFolder(identity) != 0)
+        return std::nullopt;
+    return engine::FolderIdentity{identity.device, identity.inode};
+}
+
+std::optional<std::vector<std::string>> PosixFolderRenamer::EntryNames() {
+    std::vector<std::string> names;
+    if (calls_->ListNames(names) != 0)
+        return std::nullopt;
+    return names;
+}
+
 int PosixFolderRenamer::MoveNoReplace(const std::string& from, const std::string& to) {
     if (useFlag_) {
         const int error = calls_->RenameNoReplace(from, to);

@@ -19,6 +19,8 @@ public:
     explicit PosixFolderRenamer(std::unique_ptr<FolderCalls> calls, NoReplaceFlag flag = NoReplaceFlag::Use);
 
     bool Rename(const std::string& oldName, const std::string& newName) override;
+    std::optional<engine::FolderIdentity> Identity() override;
+    std::optional<std::vector<std::string>> EntryNames() override;
 
     // True for a name that could reach outside the folder or that the system would read differently.
     static bool RefusedName(const std::string& name);
