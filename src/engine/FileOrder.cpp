@@ -179,11 +179,25 @@ void SortFileNames(std::vector<std::string>& names) {
             return order < 0;
         return names[a.index] < names[b.index];
     });
-    std::vector<std::string> sorted;
-    sorted.reserve(names.size());
-    for (const SortEntry& entry : entries)
-        sorted.push_back(std::move(names[entry.index]));
-    names = std::move(sorted);
+    // The names move into their places along the cycles of the permutation, in the vector they are in: a
+    // second vector of a million names would be one more copy of their bookkeeping at the peak.
+    std::vector<bool> placed(names.size(), false);
+    for (std::size_t start = 0; start < names.size(); ++start) {
+        if (placed[start])
+            continue;
+        std::string carried = std::move(names[start]);
+        std::size_t at = start;
+        for (;;) {
+            placed[at] = true;
+            const std::size_t from = entries[at].index;
+            if (from == start) {
+                names[at] = std::move(carried);
+                break;
+            }
+            names[at] = std::move(names[from]);
+            at = from;
+        }
+    }
 }
 
 } // namespace engine
