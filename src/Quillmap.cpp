@@ -1,15 +1,47 @@
-// The program entry: the services, the one window, the event loop.
+// The program entry: the command line, the services, the one window, the event loop.
 #include "FolderTree/TFolderTree.h"
+#include "main/CommandLine.h"
 #include "main/Dialogs.h"
 #include "main/TForm1.h"
+#include "platform/files/PosixFileSystem.h"
 #include "platform/settings/FolderStore.h"
 #include "platform/shell/LinuxShellNamespace.h"
-#include "platform/files/PosixFileSystem.h"
 
 #include <QApplication>
 #include <QScreen>
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+std::string CurrentFolder() {
+    std::error_code error;
+    return std::filesystem::current_path(error).string();
+}
+
+void Print(std::FILE* stream, const QString& text) {
+    const QByteArray bytes =
+        (text.endsWith(QLatin1Char('\n')) ? text : text + QLatin1Char('\n')).toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    // Read before the application object exists, which needs a display.
+    const CommandLine line = ParseCommandLine(std::vector<std::string>(argv, argv + argc));
+    switch (line.request) {
+    case CommandLine::Request::ShowHelp:
+    case CommandLine::Request::ShowVersion:
+        Print(stdout, line.text);
+        return 0;
+    case CommandLine::Request::Refuse:
+        Print(stderr, line.text);
+        return CommandLineErrorCode;
+    case CommandLine::Request::Run:
+        break;
+    }
+
     QApplication application(argc, argv);
     // Lets the desktop match the window with the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("titleshaperworkshop"));
@@ -20,7 +52,7 @@ int main(int argc, char** argv) {
     MessageBoxDialogs dialogs(ApplicationTitle(QCoreApplication::applicationFilePath()));
 
     // Destroyed when main returns, after the loop: that stores the folder the tree still shows.
-    TForm1 form({*shell, files, files, store, dialogs});
+    TForm1 form({*shell, files, files, store, dialogs}, StartFolder(line.folder, CurrentFolder()));
     if (const QScreen* screen = form.screen())
         form.move(screen->availableGeometry().center() - form.rect().center());
     form.show();

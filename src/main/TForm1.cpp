@@ -5,6 +5,7 @@
 #include "EntryField.h"
 #include "FileList.h"
 #include "FolderTree/TFolderTree.h"
+#include "GridKeys.h"
 #include "NameGridModel.h"
 #include "platform/settings/FolderStore.h"
 
@@ -31,7 +32,8 @@ Control* Place(QWidget* parent, const char* name, QRect geometry, Args&&... args
 
 } // namespace
 
-TForm1::TForm1(const WindowServices& services, QWidget* parent) : QWidget(parent), services_(services) {
+TForm1::TForm1(const WindowServices& services, std::string startFolder, QWidget* parent)
+    : QWidget(parent), services_(services), startFolder_(std::move(startFolder)) {
     setObjectName(QLatin1String(names::Form1));
     setWindowTitle(QStringLiteral("Title Shaper Workshop"));
     resize(DesignWidth, DesignHeight);
@@ -75,6 +77,7 @@ void TForm1::CreateControls() {
     gridModel = new NameGridModel(this);
     grdNames = Place<QTableView>(this, names::grdNames, {8, 160, 522, 270});
     grdNames->setModel(gridModel);
+    new GridKeys(grdNames, gridModel);
     // Its look is set with the window's look; the columns are sized on the first resize.
     grdNames->horizontalHeader()->setDefaultSectionSize(64);
 

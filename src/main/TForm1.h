@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <string>
 
 namespace engine {
 class FileRenamer;
@@ -48,7 +49,8 @@ public:
     static constexpr int DesignWidth = 700;
     static constexpr int DesignHeight = 479;
 
-    explicit TForm1(const WindowServices& services, QWidget* parent = nullptr);
+    // A start folder, when given, is selected in place of the remembered one.
+    explicit TForm1(const WindowServices& services, std::string startFolder = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // 1 while the last computation of new names stopped at a check: Go then does nothing.
@@ -104,13 +106,18 @@ private:
     void BindMode(QRadioButton* button, void (TForm1::*handler)());
 
     void SetPreviewTag(int tag);
+    // True once a folder has been listed.
+    bool Listed() const;
     void CheckChars(EntryField* field);
     engine::Mode CheckedMode() const;
     engine::EntryTexts EntryTexts() const;
     QWidget* FieldOf(engine::EntryField field) const;
 
     WindowServices services_;
+    std::string startFolder_;
     int aborted_ = 0;
+    // The mode the last Preview was made in.
+    engine::Mode previewMode_ = engine::Mode::Renamer;
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

@@ -31,7 +31,7 @@ std::string TextOf(const QLineEdit* field) {
 } // namespace
 
 void TForm1::FormCreate() {
-    Run([this] { shlDir->SelectPath(services_.store.LoadFolder()); });
+    Run([this] { shlDir->SelectPath(startFolder_.empty() ? services_.store.LoadFolder() : startFolder_); });
     rdbRenamerClick();
 }
 
@@ -138,6 +138,7 @@ QWidget* TForm1::FieldOf(engine::EntryField field) const {
 
 void TForm1::btnViewClick() {
     SetPreviewTag(1);
+    previewMode_ = CheckedMode();
     WorkOut();
 }
 
@@ -158,8 +159,9 @@ void TForm1::WorkOut() {
 
 void TForm1::btnGoClick() {
     // Without a preview Go computes the selected mode itself, so a typed or pasted column is still
-    // checked for duplicates; after a preview the column is taken as the user left it.
-    if (PreviewTag() == 0)
+    // checked for duplicates; after a preview the column is taken as the user left it. A preview made in
+    // another mode counts for nothing: checking this mode blanked its names.
+    if (PreviewTag() == 0 || CheckedMode() != previewMode_)
         WorkOut();
     if (aborted_ != 0)
         return;

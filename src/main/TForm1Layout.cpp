@@ -3,6 +3,7 @@
 #include "ControlNames.h"
 #include "EntryField.h"
 #include "FolderTree/TFolderTree.h"
+#include "ShownNameDelegate.h"
 #include "TForm1.h"
 #include "main/BlobPicture.h"
 #include "main/InfoPanel.h"
@@ -26,6 +27,10 @@ void TForm1::SetUpLayout() {
     // The design size is the smallest useful one: below it the controls would run into each other.
     setMinimumSize(DesignWidth, DesignHeight);
     layout::ApplyGridLook(grdNames);
+    // The grid's cells show old names with their stand-ins; the ruled look stays.
+    QAbstractItemDelegate* ruled = grdNames->itemDelegate();
+    grdNames->setItemDelegate(new ShownNameDelegate(grdNames));
+    delete ruled;
     imgBlob->setPixmap(layout::BlobPicture());
 
     // A caption is as wide as its text in the window's font, as the labels of the design were; a fixed

@@ -55,3 +55,21 @@ TEST_F(Clipboard, AnEmptyFolderLeavesTheClipboardAlone) {
 }
 
 } // namespace
+
+namespace {
+
+// Before the first listing the grid's one blank row is no file: the clipboard buttons change nothing.
+TEST_F(Clipboard, NothingListedYetLeavesTheClipboardAndTheGridAlone) {
+    Open();
+    Put("before\r\n");
+    Click(names::btnCopy);
+    EXPECT_EQ(Held(), "before\r\n");
+    Click(names::btnPaste);
+    EXPECT_EQ(NewNames(), std::vector<std::string>{""});
+    Click(names::rdbManual);
+    Click(names::btnCopyOver);
+    EXPECT_EQ(NewNames(), std::vector<std::string>{""});
+    EXPECT_TRUE(dialogs_.None());
+}
+
+} // namespace

@@ -6,9 +6,9 @@
 #include "main/Dialogs.h"
 #include "main/NameGridModel.h"
 #include "main/TForm1.h"
+#include "platform/files/PosixFileSystem.h"
 #include "platform/settings/FolderStore.h"
 #include "platform/shell/LinuxShellNamespace.h"
-#include "platform/files/PosixFileSystem.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -75,8 +75,10 @@ protected:
         ForgetSettings();
     }
 
-    TForm1& Open() {
-        form_ = std::make_unique<TForm1>(WindowServices{*shell_, files_, files_, store_, dialogs_});
+    // A start folder stands for the FOLDER given on the command line.
+    TForm1& Open(const std::string& startFolder = {}) {
+        form_ =
+            std::make_unique<TForm1>(WindowServices{*shell_, files_, files_, store_, dialogs_}, startFolder);
         form_->show();
         QApplication::setActiveWindow(form_.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
