@@ -2,6 +2,7 @@
 #include "FolderTree/TFolderTree.h"
 #include "main/CommandLine.h"
 #include "main/Dialogs.h"
+#include "main/FolderToOpen.h"
 #include "main/TForm1.h"
 #include "platform/files/PosixFileSystem.h"
 #include "platform/settings/FolderStore.h"
@@ -52,7 +53,7 @@ int main(int argc, char** argv) {
     MessageBoxDialogs dialogs(ApplicationTitle(QCoreApplication::applicationFilePath()));
 
     // Destroyed when main returns, after the loop: that stores the folder the tree still shows.
-    TForm1 form({*shell, files, files, store, dialogs}, StartFolder(line.folder, CurrentFolder()));
+    TForm1 form({*shell, files, files, store, dialogs}, FolderToOpen(line.folder, CurrentFolder()));
     if (const QScreen* screen = form.screen())
         form.move(screen->availableGeometry().center() - form.rect().center());
     form.show();

@@ -2,7 +2,6 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QStringList>
 #include <filesystem>
 
@@ -99,25 +98,4 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if (!folders.isEmpty())
         line.folder = RawArgument(folders.front(), arguments);
     return line;
-}
-
-std::string StartFolder(const std::string& argument, const std::string& currentFolder) {
-    namespace fs = std::filesystem;
-    if (argument.empty())
-        return {};
-    fs::path path(argument);
-    if (path.is_relative())
-        path = fs::path(currentFolder) / path;
-    path = path.lexically_normal();
-    // "a/b/" normalises to "a/b/" with an empty last part; the tree wants no trailing separator.
-    if (!path.has_filename() && path.has_parent_path() && path != path.root_path())
-        path = path.parent_path();
-
-    std::error_code error;
-    if (fs::is_directory(path, error))
-        return path.string();
-    // A file, a broken link, a device: open the folder it lies in.
-    if (fs::exists(fs::symlink_status(path, error)))
-        return path.parent_path().string();
-    return path.string();
 }

@@ -20,9 +20,3 @@ inline constexpr int CommandLineErrorCode = 2;
 
 // Reads the program's arguments (argv as bytes, the program's own name first).
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
-
-// The folder a FOLDER argument opens at start: a relative path counts from the current folder, a path to
-// a file (or to anything else that is not a folder) opens the folder it lies in, and a path that does not
-// exist is kept, so that the tree selects its deepest existing folder, as it does for the remembered one.
-// Empty when no folder was given.
-std::string StartFolder(const std::string& argument, const std::string& currentFolder);

@@ -60,25 +60,31 @@ QString AboutText() {
         "whatever editor you like best, with its search and replace, its columns and its macros.");
 }
 
-QString ProgrammingText() {
+QString ProgrammingText(const QString& settingsFile) {
     return QStringLiteral(
-        "Title Shaper Workshop is written in C++ with the Qt toolkit and runs as one program file, "
-        "Quillmap.\n"
-        "\n"
-        "The folder tree is a control of its own. It shows the desktop, the computer with its drives and "
-        "mounted media, and optionally the trash and the network shares, lists a folder's sub-folders the "
-        "first time it is opened, and keeps itself up to date while folders are created, removed or renamed "
-        "elsewhere.\n"
-        "\n"
-        "The renaming itself is done by a small engine that knows nothing about windows or disks, so that "
-        "every rule can be checked on its own. Renaming on disk refuses to replace an existing file.\n"
-        "\n"
-        "The only thing the program remembers between runs is the last folder viewed. It is kept in your "
-        "settings file, ~/.config/Harbeck/TitleShaperWorkshop.conf, under the key CloseDir; delete the file "
-        "to start afresh.\n"
-        "\n"
-        "All the texts of these pages are held in the window itself; there is no help file. The two columns "
-        "of the grid are resized with the window, so that each always takes half of its width.");
+               "Title Shaper Workshop is written in C++ with the Qt toolkit and runs as one program file, "
+               "Quillmap.\n"
+               "\n"
+               "The folder tree is a control of its own. It shows the desktop, the computer with its drives "
+               "and "
+               "mounted media, and optionally the trash and the network shares, lists a folder's sub-folders "
+               "the "
+               "first time it is opened, and keeps itself up to date while folders are created, removed or "
+               "renamed "
+               "elsewhere.\n"
+               "\n"
+               "The renaming itself is done by a small engine that knows nothing about windows or disks, so "
+               "that "
+               "every rule can be checked on its own. Renaming on disk refuses to replace an existing file.\n"
+               "\n"
+               "The only thing the program remembers between runs is the last folder viewed. It is kept in "
+               "your "
+               "settings file, %1, under the key CloseDir; delete the file to start afresh.\n"
+               "\n"
+               "All the texts of these pages are held in the window itself; there is no help file. The two "
+               "columns "
+               "of the grid are resized with the window, so that each always takes half of its width.")
+        .arg(settingsFile);
 }
 
 QString PayUpText() {

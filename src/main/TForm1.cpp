@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "EntryField.h"
 #include "FileList.h"
+#include "FolderDrop.h"
 #include "FolderTree/TFolderTree.h"
 #include "GridKeys.h"
 #include "NameGridModel.h"
@@ -150,6 +151,8 @@ void TForm1::ConnectHandlers() {
     Bind(btnView, &QPushButton::clicked, &TForm1::btnViewClick);
     Bind(btnGo, &QPushButton::clicked, &TForm1::btnGoClick);
     Bind(btnHelp, &QPushButton::clicked, &TForm1::btnHelpClick);
+    connect(new FolderDrop(this), &FolderDrop::Dropped, this,
+            [this](const std::string& path) { Run([this, &path] { FormDragDrop(path); }); });
 }
 
 void TForm1::Run(const std::function<void()>& handler) {

@@ -89,6 +89,8 @@ public slots:
     void btnGoClick();
     // "Help & Info": the information panel is wired in here.
     void btnHelpClick();
+    // A folder dropped onto the window is selected in the tree; a file dropped selects its folder.
+    void FormDragDrop(const std::string& path);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -2,6 +2,7 @@
 #include "Dialogs.h"
 #include "EntryField.h"
 #include "FileList.h"
+#include "FolderToOpen.h"
 #include "FolderTree/TFolderTree.h"
 #include "NameGridModel.h"
 #include "TForm1.h"
@@ -37,6 +38,10 @@ void TForm1::FormCreate() {
 
 void TForm1::Exit1Click() {
     Run([this] { services_.store.SaveFolder(shlDir->SelectedPath()); });
+}
+
+void TForm1::FormDragDrop(const std::string& path) {
+    shlDir->SelectPath(FolderToOpen(path, {}));
 }
 
 void TForm1::shlDirChange() {

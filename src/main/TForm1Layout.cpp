@@ -9,6 +9,7 @@
 #include "main/InfoPanel.h"
 #include "main/TabOrder.h"
 #include "main/WindowLook.h"
+#include "platform/settings/FolderStore.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -43,7 +44,7 @@ void TForm1::SetUpLayout() {
         button->resize(std::max(button->width(), button->sizeHint().width()), button->height());
 
     // Created last, so that it lies above every other control when it is shown.
-    pnlInfo = new layout::InfoPanel(this);
+    pnlInfo = new layout::InfoPanel(this, QString::fromStdString(services_.store.Location()));
 
     for (QWidget* control : std::initializer_list<QWidget*>{
              Label1,      Label2,     Label3,    Label4,    Label5,      Label6,     rdbRenamer,

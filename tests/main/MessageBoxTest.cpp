@@ -2,9 +2,11 @@
 #include "main/Dialogs.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -78,6 +80,52 @@ TEST_F(MessageBoxes, TheConfirmationDefaultsToYesAndEscapeAnswersNo) {
 
     Run(Qt::Key_Escape, [&] { answer = dialogs_.Confirm("clash"); });
     EXPECT_FALSE(answer);
+}
+
+} // namespace
+
+namespace {
+
+// A path longer than the box wraps within it, so the file's name at its end stays in sight, and the
+// whole text can still be selected and copied.
+TEST(LongMessageBox, WrapsAPathAnywhereWithinTheBox) {
+    MessageBoxDialogs dialogs(QStringLiteral("Quillmap"));
+    const std::string path = "/media/usb/" + std::string(150, 'd') + "/the-file-that-matters.jpg";
+    const std::string message = "Error renaming file " + path;
+    QString shown;
+    QRect textPlace;
+    QRect boxPlace;
+    QString copied;
+    int lineHeight = 0;
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [&, timer] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (!box || !box->isVisible())
+                continue;
+            timer->stop();
+            timer->deleteLater();
+            if (auto* text = box->findChild<QTextEdit*>(QLatin1String(MessageTextName))) {
+                shown = text->toPlainText();
+                textPlace = QRect(text->mapTo(box, QPoint(0, 0)), text->size());
+                lineHeight = text->fontMetrics().lineSpacing();
+                text->selectAll();
+                text->copy();
+                copied = QGuiApplication::clipboard()->text();
+            }
+            boxPlace = box->rect();
+            QTest::keyClick(box, Qt::Key_Return);
+            return;
+        }
+    });
+    timer->start(10);
+    dialogs.ShowMessage(message);
+
+    EXPECT_EQ(shown.toStdString(), message);
+    EXPECT_EQ(copied.toStdString(), message);
+    EXPECT_TRUE(boxPlace.contains(textPlace)) << "the text runs past the box";
+    // Three lines at least: the words, then the path broken inside itself.
+    EXPECT_GE(textPlace.height(), 3 * lineHeight);
 }
 
 } // namespace

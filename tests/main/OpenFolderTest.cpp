@@ -1,5 +1,12 @@
-// The command line: which request it makes, and which folder a FOLDER argument opens.
+// Opening a folder from outside: the command line, which folder a path given opens, and drops from a
+// file manager.
 #include "main/CommandLine.h"
+#include "main/FolderDrop.h"
+#include "main/FolderToOpen.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 
 #include "FormFixture.h"
 
@@ -80,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
 
 // The folders and files the argument cases point at, in a scratch folder that stands for the current one.
-class StartFolderTest : public ::testing::Test {
+class FolderToOpenTest : public ::testing::Test {
 protected:
     void SetUp() override {
         here_.AddFolder("photos/2024");
@@ -92,7 +99,7 @@ protected:
     ScratchFolder here_;
 };
 
-TEST_F(StartFolderTest, ChoosesTheFolderTheArgumentMeans) {
+TEST_F(FolderToOpenTest, ChoosesTheFolderTheArgumentMeans) {
     const struct {
         std::string argument;
         std::string folder;
@@ -111,7 +118,7 @@ TEST_F(StartFolderTest, ChoosesTheFolderTheArgumentMeans) {
         {"/", "/"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(StartFolder(c.argument, here_.Name()), c.folder) << "argument " << c.argument;
+        EXPECT_EQ(FolderToOpen(c.argument, here_.Name()), c.folder) << "argument " << c.argument;
 }
 
 using StartFolderWindow = FormTest;
@@ -122,9 +129,60 @@ TEST_F(StartFolderWindow, IsListedInPlaceOfTheRememberedFolder) {
     OpenListing({"remembered.txt"});
     Close();
 
-    Open(StartFolder("other/missing/deeper", folder_.Name()));
+    Open(FolderToOpen("other/missing/deeper", folder_.Name()));
     EXPECT_EQ(Tree()->SelectedPath(), folder_.Sub("other"));
     EXPECT_EQ(OldNames(), std::vector<std::string>{"given.txt"});
+    EXPECT_TRUE(dialogs_.None());
+}
+
+TEST(DroppedPath, IsTheFirstLocalPathAsBytes) {
+    const struct {
+        const char* name;
+        QList<QUrl> urls;
+        std::optional<std::string> path;
+    } cases[] = {
+        {"none", {}, std::nullopt},
+        {"web only", {QUrl(QStringLiteral("https://example.org/a"))}, std::nullopt},
+        {"first local one",
+         {QUrl(QStringLiteral("https://example.org/a")), QUrl(QStringLiteral("file:///tmp/b c")),
+          QUrl(QStringLiteral("file:///tmp/d"))},
+         "/tmp/b c"},
+        {"bytes that are not UTF-8", {QUrl(QStringLiteral("file:///tmp/caf%E9"))}, "/tmp/caf\xE9"},
+    };
+    for (const auto& c : cases) {
+        QMimeData data;
+        data.setUrls(c.urls);
+        EXPECT_EQ(FolderDrop::DroppedPath(data), c.path) << c.name;
+    }
+}
+
+using FolderDropWindow = FormTest;
+
+// Dropped onto an entry field, a file opens its folder, and the field's text stays as it was.
+TEST_F(FolderDropWindow, AFileDroppedAnywhereOpensItsFolder) {
+    folder_.AddFolder("sub");
+    folder_.Write("sub/dropped.txt", "x");
+    OpenListing({"first.txt"});
+    Click(names::rdbReplacer);
+    auto* field = Find<QLineEdit>(names::edtWith);
+    field->setText(QStringLiteral("kept"));
+
+    QMimeData data;
+    const QString dropped = QString::fromStdString(folder_.Sub("sub/dropped.txt"));
+    // File managers give the path as text too, which an entry field alone would take.
+    data.setUrls({QUrl::fromLocalFile(dropped)});
+    data.setText(dropped);
+    const QPoint at = field->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &drop);
+
+    EXPECT_EQ(Tree()->SelectedPath(), folder_.Sub("sub"));
+    EXPECT_EQ(OldNames(), std::vector<std::string>{"dropped.txt"});
+    EXPECT_EQ(field->text().toStdString(), "kept");
     EXPECT_TRUE(dialogs_.None());
 }
 
