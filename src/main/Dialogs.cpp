@@ -48,12 +48,15 @@ void WrapAnywhere(QMessageBox& box) {
     text->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     text->setPlainText(box.text());
 
-    // As wide as the text needs, up to the wrap width; as high as the wrapped text.
+    // As wide as the longest line needs, up to the wrap width; as high as the wrapped text.
     QTextDocument* document = text->document();
     document->setDocumentMargin(0);
-    const int natural = static_cast<int>(std::ceil(document->idealWidth()));
+    int natural = 0;
+    for (const QString& line : box.text().split(QLatin1Char('\n')))
+        natural = std::max(natural, text->fontMetrics().horizontalAdvance(line) + 1);
     const int width = std::min(natural, WrapWidth(box));
-    document->setTextWidth(width);
+    text->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    text->setLineWrapColumnOrWidth(width);
     text->setFixedSize(width, static_cast<int>(std::ceil(document->size().height())));
 
     grid->replaceWidget(label, text);

@@ -97,6 +97,7 @@ TEST(LongMessageBox, WrapsAPathAnywhereWithinTheBox) {
     QRect boxPlace;
     QString copied;
     int lineHeight = 0;
+    int textWidth = 0;
     auto* timer = new QTimer(qApp);
     QObject::connect(timer, &QTimer::timeout, timer, [&, timer] {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -109,6 +110,7 @@ TEST(LongMessageBox, WrapsAPathAnywhereWithinTheBox) {
                 shown = text->toPlainText();
                 textPlace = QRect(text->mapTo(box, QPoint(0, 0)), text->size());
                 lineHeight = text->fontMetrics().lineSpacing();
+                textWidth = text->fontMetrics().horizontalAdvance(QString::fromStdString(message));
                 text->selectAll();
                 text->copy();
                 copied = QGuiApplication::clipboard()->text();
@@ -124,8 +126,10 @@ TEST(LongMessageBox, WrapsAPathAnywhereWithinTheBox) {
     EXPECT_EQ(shown.toStdString(), message);
     EXPECT_EQ(copied.toStdString(), message);
     EXPECT_TRUE(boxPlace.contains(textPlace)) << "the text runs past the box";
-    // Three lines at least: the words, then the path broken inside itself.
+    // Three lines at least: the words, then the path broken inside itself; but no narrow column.
     EXPECT_GE(textPlace.height(), 3 * lineHeight);
+    EXPECT_GE(textPlace.width(), textWidth / 4);
+    EXPECT_LE(textPlace.height(), (textWidth / textPlace.width() + 3) * lineHeight);
 }
 
 } // namespace
