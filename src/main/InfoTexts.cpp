@@ -7,8 +7,9 @@ namespace layout {
 
 QString HelpText() {
     return QStringLiteral(
-        "Choose a folder in the tree at the top left; its files fill the grid below, the present names on "
-        "the left and the new names on the right. Every mode works alike: press Go to apply it at once, "
+        "Choose a folder in the tree at the top left, drop one (or a file in it) onto the window, or name it "
+        "on the command line; its files fill the grid below, the present names on the left and the new "
+        "names on the right. Every mode works alike: press Go to apply it at once, "
         "or press Preview, edit the results in the grid by hand and then press Go. Without a Preview in the "
         "mode now checked, Go first works the new names out as Preview does: in Part Replacer, Substring "
         "Deleter and Substring Adder it fills in every new name afresh, so changes made by hand count only "
