@@ -106,9 +106,6 @@ TEST_F(InfoPanelTest, ResizedWhileClosedIsLaidOutWhenOpened) {
     EXPECT_EQ(Find(n::btnInfoDone)->geometry(), QRect(412, 561, 75, 25));
 }
 
-} // namespace
-
-namespace {
 
 // Every page button's caption leaves its margins free within the button at the design size; the
 // captions that fit as they are keep the window's font.
