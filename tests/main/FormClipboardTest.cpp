@@ -54,7 +54,6 @@ TEST_F(Clipboard, AnEmptyFolderLeavesTheClipboardAlone) {
     EXPECT_EQ(Grid()->model()->rowCount(), 0);
 }
 
-
 // Before the first listing the grid's one blank row is no file: the clipboard buttons change nothing.
 TEST_F(Clipboard, NothingListedYetLeavesTheClipboardAndTheGridAlone) {
     Open();

@@ -88,7 +88,6 @@ TEST_P(WrongTypeInSettings, IsReportedAndTheWindowOpens) {
 INSTANTIATE_TEST_SUITE_P(Values, WrongTypeInSettings,
                          ::testing::Values("/tmp, /", "@Point(3 4)", "@Variant(\\0\\0\\0\\x2\\0\\0\\0*)"));
 
-
 // The Programming page names the settings file where it really is, inside XDG_CONFIG_HOME.
 TEST_F(FormStart, TheProgrammingPageNamesTheRealSettingsFile) {
     Open();
