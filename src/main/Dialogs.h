@@ -14,6 +14,9 @@ public:
     virtual bool Confirm(const std::string& text) = 0;
 };
 
+// The object name of the text inside a real box: a read-only view that wraps a long path anywhere.
+inline constexpr char MessageTextName[] = "messageText";
+
 // The real boxes: modal, centred on the screen.
 class MessageBoxDialogs : public Dialogs {
 public:

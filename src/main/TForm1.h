@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace engine {
 class BatchJournal;
@@ -53,7 +54,8 @@ public:
     static constexpr int DesignWidth = 700;
     static constexpr int DesignHeight = 479;
 
-    explicit TForm1(const WindowServices& services, QWidget* parent = nullptr);
+    // A start folder, when given, is selected in place of the remembered one.
+    explicit TForm1(const WindowServices& services, std::string startFolder = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // 1 while the last computation of new names stopped at a check: Go then does nothing.
@@ -94,6 +96,8 @@ public slots:
     void btnHelpClick();
     // Renames the files of the last Go back (TForm1Undo.cpp).
     void UndoLastGo();
+    // A folder dropped onto the window is selected in the tree; a file dropped selects its folder.
+    void FormDragDrop(const std::string& path);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -113,13 +117,18 @@ private:
     void BindMode(QRadioButton* button, void (TForm1::*handler)());
 
     void SetPreviewTag(int tag);
+    // True once a folder has been listed.
+    bool Listed() const;
     void CheckChars(EntryField* field);
     engine::Mode CheckedMode() const;
     engine::EntryTexts EntryTexts() const;
     QWidget* FieldOf(engine::EntryField field) const;
 
     WindowServices services_;
+    std::string startFolder_;
     int aborted_ = 0;
+    // The mode the last Preview was made in.
+    engine::Mode previewMode_ = engine::Mode::Renamer;
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

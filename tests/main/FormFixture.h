@@ -76,9 +76,10 @@ protected:
         ForgetSettings();
     }
 
-    TForm1& Open() {
-        form_ =
-            std::make_unique<TForm1>(WindowServices{*shell_, files_, files_, store_, dialogs_, &journal_});
+    // A start folder stands for the FOLDER given on the command line.
+    TForm1& Open(const std::string& startFolder = {}) {
+        form_ = std::make_unique<TForm1>(WindowServices{*shell_, files_, files_, store_, dialogs_, &journal_},
+                                         startFolder);
         form_->show();
         QApplication::setActiveWindow(form_.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));

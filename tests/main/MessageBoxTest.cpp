@@ -2,9 +2,11 @@
 #include "main/Dialogs.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -23,33 +25,40 @@ struct SeenBox {
 
 class MessageBoxes : public ::testing::Test {
 protected:
-    // Runs a box with an answer scheduled, and returns what the box looked like. Timers fire only inside
-    // the box's own event loop, so the box is open when the first one finds it.
+    // Runs a box with an answer scheduled, and returns what the box looked like.
     SeenBox Run(Qt::Key key, const std::function<void()>& show) {
-        auto seen = std::make_shared<SeenBox>();
+        SeenBox seen;
+        RunLooking(key, show, [&seen](QMessageBox& box) {
+            QPushButton* chosen = box.defaultButton();
+            seen = {box.windowTitle(),
+                    box.text(),
+                    box.icon(),
+                    box.standardButtons(),
+                    chosen ? box.standardButton(chosen) : QMessageBox::NoButton,
+                    box.isModal(),
+                    box.textFormat()};
+        });
+        return seen;
+    }
+    // Runs a box, lets the test look at it while it is open, then answers it with the key. Timers fire only
+    // inside the box's own event loop, so the box is open when the first one finds it.
+    static void RunLooking(Qt::Key key, const std::function<void()>& show,
+                           const std::function<void(QMessageBox&)>& look) {
         auto* timer = new QTimer(qApp);
-        QObject::connect(timer, &QTimer::timeout, timer, [timer, seen, key] {
+        QObject::connect(timer, &QTimer::timeout, timer, [timer, key, &look] {
             for (QWidget* widget : QApplication::topLevelWidgets()) {
                 auto* box = qobject_cast<QMessageBox*>(widget);
                 if (!box || !box->isVisible())
                     continue;
                 timer->stop();
                 timer->deleteLater();
-                QPushButton* chosen = box->defaultButton();
-                *seen = {box->windowTitle(),
-                         box->text(),
-                         box->icon(),
-                         box->standardButtons(),
-                         chosen ? box->standardButton(chosen) : QMessageBox::NoButton,
-                         box->isModal(),
-                         box->textFormat()};
+                look(*box);
                 QTest::keyClick(box, key);
                 return;
             }
         });
         timer->start(10);
         show();
-        return *seen;
     }
     MessageBoxDialogs dialogs_{QStringLiteral("Quillmap")};
 };
@@ -78,6 +87,42 @@ TEST_F(MessageBoxes, TheConfirmationDefaultsToYesAndEscapeAnswersNo) {
 
     Run(Qt::Key_Escape, [&] { answer = dialogs_.Confirm("clash"); });
     EXPECT_FALSE(answer);
+}
+
+
+// A path longer than the box wraps within it, so the file's name at its end stays in sight, and the
+// whole text can still be selected and copied.
+TEST_F(MessageBoxes, ALongPathWrapsAnywhereWithinTheBox) {
+    const std::string path = "/media/usb/" + std::string(150, 'd') + "/the-file-that-matters.jpg";
+    const std::string message = "Error renaming file " + path;
+    QString shown;
+    QRect textPlace;
+    QRect boxPlace;
+    QString copied;
+    int lineHeight = 0;
+    int textWidth = 0;
+    RunLooking(
+        Qt::Key_Return, [&] { dialogs_.ShowMessage(message); },
+        [&](QMessageBox& box) {
+            if (auto* text = box.findChild<QTextEdit*>(QLatin1String(MessageTextName))) {
+                shown = text->toPlainText();
+                textPlace = QRect(text->mapTo(&box, QPoint(0, 0)), text->size());
+                lineHeight = text->fontMetrics().lineSpacing();
+                textWidth = text->fontMetrics().horizontalAdvance(QString::fromStdString(message));
+                text->selectAll();
+                text->copy();
+                copied = QGuiApplication::clipboard()->text();
+            }
+            boxPlace = box.rect();
+        });
+
+    EXPECT_EQ(shown.toStdString(), message);
+    EXPECT_EQ(copied.toStdString(), message);
+    EXPECT_TRUE(boxPlace.contains(textPlace)) << "the text runs past the box";
+    // Three lines at least: the words, then the path broken inside itself; but no narrow column.
+    EXPECT_GE(textPlace.height(), 3 * lineHeight);
+    EXPECT_GE(textPlace.width(), textWidth / 4);
+    EXPECT_LE(textPlace.height(), (textWidth / textPlace.width() + 3) * lineHeight);
 }
 
 } // namespace
