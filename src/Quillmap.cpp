@@ -1,6 +1,8 @@
-// The program entry: the services, the one window, the event loop.
+// The program entry: the command line, the services, the one window, the event loop.
 #include "FolderTree/TFolderTree.h"
+#include "main/CommandLine.h"
 #include "main/Dialogs.h"
+#include "main/FolderToOpen.h"
 #include "main/TForm1.h"
 #include "main/TerminalUndo.h"
 #include "platform/files/JournalFile.h"
@@ -9,35 +11,46 @@
 #include "platform/shell/LinuxShellNamespace.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QScreen>
-#include <QStringList>
+#include <cstdio>
+#include <filesystem>
 #include <iostream>
 
 namespace {
 
-// Whether the command line asks for the undo of the last Go. Read before any application object exists,
-// because the undo must also work where there is no display.
-bool AsksForUndo(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    QCommandLineParser parser;
-    const QCommandLineOption undo(QStringLiteral("undo"),
-                                  QStringLiteral("Rename the files of the last Go back to their old names."));
-    parser.addOption(undo);
-    parser.parse(arguments);
-    return parser.isSet(undo);
+std::string CurrentFolder() {
+    std::error_code error;
+    return std::filesystem::current_path(error).string();
+}
+
+void Print(std::FILE* stream, const QString& text) {
+    const QByteArray bytes =
+        (text.endsWith(QLatin1Char('\n')) ? text : text + QLatin1Char('\n')).toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (AsksForUndo(argc, argv)) {
+    // Read before the application object exists, which needs a display.
+    const CommandLine line = ParseCommandLine(std::vector<std::string>(argv, argv + argc));
+    switch (line.request) {
+    case CommandLine::Request::ShowHelp:
+    case CommandLine::Request::ShowVersion:
+        Print(stdout, line.text);
+        return 0;
+    case CommandLine::Request::Refuse:
+        Print(stderr, line.text);
+        return CommandLineErrorCode;
+    case CommandLine::Request::Undo: {
         platform::PosixFileSystem files;
         platform::JournalFile journal;
         return TerminalUndo(journal, files, std::cout, std::cerr);
     }
+    case CommandLine::Request::Run:
+        break;
+    }
+
     QApplication application(argc, argv);
     // Lets the desktop match the window with the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("titleshaperworkshop"));
@@ -49,7 +62,7 @@ int main(int argc, char** argv) {
     platform::JournalFile journal;
 
     // Destroyed when main returns, after the loop: that stores the folder the tree still shows.
-    TForm1 form({*shell, files, files, store, dialogs, &journal});
+    TForm1 form({*shell, files, files, store, dialogs, &journal}, FolderToOpen(line.folder, CurrentFolder()));
     if (const QScreen* screen = form.screen())
         form.move(screen->availableGeometry().center() - form.rect().center());
     form.show();

@@ -19,6 +19,9 @@ public:
     virtual engine::FailureAnswer AskAfterFailure(const std::string& text);
 };
 
+// The object name of the text inside a real box: a read-only view that wraps a long path anywhere.
+inline constexpr char MessageTextName[] = "messageText";
+
 // The real boxes: modal, centred on the screen.
 class MessageBoxDialogs : public Dialogs {
 public:

@@ -1,6 +1,7 @@
 #include "main/InfoPanel.h"
 
 #include "main/InfoTexts.h"
+#include "main/WindowLook.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -17,7 +18,7 @@ const QRect kPagePlace{65, 88, 569, 337};
 const QRect kDonePlace{312, 440, 75, 25};
 } // namespace
 
-InfoPanel::InfoPanel(QWidget* parent) : QWidget(parent) {
+InfoPanel::InfoPanel(QWidget* parent, const QString& settingsFile) : QWidget(parent) {
     setObjectName(info_names::pnlInfo);
     // The panel hides the window behind it, so it paints its whole area in the window's background.
     setAutoFillBackground(true);
@@ -36,8 +37,12 @@ InfoPanel::InfoPanel(QWidget* parent) : QWidget(parent) {
 
     memInfoHelp_ = MakePage(info_names::memInfoHelp, HelpText(), false);
     memInfoAbout_ = MakePage(info_names::memInfoAbout, AboutText(), true);
-    memInfoPro_ = MakePage(info_names::memInfoPro, ProgrammingText(), false);
+    memInfoPro_ = MakePage(info_names::memInfoPro, ProgrammingText(settingsFile), false);
     memInfoPay_ = MakePage(info_names::memInfoPay, PayUpText(), false);
+
+    // "Programming" would fill its button edge to edge in the window's font.
+    for (QPushButton* button : {btnInfoHelp_, btnInfoAbout_, btnInfoPro_, btnInfoPay_})
+        FitCaption(button);
 
     btnInfoDone_ = MakeButton(this, info_names::btnInfoDone, QStringLiteral("Done"), kDonePlace);
 

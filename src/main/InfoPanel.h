@@ -35,7 +35,8 @@ public:
     // The client size the panel's own controls are laid out for.
     static constexpr QSize DesignSize{700, 479};
 
-    explicit InfoPanel(QWidget* parent);
+    // The Programming page names the settings file given.
+    InfoPanel(QWidget* parent, const QString& settingsFile);
 
     // "Help & Info": always opens on the Help page, whatever page was seen last, above every sibling, and
     // takes the keyboard focus with it.

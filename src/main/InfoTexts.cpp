@@ -7,14 +7,17 @@ namespace layout {
 
 QString HelpText() {
     return QStringLiteral(
-        "Choose a folder in the tree at the top left; its files fill the grid below, the present names on "
-        "the left and the new names on the right. Every mode works alike: press Go to apply it at once, "
-        "or press Preview, edit the results in the grid by hand and then press Go. In Part Replacer, "
-        "Substring Deleter and Substring Adder, Go without Preview works every new name out afresh, so "
-        "changes made by hand count only after Preview. A file whose new name is blank is left alone. Go "
-        "never overwrites a file; when a new name is the name of a file further down the list, you are "
-        "asked whether to go on. Checking another mode, choosing another folder and Refresh blank the new "
-        "names.\n"
+        "Choose a folder in the tree at the top left, or drop one onto the window; its files fill the grid "
+        "below, the present names on the left and the new "
+        "names on the right. Press Go to apply the checked mode at once, or press Preview, edit the results "
+        "in the grid by hand and then press Go. Without a Preview in the mode now checked, Go first works "
+        "the new names out as Preview does (in Part Replacer, Substring Deleter and Substring Adder afresh, "
+        "so changes made by hand count only after Preview) and stops with a message when two new names are "
+        "the same. After a Preview in the mode now checked, Go takes the new names as they stand; when that "
+        "Preview stopped with a message, Go does nothing until a Preview passes. A blank new name leaves its "
+        "file alone (Delete blanks the selected ones). Go never overwrites a file; when a new name is the "
+        "name of a file further down the list, you are asked whether to go on. Checking another mode, "
+        "choosing another folder and Refresh blank the new names.\n"
         "\n"
         "Veze Zazedoz works through the clipboard: Copy puts the old names on it, one a line; edit them in "
         "any editor, copy them and Paste them back as the new names, line by line. Paste changes nothing "
@@ -26,10 +29,7 @@ QString HelpText() {
         "Substring Adder first inserts the text beside Position after that many characters, then adds "
         "Begining in front and End behind. Text placed past the end of a name is joined at its end.\n"
         "\n"
-        "Ctrl+Z, or Undo last Go in the grid's right-click menu, renames the files of the last Go back, "
-        "even after the program or the computer stopped in its middle; in a terminal, Quillmap --undo "
-        "does the same. A file whose old name is taken again is left as it stands.\n"
-        "\n"
+        "Ctrl+Z (or Quillmap --undo) renames the files of the last Go back, even after a crash.\n"
         "The list follows folders that are created, removed or renamed, but not files changed by other "
         "programs: press Refresh to read the folder again.");
 }
@@ -61,25 +61,31 @@ QString AboutText() {
         "whatever editor you like best, with its search and replace, its columns and its macros.");
 }
 
-QString ProgrammingText() {
+QString ProgrammingText(const QString& settingsFile) {
     return QStringLiteral(
-        "Title Shaper Workshop is written in C++ with the Qt toolkit and runs as one program file, "
-        "Quillmap.\n"
-        "\n"
-        "The folder tree is a control of its own. It shows the desktop, the computer with its drives and "
-        "mounted media, and optionally the trash and the network shares, lists a folder's sub-folders the "
-        "first time it is opened, and keeps itself up to date while folders are created, removed or renamed "
-        "elsewhere.\n"
-        "\n"
-        "The renaming itself is done by a small engine that knows nothing about windows or disks, so that "
-        "every rule can be checked on its own. Renaming on disk refuses to replace an existing file.\n"
-        "\n"
-        "Between runs the program remembers the last folder viewed, in your settings file, "
-        "~/.config/Harbeck/TitleShaperWorkshop.conf under the key CloseDir, and the record of the last Go, "
-        "in ~/.local/state/TitleShaperWorkshop; delete them to start afresh.\n"
-        "\n"
-        "All the texts of these pages are held in the window itself; there is no help file. The two columns "
-        "of the grid are resized with the window, so that each always takes half of its width.");
+               "Title Shaper Workshop is written in C++ with the Qt toolkit and runs as one program file, "
+               "Quillmap.\n"
+               "\n"
+               "The folder tree is a control of its own. It shows the desktop, the computer with its drives "
+               "and "
+               "mounted media, and optionally the trash and the network shares, lists a folder's sub-folders "
+               "the "
+               "first time it is opened, and keeps itself up to date while folders are created, removed or "
+               "renamed "
+               "elsewhere.\n"
+               "\n"
+               "The renaming itself is done by a small engine that knows nothing about windows or disks, so "
+               "that "
+               "every rule can be checked on its own. Renaming on disk refuses to replace an existing file.\n"
+               "\n"
+               "Between runs the program remembers the last folder viewed, in your settings file, %1, under "
+               "the key CloseDir, and the record of the last Go, in the folder TitleShaperWorkshop of your "
+               "state folder ($XDG_STATE_HOME, usually ~/.local/state); delete them to start afresh.\n"
+               "\n"
+               "All the texts of these pages are held in the window itself; there is no help file. The two "
+               "columns "
+               "of the grid are resized with the window, so that each always takes half of its width.")
+        .arg(settingsFile);
 }
 
 QString PayUpText() {

@@ -8,7 +8,8 @@ namespace layout {
 
 QString HelpText();
 QString AboutText();
-QString ProgrammingText();
+// Names the settings file where the last folder viewed is kept.
+QString ProgrammingText(const QString& settingsFile);
 QString PayUpText();
 
 } // namespace layout

@@ -1,5 +1,9 @@
 #include "NameGridModel.h"
 
+#include "engine/ShownName.h"
+
+#include <QStringList>
+
 NameGridModel::NameGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void NameGridModel::Reset(const std::function<void(engine::NameGrid&)>& change) {
@@ -26,9 +30,34 @@ int NameGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant NameGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid())
         return {};
-    return QString::fromUtf8(grid_.Cell(index.column(), index.row() + 1));
+    const std::string& cell = grid_.Cell(index.column(), index.row() + 1);
+    const bool oldName = index.column() == engine::NameGrid::OldColumn;
+    switch (role) {
+    case Qt::EditRole:
+        return QString::fromUtf8(cell);
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        return QString::fromUtf8(oldName ? engine::ShownName(cell) : cell);
+    case ShownPartsRole:
+        return oldName ? ShownParts(cell) : QVariant();
+    default:
+        return {};
+    }
+}
+
+QVariant NameGridModel::ShownParts(const std::string& name) {
+    if (engine::ShowsAsItIs(name))
+        return {};
+    QStringList parts;
+    for (const engine::ShownPart& part : engine::ShownParts(name)) {
+        // Keeps plain text at even places and stand-ins at odd ones.
+        if (part.standIn == (parts.size() % 2 == 0))
+            parts.append(QString());
+        parts.append(QString::fromUtf8(part.text));
+    }
+    return parts;
 }
 
 QVariant NameGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

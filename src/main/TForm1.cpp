@@ -5,7 +5,9 @@
 #include "Dialogs.h"
 #include "EntryField.h"
 #include "FileList.h"
+#include "FolderDrop.h"
 #include "FolderTree/TFolderTree.h"
+#include "GridKeys.h"
 #include "ListingIndicator.h"
 #include "NameGridModel.h"
 #include "platform/settings/FolderStore.h"
@@ -34,7 +36,8 @@ Control* Place(QWidget* parent, const char* name, QRect geometry, Args&&... args
 
 } // namespace
 
-TForm1::TForm1(const WindowServices& services, QWidget* parent) : QWidget(parent), services_(services) {
+TForm1::TForm1(const WindowServices& services, std::string startFolder, QWidget* parent)
+    : QWidget(parent), services_(services), startFolder_(std::move(startFolder)) {
     setObjectName(QLatin1String(names::Form1));
     setWindowTitle(QStringLiteral("Title Shaper Workshop"));
     resize(DesignWidth, DesignHeight);
@@ -80,6 +83,7 @@ void TForm1::CreateControls() {
     gridModel = new NameGridModel(this);
     grdNames = Place<QTableView>(this, names::grdNames, {8, 160, 522, 270});
     grdNames->setModel(gridModel);
+    new GridKeys(grdNames, gridModel);
     // Its look is set with the window's look; the columns are sized on the first resize.
     grdNames->horizontalHeader()->setDefaultSectionSize(64);
 
@@ -154,6 +158,8 @@ void TForm1::ConnectHandlers() {
     Bind(btnGo, &QPushButton::clicked, &TForm1::btnGoClick);
     Bind(btnHelp, &QPushButton::clicked, &TForm1::btnHelpClick);
     SetUpUndo();
+    connect(new FolderDrop(this), &FolderDrop::Dropped, this,
+            [this](const std::string& path) { Run([this, &path] { FormDragDrop(path); }); });
 }
 
 void TForm1::Run(const std::function<void()>& handler) {

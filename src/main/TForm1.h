@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace engine {
 class BatchJournal;
@@ -55,7 +56,8 @@ public:
     static constexpr int DesignWidth = 700;
     static constexpr int DesignHeight = 479;
 
-    explicit TForm1(const WindowServices& services, QWidget* parent = nullptr);
+    // A start folder, when given, is selected in place of the remembered one.
+    explicit TForm1(const WindowServices& services, std::string startFolder = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // 1 while the last computation of new names stopped at a check: Go then does nothing.
@@ -96,6 +98,8 @@ public slots:
     void btnHelpClick();
     // Renames the files of the last Go back (TForm1Undo.cpp).
     void UndoLastGo();
+    // A folder dropped onto the window is selected in the tree; a file dropped selects its folder.
+    void FormDragDrop(const std::string& path);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -118,17 +122,22 @@ private:
     // While a folder is read: every control but the tree locked, and the indicator over the grid.
     void ListingBusy(bool busy);
     void SetPreviewTag(int tag);
+    // True once a folder has been listed.
+    bool Listed() const;
     void CheckChars(EntryField* field);
     engine::Mode CheckedMode() const;
     engine::EntryTexts EntryTexts() const;
     QWidget* FieldOf(engine::EntryField field) const;
 
     WindowServices services_;
+    std::string startFolder_;
     int aborted_ = 0;
     // A batch runs in the background: the window stays open and its controls are locked.
     bool batchRunning_ = false;
     // The tree's selection changed while the batch ran.
     bool folderChangeWaiting_ = false;
+    // The mode the last Preview was made in.
+    engine::Mode previewMode_ = engine::Mode::Renamer;
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

@@ -1,24 +1,24 @@
 // The clipboard buttons and the check of the entry fields.
+#include "ClipboardBytes.h"
 #include "Dialogs.h"
 #include "EntryField.h"
+#include "FileList.h"
 #include "NameGridModel.h"
 #include "TForm1.h"
 #include "engine/RenameEngine.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
 #include <QPlainTextEdit>
-#include <memory>
 
-namespace {
-
-constexpr char PlainText[] = "text/plain";
-
-} // namespace
+// Before the first listing the grid holds one blank row of the initial layout, not a file: the
+// clipboard buttons treat it as a folder without files.
+bool TForm1::Listed() const {
+    return !lstFiles->Folder().empty();
+}
 
 void TForm1::btnCopyClick() {
     memHid->clear();
+    if (!Listed())
+        return;
     const engine::NameGrid& grid = gridModel->Grid();
     // A name with a line break would split into two lines and shift every name after it.
     if (const auto name = engine::NameWithLineBreak(grid)) {
@@ -26,29 +26,21 @@ void TForm1::btnCopyClick() {
         return;
     }
     const std::string text = engine::CopyText(grid);
-    if (text.empty())
-        return;
-    // The names go out as their own bytes, so a name that is not valid UTF-8 comes back unchanged.
-    auto data = std::make_unique<QMimeData>();
-    data->setData(QLatin1String(PlainText), QByteArray::fromStdString(text));
-    QGuiApplication::clipboard()->setMimeData(data.release());
+    if (!text.empty())
+        clipboard_bytes::Put(text);
 }
 
 void TForm1::btnPasteClick() {
     memHid->clear();
-    QByteArray text;
-    if (const QMimeData* data = QGuiApplication::clipboard()->mimeData()) {
-        if (data->hasFormat(QLatin1String(PlainText)))
-            text = data->data(QLatin1String(PlainText));
-        else if (data->hasText())
-            text = data->text().toUtf8();
-    }
-    const std::vector<std::string> lines =
-        engine::PasteLines(std::string_view(text.constData(), text.size()));
+    if (!Listed())
+        return;
+    const std::vector<std::string> lines = engine::PasteLines(clipboard_bytes::Held());
     gridModel->ChangeNewNames([&lines](engine::NameGrid& grid) { engine::ApplyPaste(grid, lines); });
 }
 
 void TForm1::btnCopyOverClick() {
+    if (!Listed())
+        return;
     gridModel->ChangeNewNames([](engine::NameGrid& grid) { engine::CopyOldNamesOver(grid); });
 }
 

@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "EntryField.h"
 #include "FileList.h"
+#include "FolderToOpen.h"
 #include "FolderTree/TFolderTree.h"
 #include "NameGridModel.h"
 #include "TForm1.h"
@@ -26,12 +27,16 @@ std::string TextOf(const QLineEdit* field) {
 } // namespace
 
 void TForm1::FormCreate() {
-    Run([this] { shlDir->SelectPath(services_.store.LoadFolder()); });
+    Run([this] { shlDir->SelectPath(startFolder_.empty() ? services_.store.LoadFolder() : startFolder_); });
     rdbRenamerClick();
 }
 
 void TForm1::Exit1Click() {
     Run([this] { services_.store.SaveFolder(shlDir->SelectedPath()); });
+}
+
+void TForm1::FormDragDrop(const std::string& path) {
+    shlDir->SelectPath(FolderToOpen(path, {}));
 }
 
 void TForm1::shlDirChange() {
@@ -139,6 +144,7 @@ QWidget* TForm1::FieldOf(engine::EntryField field) const {
 
 void TForm1::btnViewClick() {
     SetPreviewTag(1);
+    previewMode_ = CheckedMode();
     WorkOut();
 }
 
@@ -165,8 +171,9 @@ void TForm1::WorkOut() {
 
 void TForm1::btnGoClick() {
     // Without a preview Go computes the selected mode itself, so a typed or pasted column is still
-    // checked for duplicates; after a preview the column is taken as the user left it.
-    if (PreviewTag() == 0)
+    // checked for duplicates; after a preview the column is taken as the user left it. A preview made in
+    // another mode counts for nothing: checking this mode blanked its names.
+    if (PreviewTag() == 0 || CheckedMode() != previewMode_)
         WorkOut();
     if (aborted_ != 0)
         return;

@@ -3,11 +3,13 @@
 #include "ControlNames.h"
 #include "EntryField.h"
 #include "FolderTree/TFolderTree.h"
+#include "ShownNameDelegate.h"
 #include "TForm1.h"
 #include "main/BlobPicture.h"
 #include "main/InfoPanel.h"
 #include "main/TabOrder.h"
 #include "main/WindowLook.h"
+#include "platform/settings/FolderStore.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -26,6 +28,10 @@ void TForm1::SetUpLayout() {
     // The design size is the smallest useful one: below it the controls would run into each other.
     setMinimumSize(DesignWidth, DesignHeight);
     layout::ApplyGridLook(grdNames);
+    // The grid's cells show old names with their stand-ins; the ruled look stays.
+    QAbstractItemDelegate* ruled = grdNames->itemDelegate();
+    grdNames->setItemDelegate(new ShownNameDelegate(grdNames));
+    delete ruled;
     imgBlob->setPixmap(layout::BlobPicture());
 
     // A caption is as wide as its text in the window's font, as the labels of the design were; a fixed
@@ -38,7 +44,7 @@ void TForm1::SetUpLayout() {
         button->resize(std::max(button->width(), button->sizeHint().width()), button->height());
 
     // Created last, so that it lies above every other control when it is shown.
-    pnlInfo = new layout::InfoPanel(this);
+    pnlInfo = new layout::InfoPanel(this, QString::fromStdString(services_.store.Location()));
 
     for (QWidget* control : std::initializer_list<QWidget*>{
              Label1,      Label2,     Label3,    Label4,    Label5,      Label6,     rdbRenamer,

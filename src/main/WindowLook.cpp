@@ -3,8 +3,12 @@
 #include "main/GridLines.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 #include <QWidget>
 
@@ -59,6 +63,23 @@ void ApplyGridLook(QTableView* grid) {
     // Tab passes the grid by: it is reached by the mouse only, and Tab inside it leaves it as well.
     grid->setFocusPolicy(Qt::ClickFocus);
     grid->setTabKeyNavigation(false);
+}
+
+void FitCaption(QPushButton* button) {
+    const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    const int room = button->width() - 2 * (frame + kCaptionMargin);
+    const auto fits = [&](const QFont& font) {
+        return QFontMetrics(font).horizontalAdvance(button->text()) <= room;
+    };
+    QFont font = button->font();
+    if (fits(font))
+        return;
+    // A size in points becomes a pixel size, so that each step is one pixel.
+    font.setPixelSize(QFontInfo(font).pixelSize());
+    constexpr int smallest = 7;
+    while (!fits(font) && font.pixelSize() > smallest)
+        font.setPixelSize(font.pixelSize() - 1);
+    button->setFont(font);
 }
 
 } // namespace layout

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QStringList>
 
+class QPushButton;
 class QTableView;
 class QWidget;
 
@@ -32,5 +33,12 @@ void ApplyWindowLook(QWidget* window);
 // rows 15 pixels high, columns the user cannot resize, a vertical scroll bar only that follows its thumb,
 // and no way in by the Tab key.
 void ApplyGridLook(QTableView* grid);
+
+// Room between a button's frame and its caption, in pixels, on either side.
+inline constexpr int kCaptionMargin = 3;
+
+// Makes the button's font smaller, a pixel at a time, until its caption leaves kCaptionMargin free on
+// either side within the button's frame; the button keeps its size. A caption that fits keeps its font.
+void FitCaption(QPushButton* button);
 
 } // namespace layout

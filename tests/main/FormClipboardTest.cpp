@@ -54,4 +54,18 @@ TEST_F(Clipboard, AnEmptyFolderLeavesTheClipboardAlone) {
     EXPECT_EQ(Grid()->model()->rowCount(), 0);
 }
 
+// Before the first listing the grid's one blank row is no file: the clipboard buttons change nothing.
+TEST_F(Clipboard, NothingListedYetLeavesTheClipboardAndTheGridAlone) {
+    Open();
+    Put("before\r\n");
+    Click(names::btnCopy);
+    EXPECT_EQ(Held(), "before\r\n");
+    Click(names::btnPaste);
+    EXPECT_EQ(NewNames(), std::vector<std::string>{""});
+    Click(names::rdbManual);
+    Click(names::btnCopyOver);
+    EXPECT_EQ(NewNames(), std::vector<std::string>{""});
+    EXPECT_TRUE(dialogs_.None());
+}
+
 } // namespace

@@ -87,9 +87,10 @@ protected:
         ForgetSettings();
     }
 
-    TForm1& Open() {
+    // A start folder stands for the FOLDER given on the command line.
+    TForm1& Open(const std::string& startFolder = {}) {
         form_ = std::make_unique<TForm1>(
-            WindowServices{*shell_, *lister_, *renamer_, store_, dialogs_, &journal_});
+            WindowServices{*shell_, *lister_, *renamer_, store_, dialogs_, &journal_}, startFolder);
         form_->show();
         QApplication::setActiveWindow(form_.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));

@@ -1,6 +1,8 @@
 // The window as it opens and closes: its start state and the remembered folder.
 #include "FormFixture.h"
+#include "main/InfoPanel.h"
 
+#include <QPlainTextEdit>
 #include <fstream>
 
 namespace {
@@ -85,5 +87,15 @@ TEST_P(WrongTypeInSettings, IsReportedAndTheWindowOpens) {
 
 INSTANTIATE_TEST_SUITE_P(Values, WrongTypeInSettings,
                          ::testing::Values("/tmp, /", "@Point(3 4)", "@Variant(\\0\\0\\0\\x2\\0\\0\\0*)"));
+
+// The Programming page names the settings file where it really is, inside XDG_CONFIG_HOME.
+TEST_F(FormStart, TheProgrammingPageNamesTheRealSettingsFile) {
+    Open();
+    const QString file = Settings().fileName();
+    ASSERT_TRUE(file.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME"))) << file.toStdString();
+    const QString text = Find<QPlainTextEdit>(layout::info_names::memInfoPro)->toPlainText();
+    EXPECT_TRUE(text.contains(QStringLiteral("settings file, ") + file + QStringLiteral(", under")))
+        << text.toStdString();
+}
 
 } // namespace

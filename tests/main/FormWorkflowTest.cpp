@@ -136,24 +136,41 @@ TEST_F(Workflow, DuplicateTypedNamesBlockGoUntilTheyDiffer) {
     EXPECT_EQ(OnDisk(), (std::set<std::string>{"other.txt", "same.txt"}));
 }
 
-// A stopped Preview keeps Go blocked through a change of mode, as the preview state is kept too; only a
-// Preview that passes frees it.
-TEST_F(Workflow, AStoppedPreviewBlocksGoAcrossAChangeOfMode) {
+// A stopped Preview keeps Go blocked in the mode it was made in, also after checking another mode and
+// coming back; in another mode Go works the names out afresh, and renames once they pass.
+TEST_F(Workflow, AStoppedPreviewBlocksGoInItsOwnModeOnly) {
     OpenListing({"a.txt"});
     Click(names::rdbReplacer);
     Click(names::btnView);
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     Click(names::rdbManual);
+    Click(names::rdbReplacer);
     EXPECT_EQ(form_->PreviewTag(), 1);
-    EditNewName(1, "b.txt");
     Click(names::btnGo);
     EXPECT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(OnDisk(), std::set<std::string>{"a.txt"});
 
-    Click(names::btnView);
+    Click(names::rdbManual);
+    EditNewName(1, "b.txt");
     Click(names::btnGo);
     EXPECT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(OnDisk(), std::set<std::string>{"b.txt"});
+}
+
+// The change of mode blanked the names of the passed Preview, so Go applies the mode now checked.
+TEST_F(Workflow, GoAfterAPassedPreviewInAnotherModeAppliesTheModeNowChecked) {
+    OpenListing({"a.txt", "b.txt"});
+    Click(names::rdbReplacer);
+    Type(names::edtReplace, "a");
+    Type(names::edtWith, "c");
+    Click(names::btnView);
+    ASSERT_EQ(NewNames(), (std::vector<std::string>{"c.txt", "b.txt"}));
+    Click(names::rdbAdd);
+    Type(names::edtBeg, "x");
+    Click(names::btnGo);
+    EXPECT_TRUE(dialogs_.None());
+    EXPECT_EQ(OnDisk(), (std::set<std::string>{"xa.txt", "xb.txt"}));
+    EXPECT_EQ(form_->PreviewTag(), 0);
 }
 
 TEST_F(Workflow, NothingListedRenamesNothing) {

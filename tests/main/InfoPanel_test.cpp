@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <array>
 #include <gtest/gtest.h>
@@ -21,7 +22,8 @@ protected:
     InfoPanelTest() {
         window_.resize(layout::InfoPanel::DesignSize);
         layout::ApplyWindowLook(&window_);
-        panel_ = new layout::InfoPanel(&window_);
+        panel_ = new layout::InfoPanel(
+            &window_, QStringLiteral("/home/someone/.config/Harbeck/TitleShaperWorkshop.conf"));
         window_.show();
     }
 
@@ -102,6 +104,32 @@ TEST_F(InfoPanelTest, ResizedWhileClosedIsLaidOutWhenOpened) {
     EXPECT_EQ(Find(n::memInfoHelp)->geometry(), QRect(65, 88, 769, 458));
     EXPECT_EQ(Find(n::Panel2)->geometry(), QRect(272, 24, 356, 41));
     EXPECT_EQ(Find(n::btnInfoDone)->geometry(), QRect(412, 561, 75, 25));
+}
+
+
+// Every page button's caption leaves its margins free within the button at the design size; the
+// captions that fit as they are keep the window's font.
+TEST_F(InfoPanelTest, PageButtonCaptionsKeepTheirMargins) {
+    for (const char* name : kButtons) {
+        SCOPED_TRACE(name);
+        auto* button = Find<QPushButton>(name);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->size(), QSize(75, 25));
+        const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) +
+                      2 * (frame + layout::kCaptionMargin),
+                  button->width());
+        const bool fitsInWindowFont = QFontMetrics(window_.font()).horizontalAdvance(button->text()) +
+                                          2 * (frame + layout::kCaptionMargin) <=
+                                      button->width();
+        EXPECT_EQ(button->font() == window_.font(), fitsInWindowFont);
+    }
+}
+
+TEST_F(InfoPanelTest, TheProgrammingPageNamesTheSettingsFileGiven) {
+    const QString text = Find<QPlainTextEdit>(n::memInfoPro)->toPlainText();
+    EXPECT_TRUE(text.contains(QStringLiteral("/home/someone/.config/Harbeck/TitleShaperWorkshop.conf")))
+        << text.toStdString();
 }
 
 } // namespace

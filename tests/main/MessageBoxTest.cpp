@@ -2,9 +2,11 @@
 #include "main/Dialogs.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -21,42 +23,42 @@ struct SeenBox {
     Qt::TextFormat format = Qt::AutoText;
 };
 
-// Runs `answer` on the next message box to open. Timers fire only inside the box's own event loop, so the
-// box is open when the first one finds it.
-void WhenBoxOpens(const std::function<void(QMessageBox&)>& answer) {
-    auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(widget);
-            if (!box || !box->isVisible())
-                continue;
-            timer->stop();
-            timer->deleteLater();
-            answer(*box);
-            return;
-        }
-    });
-    timer->start(10);
-}
-
 class MessageBoxes : public ::testing::Test {
 protected:
     // Runs a box with an answer scheduled, and returns what the box looked like.
     SeenBox Run(Qt::Key key, const std::function<void()>& show) {
-        auto seen = std::make_shared<SeenBox>();
-        WhenBoxOpens([seen, key](QMessageBox& box) {
+        SeenBox seen;
+        RunLooking(key, show, [&seen](QMessageBox& box) {
             QPushButton* chosen = box.defaultButton();
-            *seen = {box.windowTitle(),
-                     box.text(),
-                     box.icon(),
-                     box.standardButtons(),
-                     chosen ? box.standardButton(chosen) : QMessageBox::NoButton,
-                     box.isModal(),
-                     box.textFormat()};
-            QTest::keyClick(&box, key);
+            seen = {box.windowTitle(),
+                    box.text(),
+                    box.icon(),
+                    box.standardButtons(),
+                    chosen ? box.standardButton(chosen) : QMessageBox::NoButton,
+                    box.isModal(),
+                    box.textFormat()};
         });
+        return seen;
+    }
+    // Runs a box, lets the test look at it while it is open, then answers it with the key. Timers fire only
+    // inside the box's own event loop, so the box is open when the first one finds it.
+    static void RunLooking(Qt::Key key, const std::function<void()>& show,
+                           const std::function<void(QMessageBox&)>& look) {
+        auto* timer = new QTimer(qApp);
+        QObject::connect(timer, &QTimer::timeout, timer, [timer, key, &look] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(widget);
+                if (!box || !box->isVisible())
+                    continue;
+                timer->stop();
+                timer->deleteLater();
+                look(*box);
+                QTest::keyClick(box, key);
+                return;
+            }
+        });
+        timer->start(10);
         show();
-        return *seen;
     }
     MessageBoxDialogs dialogs_{QStringLiteral("Quillmap")};
 };
@@ -87,20 +89,44 @@ TEST_F(MessageBoxes, TheConfirmationDefaultsToYesAndEscapeAnswersNo) {
     EXPECT_FALSE(answer);
 }
 
-// Clicks the button of the next message box whose caption is `caption` ("" for its OK button).
-void ClickWhenOpen(const QString& caption) {
-    WhenBoxOpens([caption](QMessageBox& box) {
-        QAbstractButton* chosen = box.button(QMessageBox::Ok);
-        for (QAbstractButton* button : box.buttons())
-            if (button->text() == caption)
-                chosen = button;
-        chosen->click();
-    });
+// A path longer than the box wraps within it, so the file's name at its end stays in sight, and the
+// whole text can still be selected and copied.
+TEST_F(MessageBoxes, ALongPathWrapsAnywhereWithinTheBox) {
+    const std::string path = "/media/usb/" + std::string(150, 'd') + "/the-file-that-matters.jpg";
+    const std::string message = "Error renaming file " + path;
+    QString shown;
+    QRect textPlace;
+    QRect boxPlace;
+    QString copied;
+    int lineHeight = 0;
+    int textWidth = 0;
+    RunLooking(
+        Qt::Key_Return, [&] { dialogs_.ShowMessage(message); },
+        [&](QMessageBox& box) {
+            if (auto* text = box.findChild<QTextEdit*>(QLatin1String(MessageTextName))) {
+                shown = text->toPlainText();
+                textPlace = QRect(text->mapTo(&box, QPoint(0, 0)), text->size());
+                lineHeight = text->fontMetrics().lineSpacing();
+                textWidth = text->fontMetrics().horizontalAdvance(QString::fromStdString(message));
+                text->selectAll();
+                text->copy();
+                copied = QGuiApplication::clipboard()->text();
+            }
+            boxPlace = box.rect();
+        });
+
+    EXPECT_EQ(shown.toStdString(), message);
+    EXPECT_EQ(copied.toStdString(), message);
+    EXPECT_TRUE(boxPlace.contains(textPlace)) << "the text runs past the box";
+    // Three lines at least: the words, then the path broken inside itself; but no narrow column.
+    EXPECT_GE(textPlace.height(), 3 * lineHeight);
+    EXPECT_GE(textPlace.width(), textWidth / 4);
+    EXPECT_LE(textPlace.height(), (textWidth / textPlace.width() + 3) * lineHeight);
 }
 
 TEST_F(MessageBoxes, TheFailureBoxOffersSkipAllAndStopBesideOk) {
     const struct {
-        const char* caption;
+        const char* caption; // "" for OK
         engine::FailureAnswer answer;
     } cases[] = {
         {"", engine::FailureAnswer::GoOn},
@@ -109,8 +135,19 @@ TEST_F(MessageBoxes, TheFailureBoxOffersSkipAllAndStopBesideOk) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);
-        ClickWhenOpen(QString::fromUtf8(c.caption));
-        EXPECT_EQ(dialogs_.AskAfterFailure("Error renaming file /tmp/a"), c.answer);
+        engine::FailureAnswer answer = engine::FailureAnswer::GoOn;
+        // The button of the case is clicked; the key sent afterwards (a space, to the box itself) does
+        // nothing.
+        RunLooking(
+            Qt::Key_Space, [&] { answer = dialogs_.AskAfterFailure("Error renaming file /tmp/a"); },
+            [&](QMessageBox& box) {
+                QAbstractButton* chosen = box.button(QMessageBox::Ok);
+                for (QAbstractButton* button : box.buttons())
+                    if (button->text() == QString::fromUtf8(c.caption))
+                        chosen = button;
+                chosen->click();
+            });
+        EXPECT_EQ(answer, c.answer);
     }
     // Escape answers OK, as it does in the plain message.
     engine::FailureAnswer answer = engine::FailureAnswer::Stop;

@@ -57,4 +57,8 @@ void SettingsFolderStore::SaveFolder(const std::string& folder) {
         throw std::runtime_error(std::string("Failed to set data for '") + ValueName + "'");
 }
 
+std::string SettingsFolderStore::Location() const {
+    return OpenSettings().fileName().toStdString();
+}
+
 } // namespace platform
