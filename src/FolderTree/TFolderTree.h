@@ -5,6 +5,7 @@
 #include "FolderTypes.h"
 #include "platform/shell/ShellNamespace.h"
 
+#include <QElapsedTimer>
 #include <QTreeWidget>
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The folder tree: the desktop, the computer with its drives, the folders below them and, by option, the
 // recycle bin and the network neighbourhood. A folder's sub-folders are listed the first time it is
@@ -77,6 +79,7 @@ signals:
     void OnChange(QTreeWidgetItem* node);
 
 protected:
+    // A double-click on a folder that vanished unnoticed repairs the view and does nothing else.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event = nullptr) const override;
@@ -117,7 +120,8 @@ private:
     void UpdateCaption(TFolderNodeItem* node);
     void ApplyDisplayMode(TFolderNodeItem* node);
     void DeleteNode(QTreeWidgetItem* node);
-    void InsertSorted(TFolderNodeItem* parent, std::unique_ptr<TFolderNodeItem> child);
+    // Nodes join their parent in sibling order, those that go to the same place in one step.
+    void MergeChildren(TFolderNodeItem* parent, std::vector<std::unique_ptr<TFolderNodeItem>> nodes);
 
     // Population (FolderPopulation.cpp).
     void Activate();
@@ -130,19 +134,34 @@ private:
     void OnItemExpanded(QTreeWidgetItem* item);
     void OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     void CollapseWithDescendants(QTreeWidgetItem* node);
+    // Lists a listed folder afresh in place: the sub-folders still there keep their nodes, listings,
+    // expansion and the selection. False when the folder cannot be listed.
+    bool SyncChildren(TFolderNodeItem* node);
+    void RecheckSubFolders(QTreeWidgetItem* item);
 
     // Paths (FolderPaths.cpp).
     TFolderNodeItem* DriveOfPath(std::string_view path);
     TFolderNodeItem* DriveAncestor(const TFolderNodeItem* node) const;
+    void RevealNode(QTreeWidgetItem* node);
+    void ScrollToCaption(QTreeWidgetItem* node);
+    bool RepairSelection();
 
     // Change notification (FolderNotify.cpp).
     void RegisterNotify();
     void DeregisterNotify();
     void NotifyWndProc(const platform::ShellChange& change);
+    void DrainPending();
+    void ScheduleDrain();
     void HandleChange(const PendingChange& change);
+    void HandleCreations(const QElapsedTimer& clock);
     void FolderCreated(const std::string& path, const platform::IdList& list, bool listOnTheWay,
                        bool viaDesktop);
     void FolderRemoved(const std::string& path, bool viaDesktop);
+    void FolderRenamed(const std::string& path, const std::string& newPath, const platform::IdList& list,
+                       bool viaDesktop);
+    TFolderNodeItem* InsertCreated(const std::string& path, const platform::IdList& list, bool viaDesktop);
+    TFolderNodeItem* NodeOfRemoved(const std::string& path, bool viaDesktop);
+    TFolderNodeItem* NearestExisting(TFolderNodeItem* node);
     bool ShownTwice(const std::string& path) const;
     void RefreshTarget(TFolderNodeItem* target);
     void RefreshComputer();
@@ -161,4 +180,5 @@ private:
     std::shared_ptr<std::size_t> liveRecords_ = std::make_shared<std::size_t>(0);
     int busy_ = 0;
     std::deque<PendingChange> pending_;
+    bool drainScheduled_ = false;
 };

@@ -1,0 +1,294 @@
+// Changes in bulk: queued changes handled in slices of the event loop, creations gathered per parent and
+// merged into it at once, and listed folders listed afresh in place.
+#include "PathNames.h"
+#include "TFolderTree.h"
+#include "UpdateLock.h"
+
+#include <QTimer>
+#include <algorithm>
+#include <map>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+// Queued changes are handled for at most this long at a stretch; the rest follows from the event loop, so
+// that a burst of thousands of changes never freezes the window.
+constexpr qint64 SliceMilliseconds = 40;
+// How many creations are handled between two looks at the clock.
+constexpr int CreationsPerLook = 32;
+
+std::uint32_t EventOf(std::uint32_t event) {
+    return event & ~platform::SHCNE_INTERRUPT;
+}
+
+// The one item that list has below base, when base is where list starts.
+std::optional<platform::IdList> ItemBelow(const platform::IdList& list, const platform::IdList& base) {
+    const std::string_view bytes = list.Bytes();
+    const std::string_view prefix = base.Bytes();
+    if (bytes.size() <= prefix.size() || bytes.substr(0, prefix.size()) != prefix)
+        return std::nullopt;
+    try {
+        platform::IdList rest = platform::IdList::FromBytes(bytes.substr(prefix.size()));
+        if (rest.Items().size() != 1)
+            return std::nullopt;
+        return rest;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+void TFolderTree::DrainPending() {
+    QElapsedTimer clock;
+    clock.start();
+    while (!pending_.empty()) {
+        if (clock.elapsed() >= SliceMilliseconds) {
+            ScheduleDrain();
+            return;
+        }
+        if (EventOf(pending_.front().event) == platform::SHCNE_MKDIR) {
+            HandleCreations(clock);
+            continue;
+        }
+        PendingChange change = std::move(pending_.front());
+        pending_.pop_front();
+        try {
+            HandleChange(change);
+        } catch (...) {
+            // A change that cannot be applied leaves the tree as it was.
+        }
+    }
+}
+
+void TFolderTree::ScheduleDrain() {
+    if (drainScheduled_)
+        return;
+    drainScheduled_ = true;
+    QTimer::singleShot(0, this, [this] {
+        drainScheduled_ = false;
+        if (busy_ == 0)
+            BusyScope drain(*this); // handles what is queued as it goes
+    });
+}
+
+void TFolderTree::HandleCreations(const QElapsedTimer& clock) {
+    // New folders of one listed parent are made first and join it together, so a burst costs one insertion
+    // into the view per parent instead of one per folder.
+    struct Gathered {
+        TFolderNodeItem* parent = nullptr; // nullptr: the parent is not listed (or not in the tree)
+        QPersistentModelIndex kept;
+        std::unordered_set<std::string> shown;
+        std::vector<std::unique_ptr<TFolderNodeItem>> made;
+    };
+    std::map<std::pair<std::string, bool>, Gathered> gathered; // by parent path and view
+    const auto flush = [&] {
+        for (auto& [key, batch] : gathered)
+            if (batch.parent && batch.kept.isValid())
+                MergeChildren(batch.parent, std::move(batch.made));
+        gathered.clear();
+    };
+
+    UpdateLock lock(*this);
+    int handled = 0;
+    while (!pending_.empty() && EventOf(pending_.front().event) == platform::SHCNE_MKDIR) {
+        if (++handled % CreationsPerLook == 0 && clock.elapsed() >= SliceMilliseconds)
+            break;
+        const PendingChange change = std::move(pending_.front());
+        pending_.pop_front();
+        const std::string path =
+            change.hasFirst ? NormalizeFolderPath(PathFromIDList(change.first)).value_or(std::string{})
+                            : std::string{};
+        if (path.empty())
+            continue;
+        // A desktop folder can be open below its drive as well: both views follow the change.
+        for (const bool viaDesktop : {true, false}) {
+            if (!viaDesktop && !ShownTwice(path))
+                continue;
+            const std::string parentPath = ParentPath(path);
+            auto found = gathered.find({parentPath, viaDesktop});
+            if (found == gathered.end()) {
+                Gathered batch;
+                TFolderNodeItem* parent = FindNodeFrom(parentPath, true, viaDesktop);
+                if (parent && parent->childCount() > 0 && parent->Node.Path == parentPath) {
+                    batch.parent = parent;
+                    batch.kept = indexFromItem(parent);
+                    for (int i = 0; i < parent->childCount(); ++i)
+                        if (const TFolderNodeItem* child = parent->ChildNode(i))
+                            batch.shown.insert(child->Node.Path);
+                }
+                found = gathered.emplace(std::make_pair(parentPath, viaDesktop), std::move(batch)).first;
+            }
+            Gathered& batch = found->second;
+            if (batch.parent && batch.shown.contains(path))
+                continue; // shown already (a listing on the way took it in)
+            std::optional<platform::IdList> item =
+                batch.parent ? ItemBelow(change.first, batch.parent->Node.IDList) : std::nullopt;
+            MadeNode made;
+            if (item && shell_.PathExists(path))
+                made = MakeFolderNode(*item, batch.parent, false);
+            if (made.node && made.node->Node.Path == path) {
+                batch.shown.insert(path);
+                batch.made.push_back(std::move(made.node));
+                continue;
+            }
+            if (batch.parent && !shell_.PathExists(path))
+                continue; // made and gone again before its event arrived
+            // Anything else (a parent not listed, a list the parent cannot place) goes the single way, which
+            // may list folders or take nodes away: what was gathered joins the tree first.
+            flush();
+            FolderCreated(path, change.first, viaDesktop, viaDesktop);
+        }
+    }
+    flush();
+}
+
+void TFolderTree::MergeChildren(TFolderNodeItem* parent,
+                                std::vector<std::unique_ptr<TFolderNodeItem>> nodes) {
+    if (!parent || nodes.empty())
+        return;
+    // Runs of new nodes and the place among the present children each goes to.
+    std::vector<std::pair<int, QList<QTreeWidgetItem*>>> runs;
+    if (parent->Node.Kind == nkDrives || parent->Node.Kind == nkNetworkNeighborhood) {
+        // Drives and the members of the network keep the order the namespace gives them.
+        runs.emplace_back(parent->childCount(), QList<QTreeWidgetItem*>{});
+        for (auto& node : nodes)
+            runs.back().second.append(node.release());
+    } else {
+        std::stable_sort(nodes.begin(), nodes.end(),
+                         [](const auto& a, const auto& b) { return CompareFolderNodes(*a, *b) < 0; });
+        // Special nodes lead, and those added by an option may also trail unsorted: a new folder goes after
+        // the last folder that does not sort after it.
+        const auto special = [&](int i) {
+            const TFolderNodeItem* sibling = parent->ChildNode(i);
+            return !sibling || IsSpecialKind(sibling->Node.Kind);
+        };
+        int lead = 0;
+        while (lead < parent->childCount() && special(lead))
+            ++lead;
+        std::vector<int> folders;
+        for (int i = lead; i < parent->childCount(); ++i)
+            if (!special(i))
+                folders.push_back(i);
+        std::size_t passed = 0;
+        for (auto& node : nodes) {
+            while (passed < folders.size() &&
+                   CompareFolderNodes(*parent->ChildNode(folders[passed]), *node) <= 0)
+                ++passed;
+            const int position = passed == 0 ? lead : folders[passed - 1] + 1;
+            if (runs.empty() || runs.back().first != position)
+                runs.emplace_back(position, QList<QTreeWidgetItem*>{});
+            runs.back().second.append(node.release());
+        }
+    }
+    // From the back, so that the places of the runs ahead stay true.
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run)
+        parent->insertChildren(run->first, run->second);
+    parent->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+}
+
+bool TFolderTree::SyncChildren(TFolderNodeItem* node) {
+    if (!node || !node->Node.ShellFolder)
+        return false;
+    BusyScope busy(*this);
+    std::unique_ptr<platform::EnumIdList> listing =
+        node->Node.ShellFolder->EnumObjects(platform::SHCONTF_FOLDERS | platform::SHCONTF_INCLUDEHIDDEN);
+    if (!listing)
+        return false;
+    node->Stale = false;
+    WaitCursor cursor;
+    UpdateLock lock(*this);
+    std::unordered_map<std::string, std::unique_ptr<TFolderNodeItem>> fresh;
+    listing->Reset();
+    while (std::optional<platform::AllocatedIdList> item = listing->Next()) {
+        if (!*item)
+            continue;
+        MadeNode made = MakeFolderNode(**item, node, false);
+        item->Free();
+        if (made.node) {
+            std::string path = made.node->Node.Path;
+            fresh.try_emplace(std::move(path), std::move(made.node));
+        }
+    }
+    const QPersistentModelIndex self = indexFromItem(node);
+    for (int i = node->childCount() - 1; i >= 0 && self.isValid(); --i) {
+        TFolderNodeItem* child = i < node->childCount() ? node->ChildNode(i) : nullptr;
+        if (!child || IsSpecialKind(child->Node.Kind))
+            continue;
+        const auto found = fresh.find(child->Node.Path);
+        if (found == fresh.end()) {
+            DeleteNode(child);
+            continue;
+        }
+        // A sub-folder never listed may have gained or lost sub-folders of its own meanwhile.
+        if (child->childCount() == 0)
+            child->setChildIndicatorPolicy(found->second->childIndicatorPolicy());
+        fresh.erase(found);
+    }
+    if (!self.isValid())
+        return false; // whoever heard OnChange took the node away
+    std::vector<std::unique_ptr<TFolderNodeItem>> added;
+    added.reserve(fresh.size());
+    for (auto& [path, made] : fresh)
+        added.push_back(std::move(made));
+    MergeChildren(node, std::move(added));
+    if (node->childCount() == 0) {
+        node->setExpanded(false);
+        node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
+    }
+    return true;
+}
+
+TFolderNodeItem* TFolderTree::InsertCreated(const std::string& path, const platform::IdList& list,
+                                            bool viaDesktop) {
+    const std::string parentPath = ParentPath(path);
+    TFolderNodeItem* parent = FindNodeFrom(parentPath, true, viaDesktop);
+    if (!parent || parent->childCount() == 0 || parent->Node.Path != parentPath || !shell_.PathExists(path))
+        return nullptr;
+    for (int i = 0; i < parent->childCount(); ++i)
+        if (TFolderNodeItem* child = parent->ChildNode(i); child && child->Node.Path == path)
+            return child;
+    const std::optional<platform::IdList> item = ItemBelow(list, parent->Node.IDList);
+    if (!item)
+        return nullptr;
+    MadeNode made = MakeFolderNode(*item, parent, false);
+    if (!made.node || made.node->Node.Path != path)
+        return nullptr;
+    TFolderNodeItem* node = made.node.get();
+    std::vector<std::unique_ptr<TFolderNodeItem>> one;
+    one.push_back(std::move(made.node));
+    MergeChildren(parent, std::move(one));
+    return node;
+}
+
+void TFolderTree::FolderCreated(const std::string& path, const platform::IdList& list, bool listOnTheWay,
+                                bool viaDesktop) {
+    // A creation lists the folders on the way, as a lookup of the path does; a folder moved in only
+    // matters when its new parent is in the tree.
+    TFolderNodeItem* target = listOnTheWay ? FindNodeFrom(path, false, viaDesktop)
+                                           : FindNodeFrom(ParentPath(path), true, viaDesktop);
+    if (!target)
+        return;
+    if (target->Node.Path == path) {
+        // Shown already: a listed folder that was removed and made again (the desktop, whose own parent is
+        // not watched) is listed afresh, which also watches the new folder.
+        if (target->childCount() > 0 && shell_.PathExists(path))
+            SyncChildren(target);
+        return;
+    }
+    // A folder made and removed again before its event arrives (a tool's scratch folder) leaves the
+    // listing as it is.
+    if (!shell_.PathExists(path))
+        return;
+    if (target->Node.Path == ParentPath(path) && target->childCount() == 0) {
+        // Not listed yet (a lookup would have listed it): the next expansion does.
+        if (!listOnTheWay)
+            target->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+        return;
+    }
+    // Only the new folder joins the listed parent: the siblings keep their listings, expansion and the
+    // selection.
+    if (!InsertCreated(path, list, viaDesktop))
+        SyncChildren(target);
+}
