@@ -53,6 +53,8 @@ void TFolderTree::ScrollToCaption(QTreeWidgetItem* node) {
     // A folder deep in the tree lies far to the right: its caption is brought into view as well, with the
     // expand button just before it.
     executeDelayedItemsLayout();
+    resizeColumnToContents(0);
+    updateGeometries();
     const QRect caption = visualItemRect(node);
     const int width = viewport()->width();
     if (caption.isValid() &&
