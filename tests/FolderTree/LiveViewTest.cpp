@@ -202,3 +202,29 @@ INSTANTIATE_TEST_SUITE_P(Names, FolderTreeNameTest,
                          [](const auto& info) { return std::string(info.param.label); });
 
 } // namespace
+
+namespace {
+
+TEST(FolderImagesTest, LinkMarkIsAClearArrowAtTheBottomLeftOnly) {
+    TFolderImages images(*QApplication::style());
+    const QImage plain = images.Icon(platform::iconFolder, platform::iconFolder, -1).pixmap(16, 16).toImage();
+    const QImage link = images.Icon(platform::iconFolder, platform::iconFolder, 1).pixmap(16, 16).toImage();
+    ASSERT_EQ(link.size(), QSize(16, 16));
+    int changedOutside = 0, white = 0, arrow = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const QColor pixel = link.pixelColor(x, y);
+            if (x >= 9 || y < 7) {
+                changedOutside += pixel != plain.pixelColor(x, y) ? 1 : 0;
+                continue;
+            }
+            white += pixel == Qt::white ? 1 : 0;
+            arrow += pixel.blue() > 120 && pixel.red() < 100 ? 1 : 0;
+        }
+    EXPECT_EQ(changedOutside, 0);
+    EXPECT_GE(white, 10);
+    EXPECT_GE(arrow, 5);
+    EXPECT_LT(link.pixelColor(0, 15).lightness(), 80); // the frame
+}
+
+} // namespace
