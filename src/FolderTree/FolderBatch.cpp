@@ -74,27 +74,13 @@ void TFolderTree::ScheduleDrain() {
 }
 
 void TFolderTree::HandleCreations(const QElapsedTimer& clock) {
-    // New folders of one listed parent are made first and join it together, so a burst costs one insertion
-    // into the view per parent instead of one per folder.
-    struct Gathered {
-        TFolderNodeItem* parent = nullptr; // nullptr: the parent is not listed (or not in the tree)
-        QPersistentModelIndex kept;
-        std::unordered_set<std::string> shown;
-        std::vector<std::unique_ptr<TFolderNodeItem>> made;
-    };
-    std::map<std::pair<std::string, bool>, Gathered> gathered; // by parent path and view
-    const auto flush = [&] {
-        for (auto& [key, batch] : gathered)
-            if (batch.parent && batch.kept.isValid())
-                MergeChildren(batch.parent, std::move(batch.made));
-        gathered.clear();
-    };
-
-    UpdateLock lock(*this);
+    // New folders of one listed parent are made first and join it together once the burst is over, so a
+    // burst costs one merge into the view per parent instead of one insertion per folder. What is gathered
+    // outlives a slice: the nodes wait until the last creation of the run is handled.
     int handled = 0;
     while (!pending_.empty() && EventOf(pending_.front().event) == platform::SHCNE_MKDIR) {
         if (++handled % CreationsPerLook == 0 && clock.elapsed() >= SliceMilliseconds)
-            break;
+            return;
         const PendingChange change = std::move(pending_.front());
         pending_.pop_front();
         const std::string path =
@@ -107,41 +93,59 @@ void TFolderTree::HandleCreations(const QElapsedTimer& clock) {
             if (!viaDesktop && !ShownTwice(path))
                 continue;
             const std::string parentPath = ParentPath(path);
-            auto found = gathered.find({parentPath, viaDesktop});
-            if (found == gathered.end()) {
-                Gathered batch;
+            auto found = gathered_.find({parentPath, viaDesktop});
+            if (found == gathered_.end()) {
+                GatheredCreations batch;
                 TFolderNodeItem* parent = FindNodeFrom(parentPath, true, viaDesktop);
-                if (parent && parent->childCount() > 0 && parent->Node.Path == parentPath) {
-                    batch.parent = parent;
-                    batch.kept = indexFromItem(parent);
-                    for (int i = 0; i < parent->childCount(); ++i)
-                        if (const TFolderNodeItem* child = parent->ChildNode(i))
-                            batch.shown.insert(child->Node.Path);
+                if (parent && parent->childCount() > 0 && parent->Node.Path == parentPath)
+                    batch.parent = indexFromItem(parent);
+                found = gathered_.emplace(std::make_pair(parentPath, viaDesktop), std::move(batch)).first;
+            }
+            GatheredCreations& batch = found->second;
+            TFolderNodeItem* parent =
+                batch.parent.isValid() ? AsFolderNode(itemFromIndex(batch.parent)) : nullptr;
+            if (parent) {
+                if (!shell_.PathExists(path))
+                    continue; // made and gone again before its event arrived
+                if (std::optional<platform::IdList> item = ItemBelow(change.first, parent->Node.IDList)) {
+                    MadeNode made = MakeFolderNode(*item, parent, false);
+                    if (made.node && made.node->Node.Path == path) {
+                        batch.made.push_back(std::move(made.node));
+                        continue;
+                    }
                 }
-                found = gathered.emplace(std::make_pair(parentPath, viaDesktop), std::move(batch)).first;
             }
-            Gathered& batch = found->second;
-            if (batch.parent && batch.shown.contains(path))
-                continue; // shown already (a listing on the way took it in)
-            std::optional<platform::IdList> item =
-                batch.parent ? ItemBelow(change.first, batch.parent->Node.IDList) : std::nullopt;
-            MadeNode made;
-            if (item && shell_.PathExists(path))
-                made = MakeFolderNode(*item, batch.parent, false);
-            if (made.node && made.node->Node.Path == path) {
-                batch.shown.insert(path);
-                batch.made.push_back(std::move(made.node));
-                continue;
-            }
-            if (batch.parent && !shell_.PathExists(path))
-                continue; // made and gone again before its event arrived
-            // Anything else (a parent not listed, a list the parent cannot place) goes the single way, which
-            // may list folders or take nodes away: what was gathered joins the tree first.
-            flush();
+            // Anything else (a parent not listed, a list the parent cannot place) goes the single way. It may
+            // list the parent, so the next creation there looks at it again; what was gathered for other
+            // parents stays gathered (a flush looks for each parent afresh and leaves out what it shows).
+            if (!parent)
+                gathered_.erase(found);
             FolderCreated(path, change.first, viaDesktop, viaDesktop);
         }
     }
-    flush();
+    FlushCreations();
+}
+
+void TFolderTree::FlushCreations() {
+    UpdateLock lock(*this);
+    auto gathered = std::move(gathered_);
+    gathered_.clear();
+    for (auto& [key, batch] : gathered) {
+        TFolderNodeItem* parent =
+            batch.parent.isValid() ? AsFolderNode(itemFromIndex(batch.parent)) : nullptr;
+        if (!parent || batch.made.empty())
+            continue;
+        // A folder shown meanwhile (a listing on the way took it in) or reported twice joins once.
+        std::unordered_set<std::string> shown;
+        for (int i = 0; i < parent->childCount(); ++i)
+            if (const TFolderNodeItem* child = parent->ChildNode(i))
+                shown.insert(child->Node.Path);
+        std::vector<std::unique_ptr<TFolderNodeItem>> fresh;
+        for (auto& node : batch.made)
+            if (shown.insert(node->Node.Path).second)
+                fresh.push_back(std::move(node));
+        MergeChildren(parent, std::move(fresh));
+    }
 }
 
 void TFolderTree::MergeChildren(TFolderNodeItem* parent,

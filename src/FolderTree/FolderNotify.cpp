@@ -34,13 +34,16 @@ void TFolderTree::RegisterNotify() {
 void TFolderTree::DeregisterNotify() {
     registration_.reset();
     pending_.clear();
+    gathered_.clear();
 }
 
 void TFolderTree::NotifyWndProc(const platform::ShellChange& change) {
     // Lost changes make every listed folder be looked at afresh: the single changes queued before them
     // would only repeat part of that work.
-    if ((change.event & ~platform::SHCNE_INTERRUPT) == platform::SHCNE_UPDATEDIR)
+    if ((change.event & ~platform::SHCNE_INTERRUPT) == platform::SHCNE_UPDATEDIR) {
         pending_.clear();
+        gathered_.clear();
+    }
     // The lists belong to the namespace's message; the tree keeps copies only while it handles it.
     PendingChange copy;
     copy.hasFirst = static_cast<bool>(change.first);

@@ -11,10 +11,12 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The folder tree: the desktop, the computer with its drives, the folders below them and, by option, the
@@ -107,6 +109,13 @@ private:
         TFolderTree& tree_;
     };
 
+    // New folders of one parent, made and waiting to join it at the end of a burst; parent is invalid when
+    // the parent is not listed.
+    struct GatheredCreations {
+        QPersistentModelIndex parent;
+        std::vector<std::unique_ptr<TFolderNodeItem>> made;
+    };
+
     struct MadeNode {
         std::unique_ptr<TFolderNodeItem> node;
         bool isVirtual = false;
@@ -154,6 +163,7 @@ private:
     void ScheduleDrain();
     void HandleChange(const PendingChange& change);
     void HandleCreations(const QElapsedTimer& clock);
+    void FlushCreations();
     void FolderCreated(const std::string& path, const platform::IdList& list, bool listOnTheWay,
                        bool viaDesktop);
     void FolderRemoved(const std::string& path, bool viaDesktop);
@@ -181,4 +191,5 @@ private:
     int busy_ = 0;
     std::deque<PendingChange> pending_;
     bool drainScheduled_ = false;
+    std::map<std::pair<std::string, bool>, GatheredCreations> gathered_; // by parent path and view
 };
