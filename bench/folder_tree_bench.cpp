@@ -117,42 +117,6 @@ BENCHMARK(BM_SelectPathTwentyDeep)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(10);
 
-// Time from the last mkdir to the moment the listed folder shows every new folder, in order.
-void BM_ThousandFoldersCreatedElsewhere(benchmark::State& state) {
-    const Scratch scratch;
-    const int count = static_cast<int>(state.range(0));
-    auto shell = platform::CreateLinuxShellNamespace(scratch.Desktop().string());
-    int round = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        const fs::path burst = scratch.Desktop() / ("burst" + std::to_string(round++));
-        fs::create_directories(burst / "seed");
-        {
-            TFolderTree tree(*shell);
-            tree.SetActive(true);
-            QTreeWidgetItem* node = tree.SelectPath(burst.string());
-            node->setExpanded(true);
-            for (int i = 0; i < count; ++i)
-                mkdir((burst / ("new " + std::to_string(i))).c_str(), 0755);
-            const auto start = Clock::now();
-            QDeadlineTimer deadline(60000);
-            while (node->childCount() < count + 1 && !deadline.hasExpired())
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            state.SetIterationTime(Seconds(Clock::now() - start));
-            if (node->childCount() != count + 1 || !SortedCaptions(node))
-                state.SkipWithError("not every new folder shown in order");
-        }
-        fs::remove_all(burst);
-        state.ResumeTiming();
-    }
-    state.counters["folders"] = count;
-}
-BENCHMARK(BM_ThousandFoldersCreatedElsewhere)
-    ->Arg(1000)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(5);
-
 // Folders made at once in an open folder by another program: the time from the last mkdir until the folder
 // shows every one of them in order, and the longest stretch the event loop was blocked meanwhile. Past the
 // kernel's event queue (fs.inotify.max_queued_events, 16,384 by default) the changes are lost and the

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -42,8 +43,20 @@ std::optional<std::vector<std::string>> ListSubFolders(const std::string& path) 
 }
 
 bool HasSubFolder(const std::string& path) {
+    // One open serves both the link count and the reading of the entries: expanding a folder asks this of
+    // every sub-folder.
+    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     struct stat info {};
-    if (stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+    if (fd < 0) {
+        // A folder that cannot be read still tells its link count.
+        return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_nlink > 2;
+    }
+    DirHandle dir(fdopendir(fd));
+    if (!dir) {
+        close(fd);
+        return false;
+    }
+    if (fstat(fd, &info) != 0)
         return false;
     // Where the file system counts sub-folders in a folder's link count (2 plus one per sub-folder), a
     // count above 2 answers without reading the folder, which keeps expanding a folder of thousands of
@@ -51,9 +64,6 @@ bool HasSubFolder(const std::string& path) {
     // and others report 1: then the entries tell.
     if (info.st_nlink > 2)
         return true;
-    DirHandle dir(opendir(path.c_str()));
-    if (!dir)
-        return false;
     const bool counted = info.st_nlink == 2;
     while (const dirent* entry = readdir(dir.get())) {
         if (IsDotEntry(entry->d_name))
