@@ -1,5 +1,5 @@
-// Changes in bulk: queued changes handled in slices of the event loop, creations gathered per parent and
-// merged into it at once, and listed folders listed afresh in place.
+// Changes in bulk: queued changes handled in slices of the event loop, and creations gathered per parent
+// and merged into it at once.
 #include "PathNames.h"
 #include "TFolderTree.h"
 #include "UpdateLock.h"
@@ -11,12 +11,6 @@
 #include <unordered_set>
 
 namespace {
-
-// Queued changes are handled for at most this long at a stretch; the rest follows from the event loop, so
-// that a burst of thousands of changes never freezes the window.
-constexpr qint64 SliceMilliseconds = 40;
-// How many creations are handled between two looks at the clock.
-constexpr int CreationsPerLook = 32;
 
 std::uint32_t EventOf(std::uint32_t event) {
     return event & ~platform::SHCNE_INTERRUPT;
@@ -52,6 +46,15 @@ void TFolderTree::DrainPending() {
             HandleCreations(clock);
             continue;
         }
+        if (EventOf(pending_.front().event) == platform::SHCNE_UPDATEDIR) {
+            if (!RelistAllListed(clock))
+                continue; // the clock says when to go on
+            // Lost again meanwhile: the lost changes queued anew start another round.
+            if (relistsAsked_ == relistsStarted_ && !pending_.empty() &&
+                EventOf(pending_.front().event) == platform::SHCNE_UPDATEDIR)
+                pending_.pop_front();
+            continue;
+        }
         PendingChange change = std::move(pending_.front());
         pending_.pop_front();
         try {
@@ -79,7 +82,7 @@ void TFolderTree::HandleCreations(const QElapsedTimer& clock) {
     // outlives a slice: the nodes wait until the last creation of the run is handled.
     int handled = 0;
     while (!pending_.empty() && EventOf(pending_.front().event) == platform::SHCNE_MKDIR) {
-        if (++handled % CreationsPerLook == 0 && clock.elapsed() >= SliceMilliseconds)
+        if (++handled % ItemsPerLook == 0 && clock.elapsed() >= SliceMilliseconds)
             return;
         const PendingChange change = std::move(pending_.front());
         pending_.pop_front();
@@ -190,58 +193,6 @@ void TFolderTree::MergeChildren(TFolderNodeItem* parent,
     for (auto run = runs.rbegin(); run != runs.rend(); ++run)
         parent->insertChildren(run->first, run->second);
     parent->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-}
-
-bool TFolderTree::SyncChildren(TFolderNodeItem* node) {
-    if (!node || !node->Node.ShellFolder)
-        return false;
-    BusyScope busy(*this);
-    std::unique_ptr<platform::EnumIdList> listing =
-        node->Node.ShellFolder->EnumObjects(platform::SHCONTF_FOLDERS | platform::SHCONTF_INCLUDEHIDDEN);
-    if (!listing)
-        return false;
-    node->Stale = false;
-    WaitCursor cursor;
-    UpdateLock lock(*this);
-    std::unordered_map<std::string, std::unique_ptr<TFolderNodeItem>> fresh;
-    listing->Reset();
-    while (std::optional<platform::AllocatedIdList> item = listing->Next()) {
-        if (!*item)
-            continue;
-        MadeNode made = MakeFolderNode(**item, node, false);
-        item->Free();
-        if (made.node) {
-            std::string path = made.node->Node.Path;
-            fresh.try_emplace(std::move(path), std::move(made.node));
-        }
-    }
-    const QPersistentModelIndex self = indexFromItem(node);
-    for (int i = node->childCount() - 1; i >= 0 && self.isValid(); --i) {
-        TFolderNodeItem* child = i < node->childCount() ? node->ChildNode(i) : nullptr;
-        if (!child || IsSpecialKind(child->Node.Kind))
-            continue;
-        const auto found = fresh.find(child->Node.Path);
-        if (found == fresh.end()) {
-            DeleteNode(child);
-            continue;
-        }
-        // A sub-folder never listed may have gained or lost sub-folders of its own meanwhile.
-        if (child->childCount() == 0)
-            child->setChildIndicatorPolicy(found->second->childIndicatorPolicy());
-        fresh.erase(found);
-    }
-    if (!self.isValid())
-        return false; // whoever heard OnChange took the node away
-    std::vector<std::unique_ptr<TFolderNodeItem>> added;
-    added.reserve(fresh.size());
-    for (auto& [path, made] : fresh)
-        added.push_back(std::move(made));
-    MergeChildren(node, std::move(added));
-    if (node->childCount() == 0) {
-        node->setExpanded(false);
-        node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
-    }
-    return true;
 }
 
 TFolderNodeItem* TFolderTree::InsertCreated(const std::string& path, const platform::IdList& list,

@@ -35,6 +35,7 @@ void TFolderTree::DeregisterNotify() {
     registration_.reset();
     pending_.clear();
     gathered_.clear();
+    relistAll_.reset();
 }
 
 void TFolderTree::NotifyWndProc(const platform::ShellChange& change) {
@@ -43,6 +44,7 @@ void TFolderTree::NotifyWndProc(const platform::ShellChange& change) {
     if ((change.event & ~platform::SHCNE_INTERRUPT) == platform::SHCNE_UPDATEDIR) {
         pending_.clear();
         gathered_.clear();
+        ++relistsAsked_;
     }
     // The lists belong to the namespace's message; the tree keeps copies only while it handles it.
     PendingChange copy;
@@ -103,9 +105,6 @@ void TFolderTree::HandleChange(const PendingChange& change) {
     case platform::SHCNE_MEDIAREMOVED:
         if (!path.empty())
             MediaChanged(path, event == platform::SHCNE_MEDIAINSERTED);
-        break;
-    case platform::SHCNE_UPDATEDIR:
-        RefreshAllListed();
         break;
     default:
         break;
@@ -326,23 +325,4 @@ void TFolderTree::RefreshDrive(const std::string& mountPoint, bool force) {
     } catch (...) {
         // A drive that cannot be refreshed stays as it is.
     }
-}
-
-void TFolderTree::RefreshAllListed() {
-    // Changes were lost: every listed folder that is open is listed afresh in place, so the selection and
-    // what is open stay where they are; a listed folder that is folded up is listed afresh when next opened.
-    std::vector<std::string> open;
-    for (QTreeWidgetItemIterator it(this); *it; ++it) {
-        TFolderNodeItem* node = AsFolderNode(*it);
-        if (!node || node->childCount() == 0 || IsSpecialKind(node->Node.Kind) || node->Node.Path.empty())
-            continue;
-        if (node->isExpanded())
-            open.push_back(node->Node.Path);
-        else
-            node->Stale = true;
-    }
-    RefreshComputer();
-    for (const std::string& path : open)
-        if (TFolderNodeItem* node = FindNode(path, true))
-            SyncChildren(node);
 }

@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -109,6 +110,26 @@ private:
         TFolderTree& tree_;
     };
 
+    // Work on queued changes stops after this long and goes on from the event loop, so that a burst of
+    // thousands of changes never freezes the window.
+    static constexpr qint64 SliceMilliseconds = 40;
+    // How many changes or entries are handled between two looks at the clock.
+    static constexpr int ItemsPerLook = 32;
+
+    // A folder being listed afresh, in steps: the nodes are made as the entries come and join the folder
+    // when the listing is complete.
+    struct Relisting {
+        QPersistentModelIndex node;
+        std::unique_ptr<platform::EnumIdList> listing;
+        std::unordered_map<std::string, std::unique_ptr<TFolderNodeItem>> fresh;
+    };
+    // Every open folder listed afresh after lost changes, over as many slices as it takes.
+    struct RelistAll {
+        std::vector<std::string> open;
+        std::size_t next = 0;
+        std::optional<Relisting> current;
+    };
+
     // New folders of one parent, made and waiting to join it at the end of a burst; parent is invalid when
     // the parent is not listed.
     struct GatheredCreations {
@@ -146,6 +167,10 @@ private:
     // Lists a listed folder afresh in place: the sub-folders still there keep their nodes, listings,
     // expansion and the selection. False when the folder cannot be listed.
     bool SyncChildren(TFolderNodeItem* node);
+    bool StartRelisting(TFolderNodeItem* node, Relisting& relisting);
+    bool ContinueRelisting(Relisting& relisting, const QElapsedTimer* clock);
+    void FinishRelisting(Relisting& relisting);
+    bool RelistAllListed(const QElapsedTimer& clock);
     void RecheckSubFolders(QTreeWidgetItem* item);
 
     // Paths (FolderPaths.cpp).
@@ -175,7 +200,6 @@ private:
     bool ShownTwice(const std::string& path) const;
     void RefreshTarget(TFolderNodeItem* target);
     void RefreshComputer();
-    void RefreshAllListed();
     void MediaChanged(const std::string& mountPoint, bool inserted);
     void RepairVanished(TFolderNodeItem* node);
 
@@ -192,4 +216,7 @@ private:
     std::deque<PendingChange> pending_;
     bool drainScheduled_ = false;
     std::map<std::pair<std::string, bool>, GatheredCreations> gathered_; // by parent path and view
+    std::optional<RelistAll> relistAll_;
+    std::uint64_t relistsAsked_ = 0;   // lost changes heard
+    std::uint64_t relistsStarted_ = 0; // value of relistsAsked_ when the running round began
 };

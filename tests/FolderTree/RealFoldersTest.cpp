@@ -156,4 +156,32 @@ TEST_F(RealFoldersTest, BurstOfChangesShowsEveryFolderInOrder) {
     EXPECT_EQ(tree->currentItem(), node);
 }
 
+TEST_F(RealFoldersTest, EventQueueOverflowKeepsTheSelectionAndShowsWhatWasLost) {
+    fs::create_directories(work / "a" / "selected");
+    QTreeWidgetItem* selected = tree->SelectPath((work / "a" / "selected").string());
+    ASSERT_TRUE(selected);
+    tree->FindNode(work.string(), true)->setExpanded(true);
+    int changes = 0;
+    QObject::connect(tree.get(), &TFolderTree::OnChange, [&] { ++changes; });
+    // Each rename of a file queues two events: past the kernel's queue the changes are lost, among them
+    // the folder made first.
+    int queueLimit = 16384;
+    std::ifstream("/proc/sys/fs/inotify/max_queued_events") >> queueLimit;
+    ASSERT_EQ(mkdir((work / "lost").c_str(), 0755), 0);
+    std::ofstream(work / "a.txt") << "a";
+    for (int i = 0; i <= queueLimit / 4; ++i) {
+        std::rename((work / "a.txt").c_str(), (work / "b.txt").c_str());
+        std::rename((work / "b.txt").c_str(), (work / "a.txt").c_str());
+    }
+    QTreeWidgetItem* workNode = tree->FindNode(work.string(), true);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return Captions(workNode) == Names{"a", "lost"};
+        },
+        10000))
+        << ::testing::PrintToString(Captions(workNode));
+    EXPECT_EQ(tree->currentItem(), selected);
+    EXPECT_EQ(changes, 0);
+}
+
 } // namespace
