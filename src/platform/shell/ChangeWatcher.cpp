@@ -1,5 +1,6 @@
 #include "ChangeWatcher.h"
 
+#include "FolderProbe.h"
 #include "ShellItems.h"
 
 #include <QSocketNotifier>
@@ -132,21 +133,34 @@ void ChangeWatcher::ReadFolderEvents() {
             found != watched_.end() && std::find(found->second.begin(), found->second.end(),
                                                  state_->DesktopPath()) != found->second.end();
         DropWatch(event.wd);
-        if (desktopGone)
-            AwaitDesktop();
+        if (desktopGone && AwaitDesktop())
+            changes.push_back({SHCNE_MKDIR, state_->DesktopPath(), {}});
     }
     Deliver(changes);
 }
 
-void ChangeWatcher::AwaitDesktop() {
+bool ChangeWatcher::AwaitDesktop() {
     // The desktop's own parent is not watched: without a look at it, a desktop folder made again would never
     // be listed nor watched. The folder it lies in is watched until the desktop is back.
     const std::string& desktop = state_->DesktopPath();
     if (desktop.empty() || desktop == "/")
-        return;
+        return false;
     const int wd = inotify_add_watch(inotifyFd_, ParentPath(desktop).c_str(), kWatchMask);
-    if (wd >= 0)
-        desktopParentWd_ = wd;
+    if (wd < 0)
+        return false;
+    desktopParentWd_ = wd;
+    // Made again before the watch was there: no event will tell.
+    if (!IsFolder(desktop))
+        return false;
+    EndAwaitingDesktop();
+    return true;
+}
+
+void ChangeWatcher::EndAwaitingDesktop() {
+    // A parent that is listed itself keeps its watch.
+    if (!watched_.contains(desktopParentWd_))
+        inotify_rm_watch(inotifyFd_, desktopParentWd_);
+    desktopParentWd_ = -1;
 }
 
 std::optional<FolderChange> ChangeWatcher::DesktopCameBack(const std::vector<WatchEvent>& events) {
@@ -157,11 +171,9 @@ std::optional<FolderChange> ChangeWatcher::DesktopCameBack(const std::vector<Wat
         if (event.wd != desktopParentWd_ || !(event.mask & (IN_CREATE | IN_MOVED_TO)) ||
             !(event.mask & IN_ISDIR) || event.name != LastComponent(desktop))
             continue;
-        // A parent that is listed itself keeps its watch, and its own events tell of the new folder.
+        // A parent that is listed itself tells of the new folder with its own events.
         const bool listed = watched_.contains(desktopParentWd_);
-        if (!listed)
-            inotify_rm_watch(inotifyFd_, desktopParentWd_);
-        desktopParentWd_ = -1;
+        EndAwaitingDesktop();
         if (listed)
             return std::nullopt;
         return FolderChange{SHCNE_MKDIR, desktop, {}};

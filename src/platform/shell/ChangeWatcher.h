@@ -40,7 +40,9 @@ private:
     void Deliver(const std::vector<FolderChange>& changes);
     std::optional<IdList> ListOf(const std::string& path) const;
     void DropWatch(int wd);
-    void AwaitDesktop();
+    // Watches the desktop's parent once the desktop folder went; true when it is back already.
+    bool AwaitDesktop();
+    void EndAwaitingDesktop();
     std::optional<FolderChange> DesktopCameBack(const std::vector<WatchEvent>& events);
 
     struct NotifierDeleter {
