@@ -156,6 +156,23 @@ TEST_F(RealFoldersTest, BurstOfChangesShowsEveryFolderInOrder) {
     EXPECT_EQ(tree->currentItem(), node);
 }
 
+TEST_F(RealFoldersTest, RenamingTheOnlySubFolderKeepsItsParentOpen) {
+    fs::create_directories(work / "a" / "inner");
+    QTreeWidgetItem* node = tree->SelectPath(work.string());
+    ASSERT_TRUE(node);
+    node->setExpanded(true);
+    tree->FindNode((work / "a").string(), true)->setExpanded(true); // listed and watched as well
+    ASSERT_EQ(std::rename((work / "a").c_str(), (work / "renamed").c_str()), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Captions(node) == Names{"renamed"}; }))
+        << ::testing::PrintToString(Captions(node));
+    EXPECT_TRUE(node->isExpanded());
+    EXPECT_EQ(tree->currentItem(), node);
+    TFolderNodeItem* renamed = tree->FindNode((work / "renamed").string(), true);
+    ASSERT_TRUE(renamed);
+    EXPECT_TRUE(renamed->isExpanded());
+    EXPECT_EQ(Captions(renamed), Names{"inner"});
+}
+
 TEST_F(RealFoldersTest, EventQueueOverflowKeepsTheSelectionAndShowsWhatWasLost) {
     fs::create_directories(work / "a" / "selected");
     QTreeWidgetItem* selected = tree->SelectPath((work / "a" / "selected").string());
