@@ -1,8 +1,10 @@
 #pragma once
 
+#include "FileIdentity.h"
 #include "NameGrid.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,11 @@ public:
     virtual ~FolderRenamer() = default;
     // Renames oldName to newName without ever overwriting a file; false when the rename failed.
     virtual bool Rename(const std::string& oldName, const std::string& newName) = 0;
+    // After a failed Rename: the name the file was left under when that is neither its old nor its new
+    // name (a step through a temporary name that could not be undone); empty otherwise.
+    virtual std::string StrandedName() const { return {}; }
+    // The folder that was opened; nullopt where that cannot be told.
+    virtual std::optional<FileIdentity> Identity() const { return std::nullopt; }
 };
 
 // The file system as the batch sees it.
@@ -43,14 +50,19 @@ struct RenameRow {
 struct BatchSnapshot {
     std::string folder;
     std::vector<RenameRow> rows; // the file rows 1..RowCount()-1, in order
+    // The folder the rows were listed from; nullopt where that is not known. A batch renames nothing when
+    // the path leads to another folder by now.
+    std::optional<FileIdentity> listed = std::nullopt;
 };
 
-BatchSnapshot TakeSnapshot(const std::string& folder, const NameGrid& grid);
+BatchSnapshot TakeSnapshot(const std::string& folder, const NameGrid& grid,
+                           std::optional<FileIdentity> listed = std::nullopt);
 
 struct BatchResult {
     bool listAgain = false; // false only when the clash question was answered No
     int renamed = 0;
     int failed = 0;
+    bool folderMoved = false; // the listed folder was no longer at its path: nothing was renamed
 };
 
 BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts);
@@ -59,6 +71,11 @@ BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompt
 // (in row order, then later-row order). False as soon as one is answered No.
 bool ConfirmClashes(const BatchSnapshot& batch, BatchPrompts& prompts);
 std::string ClashMessage(const std::string& newName);
+// The report of a batch whose folder is no longer the one that was listed under that path.
+std::string FolderMovedMessage(const std::string& folder);
+// The report of a failed rename; stranded is the name the file was left under, if any (see StrandedName).
+std::string RenameFailedMessage(const std::string& folder, const std::string& oldName,
+                                const std::string& stranded = {});
 // Whether a name can be handed to the folder's rename as it stands: not blank, not "." or "..", and
 // without "/" or a NUL byte, so that it names an entry of that folder and nothing outside it.
 bool IsRenameableName(const std::string& name);

@@ -25,7 +25,7 @@ private:
 };
 
 std::string TextOf(const QLineEdit* field) {
-    return field->text().toStdString();
+    return Utf8Of(field->text());
 }
 
 } // namespace
@@ -166,7 +166,8 @@ void TForm1::btnGoClick() {
     // Go renames only in the folder whose files the grid lists, whatever the tree shows meanwhile.
     if (lstFiles->Folder().empty())
         return;
-    const engine::BatchSnapshot batch = engine::TakeSnapshot(lstFiles->Folder(), gridModel->Grid());
+    const engine::BatchSnapshot batch =
+        engine::TakeSnapshot(lstFiles->Folder(), gridModel->Grid(), lstFiles->Identity());
     BoxPrompts prompts(services_.dialogs);
     const engine::BatchResult result = engine::RunBatch(batch, services_.renamer, prompts);
     if (result.listAgain)

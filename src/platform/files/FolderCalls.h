@@ -1,18 +1,14 @@
 #pragma once
 
-#include <cstdint>
+#include "engine/FileIdentity.h"
+
 #include <memory>
 #include <string>
+#include <sys/stat.h>
 
 namespace platform {
 
-// Which file a name stands for: two names with the same identity are the same file (hard links, or two
-// spellings of one name on a file system that ignores case).
-struct FileIdentity {
-    std::uint64_t device = 0;
-    std::uint64_t inode = 0;
-    bool operator==(const FileIdentity&) const = default;
-};
+using engine::FileIdentity;
 
 // The few system calls a folder renamer makes, all relative to one open folder. Each answers 0 on
 // success or the errno value of its failure. Kept behind this interface so that the renaming rules can be
@@ -24,9 +20,19 @@ public:
     virtual int RenameNoReplace(const std::string& from, const std::string& to) = 0;
     // A plain rename, which would replace an existing target.
     virtual int RenameReplacing(const std::string& from, const std::string& to) = 0;
+    // A second name for the entry itself (a symbolic link is not followed); EEXIST when the target exists.
+    // EPERM, EOPNOTSUPP, EMLINK or EXDEV where the file system or the file allows no further hard link.
+    virtual int Link(const std::string& from, const std::string& to) = 0;
+    // Removes one name of a file.
+    virtual int Unlink(const std::string& name) = 0;
     // The identity of the entry itself (a symbolic link is not followed).
     virtual int Identify(const std::string& name, FileIdentity& identity) = 0;
+    // The identity of the open folder itself.
+    virtual int IdentifyFolder(FileIdentity& identity) = 0;
 };
+
+// The identity a stat call reports.
+FileIdentity IdentityOf(const struct stat& info);
 
 // Opens the folder once; the returned object owns the descriptor and closes it. nullptr when the folder
 // cannot be opened. Later renames stay inside this folder even when it is moved or renamed meanwhile.

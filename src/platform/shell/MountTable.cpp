@@ -5,7 +5,6 @@
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <sstream>
 
 namespace platform {
 
@@ -81,14 +80,23 @@ bool IsNetworkType(std::string_view type) {
 } // namespace
 
 std::vector<MountEntry> ParseMountTable(std::string_view text) {
+    // The kernel separates the fields by one space and escapes only space, tab, newline and backslash
+    // inside them; any other byte, a carriage return or form feed among them, is part of the field.
     std::vector<MountEntry> entries;
-    std::istringstream lines{std::string(text)};
-    for (std::string line; std::getline(lines, line);) {
-        std::istringstream fields(line);
-        std::string source, mountPoint, type;
-        if (!(fields >> source >> mountPoint >> type))
-            continue;
-        entries.push_back({Unescape(source), Unescape(mountPoint), Unescape(type)});
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        std::array<std::string_view, 3> fields;
+        bool complete = true;
+        for (std::string_view& field : fields) {
+            const std::size_t space = std::min(line.find(' '), line.size());
+            field = line.substr(0, space);
+            line.remove_prefix(std::min(space + 1, line.size()));
+            complete = complete && !field.empty();
+        }
+        if (complete)
+            entries.push_back({Unescape(fields[0]), Unescape(fields[1]), Unescape(fields[2])});
     }
     return entries;
 }

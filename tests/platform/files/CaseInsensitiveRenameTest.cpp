@@ -47,6 +47,13 @@ public:
             return entries_.count(Fold(from)) != 0 ? 0 : ENOENT;
         return Move(from, to);
     }
+    // Like vfat, the folder has no hard links.
+    int Link(const std::string&, const std::string&) override { return EPERM; }
+    int Unlink(const std::string& name) override { return entries_.erase(Fold(name)) != 0 ? 0 : ENOENT; }
+    int IdentifyFolder(FileIdentity& identity) override {
+        identity = {1, 0};
+        return 0;
+    }
     int Identify(const std::string& name, FileIdentity& identity) override {
         const auto it = entries_.find(Fold(name));
         if (it == entries_.end())
@@ -89,6 +96,10 @@ struct Setup {
     bool flagRefused;
 };
 
+void PrintTo(const Setup& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class CaseInsensitiveRename : public testing::TestWithParam<Setup> {
 protected:
     CaseInsensitiveRename() {
@@ -129,6 +140,64 @@ TEST_P(CaseInsensitiveRename, ATakenTemporaryNameIsPassedOver) {
     };
     EXPECT_TRUE(renamer->Rename("a.txt", "A.txt"));
     EXPECT_EQ(folder->Spellings(), std::vector<std::string>{"A.txt"});
+}
+
+// The new spelling cannot be set, and putting the file back fails as well: once (it is tried again) or
+// for good, when the report of the batch says where the file now is.
+TEST_P(CaseInsensitiveRename, AFailedPutBackIsTriedAgainAndThenNamedInTheReport) {
+    folder->Add("a.txt");
+    int putBackFailures = 0;
+    folder->interfere = [&](const std::string&, const std::string& to) {
+        if (to == "A.txt")
+            return EIO;
+        if (to == "a.txt" && putBackFailures > 0) {
+            --putBackFailures;
+            return EIO;
+        }
+        return 0;
+    };
+    putBackFailures = 1;
+    EXPECT_FALSE(renamer->Rename("a.txt", "A.txt"));
+    EXPECT_EQ(folder->Spellings(), std::vector<std::string>{"a.txt"});
+    EXPECT_EQ(renamer->StrandedName(), "");
+
+    putBackFailures = 2;
+    // The batch opens this test's folder, and hands it back when it is done.
+    class OneFolder : public engine::FileRenamer {
+    public:
+        explicit OneFolder(std::unique_ptr<PosixFolderRenamer>& renamer) : renamer_(renamer) {}
+        std::unique_ptr<engine::FolderRenamer> OpenFolder(const std::string&) override {
+            class Lent : public engine::FolderRenamer {
+            public:
+                explicit Lent(PosixFolderRenamer& renamer) : renamer_(renamer) {}
+                bool Rename(const std::string& from, const std::string& to) override {
+                    return renamer_.Rename(from, to);
+                }
+                std::string StrandedName() const override { return renamer_.StrandedName(); }
+
+            private:
+                PosixFolderRenamer& renamer_;
+            };
+            return std::make_unique<Lent>(*renamer_);
+        }
+
+    private:
+        std::unique_ptr<PosixFolderRenamer>& renamer_;
+    } files(renamer);
+    class Reports : public engine::BatchPrompts {
+    public:
+        bool ConfirmClash(const std::string&) override { return true; }
+        void ReportFailure(const std::string& text) override { texts.push_back(text); }
+        std::vector<std::string> texts;
+    } reports;
+    engine::RunBatch({"/media/stick", {{"a.txt", "A.txt"}}}, files, reports);
+    const std::vector<std::string> spellings = folder->Spellings();
+    ASSERT_EQ(spellings.size(), 1u);
+    EXPECT_TRUE(spellings[0].starts_with(".tsw-rename-")) << spellings[0];
+    EXPECT_EQ(reports.texts,
+              std::vector<std::string>{"Error renaming file /media/stick/a.txt (the file is now "
+                                       "/media/stick/" +
+                                       spellings[0] + ")"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, CaseInsensitiveRename,
