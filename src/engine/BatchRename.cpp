@@ -3,6 +3,7 @@
 #include "engine/BatchRename.h"
 
 #include <algorithm>
+#include <iterator>
 #include <memory_resource>
 #include <string_view>
 #include <unordered_map>
@@ -10,7 +11,7 @@
 namespace engine {
 
 BatchSnapshot TakeSnapshot(const std::string& folder, const NameGrid& grid,
-                           std::optional<FileIdentity> listed) {
+                           std::optional<FolderIdentity> listed) {
     BatchSnapshot batch;
     batch.folder = folder;
     batch.listed = listed;
@@ -91,7 +92,8 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
     return folder + "/" + name;
 }
 
-BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts) {
+BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts,
+                     BatchJournal* journal) {
     BatchResult result;
     // The folder is opened before the first question: its box runs a nested event loop in which the
     // folder may be moved, and the files renamed must still be those that were listed, not whatever a new
@@ -112,6 +114,20 @@ BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompt
     if (!ConfirmClashes(batch, prompts)) {
         return result;
     }
+    // Only a batch that can rename anything is recorded; the record is complete before the first rename,
+    // so that a batch cut short by a crash can still be undone.
+    std::vector<bool> journalDone;
+    if (journal && folder) {
+        std::vector<RenameRow> tried;
+        std::copy_if(batch.rows.begin(), batch.rows.end(), std::back_inserter(tried),
+                     [](const RenameRow& row) { return !row.newName.empty(); });
+        if (!journal->Begin(batch.folder, opened, tried)) {
+            return result;
+        }
+        journalDone.reserve(tried.size());
+    } else {
+        journal = nullptr;
+    }
     result.listAgain = true;
     for (const RenameRow& row : batch.rows) {
         if (row.newName.empty()) {
@@ -119,14 +135,21 @@ BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompt
         }
         // Both names must name an entry of this one folder: an edited cell holding "/" or ".." would
         // otherwise move a file somewhere else, and a NUL byte would cut the name short.
-        const bool tried = folder && IsRenameableName(row.oldName) && IsRenameableName(row.newName);
-        if (tried && folder->Rename(row.oldName, row.newName)) {
+        const bool renameable = folder && IsRenameableName(row.oldName) && IsRenameableName(row.newName);
+        const bool done = renameable && folder->Rename(row.oldName, row.newName);
+        if (journal) {
+            journalDone.push_back(done);
+        }
+        if (done) {
             ++result.renamed;
         } else {
             ++result.failed;
             prompts.ReportFailure(RenameFailedMessage(batch.folder, row.oldName,
-                                                      tried ? folder->StrandedName() : std::string()));
+                                                      renameable ? folder->StrandedName() : std::string()));
         }
+    }
+    if (journal) {
+        journal->Finish(journalDone);
     }
     return result;
 }

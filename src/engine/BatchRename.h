@@ -1,14 +1,21 @@
 #pragma once
 
-#include "FileIdentity.h"
 #include "NameGrid.h"
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace engine {
+
+// Which folder an open folder is (device and inode): a folder put at the same path later is another one.
+struct FolderIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FolderIdentity&) const = default;
+};
 
 // One folder opened for renaming; names are relative to it.
 class FolderRenamer {
@@ -19,8 +26,10 @@ public:
     // After a failed Rename: the name the file was left under when that is neither its old nor its new
     // name (a step through a temporary name that could not be undone); empty otherwise.
     virtual std::string StrandedName() const { return {}; }
-    // The folder that was opened; nullopt where that cannot be told.
-    virtual std::optional<FileIdentity> Identity() const { return std::nullopt; }
+    // The identity of the folder that was opened; nullopt where it cannot be told.
+    virtual std::optional<FolderIdentity> Identity() { return std::nullopt; }
+    // The names of every entry of the open folder, folders included; nullopt when it cannot be read.
+    virtual std::optional<std::vector<std::string>> EntryNames() { return std::nullopt; }
 };
 
 // The file system as the batch sees it.
@@ -52,11 +61,23 @@ struct BatchSnapshot {
     std::vector<RenameRow> rows; // the file rows 1..RowCount()-1, in order
     // The folder the rows were listed from; nullopt where that is not known. A batch renames nothing when
     // the path leads to another folder by now.
-    std::optional<FileIdentity> listed = std::nullopt;
+    std::optional<FolderIdentity> listed = std::nullopt;
 };
 
 BatchSnapshot TakeSnapshot(const std::string& folder, const NameGrid& grid,
-                           std::optional<FileIdentity> listed = std::nullopt);
+                           std::optional<FolderIdentity> listed = std::nullopt);
+
+// Records a batch so that it can be undone: told the rows it is about to try before the first rename, and
+// which of them were renamed after the last.
+class BatchJournal {
+public:
+    virtual ~BatchJournal() = default;
+    // rows: the rows with a new name, in order. False ends the batch before anything is renamed.
+    virtual bool Begin(const std::string& folder, const std::optional<FolderIdentity>& identity,
+                       const std::vector<RenameRow>& rows) = 0;
+    // done[i] tells whether rows[i] of Begin was renamed.
+    virtual void Finish(const std::vector<bool>& done) = 0;
+};
 
 struct BatchResult {
     bool listAgain = false; // false only when the clash question was answered No
@@ -65,7 +86,9 @@ struct BatchResult {
     bool folderMoved = false; // the listed folder was no longer at its path: nothing was renamed
 };
 
-BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts);
+// With a journal, the batch is recorded there before its first rename and completed after its last.
+BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts,
+                     BatchJournal* journal = nullptr);
 
 // The clash question of a batch, asked once for every row whose new name is the old name of a later row
 // (in row order, then later-row order). False as soon as one is answered No.

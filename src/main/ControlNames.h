@@ -38,6 +38,9 @@ inline constexpr char btnView[] = "btnView";
 inline constexpr char btnGo[] = "btnGo";
 inline constexpr char btnHelp[] = "btnHelp";
 
+// The window's action "Undo last Go" (Ctrl+Z, and the grid's context menu).
+inline constexpr char actUndoGo[] = "actUndoGo";
+
 // The dynamic property of btnView that holds the preview state (0 or 1).
 inline constexpr char Tag[] = "Tag";
 

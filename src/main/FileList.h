@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/FileIdentity.h"
+#include "engine/BatchRename.h"
 
 #include <QObject>
 #include <optional>
@@ -22,7 +22,7 @@ public:
     const std::string& Folder() const { return folder_; }
     const std::vector<std::string>& Names() const { return names_; }
     // Which folder the names were read from; nullopt before the first successful read.
-    const std::optional<engine::FileIdentity>& Identity() const { return identity_; }
+    const std::optional<engine::FolderIdentity>& Identity() const { return identity_; }
 
     // Switches to a folder and reads it. An empty path and the folder already held change nothing.
     void SetFolder(const std::string& folder);
@@ -39,5 +39,5 @@ private:
     platform::FolderLister& lister_;
     std::string folder_;
     std::vector<std::string> names_;
-    std::optional<engine::FileIdentity> identity_;
+    std::optional<engine::FolderIdentity> identity_;
 };

@@ -147,6 +147,7 @@ void TForm1::ConnectHandlers() {
     Bind(btnView, &QPushButton::clicked, &TForm1::btnViewClick);
     Bind(btnGo, &QPushButton::clicked, &TForm1::btnGoClick);
     Bind(btnHelp, &QPushButton::clicked, &TForm1::btnHelpClick);
+    SetUpUndo();
 }
 
 void TForm1::Run(const std::function<void()>& handler) {

@@ -5,10 +5,13 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 namespace engine {
+class BatchJournal;
 class FileRenamer;
-}
+class JournalStore;
+} // namespace engine
 namespace layout {
 class InfoPanel;
 }
@@ -38,6 +41,8 @@ struct WindowServices {
     engine::FileRenamer& renamer;
     platform::FolderStore& store;
     Dialogs& dialogs;
+    // Where Go records its batch for "Undo last Go"; without one, Go cannot be undone.
+    engine::JournalStore* journal = nullptr;
 };
 
 // The main window, "Form1". Handlers read the controls, call the rename engine or a platform service and
@@ -87,6 +92,8 @@ public slots:
     void btnGoClick();
     // "Help & Info": the information panel is wired in here.
     void btnHelpClick();
+    // Renames the files of the last Go back (TForm1Undo.cpp).
+    void UndoLastGo();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -100,6 +107,8 @@ private:
     // Moves every control to its place for the window's present size.
     void LayOut();
     void ConnectHandlers();
+    void SetUpUndo();
+    std::unique_ptr<engine::BatchJournal> GoJournal();
     template <class Sender, class Signal> void Bind(Sender* sender, Signal signal, void (TForm1::*handler)());
     void BindMode(QRadioButton* button, void (TForm1::*handler)());
 

@@ -169,7 +169,8 @@ void TForm1::btnGoClick() {
     const engine::BatchSnapshot batch =
         engine::TakeSnapshot(lstFiles->Folder(), gridModel->Grid(), lstFiles->Identity());
     BoxPrompts prompts(services_.dialogs);
-    const engine::BatchResult result = engine::RunBatch(batch, services_.renamer, prompts);
+    const auto journal = GoJournal();
+    const engine::BatchResult result = engine::RunBatch(batch, services_.renamer, prompts, journal.get());
     if (result.listAgain)
         lstFiles->Reread();
 }

@@ -7,6 +7,7 @@
 #include "main/Dialogs.h"
 #include "main/NameGridModel.h"
 #include "main/TForm1.h"
+#include "platform/files/JournalFile.h"
 #include "platform/files/PosixFileSystem.h"
 #include "platform/settings/FolderStore.h"
 #include "platform/shell/LinuxShellNamespace.h"
@@ -65,7 +66,8 @@ protected:
     }
 
     TForm1& Open() {
-        form_ = std::make_unique<TForm1>(WindowServices{*shell_, files_, files_, store_, dialogs_});
+        form_ =
+            std::make_unique<TForm1>(WindowServices{*shell_, files_, files_, store_, dialogs_, &journal_});
         form_->show();
         QApplication::setActiveWindow(form_.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
@@ -170,6 +172,7 @@ protected:
     std::unique_ptr<platform::ShellNamespace> shell_ = platform::CreateLinuxShellNamespace();
     platform::PosixFileSystem files_;
     platform::SettingsFolderStore store_;
+    platform::JournalFile journal_;
     DialogsRecorder dialogs_;
     ScratchFolder folder_;
     std::unique_ptr<TForm1> form_;

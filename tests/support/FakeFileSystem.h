@@ -2,8 +2,10 @@
 
 #include "engine/BatchRename.h"
 
+#include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -24,12 +26,20 @@ public:
         bool succeeded = false;
     };
 
-    void AddFolder(const std::string& folder) { folders_[folder]; }
+    // A folder added again after its removal is another folder at the same path, with its own identity.
+    void AddFolder(const std::string& folder) {
+        folders_[folder];
+        identities_.try_emplace(folder, ++lastInode_);
+    }
     // The content travels with the file through its renames, so tests can tell which file a name holds.
     void AddFile(const std::string& folder, const std::string& name, const std::string& content = {}) {
+        AddFolder(folder);
         folders_[folder][name] = content;
     }
-    void RemoveFolder(const std::string& folder) { folders_.erase(folder); }
+    void RemoveFolder(const std::string& folder) {
+        folders_.erase(folder);
+        identities_.erase(folder);
+    }
 
     bool HasFile(const std::string& folder, const std::string& name) const {
         const auto it = folders_.find(folder);
@@ -80,6 +90,13 @@ private:
         bool Rename(const std::string& oldName, const std::string& newName) override {
             return files_.Rename(folder_, oldName, newName);
         }
+        std::optional<engine::FolderIdentity> Identity() override {
+            const auto it = files_.identities_.find(folder_);
+            if (it == files_.identities_.end())
+                return std::nullopt;
+            return engine::FolderIdentity{1, it->second};
+        }
+        std::optional<std::vector<std::string>> EntryNames() override { return files_.Files(folder_); }
 
     private:
         FakeFileSystem& files_;
@@ -116,6 +133,8 @@ private:
     }
 
     std::map<std::string, std::map<std::string, std::string>> folders_; // folder -> name -> content
+    std::map<std::string, std::uint64_t> identities_;
+    std::uint64_t lastInode_ = 0;
     std::set<int> failing_;
     std::set<std::string> unopenable_;
     std::vector<Attempt> attempts_;

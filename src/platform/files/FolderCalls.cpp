@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,6 +45,31 @@ public:
             return errno;
         identity = IdentityOf(info);
         return 0;
+    }
+    int ListNames(std::vector<std::string>& names) override {
+        // The descriptor is opened for paths only; reading the folder takes a descriptor of its own.
+        const int readable = ::openat(fd_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (readable < 0)
+            return errno;
+        DIR* dir = ::fdopendir(readable);
+        if (!dir) {
+            const int error = errno;
+            ::close(readable);
+            return error;
+        }
+        int error = 0;
+        for (;;) {
+            errno = 0;
+            const dirent* entry = ::readdir(dir);
+            if (!entry) {
+                error = errno;
+                break;
+            }
+            if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+                names.emplace_back(entry->d_name);
+        }
+        ::closedir(dir);
+        return error;
     }
 
 private:

@@ -1,14 +1,21 @@
 #pragma once
 
-#include "engine/FileIdentity.h"
-
+#include <cerrno>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <sys/stat.h>
+#include <vector>
 
 namespace platform {
 
-using engine::FileIdentity;
+// Which file a name stands for: two names with the same identity are the same file (hard links, or two
+// spellings of one name on a file system that ignores case).
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
 
 // The few system calls a folder renamer makes, all relative to one open folder. Each answers 0 on
 // success or the errno value of its failure. Kept behind this interface so that the renaming rules can be
@@ -28,7 +35,9 @@ public:
     // The identity of the entry itself (a symbolic link is not followed).
     virtual int Identify(const std::string& name, FileIdentity& identity) = 0;
     // The identity of the open folder itself.
-    virtual int IdentifyFolder(FileIdentity& identity) = 0;
+    virtual int IdentifyFolder(FileIdentity&) { return ENOTSUP; }
+    // The names of all entries of the open folder but "." and "..".
+    virtual int ListNames(std::vector<std::string>&) { return ENOTSUP; }
 };
 
 // The identity a stat call reports.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/FileIdentity.h"
+#include "engine/BatchRename.h"
 
 #include <string>
 #include <vector>
@@ -16,7 +16,8 @@ public:
     virtual std::vector<std::string> ListFiles(const std::string& folder) = 0;
     // The same, and which folder was read: taken from the very descriptor the names were read through, so
     // that a later batch can tell whether the path still leads to this folder.
-    virtual std::vector<std::string> ListFiles(const std::string& folder, engine::FileIdentity& identity) = 0;
+    virtual std::vector<std::string> ListFiles(const std::string& folder,
+                                               engine::FolderIdentity& identity) = 0;
 };
 
 } // namespace platform

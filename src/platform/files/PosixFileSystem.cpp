@@ -67,12 +67,15 @@ std::vector<std::string> ReadFileNames(const std::string& folder, FileIdentity* 
 }
 
 std::vector<std::string> PosixFileSystem::ListFiles(const std::string& folder) {
-    FileIdentity unused;
+    engine::FolderIdentity unused;
     return ListFiles(folder, unused);
 }
 
-std::vector<std::string> PosixFileSystem::ListFiles(const std::string& folder, FileIdentity& identity) {
-    auto names = ReadFileNames(folder, &identity);
+std::vector<std::string> PosixFileSystem::ListFiles(const std::string& folder,
+                                                    engine::FolderIdentity& identity) {
+    FileIdentity read;
+    auto names = ReadFileNames(folder, &read);
+    identity = {read.device, read.inode};
     engine::SortFileNames(names);
     return names;
 }

@@ -21,7 +21,7 @@ public:
     explicit PosixFileSystem(NoReplaceFlag flag = NoReplaceFlag::Use) : flag_(flag) {}
 
     std::vector<std::string> ListFiles(const std::string& folder) override;
-    std::vector<std::string> ListFiles(const std::string& folder, FileIdentity& identity) override;
+    std::vector<std::string> ListFiles(const std::string& folder, engine::FolderIdentity& identity) override;
     std::unique_ptr<engine::FolderRenamer> OpenFolder(const std::string& folder) override;
 
 private:

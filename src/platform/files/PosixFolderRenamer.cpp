@@ -14,13 +14,6 @@ bool PosixFolderRenamer::RefusedName(const std::string& name) {
     return !engine::IsRenameableName(name);
 }
 
-std::optional<FileIdentity> PosixFolderRenamer::Identity() const {
-    FileIdentity identity;
-    if (calls_->IdentifyFolder(identity) != 0)
-        return std::nullopt;
-    return identity;
-}
-
 bool PosixFolderRenamer::Rename(const std::string& oldName, const std::string& newName) {
     stranded_.clear();
     if (RefusedName(oldName) || RefusedName(newName))
@@ -41,6 +34,20 @@ bool PosixFolderRenamer::Rename(const std::string& oldName, const std::string& n
         !(source == target))
         return false;
     return MoveThroughTemporary(oldName, newName);
+}
+
+std::optional<engine::FolderIdentity> PosixFolderRenamer::Identity() {
+    FileIdentity identity;
+    if (calls_->IdentifyFolder(identity) != 0)
+        return std::nullopt;
+    return engine::FolderIdentity{identity.device, identity.inode};
+}
+
+std::optional<std::vector<std::string>> PosixFolderRenamer::EntryNames() {
+    std::vector<std::string> names;
+    if (calls_->ListNames(names) != 0)
+        return std::nullopt;
+    return names;
 }
 
 int PosixFolderRenamer::MoveNoReplace(const std::string& from, const std::string& to) {

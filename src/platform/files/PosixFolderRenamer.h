@@ -20,7 +20,8 @@ public:
 
     bool Rename(const std::string& oldName, const std::string& newName) override;
     std::string StrandedName() const override { return stranded_; }
-    std::optional<FileIdentity> Identity() const override;
+    std::optional<engine::FolderIdentity> Identity() override;
+    std::optional<std::vector<std::string>> EntryNames() override;
 
     // True for a name that could reach outside the folder or that the system would read differently.
     static bool RefusedName(const std::string& name);

@@ -61,7 +61,7 @@ TEST_P(ListedFolder, IsTheOnlyFolderAGoRenamesIn) {
     Fill(photos);
     Fill(stranger);
     platform::PosixFileSystem files;
-    engine::FileIdentity identity;
+    engine::FolderIdentity identity;
     ASSERT_EQ(files.ListFiles(photos.string(), identity), (Names{"a.jpg", "b.jpg"}));
     GetParam().happen(photos, elsewhere, stranger);
 

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "BatchRename.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace engine {
+
+// Where the journal of the last batch is kept. Each call answers an error text, empty on success.
+class JournalStore {
+public:
+    virtual ~JournalStore() = default;
+    // Replaces the journal by these bytes, durably, before it returns.
+    virtual std::string Write(const std::string& bytes) = 0;
+    // Adds bytes at the end of the journal, durably.
+    virtual std::string Append(const std::string& bytes) = 0;
+    // The journal's bytes; nullopt with an empty error when there is none.
+    virtual std::optional<std::string> Read(std::string& error) = 0;
+    // Forgets the journal.
+    virtual void Discard() = 0;
+};
+
+// The batch's journal kept in a store. When the plan cannot be written, the user is asked whether to
+// rename without a way back; an outcome that cannot be added is no loss, as the disk then decides.
+class StoredBatchJournal : public BatchJournal {
+public:
+    using Question = std::function<bool(const std::string& text)>;
+    StoredBatchJournal(JournalStore& store, Question goOnWithoutUndo)
+        : store_(store), goOnWithoutUndo_(std::move(goOnWithoutUndo)) {}
+
+    bool Begin(const std::string& folder, const std::optional<FolderIdentity>& identity,
+               const std::vector<RenameRow>& rows) override;
+    void Finish(const std::vector<bool>& done) override;
+
+    static std::string WithoutUndoQuestion(const std::string& error);
+
+private:
+    JournalStore& store_;
+    Question goOnWithoutUndo_;
+    bool written_ = false;
+};
+
+} // namespace engine

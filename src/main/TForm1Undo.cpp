@@ -1,0 +1,46 @@
+// "Undo last Go": Ctrl+Z in the window and the grid's context menu, and the journal that Go keeps.
+#include "ControlNames.h"
+#include "Dialogs.h"
+#include "FileList.h"
+#include "TForm1.h"
+#include "engine/UndoLastGo.h"
+
+#include <QAction>
+#include <QTableView>
+
+void TForm1::SetUpUndo() {
+    auto* action = new QAction(QStringLiteral("Undo last Go"), this);
+    action->setObjectName(QLatin1String(names::actUndoGo));
+    action->setShortcut(QKeySequence::Undo);
+    // An entry field and a cell being edited claim Ctrl+Z for their own text first; everywhere else in
+    // the window it undoes the last Go.
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    grdNames->setContextMenuPolicy(Qt::ActionsContextMenu);
+    grdNames->addAction(action);
+    connect(action, &QAction::triggered, this, [this] { Run([this] { UndoLastGo(); }); });
+}
+
+std::unique_ptr<engine::BatchJournal> TForm1::GoJournal() {
+    if (!services_.journal)
+        return nullptr;
+    return std::make_unique<engine::StoredBatchJournal>(
+        *services_.journal, [this](const std::string& text) { return services_.dialogs.Confirm(text); });
+}
+
+void TForm1::UndoLastGo() {
+    if (!services_.journal) {
+        services_.dialogs.ShowMessage(engine::NothingToUndo);
+        return;
+    }
+    const engine::UndoOutcome outcome =
+        engine::UndoLastGo(*services_.journal, services_.renamer,
+                           [this](const std::string& text) { return services_.dialogs.Confirm(text); });
+    if (outcome.status == engine::UndoOutcome::Status::Declined)
+        return;
+    if (!outcome.message.empty())
+        services_.dialogs.ShowMessage(outcome.message);
+    // The grid shows the names as they are now only where it lists the folder undone; the tree stays.
+    if (outcome.status == engine::UndoOutcome::Status::Done && lstFiles->Folder() == outcome.folder)
+        btnRefreshClick();
+}
