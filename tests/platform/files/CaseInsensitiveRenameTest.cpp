@@ -146,58 +146,38 @@ TEST_P(CaseInsensitiveRename, ATakenTemporaryNameIsPassedOver) {
 // for good, when the report of the batch says where the file now is.
 TEST_P(CaseInsensitiveRename, AFailedPutBackIsTriedAgainAndThenNamedInTheReport) {
     folder->Add("a.txt");
-    int putBackFailures = 0;
+    int putBackFailures = 1;
     folder->interfere = [&](const std::string&, const std::string& to) {
-        if (to == "A.txt")
-            return EIO;
-        if (to == "a.txt" && putBackFailures > 0) {
-            --putBackFailures;
-            return EIO;
-        }
-        return 0;
+        return to == "A.txt" || (to == "a.txt" && putBackFailures-- > 0) ? EIO : 0;
     };
-    putBackFailures = 1;
     EXPECT_FALSE(renamer->Rename("a.txt", "A.txt"));
     EXPECT_EQ(folder->Spellings(), std::vector<std::string>{"a.txt"});
-    EXPECT_EQ(renamer->StrandedName(), "");
 
     putBackFailures = 2;
-    // The batch opens this test's folder, and hands it back when it is done.
-    class OneFolder : public engine::FileRenamer {
-    public:
-        explicit OneFolder(std::unique_ptr<PosixFolderRenamer>& renamer) : renamer_(renamer) {}
+    struct OneFolder : engine::FileRenamer {
+        std::unique_ptr<engine::FolderRenamer> renamer;
         std::unique_ptr<engine::FolderRenamer> OpenFolder(const std::string&) override {
-            class Lent : public engine::FolderRenamer {
-            public:
-                explicit Lent(PosixFolderRenamer& renamer) : renamer_(renamer) {}
-                bool Rename(const std::string& from, const std::string& to) override {
-                    return renamer_.Rename(from, to);
-                }
-                std::string StrandedName() const override { return renamer_.StrandedName(); }
-
-            private:
-                PosixFolderRenamer& renamer_;
-            };
-            return std::make_unique<Lent>(*renamer_);
+            return std::move(renamer);
         }
-
-    private:
-        std::unique_ptr<PosixFolderRenamer>& renamer_;
-    } files(renamer);
-    class Reports : public engine::BatchPrompts {
-    public:
+    } files;
+    files.renamer = std::move(renamer);
+    // The report is read while the batch still holds the folder, and compared with what the folder holds.
+    struct Report : engine::BatchPrompts {
+        CaseInsensitiveFolder* folder;
+        std::string text;
+        std::vector<std::string> spellings;
         bool ConfirmClash(const std::string&) override { return true; }
-        void ReportFailure(const std::string& text) override { texts.push_back(text); }
-        std::vector<std::string> texts;
-    } reports;
-    engine::RunBatch({"/media/stick", {{"a.txt", "A.txt"}}}, files, reports);
-    const std::vector<std::string> spellings = folder->Spellings();
-    ASSERT_EQ(spellings.size(), 1u);
-    EXPECT_TRUE(spellings[0].starts_with(".tsw-rename-")) << spellings[0];
-    EXPECT_EQ(reports.texts,
-              std::vector<std::string>{"Error renaming file /media/stick/a.txt (the file is now "
-                                       "/media/stick/" +
-                                       spellings[0] + ")"});
+        void ReportFailure(const std::string& failure) override {
+            text = failure;
+            spellings = folder->Spellings();
+        }
+    } report;
+    report.folder = folder;
+    engine::RunBatch({"/media/stick", {{"a.txt", "A.txt"}}}, files, report);
+    ASSERT_EQ(report.spellings.size(), 1u);
+    EXPECT_TRUE(report.spellings[0].starts_with(".tsw-rename-")) << report.spellings[0];
+    EXPECT_EQ(report.text, "Error renaming file /media/stick/a.txt (the file is now /media/stick/" +
+                               report.spellings[0] + ")");
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, CaseInsensitiveRename,
