@@ -28,6 +28,14 @@ std::string Unescape(std::string_view field) {
     return out;
 }
 
+// The part of rest before the first separator; rest keeps what follows that separator.
+std::string_view CutAt(std::string_view& rest, char separator) {
+    const std::size_t at = std::min(rest.find(separator), rest.size());
+    const std::string_view part = rest.substr(0, at);
+    rest.remove_prefix(std::min(at + 1, rest.size()));
+    return part;
+}
+
 constexpr std::array kNetworkTypes = {"nfs", "nfs4", "cifs", "smb3", "smbfs", "fuse.sshfs"};
 
 // File systems that never hold a user's files, whatever their source says.
@@ -84,15 +92,11 @@ std::vector<MountEntry> ParseMountTable(std::string_view text) {
     // inside them; any other byte, a carriage return or form feed among them, is part of the field.
     std::vector<MountEntry> entries;
     while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(std::min(end + 1, text.size()));
+        std::string_view line = CutAt(text, '\n');
         std::array<std::string_view, 3> fields;
         bool complete = true;
         for (std::string_view& field : fields) {
-            const std::size_t space = std::min(line.find(' '), line.size());
-            field = line.substr(0, space);
-            line.remove_prefix(std::min(space + 1, line.size()));
+            field = CutAt(line, ' ');
             complete = complete && !field.empty();
         }
         if (complete)
