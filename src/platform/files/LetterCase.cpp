@@ -13,20 +13,8 @@ namespace {
 constexpr wint_t kStrayByte = 0x110000;
 
 wint_t CharacterAt(std::string_view s, std::size_t pos, std::size_t length) {
-    const auto byte = [&](std::size_t k) {
-        return static_cast<wint_t>(static_cast<unsigned char>(s[pos + k]));
-    };
-    switch (length) {
-    case 2:
-        return ((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F);
-    case 3:
-        return ((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
-    case 4:
-        return ((byte(0) & 0x07) << 18) | ((byte(1) & 0x3F) << 12) | ((byte(2) & 0x3F) << 6) |
-               (byte(3) & 0x3F);
-    default:
-        return byte(0) < 0x80 ? byte(0) : kStrayByte + byte(0);
-    }
+    const wint_t c = engine::utf8::CodePoint(s, pos, length);
+    return length == 1 && c >= 0x80 ? kStrayByte + c : c;
 }
 
 // The case tables of Unicode, whatever locale the program runs in; nullptr where the system has none,
