@@ -10,9 +10,11 @@
 
 namespace engine {
 
-BatchSnapshot TakeSnapshot(const std::string& folder, const NameGrid& grid) {
+BatchSnapshot TakeSnapshot(const std::string& folder, const NameGrid& grid,
+                           std::optional<FolderIdentity> listed) {
     BatchSnapshot batch;
     batch.folder = folder;
+    batch.listed = listed;
     batch.rows.reserve(static_cast<std::size_t>(std::max(0, grid.RowCount() - 1)));
     for (int row = 1; row < grid.RowCount(); ++row) {
         batch.rows.push_back({grid.Cell(NameGrid::OldColumn, row), grid.Cell(NameGrid::NewColumn, row)});
@@ -23,6 +25,18 @@ BatchSnapshot TakeSnapshot(const std::string& folder, const NameGrid& grid) {
 std::string ClashMessage(const std::string& newName) {
     return "This rename batch will not work as " + newName +
            " will be the same as a file not renamed yet, to continue and face the error click yes.";
+}
+
+std::string FolderMovedMessage(const std::string& folder) {
+    return "Nothing was renamed: the folder shown is no longer at " + folder + ", so it is listed again.";
+}
+
+std::string RenameFailedMessage(const std::string& folder, const std::string& oldName,
+                                const std::string& stranded) {
+    std::string text = "Error renaming file " + JoinPath(folder, oldName);
+    if (!stranded.empty())
+        text += " (the file is now " + JoinPath(folder, stranded) + ")";
+    return text;
 }
 
 bool ConfirmClashes(const BatchSnapshot& batch, BatchPrompts& prompts) {
@@ -87,6 +101,16 @@ BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompt
     const bool renamesAny = std::any_of(batch.rows.begin(), batch.rows.end(),
                                         [](const RenameRow& row) { return !row.newName.empty(); });
     const std::unique_ptr<FolderRenamer> folder = renamesAny ? files.OpenFolder(batch.folder) : nullptr;
+    // The path is opened afresh, possibly long after the listing: if it no longer leads to the listed
+    // folder (moved away, or replaced by another folder or a link to one), its files are not the ones
+    // shown and are left alone.
+    const auto opened = folder ? folder->Identity() : std::nullopt;
+    if (renamesAny && batch.listed && (!folder || (opened && *opened != *batch.listed))) {
+        prompts.ReportFailure(FolderMovedMessage(batch.folder));
+        result.folderMoved = true;
+        result.listAgain = true;
+        return result;
+    }
     if (!ConfirmClashes(batch, prompts)) {
         return result;
     }
@@ -97,7 +121,7 @@ BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompt
         std::vector<RenameRow> tried;
         std::copy_if(batch.rows.begin(), batch.rows.end(), std::back_inserter(tried),
                      [](const RenameRow& row) { return !row.newName.empty(); });
-        if (!journal->Begin(batch.folder, folder->Identity(), tried)) {
+        if (!journal->Begin(batch.folder, opened, tried)) {
             return result;
         }
         journalDone.reserve(tried.size());
@@ -111,8 +135,8 @@ BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompt
         }
         // Both names must name an entry of this one folder: an edited cell holding "/" or ".." would
         // otherwise move a file somewhere else, and a NUL byte would cut the name short.
-        const bool done = folder && IsRenameableName(row.oldName) && IsRenameableName(row.newName) &&
-                          folder->Rename(row.oldName, row.newName);
+        const bool renameable = folder && IsRenameableName(row.oldName) && IsRenameableName(row.newName);
+        const bool done = renameable && folder->Rename(row.oldName, row.newName);
         if (journal) {
             journalDone.push_back(done);
         }
@@ -120,7 +144,8 @@ BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompt
             ++result.renamed;
         } else {
             ++result.failed;
-            prompts.ReportFailure("Error renaming file " + JoinPath(batch.folder, row.oldName));
+            prompts.ReportFailure(RenameFailedMessage(batch.folder, row.oldName,
+                                                      renameable ? folder->StrandedName() : std::string()));
         }
     }
     if (journal) {

@@ -23,6 +23,9 @@ public:
     virtual ~FolderRenamer() = default;
     // Renames oldName to newName without ever overwriting a file; false when the rename failed.
     virtual bool Rename(const std::string& oldName, const std::string& newName) = 0;
+    // After a failed Rename: the name the file was left under when that is neither its old nor its new
+    // name (a step through a temporary name that could not be undone); empty otherwise.
+    virtual std::string StrandedName() const { return {}; }
     // The identity of the folder that was opened; nullopt where it cannot be told.
     virtual std::optional<FolderIdentity> Identity() { return std::nullopt; }
     // The names of every entry of the open folder, folders included; nullopt when it cannot be read.
@@ -56,9 +59,13 @@ struct RenameRow {
 struct BatchSnapshot {
     std::string folder;
     std::vector<RenameRow> rows; // the file rows 1..RowCount()-1, in order
+    // The folder the rows were listed from; nullopt where that is not known. A batch renames nothing when
+    // the path leads to another folder by now.
+    std::optional<FolderIdentity> listed = std::nullopt;
 };
 
-BatchSnapshot TakeSnapshot(const std::string& folder, const NameGrid& grid);
+BatchSnapshot TakeSnapshot(const std::string& folder, const NameGrid& grid,
+                           std::optional<FolderIdentity> listed = std::nullopt);
 
 // Records a batch so that it can be undone: told the rows it is about to try before the first rename, and
 // which of them were renamed after the last.
@@ -76,6 +83,7 @@ struct BatchResult {
     bool listAgain = false; // false only when the clash question was answered No
     int renamed = 0;
     int failed = 0;
+    bool folderMoved = false; // the listed folder was no longer at its path: nothing was renamed
 };
 
 // With a journal, the batch is recorded there before its first rename and completed after its last.
@@ -86,6 +94,11 @@ BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompt
 // (in row order, then later-row order). False as soon as one is answered No.
 bool ConfirmClashes(const BatchSnapshot& batch, BatchPrompts& prompts);
 std::string ClashMessage(const std::string& newName);
+// The report of a batch whose folder is no longer the one that was listed under that path.
+std::string FolderMovedMessage(const std::string& folder);
+// The report of a failed rename; stranded is the name the file was left under, if any (see StrandedName).
+std::string RenameFailedMessage(const std::string& folder, const std::string& oldName,
+                                const std::string& stranded = {});
 // Whether a name can be handed to the folder's rename as it stands: not blank, not "." or "..", and
 // without "/" or a NUL byte, so that it names an entry of that folder and nothing outside it.
 bool IsRenameableName(const std::string& name);

@@ -22,8 +22,10 @@ void FileList::Reread() {
 void FileList::Read(const std::string& folder) {
     // The listing throws before anything here changes, so a folder that cannot be read leaves the list,
     // and the grid filled from it, as they were.
-    std::vector<std::string> names = lister_.ListFiles(folder);
+    engine::FolderIdentity identity;
+    std::vector<std::string> names = lister_.ListFiles(folder, identity);
     folder_ = folder;
     names_ = std::move(names);
+    identity_ = identity;
     emit Change();
 }

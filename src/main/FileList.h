@@ -1,6 +1,9 @@
 #pragma once
 
+#include "engine/BatchRename.h"
+
 #include <QObject>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,8 @@ public:
     // The folder whose files are held; empty before the first successful read.
     const std::string& Folder() const { return folder_; }
     const std::vector<std::string>& Names() const { return names_; }
+    // Which folder the names were read from; nullopt before the first successful read.
+    const std::optional<engine::FolderIdentity>& Identity() const { return identity_; }
 
     // Switches to a folder and reads it. An empty path and the folder already held change nothing.
     void SetFolder(const std::string& folder);
@@ -34,4 +39,5 @@ private:
     platform::FolderLister& lister_;
     std::string folder_;
     std::vector<std::string> names_;
+    std::optional<engine::FolderIdentity> identity_;
 };

@@ -26,7 +26,7 @@ private:
 };
 
 std::string TextOf(const QLineEdit* field) {
-    return field->text().toStdString();
+    return Utf8Of(field->text());
 }
 
 } // namespace
@@ -173,7 +173,8 @@ void TForm1::btnGoClick() {
     // Go renames only in the folder whose files the grid lists, whatever the tree shows meanwhile.
     if (lstFiles->Folder().empty())
         return;
-    const engine::BatchSnapshot batch = engine::TakeSnapshot(lstFiles->Folder(), gridModel->Grid());
+    const engine::BatchSnapshot batch =
+        engine::TakeSnapshot(lstFiles->Folder(), gridModel->Grid(), lstFiles->Identity());
     BoxPrompts prompts(services_.dialogs);
     const auto journal = GoJournal();
     const engine::BatchResult result = engine::RunBatch(batch, services_.renamer, prompts, journal.get());

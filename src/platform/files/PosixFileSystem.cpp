@@ -37,12 +37,18 @@ EntryKind KindOf(DIR* dir, const dirent& entry) {
 
 } // namespace
 
-std::vector<std::string> ReadFileNames(const std::string& folder) {
+std::vector<std::string> ReadFileNames(const std::string& folder, FileIdentity* identity) {
     if (folder.find('\0') != std::string::npos)
         throw IoError(ENOENT);
     const DirHandle dir(::opendir(folder.c_str()));
     if (!dir)
         throw IoError(errno);
+    if (identity) {
+        struct stat info {};
+        if (::fstat(::dirfd(dir.get()), &info) != 0)
+            throw IoError(errno);
+        *identity = IdentityOf(info);
+    }
     std::vector<std::string> names;
     for (;;) {
         errno = 0;
@@ -61,7 +67,15 @@ std::vector<std::string> ReadFileNames(const std::string& folder) {
 }
 
 std::vector<std::string> PosixFileSystem::ListFiles(const std::string& folder) {
-    auto names = ReadFileNames(folder);
+    engine::FolderIdentity unused;
+    return ListFiles(folder, unused);
+}
+
+std::vector<std::string> PosixFileSystem::ListFiles(const std::string& folder,
+                                                    engine::FolderIdentity& identity) {
+    FileIdentity read;
+    auto names = ReadFileNames(folder, &read);
+    identity = {read.device, read.inode};
     engine::SortFileNames(names);
     return names;
 }

@@ -11,8 +11,9 @@
 namespace platform {
 
 // The names of a folder's entries that are not folders, in the order the system returns them. Names are
-// the bytes the file system holds. Throws IoError when the folder cannot be read.
-std::vector<std::string> ReadFileNames(const std::string& folder);
+// the bytes the file system holds. Throws IoError when the folder cannot be read. When identity is given,
+// it receives the identity of the folder that was read.
+std::vector<std::string> ReadFileNames(const std::string& folder, FileIdentity* identity = nullptr);
 
 // The real file system: lists folders for the file list and renames files for the batch.
 class PosixFileSystem : public FolderLister, public engine::FileRenamer {
@@ -20,6 +21,7 @@ public:
     explicit PosixFileSystem(NoReplaceFlag flag = NoReplaceFlag::Use) : flag_(flag) {}
 
     std::vector<std::string> ListFiles(const std::string& folder) override;
+    std::vector<std::string> ListFiles(const std::string& folder, engine::FolderIdentity& identity) override;
     std::unique_ptr<engine::FolderRenamer> OpenFolder(const std::string& folder) override;
 
 private:

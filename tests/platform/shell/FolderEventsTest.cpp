@@ -20,6 +20,10 @@ struct EventCase {
     std::vector<FolderChange> changes;
 };
 
+void PrintTo(const EventCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class WatchTranslation : public testing::TestWithParam<EventCase> {};
 
 TEST_P(WatchTranslation, GivesTheFolderChanges) {
