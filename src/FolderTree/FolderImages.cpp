@@ -4,11 +4,45 @@
 
 #include <QFileIconProvider>
 #include <QPainter>
+#include <QPainterPath>
 #include <QStyle>
 
 namespace {
+
 constexpr int IconSize = 16;
+// The link mark's side: large enough for its arrow to read at a glance.
+constexpr int LinkSide = 9;
+
+// The link mark: a white box with a dark frame holding a bent arrow that points up and to the right, drawn
+// at the size it is shown in, so that it stays crisp.
+void DrawLinkMark(QPainter& painter, const QRect& box) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(QColor(32, 32, 32), 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5));
+
+    const QColor arrow(0, 70, 190);
+    const QRectF inner = QRectF(box).adjusted(2, 2, -2, -2);
+    QPen shaft(arrow, 1.5);
+    shaft.setCapStyle(Qt::RoundCap);
+    painter.setPen(shaft);
+    painter.setBrush(Qt::NoBrush);
+    QPainterPath bend;
+    bend.moveTo(inner.left(), inner.bottom());
+    bend.quadTo(inner.left(), inner.top() + inner.height() * 0.3, inner.right() - 1, inner.top() + 1);
+    painter.drawPath(bend);
+    QPolygonF head;
+    head << QPointF(inner.right() + 0.5, inner.top() - 0.5)
+         << QPointF(inner.right() - inner.width() * 0.6, inner.top())
+         << QPointF(inner.right(), inner.top() + inner.height() * 0.6);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(arrow);
+    painter.drawPolygon(head);
+    painter.restore();
 }
+
+} // namespace
 
 TFolderImages::TFolderImages(const QStyle& style) {
     QFileIconProvider provider;
@@ -23,7 +57,6 @@ TFolderImages::TFolderImages(const QStyle& style) {
     icons_[platform::iconNetwork] = provider.icon(QFileIconProvider::Network);
     icons_[platform::iconNetworkFolder] = style.standardIcon(QStyle::SP_DriveNetIcon);
     shareOverlay_ = style.standardIcon(QStyle::SP_DriveNetIcon);
-    linkOverlay_ = style.standardIcon(QStyle::SP_FileLinkIcon);
 }
 
 QIcon TFolderImages::Base(int index) const {
@@ -34,12 +67,15 @@ QIcon TFolderImages::Base(int index) const {
 
 QPixmap TFolderImages::Compose(const QIcon& base, int overlay, QIcon::Mode mode) const {
     QPixmap pixmap = base.pixmap(IconSize, IconSize, mode);
-    const QIcon& mark = overlay == 0 ? shareOverlay_ : linkOverlay_;
-    if (pixmap.isNull() || mark.isNull())
+    if (pixmap.isNull())
         return pixmap;
     QPainter painter(&pixmap);
-    const int side = IconSize / 2;
-    painter.drawPixmap(0, IconSize - side, mark.pixmap(side, side));
+    if (overlay == 1) {
+        DrawLinkMark(painter, QRect(0, IconSize - LinkSide, LinkSide, LinkSide));
+    } else if (!shareOverlay_.isNull()) {
+        const int side = IconSize / 2;
+        painter.drawPixmap(0, IconSize - side, shareOverlay_.pixmap(side, side));
+    }
     return pixmap;
 }
 

@@ -8,7 +8,7 @@
 class QStyle;
 
 // The tree's image list: the platform's standard icons, indexed by platform::IconIndex, with the two
-// overlays the namespace asks for (0 shared, 1 link) painted onto a small corner.
+// overlays the namespace asks for (0 shared, 1 link: an arrow of our own) painted onto the bottom left.
 class TFolderImages {
 public:
     explicit TFolderImages(const QStyle& style);
@@ -24,6 +24,5 @@ private:
 
     std::vector<QIcon> icons_;
     QIcon shareOverlay_;
-    QIcon linkOverlay_;
     std::map<std::tuple<int, int, int>, QIcon> cache_;
 };

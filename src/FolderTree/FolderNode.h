@@ -37,6 +37,8 @@ public:
     int ImageIndex = 0;
     int SelectedIndex = 0;
     int OverlayIndex = -1; // 0 shared, 1 link, -1 none
+    // Listed, but changes to its sub-folders may have been lost: listed afresh when next opened.
+    bool Stale = false;
 
     TFolderNodeItem* ParentNode() const;
     TFolderNodeItem* ChildNode(int index) const;

@@ -1,10 +1,14 @@
 // Node records: names, attributes, icons and the one routine that turns a shell item into a node.
 #include "DisplayNames.h"
 #include "TFolderTree.h"
+#include "engine/ShownName.h"
 
 #include <limits>
 
 namespace {
+
+// Captions longer than this (in bytes) get a tooltip with the whole name.
+constexpr std::size_t LongCaption = 60;
 
 constexpr std::uint32_t AttributeMask =
     platform::SFGAO_HASSUBFOLDER | platform::SFGAO_FILESYSTEM | platform::SFGAO_SHARE | platform::SFGAO_LINK;
@@ -115,7 +119,15 @@ TFolderNodeItem* TFolderTree::AddFolderNode(const platform::IdList& item, TFolde
 }
 
 void TFolderTree::UpdateCaption(TFolderNodeItem* node) {
-    node->setText(0, QString::fromUtf8(ApplyDisplayModeTo(node->Node.DisplayName, displayMode_)));
+    // Bytes that are not UTF-8 and invisible characters show as stand-ins, so that two names never look
+    // alike and a line feed cannot cut a caption short.
+    const std::string caption = ApplyDisplayModeTo(node->Node.DisplayName, displayMode_);
+    node->setText(0, QString::fromStdString(engine::ShownName(caption)));
+    // An altered or long caption tells the whole name, with the folder it lies in, when pointed at.
+    const bool altered = !engine::ShowsAsItIs(caption);
+    const bool longCaption = caption.size() > LongCaption;
+    const std::string& full = node->Node.Path.empty() ? caption : node->Node.Path;
+    node->setToolTip(0, altered || longCaption ? QString::fromStdString(engine::ShownName(full)) : QString());
 }
 
 void TFolderTree::ApplyDisplayMode(TFolderNodeItem* node) {
@@ -124,28 +136,4 @@ void TFolderTree::ApplyDisplayMode(TFolderNodeItem* node) {
     UpdateCaption(node);
     for (int i = 0; i < node->childCount(); ++i)
         ApplyDisplayMode(node->ChildNode(i));
-}
-
-void TFolderTree::InsertSorted(TFolderNodeItem* parent, std::unique_ptr<TFolderNodeItem> child) {
-    int position = parent->childCount();
-    // Drives and the members of the network keep the order the namespace gives them.
-    if (parent->Node.Kind != nkDrives && parent->Node.Kind != nkNetworkNeighborhood) {
-        // Special nodes lead, and those added by an option may also trail unsorted: the new folder goes
-        // after the last folder that does not sort after it.
-        auto special = [&](int i) {
-            const TFolderNodeItem* sibling = parent->ChildNode(i);
-            return !sibling || IsSpecialKind(sibling->Node.Kind);
-        };
-        position = 0;
-        while (position < parent->childCount() && special(position))
-            ++position;
-        for (int i = position; i < parent->childCount(); ++i) {
-            if (special(i))
-                continue;
-            if (CompareFolderNodes(*child, *parent->ChildNode(i)) < 0)
-                break;
-            position = i + 1;
-        }
-    }
-    parent->insertChild(position, child.release());
 }

@@ -14,37 +14,13 @@ constexpr std::uint32_t WatchedEvents = platform::SHCNE_MKDIR | platform::SHCNE_
                                         platform::SHCNE_MEDIAINSERTED | platform::SHCNE_MEDIAREMOVED |
                                         platform::SHCNE_RENAMEFOLDER | platform::SHCNE_UPDATEDIR;
 
-// The one item that list has below base, when base is where list starts.
-std::optional<platform::IdList> ItemBelow(const platform::IdList& list, const platform::IdList& base) {
-    const std::string_view bytes = list.Bytes();
-    const std::string_view prefix = base.Bytes();
-    if (bytes.size() <= prefix.size() || bytes.substr(0, prefix.size()) != prefix)
-        return std::nullopt;
-    try {
-        platform::IdList rest = platform::IdList::FromBytes(bytes.substr(prefix.size()));
-        if (rest.Items().size() != 1)
-            return std::nullopt;
-        return rest;
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-}
-
 } // namespace
 
 TFolderTree::BusyScope::~BusyScope() {
     if (--tree_.busy_ > 0)
         return;
     ++tree_.busy_;
-    while (!tree_.pending_.empty()) {
-        PendingChange change = std::move(tree_.pending_.front());
-        tree_.pending_.pop_front();
-        try {
-            tree_.HandleChange(change);
-        } catch (...) {
-            // A change that cannot be applied leaves the tree as it was.
-        }
-    }
+    tree_.DrainPending();
     --tree_.busy_;
 }
 
@@ -58,9 +34,18 @@ void TFolderTree::RegisterNotify() {
 void TFolderTree::DeregisterNotify() {
     registration_.reset();
     pending_.clear();
+    gathered_.clear();
+    relistAll_.reset();
 }
 
 void TFolderTree::NotifyWndProc(const platform::ShellChange& change) {
+    // Lost changes make every listed folder be looked at afresh: the single changes queued before them
+    // would only repeat part of that work.
+    if ((change.event & ~platform::SHCNE_INTERRUPT) == platform::SHCNE_UPDATEDIR) {
+        pending_.clear();
+        gathered_.clear();
+        ++relistsAsked_;
+    }
     // The lists belong to the namespace's message; the tree keeps copies only while it handles it.
     PendingChange copy;
     copy.hasFirst = static_cast<bool>(change.first);
@@ -71,6 +56,11 @@ void TFolderTree::NotifyWndProc(const platform::ShellChange& change) {
         copy.second = *change.second;
     copy.event = change.event;
     pending_.push_back(std::move(copy));
+    // The rest of a burst is on its way: it is handled together with this one.
+    if (change.moreFollow) {
+        ScheduleDrain();
+        return;
+    }
     BusyScope busy(*this);
 }
 
@@ -103,19 +93,18 @@ void TFolderTree::HandleChange(const PendingChange& change) {
             removed(path);
         break;
     case platform::SHCNE_RENAMEFOLDER:
-        if (!path.empty())
+        if (!path.empty() && !newPath.empty()) {
+            FolderRenamed(path, newPath, change.second, true);
+            if (ShownTwice(path) || ShownTwice(newPath))
+                FolderRenamed(path, newPath, change.second, false);
+        } else if (!path.empty()) {
             removed(path);
-        // A folder moved into another listed folder shows up there as well.
-        if (!newPath.empty())
-            created(newPath, change.second, false);
+        }
         break;
     case platform::SHCNE_MEDIAINSERTED:
     case platform::SHCNE_MEDIAREMOVED:
         if (!path.empty())
             MediaChanged(path, event == platform::SHCNE_MEDIAINSERTED);
-        break;
-    case platform::SHCNE_UPDATEDIR:
-        RefreshAllListed();
         break;
     default:
         break;
@@ -126,51 +115,85 @@ bool TFolderTree::ShownTwice(const std::string& path) const {
     return !desktopPath_.empty() && IsPathWithin(path, desktopPath_) && !IsNetworkPath(path);
 }
 
-void TFolderTree::FolderCreated(const std::string& path, const platform::IdList& list, bool listOnTheWay,
-                                bool viaDesktop) {
-    // A creation lists the folders on the way, as a lookup of the path does; a folder moved in only
-    // matters when its new parent is in the tree.
-    TFolderNodeItem* target = listOnTheWay ? FindNodeFrom(path, false, viaDesktop)
-                                           : FindNodeFrom(ParentPath(path), true, viaDesktop);
-    if (!target || target->Node.Path == path)
-        return;
-    // A folder made and removed again before its event arrives (a tool's scratch folder) leaves the
-    // listing as it is: relisting the parent would only take the selection and expansion of its siblings.
-    if (!shell_.PathExists(path))
-        return;
-    if (target->Node.Path == ParentPath(path)) {
-        if (target->childCount() == 0) {
-            // Not listed yet (a lookup would have listed it): the next expansion does.
-            if (!listOnTheWay)
-                target->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-            return;
-        }
-        // Only the new folder joins the listed parent: the siblings keep their listings, expansion and
-        // the selection, and a burst of creations costs one node each instead of a listing each.
-        if (std::optional<platform::IdList> item = ItemBelow(list, target->Node.IDList)) {
-            MadeNode made = MakeFolderNode(*item, target, false);
-            if (made.node && made.node->Node.Path == path) {
-                InsertSorted(target, std::move(made.node));
-                target->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-                return;
-            }
-        }
+TFolderNodeItem* TFolderTree::NodeOfRemoved(const std::string& path, bool viaDesktop) {
+    TFolderNodeItem* node = FindNodeFrom(path, true, viaDesktop);
+    // A drive's own node comes and goes with the mount table; the folder it is mounted on can also be open
+    // below the drive that holds it, and that node goes with the folder.
+    if (node && node == DriveAncestor(node) && path != "/") {
+        TFolderNodeItem* parent = FindNodeFrom(ParentPath(path), true, viaDesktop);
+        node = nullptr;
+        for (int i = 0; parent && i < parent->childCount() && !node; ++i)
+            if (TFolderNodeItem* child = parent->ChildNode(i); child && child->Node.Path == path)
+                node = child;
     }
-    RefreshTarget(target);
+    return node;
+}
+
+TFolderNodeItem* TFolderTree::NearestExisting(TFolderNodeItem* node) {
+    // Folders go deepest first when a whole branch is removed: the selection moves once, past every level
+    // that is already gone. The desktop, drives and nodes without a path are never looked at on disk.
+    for (; node; node = node->ParentNode()) {
+        if (node == DesktopNode() || node == DriveAncestor(node) || NodePath(node).empty() ||
+            IsNetworkPath(node->Node.Path) || shell_.PathExists(node->Node.Path))
+            return node;
+    }
+    return nullptr;
 }
 
 void TFolderTree::FolderRemoved(const std::string& path, bool viaDesktop) {
-    TFolderNodeItem* node = FindNodeFrom(path, true, viaDesktop);
+    TFolderNodeItem* node = NodeOfRemoved(path, viaDesktop);
     TFolderNodeItem* parent = node ? node->ParentNode() : nullptr;
-    // The desktop has no parent to refresh, and drives come and go with the mount table.
-    if (!parent || parent->Node.Kind == nkDrives)
+    // The desktop has no parent to refresh.
+    if (!parent)
         return;
+    const QPersistentModelIndex gone = indexFromItem(node);
+    for (QTreeWidgetItem* walk = currentItem(); walk; walk = walk->parent()) {
+        if (walk == node) {
+            setCurrentItem(NearestExisting(parent));
+            break;
+        }
+    }
+    if (!gone.isValid())
+        return; // whoever heard OnChange changed the tree
+    parent = node->ParentNode();
     const QPersistentModelIndex kept = indexFromItem(parent);
     DeleteNode(node);
     if (kept.isValid() && parent->childCount() == 0) {
         parent->setExpanded(false);
         parent->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
     }
+}
+
+void TFolderTree::FolderRenamed(const std::string& path, const std::string& newPath,
+                                const platform::IdList& list, bool viaDesktop) {
+    // A rename is one change: the node under its new name joins its new parent before the old one goes, so
+    // a parent whose only sub-folder was renamed never looks empty and stays open.
+    TFolderNodeItem* node = FindNodeFrom(path, true, viaDesktop);
+    const QPersistentModelIndex old = indexFromItem(node);
+    const bool wasExpanded = node && node->isExpanded();
+    std::string selectedBelow;
+    bool selectionInside = false;
+    for (QTreeWidgetItem* walk = currentItem(); node && walk; walk = walk->parent())
+        if (walk == node) {
+            selectionInside = true;
+            selectedBelow = SelectedPath().substr(std::min(path.size(), SelectedPath().size()));
+        }
+
+    TFolderNodeItem* moved = InsertCreated(newPath, list, viaDesktop);
+    if (moved) {
+        const QPersistentModelIndex kept = indexFromItem(moved);
+        if (wasExpanded)
+            moved->setExpanded(true);
+        if (selectionInside && kept.isValid()) {
+            TFolderNodeItem* target = FindNodeFrom(newPath + selectedBelow, false, viaDesktop);
+            RevealNode(target);
+            setCurrentItem(target);
+        }
+    }
+    if (old.isValid())
+        FolderRemoved(path, viaDesktop);
+    if (!moved)
+        FolderCreated(newPath, list, false, viaDesktop);
 }
 
 void TFolderTree::RefreshTarget(TFolderNodeItem* target) {
@@ -301,26 +324,5 @@ void TFolderTree::RefreshDrive(const std::string& mountPoint, bool force) {
         }
     } catch (...) {
         // A drive that cannot be refreshed stays as it is.
-    }
-}
-
-void TFolderTree::RefreshAllListed() {
-    // Changes were lost: every listed folder that is open is listed afresh and stays open.
-    std::vector<std::string> open;
-    for (QTreeWidgetItemIterator it(this); *it; ++it) {
-        const TFolderNodeItem* node = AsFolderNode(*it);
-        if (node && node->isExpanded() && node->childCount() > 0 && !IsSpecialKind(node->Node.Kind) &&
-            !node->Node.Path.empty())
-            open.push_back(node->Node.Path);
-    }
-    RefreshComputer();
-    for (const std::string& path : open) {
-        if (TFolderNodeItem* node = FindNode(path, true)) {
-            // Whoever hears OnChange during the refresh may take the node away.
-            const QPersistentModelIndex kept = indexFromItem(node);
-            RefreshTarget(node);
-            if (kept.isValid())
-                node->setExpanded(true);
-        }
     }
 }

@@ -2,6 +2,9 @@
 #include "PathNames.h"
 #include "TFolderTree.h"
 
+#include <QScrollBar>
+#include <algorithm>
+
 std::string TFolderTree::NodePath(const QTreeWidgetItem* item) {
     const TFolderNodeItem* node = AsFolderNode(item);
     if (!node)
@@ -20,19 +23,13 @@ std::string TFolderTree::NodePath(const QTreeWidgetItem* item) {
 QTreeWidgetItem* TFolderTree::SelectPath(const std::string& path) {
     BusyScope busy(*this);
     TFolderNodeItem* node = FindNode(path, false);
-    if (node) {
-        // Reveal the node before it becomes current, so that whoever hears OnChange sees it in place.
-        std::vector<QTreeWidgetItem*> ancestors;
-        for (QTreeWidgetItem* walk = node->parent(); walk; walk = walk->parent())
-            ancestors.push_back(walk);
-        for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it)
-            (*it)->setExpanded(true);
-    }
+    // Reveal the node before it becomes current, so that whoever hears OnChange sees it in place.
+    RevealNode(node);
     const QPersistentModelIndex kept = indexFromItem(node);
     setCurrentItem(node);
     if (!node || !kept.isValid())
         return nullptr;
-    scrollToItem(node);
+    ScrollToCaption(node);
 
     const std::string& stored = node->Node.Path;
     const bool driveRoot = DriveAncestor(node) == node;
@@ -41,6 +38,30 @@ QTreeWidgetItem* TFolderTree::SelectPath(const std::string& path) {
         return nullptr;
     }
     return node;
+}
+
+void TFolderTree::RevealNode(QTreeWidgetItem* node) {
+    std::vector<QTreeWidgetItem*> ancestors;
+    for (QTreeWidgetItem* walk = node ? node->parent() : nullptr; walk; walk = walk->parent())
+        ancestors.push_back(walk);
+    for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it)
+        (*it)->setExpanded(true);
+}
+
+void TFolderTree::ScrollToCaption(QTreeWidgetItem* node) {
+    scrollToItem(node);
+    // A folder deep in the tree lies far to the right: its caption is brought into view as well, with the
+    // expand button just before it.
+    executeDelayedItemsLayout();
+    resizeColumnToContents(0);
+    updateGeometries();
+    const QRect caption = visualItemRect(node);
+    const int width = viewport()->width();
+    if (caption.isValid() &&
+        (caption.left() < 0 || caption.left() + std::min(caption.width(), width) > width)) {
+        QScrollBar* bar = horizontalScrollBar();
+        bar->setValue(bar->value() + caption.left() - indentation());
+    }
 }
 
 TFolderNodeItem* TFolderTree::DriveOfPath(std::string_view path) {
@@ -97,6 +118,8 @@ TFolderNodeItem* TFolderTree::FindNodeFrom(const std::string& path, bool existin
     for (const std::string& component : ComponentsBelow(*lookup, walked, separator)) {
         if (current->childCount() == 0 && !existingOnly)
             FillChildren(current);
+        else if (current->Stale && !existingOnly)
+            SyncChildren(current);
         walked = JoinPath(walked, component, separator);
         TFolderNodeItem* next = nullptr;
         for (int i = 0; i < current->childCount() && !next; ++i)
@@ -110,19 +133,25 @@ TFolderNodeItem* TFolderTree::FindNodeFrom(const std::string& path, bool existin
 }
 
 void TFolderTree::CheckSelection() {
+    RepairSelection();
+}
+
+bool TFolderTree::RepairSelection() {
     BusyScope busy(*this);
     TFolderNodeItem* node = AsFolderNode(currentItem());
     if (!node)
-        return;
+        return false;
     const std::string& stored = node->Node.Path;
     // A drive root, a node without a path or a network path: the next expansion lists it again, so a drive
     // whose medium was missing can be retried.
     if (NodePath(node).empty() || DriveAncestor(node) == node || IsNetworkPath(stored)) {
         node->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-        return;
+        return false;
     }
-    if (!shell_.PathExists(stored))
-        RepairVanished(node);
+    if (shell_.PathExists(stored))
+        return false;
+    RepairVanished(node);
+    return true;
 }
 
 void TFolderTree::RepairVanished(TFolderNodeItem* node) {

@@ -147,8 +147,32 @@ bool TFolderTree::FolderExpanding(TFolderNodeItem* node) {
 void TFolderTree::OnItemExpanded(QTreeWidgetItem* item) {
     // The view has no veto before an expansion: a listing that adds nothing takes the expansion back.
     BusyScope busy(*this);
-    if (!FolderExpanding(AsFolderNode(item)))
+    TFolderNodeItem* node = AsFolderNode(item);
+    if (node && node->Stale && node->childCount() > 0) {
+        SyncChildren(node);
+        return;
+    }
+    if (!FolderExpanding(node))
         collapseItem(item);
+}
+
+void TFolderTree::RecheckSubFolders(QTreeWidgetItem* item) {
+    TFolderNodeItem* node = AsFolderNode(item);
+    if (!node || node->Node.Kind != nkFolder || node->childCount() > 0 ||
+        node->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator)
+        return;
+    const TFolderNodeItem* parent = node->ParentNode();
+    const std::vector<std::string_view> items = node->Node.IDList.Items();
+    if (!parent || !parent->Node.ShellFolder || items.empty())
+        return;
+    try {
+        std::uint32_t mask = platform::SFGAO_HASSUBFOLDER;
+        if (parent->Node.ShellFolder->GetAttributesOf(platform::IdList::FromBytes(items.back()), mask) &&
+            (mask & platform::SFGAO_HASSUBFOLDER))
+            node->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    } catch (const std::exception&) {
+        // A list the namespace cannot read leaves the node as it is.
+    }
 }
 
 void TFolderTree::ClearChildren(TFolderNodeItem* node) {

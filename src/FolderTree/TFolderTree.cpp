@@ -15,6 +15,12 @@ TFolderTree::TFolderTree(platform::ShellNamespace& shell, QWidget* owner)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setIconSize(QSize(16, 16));
     setUniformRowHeights(true);
+    // The column is as wide as its captions, so a folder deep in the tree can be scrolled to.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // A folder shown without an expand button may have gained sub-folders unseen: pointing at it looks.
+    setMouseTracking(true);
+    connect(this, &QTreeWidget::itemEntered, this, &TFolderTree::RecheckSubFolders);
     // Listing on the first expansion can be slow; expanding by double-click stays with the tree view.
     connect(this, &QTreeWidget::itemExpanded, this, &TFolderTree::OnItemExpanded);
     connect(this, &QTreeWidget::currentItemChanged, this, &TFolderTree::OnCurrentItemChanged);
@@ -84,7 +90,12 @@ QItemSelectionModel::SelectionFlags TFolderTree::selectionCommand(const QModelIn
 }
 
 void TFolderTree::mouseDoubleClickEvent(QMouseEvent* event) {
-    CheckSelection();
+    // After a repair another row lies under the pointer; the view would take the double-click for a new
+    // press on it and select a folder the user never chose.
+    if (RepairSelection()) {
+        event->accept();
+        return;
+    }
     QTreeWidget::mouseDoubleClickEvent(event);
 }
 

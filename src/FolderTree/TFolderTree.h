@@ -5,15 +5,20 @@
 #include "FolderTypes.h"
 #include "platform/shell/ShellNamespace.h"
 
+#include <QElapsedTimer>
 #include <QTreeWidget>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 // The folder tree: the desktop, the computer with its drives, the folders below them and, by option, the
 // recycle bin and the network neighbourhood. A folder's sub-folders are listed the first time it is
@@ -77,6 +82,7 @@ signals:
     void OnChange(QTreeWidgetItem* node);
 
 protected:
+    // A double-click on a folder that vanished unnoticed repairs the view and does nothing else.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event = nullptr) const override;
@@ -104,6 +110,33 @@ private:
         TFolderTree& tree_;
     };
 
+    // Work on queued changes stops after this long and goes on from the event loop, so that a burst of
+    // thousands of changes never freezes the window.
+    static constexpr qint64 SliceMilliseconds = 40;
+    // How many changes or entries are handled between two looks at the clock.
+    static constexpr int ItemsPerLook = 32;
+
+    // A folder being listed afresh, in steps: the nodes are made as the entries come and join the folder
+    // when the listing is complete.
+    struct Relisting {
+        QPersistentModelIndex node;
+        std::unique_ptr<platform::EnumIdList> listing;
+        std::unordered_map<std::string, std::unique_ptr<TFolderNodeItem>> fresh;
+    };
+    // Every open folder listed afresh after lost changes, over as many slices as it takes.
+    struct RelistAll {
+        std::vector<std::string> open;
+        std::size_t next = 0;
+        std::optional<Relisting> current;
+    };
+
+    // New folders of one parent, made and waiting to join it at the end of a burst; parent is invalid when
+    // the parent is not listed.
+    struct GatheredCreations {
+        QPersistentModelIndex parent;
+        std::vector<std::unique_ptr<TFolderNodeItem>> made;
+    };
+
     struct MadeNode {
         std::unique_ptr<TFolderNodeItem> node;
         bool isVirtual = false;
@@ -117,7 +150,8 @@ private:
     void UpdateCaption(TFolderNodeItem* node);
     void ApplyDisplayMode(TFolderNodeItem* node);
     void DeleteNode(QTreeWidgetItem* node);
-    void InsertSorted(TFolderNodeItem* parent, std::unique_ptr<TFolderNodeItem> child);
+    // Nodes join their parent in sibling order, those that go to the same place in one step.
+    void MergeChildren(TFolderNodeItem* parent, std::vector<std::unique_ptr<TFolderNodeItem>> nodes);
 
     // Population (FolderPopulation.cpp).
     void Activate();
@@ -130,23 +164,42 @@ private:
     void OnItemExpanded(QTreeWidgetItem* item);
     void OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     void CollapseWithDescendants(QTreeWidgetItem* node);
+    // Lists a listed folder afresh in place: the sub-folders still there keep their nodes, listings,
+    // expansion and the selection. False when the folder cannot be listed.
+    bool SyncChildren(TFolderNodeItem* node);
+    bool StartRelisting(TFolderNodeItem* node, Relisting& relisting);
+    bool ContinueRelisting(Relisting& relisting, const QElapsedTimer* clock);
+    void FinishRelisting(Relisting& relisting);
+    bool RelistAllListed(const QElapsedTimer& clock);
+    void RecheckSubFolders(QTreeWidgetItem* item);
 
     // Paths (FolderPaths.cpp).
     TFolderNodeItem* DriveOfPath(std::string_view path);
     TFolderNodeItem* DriveAncestor(const TFolderNodeItem* node) const;
+    void RevealNode(QTreeWidgetItem* node);
+    void ScrollToCaption(QTreeWidgetItem* node);
+    bool RepairSelection();
 
     // Change notification (FolderNotify.cpp).
     void RegisterNotify();
     void DeregisterNotify();
     void NotifyWndProc(const platform::ShellChange& change);
+    void DrainPending();
+    void ScheduleDrain();
     void HandleChange(const PendingChange& change);
+    void HandleCreations(const QElapsedTimer& clock);
+    void FlushCreations();
     void FolderCreated(const std::string& path, const platform::IdList& list, bool listOnTheWay,
                        bool viaDesktop);
     void FolderRemoved(const std::string& path, bool viaDesktop);
+    void FolderRenamed(const std::string& path, const std::string& newPath, const platform::IdList& list,
+                       bool viaDesktop);
+    TFolderNodeItem* InsertCreated(const std::string& path, const platform::IdList& list, bool viaDesktop);
+    TFolderNodeItem* NodeOfRemoved(const std::string& path, bool viaDesktop);
+    TFolderNodeItem* NearestExisting(TFolderNodeItem* node);
     bool ShownTwice(const std::string& path) const;
     void RefreshTarget(TFolderNodeItem* target);
     void RefreshComputer();
-    void RefreshAllListed();
     void MediaChanged(const std::string& mountPoint, bool inserted);
     void RepairVanished(TFolderNodeItem* node);
 
@@ -161,4 +214,9 @@ private:
     std::shared_ptr<std::size_t> liveRecords_ = std::make_shared<std::size_t>(0);
     int busy_ = 0;
     std::deque<PendingChange> pending_;
+    bool drainScheduled_ = false;
+    std::map<std::pair<std::string, bool>, GatheredCreations> gathered_; // by parent path and view
+    std::optional<RelistAll> relistAll_;
+    std::uint64_t relistsAsked_ = 0;   // lost changes heard
+    std::uint64_t relistsStarted_ = 0; // value of relistsAsked_ when the running round began
 };

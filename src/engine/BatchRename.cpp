@@ -10,9 +10,11 @@
 
 namespace engine {
 
-BatchSnapshot TakeSnapshot(const std::string& folder, const NameGrid& grid) {
+BatchSnapshot TakeSnapshot(const std::string& folder, const NameGrid& grid,
+                           std::optional<FolderIdentity> listed) {
     BatchSnapshot batch;
     batch.folder = folder;
+    batch.listed = listed;
     batch.rows.reserve(static_cast<std::size_t>(std::max(0, grid.RowCount() - 1)));
     for (int row = 1; row < grid.RowCount(); ++row) {
         batch.rows.push_back({grid.Cell(NameGrid::OldColumn, row), grid.Cell(NameGrid::NewColumn, row)});
@@ -55,6 +57,18 @@ template <class Rows> int CountRenamesIn(const Rows& rows) {
 std::string ClashMessage(const std::string& newName) {
     return "This rename batch will not work as " + newName +
            " will be the same as a file not renamed yet, to continue and face the error click yes.";
+}
+
+std::string FolderMovedMessage(const std::string& folder) {
+    return "Nothing was renamed: the folder shown is no longer at " + folder + ", so it is listed again.";
+}
+
+std::string RenameFailedMessage(const std::string& folder, const std::string& oldName,
+                                const std::string& stranded) {
+    std::string text = "Error renaming file " + JoinPath(folder, oldName);
+    if (!stranded.empty())
+        text += " (the file is now " + JoinPath(folder, stranded) + ")";
+    return text;
 }
 
 namespace {
@@ -163,14 +177,24 @@ struct GatheredFailures {
 };
 
 template <class Rows>
-BatchResult RunRows(const std::string& folderPath, const Rows& rows, FileRenamer& files,
-                    BatchPrompts& prompts, BatchJournal* journal) {
+BatchResult RunRows(const std::string& folderPath, const std::optional<FolderIdentity>& listed,
+                    const Rows& rows, FileRenamer& files, BatchPrompts& prompts, BatchJournal* journal) {
     BatchResult result;
     // The folder is opened before the first question: its box runs a nested event loop in which the
     // folder may be moved, and the files renamed must still be those that were listed, not whatever a new
     // folder of the old name holds by then.
     const int total = CountRenamesIn(rows);
     const std::unique_ptr<FolderRenamer> folder = total > 0 ? files.OpenFolder(folderPath) : nullptr;
+    // The path is opened afresh, possibly long after the listing: if it no longer leads to the listed
+    // folder (moved away, or replaced by another folder or a link to one), its files are not the ones
+    // shown and are left alone.
+    const auto opened = folder ? folder->Identity() : std::nullopt;
+    if (total > 0 && listed && (!folder || (opened && *opened != *listed))) {
+        prompts.ReportFailure(FolderMovedMessage(folderPath));
+        result.folderMoved = true;
+        result.listAgain = true;
+        return result;
+    }
     if (!ConfirmClashesIn(rows, prompts)) {
         return result;
     }
@@ -185,7 +209,7 @@ BatchResult RunRows(const std::string& folderPath, const Rows& rows, FileRenamer
                 planned.push_back({rows.Old(index), rows.New(index)});
             }
         }
-        if (!journal->Begin(folderPath, folder->Identity(), planned)) {
+        if (!journal->Begin(folderPath, opened, planned)) {
             return result;
         }
         journalDone.reserve(planned.size());
@@ -210,8 +234,8 @@ BatchResult RunRows(const std::string& folderPath, const Rows& rows, FileRenamer
         ++tried;
         // Both names must name an entry of this one folder: an edited cell holding "/" or ".." would
         // otherwise move a file somewhere else, and a NUL byte would cut the name short.
-        const bool done = folder && IsRenameableName(oldName) && IsRenameableName(newName) &&
-                          folder->Rename(oldName, newName);
+        const bool renameable = folder && IsRenameableName(oldName) && IsRenameableName(newName);
+        const bool done = renameable && folder->Rename(oldName, newName);
         if (journal) {
             journalDone.push_back(done);
         }
@@ -220,7 +244,8 @@ BatchResult RunRows(const std::string& folderPath, const Rows& rows, FileRenamer
             continue;
         }
         ++result.failed;
-        std::string text = "Error renaming file " + JoinPath(folderPath, oldName);
+        std::string text =
+            RenameFailedMessage(folderPath, oldName, renameable ? folder->StrandedName() : std::string());
         if (gathering) {
             gathered.Add(std::move(text));
         } else if (tried == total) {
@@ -249,12 +274,12 @@ BatchResult RunRows(const std::string& folderPath, const Rows& rows, FileRenamer
 
 BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts,
                      BatchJournal* journal) {
-    return RunRows(batch.folder, SnapshotRows{batch.rows}, files, prompts, journal);
+    return RunRows(batch.folder, batch.listed, SnapshotRows{batch.rows}, files, prompts, journal);
 }
 
-BatchResult RunBatch(const std::string& folder, const NameGrid& grid, FileRenamer& files,
-                     BatchPrompts& prompts, BatchJournal* journal) {
-    return RunRows(folder, GridRows{grid}, files, prompts, journal);
+BatchResult RunBatch(const std::string& folder, const std::optional<FolderIdentity>& listed,
+                     const NameGrid& grid, FileRenamer& files, BatchPrompts& prompts, BatchJournal* journal) {
+    return RunRows(folder, listed, GridRows{grid}, files, prompts, journal);
 }
 
 } // namespace engine

@@ -23,6 +23,9 @@ public:
     virtual ~FolderRenamer() = default;
     // Renames oldName to newName without ever overwriting a file; false when the rename failed.
     virtual bool Rename(const std::string& oldName, const std::string& newName) = 0;
+    // After a failed Rename: the name the file was left under when that is neither its old nor its new
+    // name (a step through a temporary name that could not be undone); empty otherwise.
+    virtual std::string StrandedName() const { return {}; }
     // The identity of the folder that was opened; nullopt where it cannot be told.
     virtual std::optional<FolderIdentity> Identity() { return std::nullopt; }
     // The names of every entry of the open folder, folders included; nullopt when it cannot be read.
@@ -72,9 +75,13 @@ struct RenameRow {
 struct BatchSnapshot {
     std::string folder;
     std::vector<RenameRow> rows; // the file rows 1..RowCount()-1, in order
+    // The folder the rows were listed from; nullopt where that is not known. A batch renames nothing when
+    // the path leads to another folder by now.
+    std::optional<FolderIdentity> listed = std::nullopt;
 };
 
-BatchSnapshot TakeSnapshot(const std::string& folder, const NameGrid& grid);
+BatchSnapshot TakeSnapshot(const std::string& folder, const NameGrid& grid,
+                           std::optional<FolderIdentity> listed = std::nullopt);
 
 // Records a batch so that it can be undone: told the rows it is about to try before the first rename, and
 // which of them were renamed after the last.
@@ -94,6 +101,7 @@ struct BatchResult {
     int total = 0;          // the renames the batch held: its rows with a new name
     int renamed = 0;
     int failed = 0;
+    bool folderMoved = false; // the listed folder was no longer at its path: nothing was renamed
 };
 
 // The number of rows with a new name: the renames a batch will try.
@@ -105,8 +113,9 @@ BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompt
 // The same batch over the grid's own rows, without copying a name: for a caller that keeps the grid
 // unchanged until the batch returns (the window locks its controls and holds back changes of folder for
 // so long). A million rows then cost no second copy of a million names.
-BatchResult RunBatch(const std::string& folder, const NameGrid& grid, FileRenamer& files,
-                     BatchPrompts& prompts, BatchJournal* journal = nullptr);
+BatchResult RunBatch(const std::string& folder, const std::optional<FolderIdentity>& listed,
+                     const NameGrid& grid, FileRenamer& files, BatchPrompts& prompts,
+                     BatchJournal* journal = nullptr);
 
 // The clash question of a batch, asked once for every row whose new name is the old name of a later row
 // (in row order, then later-row order). False as soon as one is answered No.
@@ -118,6 +127,11 @@ std::string GatheredFailuresMessage(const std::vector<std::string>& firstTexts, 
 std::string StoppedMessage(const BatchResult& result);
 // How many failure texts the gathered report lists before it only counts.
 inline constexpr std::size_t GatheredFailuresShown = 20;
+// The report of a batch whose folder is no longer the one that was listed under that path.
+std::string FolderMovedMessage(const std::string& folder);
+// The report of a failed rename; stranded is the name the file was left under, if any (see StrandedName).
+std::string RenameFailedMessage(const std::string& folder, const std::string& oldName,
+                                const std::string& stranded = {});
 // Whether a name can be handed to the folder's rename as it stands: not blank, not "." or "..", and
 // without "/" or a NUL byte, so that it names an entry of that folder and nothing outside it.
 bool IsRenameableName(const std::string& name);

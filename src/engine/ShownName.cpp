@@ -8,23 +8,6 @@ namespace engine {
 
 namespace {
 
-std::uint32_t CodePoint(std::string_view s, std::size_t pos, std::size_t length) {
-    const auto byte = [&](std::size_t k) {
-        return static_cast<std::uint32_t>(static_cast<unsigned char>(s[pos + k]));
-    };
-    switch (length) {
-    case 2:
-        return ((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F);
-    case 3:
-        return ((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
-    case 4:
-        return ((byte(0) & 0x07) << 18) | ((byte(1) & 0x3F) << 12) | ((byte(2) & 0x3F) << 6) |
-               (byte(3) & 0x3F);
-    default:
-        return byte(0);
-    }
-}
-
 // Characters that show nothing, break the line or reorder the text around them.
 bool IsInvisible(std::uint32_t c) {
     return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F) || c == 0xAD || (c >= 0x200B && c <= 0x200F) ||
@@ -64,7 +47,7 @@ template <class Sink> void WalkParts(std::string_view name, Sink&& part) {
         const std::size_t length = utf8::CharLength(name, pos);
         const auto lead = static_cast<unsigned char>(name[pos]);
         const bool undecodable = length == 1 && lead >= 0x80;
-        const std::uint32_t c = undecodable ? lead : CodePoint(name, pos, length);
+        const std::uint32_t c = undecodable ? lead : utf8::CodePoint(name, pos, length);
         if (undecodable || IsInvisible(c)) {
             if (pos > plainStart) {
                 part(name.substr(plainStart, pos - plainStart), false);

@@ -5,6 +5,7 @@
 // one counts as a character of its own. Internal to the engine.
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace engine::utf8 {
@@ -57,6 +58,25 @@ inline std::size_t CharLength(std::string_view s, std::size_t pos) {
         }
     }
     return length;
+}
+
+// The code point of the character of `length` bytes at pos, length as CharLength gives it; for a byte that
+// does not start a well-formed sequence (length 1), the byte's own value.
+inline std::uint32_t CodePoint(std::string_view s, std::size_t pos, std::size_t length) {
+    const auto byte = [&](std::size_t k) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(s[pos + k]));
+    };
+    switch (length) {
+    case 2:
+        return ((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F);
+    case 3:
+        return ((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
+    case 4:
+        return ((byte(0) & 0x07) << 18) | ((byte(1) & 0x3F) << 12) | ((byte(2) & 0x3F) << 6) |
+               (byte(3) & 0x3F);
+    default:
+        return byte(0);
+    }
 }
 
 // Byte offset of the character after the one at pos.

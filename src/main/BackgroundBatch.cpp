@@ -50,9 +50,10 @@ private:
 
 } // namespace
 
-engine::BatchResult RunBatchInBackground(const std::string& folder, const engine::NameGrid& grid,
-                                         engine::FileRenamer& files, Dialogs& dialogs, QWidget* window,
-                                         engine::BatchJournal* journal) {
+engine::BatchResult RunBatchInBackground(const std::string& folder,
+                                         const std::optional<engine::FolderIdentity>& listed,
+                                         const engine::NameGrid& grid, engine::FileRenamer& files,
+                                         Dialogs& dialogs, QWidget* window, engine::BatchJournal* journal) {
     std::atomic<int> tried{0};
     std::atomic<int> total{-1};
     std::atomic<bool> stop{false};
@@ -77,7 +78,7 @@ engine::BatchResult RunBatchInBackground(const std::string& folder, const engine
     WindowPrompts prompts(&progress, dialogs, tried, total, stop);
     std::thread worker([&] {
         try {
-            result = engine::RunBatch(folder, grid, files, prompts, journal);
+            result = engine::RunBatch(folder, listed, grid, files, prompts, journal);
         } catch (...) {
             error = std::current_exception();
         }

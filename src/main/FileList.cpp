@@ -25,6 +25,7 @@ struct FileList::Job {
     std::string folder;
     platform::ListingControl control;
     std::vector<std::string> names;
+    engine::FolderIdentity identity;
     std::exception_ptr error;
     std::atomic<bool> finished{false};
     std::mutex mutex;
@@ -86,7 +87,7 @@ void FileList::Read(const std::string& folder) {
     current_ = job;
     job->worker = std::thread([this, work = job.get()] {
         try {
-            work->names = lister_.ListFilesWatched(work->folder, work->control);
+            work->names = lister_.ListFilesWatched(work->folder, work->identity, work->control);
         } catch (...) {
             work->error = std::current_exception();
         }
@@ -112,6 +113,7 @@ void FileList::Read(const std::string& folder) {
         std::rethrow_exception(job->error);
     folder_ = folder;
     names_ = std::move(job->names);
+    identity_ = job->identity;
     emit Change();
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "engine/BatchRename.h"
+
 #include <QObject>
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +31,8 @@ public:
     // The names of the last complete read, handed over once to the grid that lists them: a folder of a
     // million files is then held once, not twice.
     std::vector<std::string> TakeNames() { return std::move(names_); }
+    // Which folder the names were read from; nullopt before the first successful read.
+    const std::optional<engine::FolderIdentity>& Identity() const { return identity_; }
 
     // Switches to a folder and reads it. An empty path and the folder already held change nothing.
     void SetFolder(const std::string& folder);
@@ -58,4 +63,5 @@ private:
     std::vector<std::shared_ptr<Job>> jobs_; // every worker not yet joined, cancelled ones included
     std::shared_ptr<Job> current_;           // the read whose result will be kept
     int reading_ = 0;                        // reads waiting on the stack (a new folder chosen meanwhile)
+    std::optional<engine::FolderIdentity> identity_;
 };

@@ -45,12 +45,14 @@ void TForm1::btnCopyOverClick() {
 }
 
 void TForm1::CheckChars(EntryField* field) {
-    const QString text = field->text();
-    const int position = engine::CheckChars(text.toStdString());
+    const std::string text = Utf8Of(field->text());
+    const int position = engine::CheckChars(text);
     if (position == 0)
         return;
     // The position counts characters, so the message names a whole character, however many bytes it takes.
-    const char32_t character = text.toUcs4().at(position - 1);
+    // It is taken from the very text that was checked: a lone surrogate half in the field has become "?"
+    // there, and "?" is what the message shows.
+    const char32_t character = QString::fromStdString(text).toUcs4().at(position - 1);
     const QString shown = QString::fromUcs4(&character, 1);
     services_.dialogs.ShowMessage("Please do not use the character " + shown.toStdString());
     field->setFocus();

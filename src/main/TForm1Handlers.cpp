@@ -21,7 +21,7 @@
 namespace {
 
 std::string TextOf(const QLineEdit* field) {
-    return field->text().toStdString();
+    return Utf8Of(field->text());
 }
 
 } // namespace
@@ -187,13 +187,15 @@ void TForm1::btnGoClick() {
         // returns: the controls are locked and a change of folder waits.
         const ControlsLock locked(this);
         const QScopedValueRollback running(batchRunning_, true);
-        result = RunBatchInBackground(lstFiles->Folder(), gridModel->Grid(), services_.renamer,
-                                      services_.dialogs, this, journal.get());
+        result = RunBatchInBackground(lstFiles->Folder(), lstFiles->Identity(), gridModel->Grid(),
+                                      services_.renamer, services_.dialogs, this, journal.get());
     }
     if (result.listAgain)
         lstFiles->Reread();
     if (result.stopped)
         services_.dialogs.ShowMessage(engine::StoppedMessage(result));
+    // A change of folder held back during the batch follows from the event loop, as it would have come.
     if (std::exchange(folderChangeWaiting_, false))
-        shlDirChange();
+        QMetaObject::invokeMethod(
+            this, [this] { Run([this] { shlDirChange(); }); }, Qt::QueuedConnection);
 }

@@ -207,7 +207,9 @@ TEST_F(FolderTreeNotifyTest, ChangeHandlerMayTearTheTreeDown) {
 TEST_F(FolderTreeNotifyTest, ChangeHandlerMayTearTheTreeDownWhileLostChangesAreRelisted) {
     Child(OpenUsr(), "lib")->setExpanded(true);
     ASSERT_TRUE(tree->SelectPath("/usr/lib/deep"));
-    // Relisting the root drive moves the selection out of /usr; the handler takes the whole tree away.
+    // /usr/lib went unseen: relisting /usr moves the selection out of it; the handler takes the whole tree
+    // away.
+    ns.Remove(lib);
     QObject::connect(tree.get(), &TFolderTree::OnChange, [&](QTreeWidgetItem*) { tree->SetActive(false); });
     ns.Notify(platform::SHCNE_UPDATEDIR, platform::IdList{});
     EXPECT_FALSE(tree->Active());

@@ -3,6 +3,7 @@
 #include "platform/shell/LinuxShellNamespace.h"
 
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -97,6 +98,107 @@ TEST_F(RealFoldersTest, RememberedFolderThatWasDeletedSelectsItsDeepestAncestor)
     ASSERT_TRUE(tree->SelectPath((outside / "kept" / "gone" / "deeper").string()));
     EXPECT_EQ(tree->SelectedPath(), (outside / "kept").string());
     fs::remove_all(outside);
+}
+
+TFolderNodeItem* Child(QTreeWidgetItem* node, const std::string& caption) {
+    for (int i = 0; node && i < node->childCount(); ++i)
+        if (node->child(i)->text(0).toStdString() == caption)
+            return AsFolderNode(node->child(i));
+    return nullptr;
+}
+
+TEST_F(RealFoldersTest, BranchRemovedAboveTheSelectionMovesItOnce) {
+    fs::create_directories(work / "a" / "b" / "c" / "d");
+    std::vector<std::string> selected;
+    QObject::connect(tree.get(), &TFolderTree::OnChange, [&] { selected.push_back(tree->SelectedPath()); });
+    ASSERT_TRUE(tree->SelectPath((work / "a" / "b" / "c" / "d").string()));
+    selected.clear();
+    fs::remove_all(work / "a");
+    // Every level is reported, deepest first; the tree settles when the last one is gone.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !tree->FindNode((work / "a").string(), true); }));
+    EXPECT_EQ(selected, Names{work.string()});
+}
+
+TEST_F(RealFoldersTest, DesktopRemovedAndMadeAgainShowsItsNewFolders) {
+    ASSERT_TRUE(tree->SelectPath(work.string()));
+    TFolderNodeItem* desktopNode = tree->DesktopNode();
+    fs::remove_all(desktop);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Child(desktopNode, "work"); }));
+    EXPECT_EQ(tree->currentItem(), desktopNode);
+    fs::create_directories(desktop / "first");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Child(desktopNode, "first") != nullptr; }));
+    // The new desktop folder is watched: a later folder shows up as well.
+    fs::create_directory(desktop / "second");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Child(desktopNode, "second") != nullptr; }));
+    EXPECT_EQ(tree->currentItem(), desktopNode);
+}
+
+TEST_F(RealFoldersTest, BurstOfChangesShowsEveryFolderInOrder) {
+    QTreeWidgetItem* node = tree->SelectPath(work.string());
+    ASSERT_TRUE(node);
+    node->setExpanded(true);
+    Names expected{"a"};
+    for (int i = 0; i < 400; ++i) {
+        const std::string name = "n" + std::to_string(i);
+        ASSERT_EQ(mkdir((work / name).c_str(), 0755), 0);
+        if (i % 5 == 0)
+            ASSERT_EQ(rmdir((work / name).c_str()), 0);
+        else
+            expected.push_back(name);
+    }
+    ASSERT_EQ(std::rename((work / "a").c_str(), (work / "zz").c_str()), 0);
+    expected.erase(expected.begin());
+    expected.push_back("zz");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Captions(node) == expected; }, 10000))
+        << Captions(node).size() << " shown";
+    EXPECT_TRUE(node->isExpanded());
+    EXPECT_EQ(tree->currentItem(), node);
+}
+
+TEST_F(RealFoldersTest, RenamingTheOnlySubFolderKeepsItsParentOpen) {
+    fs::create_directories(work / "a" / "inner");
+    QTreeWidgetItem* node = tree->SelectPath(work.string());
+    ASSERT_TRUE(node);
+    node->setExpanded(true);
+    tree->FindNode((work / "a").string(), true)->setExpanded(true); // listed and watched as well
+    ASSERT_EQ(std::rename((work / "a").c_str(), (work / "renamed").c_str()), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Captions(node) == Names{"renamed"}; }))
+        << ::testing::PrintToString(Captions(node));
+    EXPECT_TRUE(node->isExpanded());
+    EXPECT_EQ(tree->currentItem(), node);
+    TFolderNodeItem* renamed = tree->FindNode((work / "renamed").string(), true);
+    ASSERT_TRUE(renamed);
+    EXPECT_TRUE(renamed->isExpanded());
+    EXPECT_EQ(Captions(renamed), Names{"inner"});
+}
+
+TEST_F(RealFoldersTest, EventQueueOverflowKeepsTheSelectionAndShowsWhatWasLost) {
+    fs::create_directories(work / "a" / "selected");
+    QTreeWidgetItem* selected = tree->SelectPath((work / "a" / "selected").string());
+    ASSERT_TRUE(selected);
+    tree->FindNode(work.string(), true)->setExpanded(true);
+    int changes = 0;
+    QObject::connect(tree.get(), &TFolderTree::OnChange, [&] { ++changes; });
+    // Each rename of a file queues two events: past the kernel's queue the changes are lost, among them
+    // the folder made first.
+    int queueLimit = 16384;
+    std::ifstream("/proc/sys/fs/inotify/max_queued_events") >> queueLimit;
+    ASSERT_EQ(mkdir((work / "lost").c_str(), 0755), 0);
+    std::ofstream(work / "a.txt") << "a";
+    for (int i = 0; i <= queueLimit / 4; ++i) {
+        std::rename((work / "a.txt").c_str(), (work / "b.txt").c_str());
+        std::rename((work / "b.txt").c_str(), (work / "a.txt").c_str());
+    }
+    QTreeWidgetItem* workNode = tree->FindNode(work.string(), true);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return Captions(workNode) == Names{"a", "lost"};
+        },
+        10000))
+        << ::testing::PrintToString(Captions(workNode));
+    EXPECT_EQ(tree->currentItem(), selected);
+    EXPECT_EQ(changes, 0);
 }
 
 } // namespace

@@ -11,6 +11,10 @@ struct SelectCase {
     bool rootDriveGone = false;
 };
 
+void PrintTo(const SelectCase& row, std::ostream* out) {
+    *out << row.label;
+}
+
 class SelectPathTest : public FolderTreeTest, public ::testing::WithParamInterface<SelectCase> {};
 
 // A placed path selects its folder (or the deepest existing ancestor) and reveals it; a path that cannot be

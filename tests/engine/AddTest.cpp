@@ -14,6 +14,10 @@ struct NumberCase {
     std::optional<std::int32_t> value;
 };
 
+void PrintTo(const NumberCase& row, std::ostream* out) {
+    *out << row.label;
+}
+
 class ReadPositionTable : public testing::TestWithParam<NumberCase> {};
 
 TEST_P(ReadPositionTable, ReadsOrRefuses) {
@@ -45,6 +49,10 @@ struct AddMidCase {
     std::int32_t position;
     std::string expected;
 };
+
+void PrintTo(const AddMidCase& row, std::ostream* out) {
+    *out << row.label;
+}
 
 class AddMidTable : public testing::TestWithParam<AddMidCase> {};
 

@@ -339,7 +339,7 @@ TEST(RunBatchOnTheGrid, DoesWhatTheSnapshotDoes) {
         } fromSnapshot, fromGrid;
         const auto a =
             engine::RunBatch(engine::TakeSnapshot("/f", grid), fromSnapshot.disk, fromSnapshot.prompts);
-        const auto b = engine::RunBatch("/f", grid, fromGrid.disk, fromGrid.prompts);
+        const auto b = engine::RunBatch("/f", std::nullopt, grid, fromGrid.disk, fromGrid.prompts);
         ASSERT_EQ(fromGrid.prompts.questions, fromSnapshot.prompts.questions);
         ASSERT_EQ(fromGrid.prompts.failures, fromSnapshot.prompts.failures);
         ASSERT_EQ(fromGrid.disk.Files("/f"), fromSnapshot.disk.Files("/f"));

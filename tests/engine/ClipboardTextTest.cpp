@@ -42,6 +42,10 @@ struct PasteCase {
     Lines lines;
 };
 
+void PrintTo(const PasteCase& row, std::ostream* out) {
+    *out << row.label;
+}
+
 class PasteLinesTable : public testing::TestWithParam<PasteCase> {};
 
 TEST_P(PasteLinesTable, SplitsAtEveryKindOfBreak) {

@@ -79,6 +79,10 @@ struct DuplicateCase {
     std::optional<std::string> duplicate;
 };
 
+void PrintTo(const DuplicateCase& row, std::ostream* out) {
+    *out << row.label;
+}
+
 class DuplicateTable : public testing::TestWithParam<DuplicateCase> {};
 
 TEST_P(DuplicateTable, ReportsTheFirstPair) {

@@ -13,6 +13,10 @@ struct ReplaceCase {
     std::string oldName, search, replacement, expected;
 };
 
+void PrintTo(const ReplaceCase& row, std::ostream* out) {
+    *out << row.label;
+}
+
 class ReplacerTable : public testing::TestWithParam<ReplaceCase> {};
 
 TEST_P(ReplacerTable, GivesTheNewName) {

@@ -1,6 +1,7 @@
 #include "engine/ShownName.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,11 @@ struct ShownCase {
     std::string shown;
     std::vector<bool> standIns; // for each part in turn: a stand-in or the name's own text
 };
+
+// The case's label stands for its bytes, which may not be printable.
+void PrintTo(const ShownCase& c, std::ostream* out) {
+    *out << c.label;
+}
 
 class ShownNameTable : public testing::TestWithParam<ShownCase> {};
 

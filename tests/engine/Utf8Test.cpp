@@ -12,6 +12,10 @@ struct CharsCase {
     std::vector<std::size_t> lengths; // byte length of each character in turn
 };
 
+void PrintTo(const CharsCase& row, std::ostream* out) {
+    *out << row.label;
+}
+
 class Utf8Table : public testing::TestWithParam<CharsCase> {};
 
 // Walks the text character by character, and checks that every byte is seen as a boundary on its own

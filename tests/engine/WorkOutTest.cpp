@@ -25,6 +25,10 @@ struct WorkOutCase {
     Names newNames; // after Preview
 };
 
+void PrintTo(const WorkOutCase& row, std::ostream* out) {
+    *out << row.label;
+}
+
 class WorkOutTable : public testing::TestWithParam<WorkOutCase> {};
 
 TEST_P(WorkOutTable, ChecksFillsAndReports) {

@@ -52,6 +52,11 @@ struct CentreCase {
     int left, width, designWidth, newWidth, expected;
 };
 
+void PrintTo(const CentreCase& row, std::ostream* out) {
+    *out << "left " << row.left << ", width " << row.width << ", design width " << row.designWidth
+         << ", new width " << row.newWidth;
+}
+
 class CentredLeftTest : public testing::TestWithParam<CentreCase> {};
 
 TEST_P(CentredLeftTest, RoundsTheCentreToTheNearestPixel) {

@@ -2,6 +2,7 @@
 
 #include "FolderTree/TFolderTree.h"
 #include "ScratchFolder.h"
+#include "WaitUntil.h"
 #include "main/ControlNames.h"
 #include "main/Dialogs.h"
 #include "main/NameGridModel.h"
@@ -13,7 +14,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
@@ -65,17 +65,6 @@ public:
     std::deque<bool> answers;
     std::deque<engine::FailureAnswer> failureAnswers;
 };
-
-// Processes events until the condition holds or two seconds have passed; true when it holds.
-template <class Condition> bool WaitUntil(Condition condition) {
-    QDeadlineTimer deadline(2000);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
 
 // One main window on the real file system and the real shell namespace, with its boxes answered by a
 // recorder and a temporary folder of files to list.

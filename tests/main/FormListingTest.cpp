@@ -52,6 +52,10 @@ struct ModeRow {
     bool copyOverShown;
 };
 
+void PrintTo(const ModeRow& row, std::ostream* out) {
+    *out << row.radio;
+}
+
 class Modes : public FormTest, public ::testing::WithParamInterface<ModeRow> {};
 
 TEST_P(Modes, SetTheControlsAndBlankTheNewNames) {

@@ -66,7 +66,8 @@ TEST_F(LongBatch, AFolderSelectedWhileTheBatchRunsIsListedAfterIt) {
     });
     EXPECT_FALSE(listedMeanwhile) << "the grid changed while the batch ran";
     EXPECT_TRUE(dialogs_.messages.empty());
-    EXPECT_EQ(OldNames(), std::vector<std::string>{"o.txt"});
+    EXPECT_TRUE(WaitUntil([&] { return OldNames() == std::vector<std::string>{"o.txt"}; }))
+        << "the folder chosen meanwhile was not listed after the batch";
     EXPECT_EQ(OnDisk().count("g10.txt"), 1u);
 }
 

@@ -15,6 +15,10 @@ struct TitleRow {
     const char* title;
 };
 
+void PrintTo(const TitleRow& row, std::ostream* out) {
+    *out << row.path;
+}
+
 class AppTitle : public ::testing::TestWithParam<TitleRow> {};
 
 TEST_P(AppTitle, IsTheFileNameCutAtItsFirstDotWithTheRestInLowerCase) {

@@ -57,13 +57,16 @@ public:
     std::vector<std::string> ListFiles(const std::string& folder) override {
         return lister_.ListFiles(folder);
     }
-    std::vector<std::string> ListFilesWatched(const std::string& folder,
+    std::vector<std::string> ListFiles(const std::string& folder, engine::FolderIdentity& identity) override {
+        return lister_.ListFiles(folder, identity);
+    }
+    std::vector<std::string> ListFilesWatched(const std::string& folder, engine::FolderIdentity& identity,
                                               platform::ListingControl& control) override {
         if (folder == heldFolder_) {
             control.read = shownRead_;
             gate.Hold();
         }
-        return lister_.ListFilesWatched(folder, control);
+        return lister_.ListFilesWatched(folder, identity, control);
     }
 
     Gate gate;

@@ -12,8 +12,10 @@
 // A fresh folder on disk for one test, removed with everything in it at the end.
 class ScratchFolder {
 public:
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tsw-scratch-XXXXXX").string();
+    // Made in the system's folder for temporary files, or below root (such as /dev/shm, a memory file
+    // system) when one is given.
+    explicit ScratchFolder(const std::filesystem::path& root = std::filesystem::temp_directory_path()) {
+        std::string pattern = (root / "tsw-scratch-XXXXXX").string();
         if (!mkdtemp(pattern.data()))
             throw std::runtime_error("cannot create a scratch folder");
         path_ = pattern;

@@ -28,19 +28,22 @@ public:
     int RenameReplacing(const std::string& from, const std::string& to) override {
         return ::renameat(fd_, from.c_str(), fd_, to.c_str()) == 0 ? 0 : errno;
     }
+    int Link(const std::string& from, const std::string& to) override {
+        return ::linkat(fd_, from.c_str(), fd_, to.c_str(), 0) == 0 ? 0 : errno;
+    }
+    int Unlink(const std::string& name) override { return ::unlinkat(fd_, name.c_str(), 0) == 0 ? 0 : errno; }
     int Identify(const std::string& name, FileIdentity& identity) override {
         struct stat info {};
         if (::fstatat(fd_, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
             return errno;
-        identity = {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+        identity = IdentityOf(info);
         return 0;
     }
-
     int IdentifyFolder(FileIdentity& identity) override {
         struct stat info {};
         if (::fstat(fd_, &info) != 0)
             return errno;
-        identity = {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+        identity = IdentityOf(info);
         return 0;
     }
     int ListNames(std::vector<std::string>& names) override {
@@ -74,6 +77,10 @@ private:
 };
 
 } // namespace
+
+FileIdentity IdentityOf(const struct stat& info) {
+    return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
 
 std::unique_ptr<FolderCalls> OpenFolderCalls(const std::string& folder) {
     // A path with a NUL byte would be cut short by the system and name another folder.

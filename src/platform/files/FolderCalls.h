@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace platform {
@@ -26,6 +27,11 @@ public:
     virtual int RenameNoReplace(const std::string& from, const std::string& to) = 0;
     // A plain rename, which would replace an existing target.
     virtual int RenameReplacing(const std::string& from, const std::string& to) = 0;
+    // A second name for the entry itself (a symbolic link is not followed); EEXIST when the target exists.
+    // EPERM, EOPNOTSUPP, EMLINK or EXDEV where the file system or the file allows no further hard link.
+    virtual int Link(const std::string& from, const std::string& to) = 0;
+    // Removes one name of a file.
+    virtual int Unlink(const std::string& name) = 0;
     // The identity of the entry itself (a symbolic link is not followed).
     virtual int Identify(const std::string& name, FileIdentity& identity) = 0;
     // The identity of the open folder itself.
@@ -33,6 +39,9 @@ public:
     // The names of all entries of the open folder but "." and "..".
     virtual int ListNames(std::vector<std::string>&) { return ENOTSUP; }
 };
+
+// The identity a stat call reports.
+FileIdentity IdentityOf(const struct stat& info);
 
 // Opens the folder once; the returned object owns the descriptor and closes it. nullptr when the folder
 // cannot be opened. Later renames stay inside this folder even when it is moved or renamed meanwhile.

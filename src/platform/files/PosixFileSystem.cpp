@@ -37,12 +37,19 @@ EntryKind KindOf(DIR* dir, const dirent& entry) {
 
 } // namespace
 
-std::vector<std::string> ReadFileNames(const std::string& folder, ListingControl* control) {
+std::vector<std::string> ReadFileNames(const std::string& folder, FileIdentity* identity,
+                                       ListingControl* control) {
     if (folder.find('\0') != std::string::npos)
         throw IoError(ENOENT);
     const DirHandle dir(::opendir(folder.c_str()));
     if (!dir)
         throw IoError(errno);
+    if (identity) {
+        struct stat info {};
+        if (::fstat(::dirfd(dir.get()), &info) != 0)
+            throw IoError(errno);
+        *identity = IdentityOf(info);
+    }
     std::vector<std::string> names;
     for (;;) {
         errno = 0;
@@ -66,14 +73,25 @@ std::vector<std::string> ReadFileNames(const std::string& folder, ListingControl
 }
 
 std::vector<std::string> PosixFileSystem::ListFiles(const std::string& folder) {
-    auto names = ReadFileNames(folder);
+    engine::FolderIdentity unused;
+    return ListFiles(folder, unused);
+}
+
+std::vector<std::string> PosixFileSystem::ListFiles(const std::string& folder,
+                                                    engine::FolderIdentity& identity) {
+    FileIdentity read;
+    auto names = ReadFileNames(folder, &read);
+    identity = {read.device, read.inode};
     engine::SortFileNames(names);
     return names;
 }
 
 std::vector<std::string> PosixFileSystem::ListFilesWatched(const std::string& folder,
+                                                           engine::FolderIdentity& identity,
                                                            ListingControl& control) {
-    auto names = ReadFileNames(folder, &control);
+    FileIdentity read;
+    auto names = ReadFileNames(folder, &read, &control);
+    identity = {read.device, read.inode};
     if (!control.cancelled)
         engine::SortFileNames(names);
     return names;

@@ -1,5 +1,7 @@
 #include "PosixFolderRenamer.h"
 
+#include "LetterCase.h"
+
 #include <cerrno>
 #include <unistd.h>
 
@@ -13,6 +15,7 @@ bool PosixFolderRenamer::RefusedName(const std::string& name) {
 }
 
 bool PosixFolderRenamer::Rename(const std::string& oldName, const std::string& newName) {
+    stranded_.clear();
     if (RefusedName(oldName) || RefusedName(newName))
         return false;
     FileIdentity source;
@@ -21,10 +24,11 @@ bool PosixFolderRenamer::Rename(const std::string& oldName, const std::string& n
     const int error = MoveNoReplace(oldName, newName);
     if (error == 0)
         return true;
-    if (error != EEXIST)
-        return false;
     // On a file system that ignores case, "a.txt" -> "A.txt" finds its own file as the target. Only then
-    // is the target not another file, and the new spelling is set through a temporary name.
+    // is the target not another name, and the new spelling is set through a temporary name. Another hard
+    // link of the same file is a name of its own, and stays in the way like any other.
+    if (error != EEXIST || !DifferInLetterCaseOnly(oldName, newName))
+        return false;
     FileIdentity target;
     if (calls_->Identify(oldName, source) != 0 || calls_->Identify(newName, target) != 0 ||
         !(source == target))
@@ -51,9 +55,37 @@ int PosixFolderRenamer::MoveNoReplace(const std::string& from, const std::string
         const int error = calls_->RenameNoReplace(from, to);
         if (error != EINVAL && error != ENOSYS)
             return error;
-        // This file system refuses the flag; every later rename here goes the checking way at once.
+        // This file system refuses the flag (NFS, SMB, some FUSE mounts); every later rename here goes
+        // the other way at once.
         useFlag_ = false;
     }
+    return MoveByLink(from, to);
+}
+
+int PosixFolderRenamer::MoveByLink(const std::string& from, const std::string& to) {
+    // A new name made by a hard link fails atomically when the target exists, so nothing another program
+    // puts there meanwhile is ever replaced. A symbolic link is linked itself, not the file it points to.
+    const int linked = calls_->Link(from, to);
+    if (linked == EPERM || linked == EOPNOTSUPP || linked == EMLINK || linked == EXDEV)
+        return MoveAfterCheck(from, to); // no hard link here: vfat-like file systems, a file's link limit
+    if (linked != 0)
+        return linked;
+    const int unlinked = calls_->Unlink(from);
+    if (unlinked == 0)
+        return 0;
+    // The file now has both names. Take the new one away again, so that it stays under its old name only,
+    // as long as that name still is this file.
+    FileIdentity source;
+    FileIdentity target;
+    if (calls_->Identify(from, source) == 0 && calls_->Identify(to, target) == 0 && source == target)
+        calls_->Unlink(to);
+    return unlinked;
+}
+
+int PosixFolderRenamer::MoveAfterCheck(const std::string& from, const std::string& to) {
+    // Where neither the flag nor hard links are to be had, the target is looked for and then the file is
+    // renamed. A file that another program creates under the new name between the two calls (a window of
+    // microseconds) is replaced: the system offers no way to close it on such a file system.
     FileIdentity existing;
     const int lookup = calls_->Identify(to, existing);
     if (lookup == 0)
@@ -76,9 +108,11 @@ bool PosixFolderRenamer::MoveThroughTemporary(const std::string& from, const std
             return false;
         if (MoveNoReplace(temporary, to) == 0)
             return true;
-        // The second step failed (for hard links the target really is another name); put the file back
-        // under its old name so that the failed rename changes nothing.
-        MoveNoReplace(temporary, from);
+        // The second step failed; put the file back under its old name so that the failed rename changes
+        // nothing. A put-back that fails twice (a read-only or failing disk, or the old name taken
+        // meanwhile) leaves the file under the temporary name, which the failure report then names.
+        if (MoveNoReplace(temporary, from) != 0 && MoveNoReplace(temporary, from) != 0)
+            stranded_ = temporary;
         return false;
     }
     return false;

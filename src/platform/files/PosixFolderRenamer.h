@@ -8,9 +8,9 @@
 
 namespace platform {
 
-// Whether renames ask the file system to refuse an existing target (RENAME_NOREPLACE), or check for one
-// first and then rename. Emulate is what happens by itself on a file system that refuses the flag; it can
-// be chosen up front to exercise that path.
+// Whether renames ask the file system to refuse an existing target (RENAME_NOREPLACE), or go the way of a
+// file system that refuses that flag. Emulate is what happens by itself on such a file system; it can be
+// chosen up front to exercise that path.
 enum class NoReplaceFlag { Use, Emulate };
 
 // Renames files inside one open folder without ever replacing a file and without ever leaving the folder.
@@ -19,6 +19,7 @@ public:
     explicit PosixFolderRenamer(std::unique_ptr<FolderCalls> calls, NoReplaceFlag flag = NoReplaceFlag::Use);
 
     bool Rename(const std::string& oldName, const std::string& newName) override;
+    std::string StrandedName() const override { return stranded_; }
     std::optional<engine::FolderIdentity> Identity() override;
     std::optional<std::vector<std::string>> EntryNames() override;
 
@@ -27,12 +28,15 @@ public:
 
 private:
     int MoveNoReplace(const std::string& from, const std::string& to);
+    int MoveByLink(const std::string& from, const std::string& to);
+    int MoveAfterCheck(const std::string& from, const std::string& to);
     bool MoveThroughTemporary(const std::string& from, const std::string& to);
     std::string NextTemporaryName();
 
     std::unique_ptr<FolderCalls> calls_;
     bool useFlag_;
     unsigned temporaryCount_ = 0;
+    std::string stranded_;
 };
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "ChangeWatcher.h"
 
+#include "FolderProbe.h"
 #include "ShellItems.h"
 
 #include <QSocketNotifier>
@@ -120,12 +121,64 @@ void ChangeWatcher::ReadFolderEvents() {
         events.insert(events.end(), std::make_move_iterator(batch.begin()),
                       std::make_move_iterator(batch.end()));
     }
-    const auto changes = TranslateWatchEvents(events, watched_);
+    auto changes = TranslateWatchEvents(events, watched_);
+    if (std::optional<FolderChange> back = DesktopCameBack(events))
+        changes.push_back(*back);
     // Watches the kernel has dropped (the folder is gone, its file system unmounted) are forgotten.
-    for (const WatchEvent& event : events)
-        if (event.mask & IN_IGNORED)
-            DropWatch(event.wd);
+    for (const WatchEvent& event : events) {
+        if (!(event.mask & IN_IGNORED))
+            continue;
+        const auto found = watched_.find(event.wd);
+        const bool desktopGone =
+            found != watched_.end() && std::find(found->second.begin(), found->second.end(),
+                                                 state_->DesktopPath()) != found->second.end();
+        DropWatch(event.wd);
+        if (desktopGone && AwaitDesktop())
+            changes.push_back({SHCNE_MKDIR, state_->DesktopPath(), {}});
+    }
     Deliver(changes);
+}
+
+bool ChangeWatcher::AwaitDesktop() {
+    // The desktop's own parent is not watched: without a look at it, a desktop folder made again would never
+    // be listed nor watched. The folder it lies in is watched until the desktop is back.
+    const std::string& desktop = state_->DesktopPath();
+    if (desktop.empty() || desktop == "/")
+        return false;
+    const int wd = inotify_add_watch(inotifyFd_, ParentPath(desktop).c_str(), kWatchMask);
+    if (wd < 0)
+        return false;
+    desktopParentWd_ = wd;
+    // Made again before the watch was there: no event will tell.
+    if (!IsFolder(desktop))
+        return false;
+    EndAwaitingDesktop();
+    return true;
+}
+
+void ChangeWatcher::EndAwaitingDesktop() {
+    // A parent that is listed itself keeps its watch.
+    if (!watched_.contains(desktopParentWd_))
+        inotify_rm_watch(inotifyFd_, desktopParentWd_);
+    desktopParentWd_ = -1;
+}
+
+std::optional<FolderChange> ChangeWatcher::DesktopCameBack(const std::vector<WatchEvent>& events) {
+    if (desktopParentWd_ < 0)
+        return std::nullopt;
+    const std::string& desktop = state_->DesktopPath();
+    for (const WatchEvent& event : events) {
+        if (event.wd != desktopParentWd_ || !(event.mask & (IN_CREATE | IN_MOVED_TO)) ||
+            !(event.mask & IN_ISDIR) || event.name != LastComponent(desktop))
+            continue;
+        // A parent that is listed itself tells of the new folder with its own events.
+        const bool listed = watched_.contains(desktopParentWd_);
+        EndAwaitingDesktop();
+        if (listed)
+            return std::nullopt;
+        return FolderChange{SHCNE_MKDIR, desktop, {}};
+    }
+    return std::nullopt;
 }
 
 void ChangeWatcher::ReadMountTable() {
@@ -143,6 +196,8 @@ void ChangeWatcher::ReadMountTable() {
 std::optional<IdList> ChangeWatcher::ListOf(const std::string& path) const {
     if (auto listed = state_->ListedAs(path))
         return listed;
+    if (path == state_->DesktopPath())
+        return IdList();
     auto parent = state_->ListedAs(ParentPath(path));
     if (!parent)
         return std::nullopt;
@@ -154,7 +209,10 @@ std::optional<IdList> ChangeWatcher::ListOf(const std::string& path) const {
 }
 
 void ChangeWatcher::Deliver(const std::vector<FolderChange>& changes) {
-    const std::weak_ptr<bool> alive = alive_;
+    // Everything read at once is handed over as one burst, so the receiver can handle it together. The
+    // allocator of the lists stays while they do, even when the receiver ends this registration.
+    const std::shared_ptr<LinuxShellState> state = state_;
+    std::vector<ShellChange> burst;
     for (const FolderChange& change : changes) {
         std::optional<IdList> first, second;
         if (change.event == SHCNE_MEDIAINSERTED || change.event == SHCNE_MEDIAREMOVED) {
@@ -174,12 +232,16 @@ void ChangeWatcher::Deliver(const std::vector<FolderChange>& changes) {
         // Lost changes are always reported, whatever was asked for: the receiver cannot know otherwise.
         if (!(events_ & change.event) && change.event != SHCNE_UPDATEDIR)
             continue;
-        const auto deliver = deliver_; // the receiver may end this registration
-        ShellChange shellChange{AllocatedIdList(state_->Allocator(), std::move(*first)),
-                                second ? AllocatedIdList(state_->Allocator(), std::move(*second))
-                                       : AllocatedIdList(),
-                                change.event};
-        deliver(shellChange);
+        burst.push_back(
+            {AllocatedIdList(state_->Allocator(), std::move(*first)),
+             second ? AllocatedIdList(state_->Allocator(), std::move(*second)) : AllocatedIdList(),
+             change.event});
+    }
+    const std::weak_ptr<bool> alive = alive_;
+    const auto deliver = deliver_; // the receiver may end this registration
+    for (std::size_t i = 0; i < burst.size(); ++i) {
+        burst[i].moreFollow = i + 1 < burst.size();
+        deliver(burst[i]);
         if (alive.expired() || !*alive.lock())
             return;
     }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,10 @@ private:
     void Deliver(const std::vector<FolderChange>& changes);
     std::optional<IdList> ListOf(const std::string& path) const;
     void DropWatch(int wd);
+    // Watches the desktop's parent once the desktop folder went; true when it is back already.
+    bool AwaitDesktop();
+    void EndAwaitingDesktop();
+    std::optional<FolderChange> DesktopCameBack(const std::vector<WatchEvent>& events);
 
     struct NotifierDeleter {
         void operator()(QSocketNotifier* notifier) const;
@@ -54,6 +59,7 @@ private:
     std::map<int, std::vector<std::string>> watched_; // watch descriptor -> folder paths
     std::map<std::string, int> watchOf_;              // folder path -> watch descriptor
     std::vector<MountEntry> drives_;
+    int desktopParentWd_ = -1; // watches for the desktop folder to be made again after it went
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <set>
 #include <sys/inotify.h>
+#include <unordered_map>
 
 namespace platform {
 
@@ -38,13 +39,16 @@ std::vector<FolderChange> TranslateWatchEvents(const std::vector<WatchEvent>& ev
     };
 
     std::set<std::size_t> pairedMoves; // MOVED_TO events already reported with their MOVED_FROM
-    bool overflowReported = false;
+    // The first MOVED_TO of each cookie, so that pairing a burst of moves stays linear.
+    std::unordered_map<std::uint32_t, std::size_t> movedTo;
+    for (std::size_t i = events.size(); i-- > 0;)
+        if ((events[i].mask & IN_MOVED_TO) && events[i].cookie != 0)
+            movedTo[events[i].cookie] = i;
     for (std::size_t i = 0; i < events.size(); ++i) {
         const WatchEvent& event = events[i];
         if (event.mask & IN_Q_OVERFLOW) {
-            if (!overflowReported)
-                changes.push_back({SHCNE_UPDATEDIR, {}, {}});
-            overflowReported = true;
+            // Changes were lost: everything is looked at afresh, which makes the changes before it moot.
+            changes.assign(1, {SHCNE_UPDATEDIR, {}, {}});
             continue;
         }
         const auto* paths = pathsOf(event.wd);
@@ -65,10 +69,8 @@ std::vector<FolderChange> TranslateWatchEvents(const std::vector<WatchEvent>& ev
             for (const std::string& path : *paths)
                 changes.push_back({SHCNE_RMDIR, JoinPath(path, event.name), {}});
         } else if (event.mask & IN_MOVED_FROM) {
-            std::size_t to = i + 1;
-            while (to < events.size() && !(event.cookie != 0 && (events[to].mask & IN_MOVED_TO) &&
-                                           events[to].cookie == event.cookie))
-                ++to;
+            const auto pair = event.cookie != 0 ? movedTo.find(event.cookie) : movedTo.end();
+            const std::size_t to = pair != movedTo.end() && pair->second > i ? pair->second : events.size();
             const auto* newPaths = to < events.size() ? pathsOf(events[to].wd) : nullptr;
             if (newPaths && !newPaths->empty()) {
                 pairedMoves.insert(to);

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -42,20 +43,38 @@ std::optional<std::vector<std::string>> ListSubFolders(const std::string& path) 
 }
 
 bool HasSubFolder(const std::string& path) {
+    // One open serves both the link count and the reading of the entries: expanding a folder asks this of
+    // every sub-folder.
+    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     struct stat info {};
-    if (stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+    if (fd < 0) {
+        // A folder that cannot be read still tells its link count.
+        return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_nlink > 2;
+    }
+    DirHandle dir(fdopendir(fd));
+    if (!dir) {
+        close(fd);
         return false;
-    // Where the file system counts sub-folders in a folder's link count (2 plus one per sub-folder), the
-    // count answers without reading the folder, which keeps expanding a folder of thousands of
-    // sub-folders fast on a cold disk. btrfs, overlay and others report 1 and need a look inside.
-    if (info.st_nlink != 1)
-        return info.st_nlink > 2;
-    DirHandle dir(opendir(path.c_str()));
-    if (!dir)
+    }
+    if (fstat(fd, &info) != 0)
         return false;
-    while (const dirent* entry = readdir(dir.get()))
-        if (!IsDotEntry(entry->d_name) && EntryIsFolder(dir.get(), *entry))
+    // Where the file system counts sub-folders in a folder's link count (2 plus one per sub-folder), a
+    // count above 2 answers without reading the folder, which keeps expanding a folder of thousands of
+    // sub-folders fast on a cold disk. A count of 2 leaves links to folders uncounted, and btrfs, overlay
+    // and others report 1: then the entries tell.
+    if (info.st_nlink > 2)
+        return true;
+    const bool counted = info.st_nlink == 2;
+    while (const dirent* entry = readdir(dir.get())) {
+        if (IsDotEntry(entry->d_name))
+            continue;
+        // Where the count holds, a plain folder entry cannot be there: only links and entries of unknown
+        // type need a look.
+        if (counted && entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
+            continue;
+        if (EntryIsFolder(dir.get(), *entry))
             return true;
+    }
     return false;
 }
 

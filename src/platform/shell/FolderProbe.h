@@ -10,9 +10,8 @@ namespace platform {
 // the file system gives them; nullopt when the folder cannot be read.
 std::optional<std::vector<std::string>> ListSubFolders(const std::string& path);
 
-// Whether a folder holds at least one sub-folder. Where the file system counts sub-folders in the link
-// count that count alone answers (so a link to a folder does not count there); otherwise the folder is
-// read up to its first sub-folder or link to one.
+// Whether a folder holds at least one sub-folder or link to a folder. Where the file system counts
+// sub-folders in the link count, a count above 2 answers alone; otherwise the entries are looked at.
 bool HasSubFolder(const std::string& path);
 
 // Whether path is a folder, following links.

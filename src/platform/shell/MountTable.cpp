@@ -5,7 +5,6 @@
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <sstream>
 
 namespace platform {
 
@@ -27,6 +26,14 @@ std::string Unescape(std::string_view field) {
         }
     }
     return out;
+}
+
+// The part of rest before the first separator; rest keeps what follows that separator.
+std::string_view CutAt(std::string_view& rest, char separator) {
+    const std::size_t at = std::min(rest.find(separator), rest.size());
+    const std::string_view part = rest.substr(0, at);
+    rest.remove_prefix(std::min(at + 1, rest.size()));
+    return part;
 }
 
 constexpr std::array kNetworkTypes = {"nfs", "nfs4", "cifs", "smb3", "smbfs", "fuse.sshfs"};
@@ -81,14 +88,19 @@ bool IsNetworkType(std::string_view type) {
 } // namespace
 
 std::vector<MountEntry> ParseMountTable(std::string_view text) {
+    // The kernel separates the fields by one space and escapes only space, tab, newline and backslash
+    // inside them; any other byte, a carriage return or form feed among them, is part of the field.
     std::vector<MountEntry> entries;
-    std::istringstream lines{std::string(text)};
-    for (std::string line; std::getline(lines, line);) {
-        std::istringstream fields(line);
-        std::string source, mountPoint, type;
-        if (!(fields >> source >> mountPoint >> type))
-            continue;
-        entries.push_back({Unescape(source), Unescape(mountPoint), Unescape(type)});
+    while (!text.empty()) {
+        std::string_view line = CutAt(text, '\n');
+        std::array<std::string_view, 3> fields;
+        bool complete = true;
+        for (std::string_view& field : fields) {
+            field = CutAt(line, ' ');
+            complete = complete && !field.empty();
+        }
+        if (complete)
+            entries.push_back({Unescape(fields[0]), Unescape(fields[1]), Unescape(fields[2])});
     }
     return entries;
 }

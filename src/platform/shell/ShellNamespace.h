@@ -111,6 +111,8 @@ struct ShellChange {
     AllocatedIdList first;
     AllocatedIdList second;
     std::uint32_t event = 0;
+    // More changes of the same burst follow at once: a receiver may gather them and handle them together.
+    bool moreFollow = false;
 };
 
 // Keeps change notification registered while it lives.

@@ -47,6 +47,13 @@ public:
             return entries_.count(Fold(from)) != 0 ? 0 : ENOENT;
         return Move(from, to);
     }
+    // Like vfat, the folder has no hard links.
+    int Link(const std::string&, const std::string&) override { return EPERM; }
+    int Unlink(const std::string& name) override { return entries_.erase(Fold(name)) != 0 ? 0 : ENOENT; }
+    int IdentifyFolder(FileIdentity& identity) override {
+        identity = {1, 0};
+        return 0;
+    }
     int Identify(const std::string& name, FileIdentity& identity) override {
         const auto it = entries_.find(Fold(name));
         if (it == entries_.end())
@@ -89,6 +96,10 @@ struct Setup {
     bool flagRefused;
 };
 
+void PrintTo(const Setup& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class CaseInsensitiveRename : public testing::TestWithParam<Setup> {
 protected:
     CaseInsensitiveRename() {
@@ -129,6 +140,44 @@ TEST_P(CaseInsensitiveRename, ATakenTemporaryNameIsPassedOver) {
     };
     EXPECT_TRUE(renamer->Rename("a.txt", "A.txt"));
     EXPECT_EQ(folder->Spellings(), std::vector<std::string>{"A.txt"});
+}
+
+// The new spelling cannot be set, and putting the file back fails as well: once (it is tried again) or
+// for good, when the report of the batch says where the file now is.
+TEST_P(CaseInsensitiveRename, AFailedPutBackIsTriedAgainAndThenNamedInTheReport) {
+    folder->Add("a.txt");
+    int putBackFailures = 1;
+    folder->interfere = [&](const std::string&, const std::string& to) {
+        return to == "A.txt" || (to == "a.txt" && putBackFailures-- > 0) ? EIO : 0;
+    };
+    EXPECT_FALSE(renamer->Rename("a.txt", "A.txt"));
+    EXPECT_EQ(folder->Spellings(), std::vector<std::string>{"a.txt"});
+
+    putBackFailures = 2;
+    struct OneFolder : engine::FileRenamer {
+        std::unique_ptr<engine::FolderRenamer> renamer;
+        std::unique_ptr<engine::FolderRenamer> OpenFolder(const std::string&) override {
+            return std::move(renamer);
+        }
+    } files;
+    files.renamer = std::move(renamer);
+    // The report is read while the batch still holds the folder, and compared with what the folder holds.
+    struct Report : engine::BatchPrompts {
+        CaseInsensitiveFolder* folder;
+        std::string text;
+        std::vector<std::string> spellings;
+        bool ConfirmClash(const std::string&) override { return true; }
+        void ReportFailure(const std::string& failure) override {
+            text = failure;
+            spellings = folder->Spellings();
+        }
+    } report;
+    report.folder = folder;
+    engine::RunBatch({"/media/stick", {{"a.txt", "A.txt"}}}, files, report);
+    ASSERT_EQ(report.spellings.size(), 1u);
+    EXPECT_TRUE(report.spellings[0].starts_with(".tsw-rename-")) << report.spellings[0];
+    EXPECT_EQ(report.text, "Error renaming file /media/stick/a.txt (the file is now /media/stick/" +
+                               report.spellings[0] + ")");
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, CaseInsensitiveRename,

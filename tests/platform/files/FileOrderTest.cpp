@@ -21,6 +21,10 @@ struct OrderCase {
     Names expected;
 };
 
+void PrintTo(const OrderCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class FileOrder : public testing::TestWithParam<OrderCase> {};
 
 TEST_P(FileOrder, SortsIntoTheExpectedOrderWhateverTheInputOrder) {

@@ -128,6 +128,14 @@ TEST(PosixRenaming, TargetsThatAreLinksAreNeverReplaced) {
     }
 }
 
+// Answers every question with Yes and records the reports.
+class YesPrompts : public engine::BatchPrompts {
+public:
+    bool ConfirmClash(const std::string&) override { return true; }
+    void ReportFailure(const std::string& text) override { failures.push_back(text); }
+    Names failures;
+};
+
 // A question's box runs a nested event loop, in which the folder may be moved; the batch still renames
 // the files the grid listed, in the folder they moved with, and nothing in a new folder of the old name.
 TEST(PosixRenaming, ABatchStaysInItsFolderWhenItMovesWhileAQuestionIsOpen) {
@@ -167,6 +175,42 @@ TEST(PosixRenaming, ABatchStaysInItsFolderWhenItMovesWhileAQuestionIsOpen) {
     EXPECT_EQ(moved, (Names{"a.txt", "c.txt", "y.txt"}));
     EXPECT_TRUE(fs::exists(before / "b.txt"));
     EXPECT_FALSE(fs::exists(before / "c.txt"));
+}
+
+// Go opens the listed path afresh, maybe minutes after the listing. When the path leads to another folder
+// by then (the listed one moved away, another folder or a link to one in its place), nothing is renamed.
+TEST(PosixRenaming, ABatchRenamesOnlyInTheFolderThatWasListed) {
+    enum Change { None, MovedAway, AnotherFolder, LinkToAnother };
+    for (const Change change : {None, MovedAway, AnotherFolder, LinkToAnother}) {
+        ScratchFolder dir;
+        const fs::path listed = dir.Path() / "listed";
+        const fs::path stranger = dir.Path() / "stranger";
+        for (const fs::path& folder : {listed, stranger}) {
+            fs::create_directory(folder);
+            std::ofstream(folder / "a.txt") << "a";
+        }
+        PosixFileSystem files;
+        engine::FolderIdentity identity;
+        ASSERT_EQ(files.ListFiles(listed.string(), identity), Names{"a.txt"});
+        if (change != None)
+            fs::rename(listed, dir.Path() / "moved");
+        if (change == AnotherFolder)
+            fs::create_directory(listed), std::ofstream(listed / "a.txt") << "a";
+        if (change == LinkToAnother)
+            fs::create_directory_symlink(stranger, listed);
+
+        YesPrompts prompts;
+        const auto result =
+            engine::RunBatch({listed.string(), {{"a.txt", "b.txt"}}, identity}, files, prompts);
+        EXPECT_TRUE(result.listAgain) << change;
+        EXPECT_EQ(result.folderMoved, change != None) << change;
+        EXPECT_EQ(prompts.failures,
+                  change == None ? Names{} : Names{engine::FolderMovedMessage(listed.string())})
+            << change;
+        const fs::path renamedIn = change == None ? listed : dir.Path() / "moved";
+        EXPECT_EQ(fs::exists(renamedIn / "b.txt"), change == None) << change;
+        EXPECT_TRUE(fs::exists(stranger / "a.txt")) << change;
+    }
 }
 
 TEST(PosixRenaming, AFileGivenAsFolderGivesNoRenamer) {

@@ -157,6 +157,39 @@ TEST_F(ChangeWatch, AFolderIsWatchedOnlyWhileSomethingThatListedItHoldsOn) {
     EXPECT_EQ(watches(watched_.string()), 1);
 }
 
+TEST_F(ChangeWatch, ChangesReadTogetherComeAsOneBurst) {
+    std::vector<bool> moreFollow;
+    registration_ = shell_->RegisterChangeNotify(
+        SHCNE_MKDIR, [&](const ShellChange& change) { moreFollow.push_back(change.moreFollow); });
+    for (int i = 0; i < 50; ++i)
+        fs::create_directory(W("burst" + std::to_string(i)));
+    ASSERT_TRUE(WaitFor([&] { return moreFollow.size() >= 50; }));
+    // Made before the event loop ran, they are read at once: every change but the last says more follow.
+    EXPECT_EQ(std::count(moreFollow.begin(), moreFollow.end(), false), 1);
+    EXPECT_FALSE(moreFollow.back());
+}
+
+TEST_F(ChangeWatch, DesktopMadeAgainIsReportedAndWatchedOnceListed) {
+    Register();
+    const fs::path desktop = LocateDesktopFolder();
+    fs::remove_all(desktop);
+    ASSERT_TRUE(WaitFor([&] {
+        return std::count(seen_.begin(), seen_.end(), Seen{SHCNE_RMDIR, desktop.string(), ""}) > 0;
+    }));
+    // Its parent is not listed, yet the new desktop folder is reported with the desktop's own list.
+    fs::create_directory(desktop);
+    ASSERT_TRUE(WaitFor([&] {
+        return std::count(seen_.begin(), seen_.end(), Seen{SHCNE_MKDIR, desktop.string(), ""}) > 0;
+    }));
+    ASSERT_TRUE(desktop_->EnumObjects(SHCONTF_FOLDERS));
+    fs::create_directory(desktop / "fresh");
+    EXPECT_TRUE(WaitFor([&] {
+        return std::count(seen_.begin(), seen_.end(), Seen{SHCNE_MKDIR, (desktop / "fresh").string(), ""}) >
+               0;
+    }));
+    fs::create_directories(watched_); // for the fixture's own tidying up
+}
+
 TEST_F(ChangeWatch, ReceiverMayDeregisterWhileDelivered) {
     int calls = 0;
     registration_ = shell_->RegisterChangeNotify(SHCNE_MKDIR, [&](const ShellChange&) {

@@ -20,6 +20,10 @@ struct EventCase {
     std::vector<FolderChange> changes;
 };
 
+void PrintTo(const EventCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class WatchTranslation : public testing::TestWithParam<EventCase> {};
 
 TEST_P(WatchTranslation, GivesTheFolderChanges) {
@@ -47,7 +51,22 @@ INSTANTIATE_TEST_SUITE_P(
         EventCase{"SelfGoneUnderWatchedParentIsLeftToTheParent",
                   {{2, IN_DELETE_SELF, 0, ""}, {2, IN_IGNORED, 0, ""}, {1, IN_DELETE | kDir, 0, "sub"}},
                   {{SHCNE_RMDIR, "/w/sub", ""}}},
-        EventCase{"SelfGoneWithoutWatchedParent", {{1, IN_MOVE_SELF, 0, ""}}, {{SHCNE_RMDIR, "/w", ""}}}),
+        EventCase{"SelfGoneWithoutWatchedParent", {{1, IN_MOVE_SELF, 0, ""}}, {{SHCNE_RMDIR, "/w", ""}}},
+        EventCase{"OverflowMakesTheChangesBeforeItMoot",
+                  {{1, IN_CREATE | kDir, 0, "a"}, {1, IN_DELETE | kDir, 0, "b"}, {-1, IN_Q_OVERFLOW, 0, ""}},
+                  {{SHCNE_UPDATEDIR, "", ""}}},
+        EventCase{"ChangesAfterAnOverflowStay",
+                  {{-1, IN_Q_OVERFLOW, 0, ""}, {1, IN_CREATE | kDir, 0, "a"}},
+                  {{SHCNE_UPDATEDIR, "", ""}, {SHCNE_MKDIR, "/w/a", ""}}},
+        EventCase{"InterleavedMovesPairByCookie",
+                  {{1, IN_MOVED_FROM | kDir, 7, "a"},
+                   {1, IN_MOVED_FROM | kDir, 8, "b"},
+                   {3, IN_MOVED_TO | kDir, 8, "b2"},
+                   {3, IN_MOVED_TO | kDir, 7, "a2"}},
+                  {{SHCNE_RENAMEFOLDER, "/w/a", "/other/a2"}, {SHCNE_RENAMEFOLDER, "/w/b", "/other/b2"}}},
+        EventCase{"MovedToBeforeItsMovedFromIsNotAPair",
+                  {{3, IN_MOVED_TO | kDir, 9, "c"}, {1, IN_MOVED_FROM | kDir, 9, "c"}},
+                  {{SHCNE_MKDIR, "/other/c", ""}, {SHCNE_RMDIR, "/w/c", ""}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

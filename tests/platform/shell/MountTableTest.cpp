@@ -28,6 +28,25 @@ TEST(MountTable, ParsesFieldsAndUnescapesOctal) {
     EXPECT_EQ(ParseMountTable("a /only\\04 t")[0].mountPoint, "/only\\04"); // cut-off escape kept as it is
 }
 
+// Only space, tab, newline and backslash are escaped; every other byte, white space such as a carriage
+// return, vertical tab or form feed among them, stands in the field as it is.
+TEST(MountTable, FieldsEndAtASpaceOnly) {
+    const std::pair<const char*, MountEntry> cases[] = {
+        {"/dev/sdb1 /mnt/usb\vstick vfat rw 0 0", {"/dev/sdb1", "/mnt/usb\vstick", "vfat"}},
+        {"/dev/sdc1 /mnt/x\ry ext4 rw 0 0", {"/dev/sdc1", "/mnt/x\ry", "ext4"}},
+        {"/dev/sdd1 /media/\fform exfat rw 0 0", {"/dev/sdd1", "/media/\fform", "exfat"}},
+        {"/dev/sde1 /media/a\\040b\\011c vfat rw 0 0", {"/dev/sde1", "/media/a b\tc", "vfat"}},
+    };
+    for (const auto& [line, entry] : cases) {
+        const auto table = ParseMountTable(line);
+        ASSERT_EQ(table.size(), 1u) << testing::PrintToString(line);
+        EXPECT_EQ(table[0], entry) << testing::PrintToString(line);
+        EXPECT_EQ(UserDrives(table).back(), entry) << testing::PrintToString(line);
+    }
+    // Two spaces in a row leave an empty field: not a line the kernel writes.
+    EXPECT_TRUE(ParseMountTable("/dev/sdf1  /mnt/y ext4 rw 0 0\n").empty());
+}
+
 TEST(MountTable, DrivesAreWhatAUserWouldSee) {
     const std::pair<MountEntry, bool> cases[] = {
         {{"overlay", "/", "overlay"}, true}, // the root, whatever its type
@@ -65,6 +84,10 @@ struct ServerCase {
     std::optional<std::string> server;
     std::string share;
 };
+
+void PrintTo(const ServerCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class NetworkShare : public testing::TestWithParam<ServerCase> {};
 

@@ -1,0 +1,249 @@
+// Changes in bulk: queued changes handled in slices of the event loop, and creations gathered per parent
+// and merged into it at once.
+#include "PathNames.h"
+#include "TFolderTree.h"
+#include "UpdateLock.h"
+
+#include <QTimer>
+#include <algorithm>
+#include <map>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+std::uint32_t EventOf(std::uint32_t event) {
+    return event & ~platform::SHCNE_INTERRUPT;
+}
+
+// The one item that list has below base, when base is where list starts.
+std::optional<platform::IdList> ItemBelow(const platform::IdList& list, const platform::IdList& base) {
+    const std::string_view bytes = list.Bytes();
+    const std::string_view prefix = base.Bytes();
+    if (bytes.size() <= prefix.size() || bytes.substr(0, prefix.size()) != prefix)
+        return std::nullopt;
+    try {
+        platform::IdList rest = platform::IdList::FromBytes(bytes.substr(prefix.size()));
+        if (rest.Items().size() != 1)
+            return std::nullopt;
+        return rest;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+void TFolderTree::DrainPending() {
+    QElapsedTimer clock;
+    clock.start();
+    while (!pending_.empty()) {
+        if (clock.elapsed() >= SliceMilliseconds) {
+            ScheduleDrain();
+            return;
+        }
+        if (EventOf(pending_.front().event) == platform::SHCNE_MKDIR) {
+            HandleCreations(clock);
+            continue;
+        }
+        if (EventOf(pending_.front().event) == platform::SHCNE_UPDATEDIR) {
+            if (!RelistAllListed(clock))
+                continue; // the clock says when to go on
+            // Lost again meanwhile: the lost changes queued anew start another round.
+            if (relistsAsked_ == relistsStarted_ && !pending_.empty() &&
+                EventOf(pending_.front().event) == platform::SHCNE_UPDATEDIR)
+                pending_.pop_front();
+            continue;
+        }
+        PendingChange change = std::move(pending_.front());
+        pending_.pop_front();
+        try {
+            HandleChange(change);
+        } catch (...) {
+            // A change that cannot be applied leaves the tree as it was.
+        }
+    }
+}
+
+void TFolderTree::ScheduleDrain() {
+    if (drainScheduled_)
+        return;
+    drainScheduled_ = true;
+    QTimer::singleShot(0, this, [this] {
+        drainScheduled_ = false;
+        if (busy_ == 0)
+            BusyScope drain(*this); // handles what is queued as it goes
+    });
+}
+
+void TFolderTree::HandleCreations(const QElapsedTimer& clock) {
+    // New folders of one listed parent are made first and join it together once the burst is over, so a
+    // burst costs one merge into the view per parent instead of one insertion per folder. What is gathered
+    // outlives a slice: the nodes wait until the last creation of the run is handled.
+    int handled = 0;
+    while (!pending_.empty() && EventOf(pending_.front().event) == platform::SHCNE_MKDIR) {
+        if (++handled % ItemsPerLook == 0 && clock.elapsed() >= SliceMilliseconds)
+            return;
+        const PendingChange change = std::move(pending_.front());
+        pending_.pop_front();
+        const std::string path =
+            change.hasFirst ? NormalizeFolderPath(PathFromIDList(change.first)).value_or(std::string{})
+                            : std::string{};
+        if (path.empty())
+            continue;
+        // A desktop folder can be open below its drive as well: both views follow the change.
+        for (const bool viaDesktop : {true, false}) {
+            if (!viaDesktop && !ShownTwice(path))
+                continue;
+            const std::string parentPath = ParentPath(path);
+            auto found = gathered_.find({parentPath, viaDesktop});
+            if (found == gathered_.end()) {
+                GatheredCreations batch;
+                TFolderNodeItem* parent = FindNodeFrom(parentPath, true, viaDesktop);
+                if (parent && parent->childCount() > 0 && parent->Node.Path == parentPath)
+                    batch.parent = indexFromItem(parent);
+                found = gathered_.emplace(std::make_pair(parentPath, viaDesktop), std::move(batch)).first;
+            }
+            GatheredCreations& batch = found->second;
+            TFolderNodeItem* parent =
+                batch.parent.isValid() ? AsFolderNode(itemFromIndex(batch.parent)) : nullptr;
+            if (parent) {
+                if (!shell_.PathExists(path))
+                    continue; // made and gone again before its event arrived
+                if (std::optional<platform::IdList> item = ItemBelow(change.first, parent->Node.IDList)) {
+                    MadeNode made = MakeFolderNode(*item, parent, false);
+                    if (made.node && made.node->Node.Path == path) {
+                        batch.made.push_back(std::move(made.node));
+                        continue;
+                    }
+                }
+            }
+            // Anything else (a parent not listed, a list the parent cannot place) goes the single way. It may
+            // list the parent, so the next creation there looks at it again; what was gathered for other
+            // parents stays gathered (a flush looks for each parent afresh and leaves out what it shows).
+            if (!parent)
+                gathered_.erase(found);
+            FolderCreated(path, change.first, viaDesktop, viaDesktop);
+        }
+    }
+    FlushCreations();
+}
+
+void TFolderTree::FlushCreations() {
+    UpdateLock lock(*this);
+    auto gathered = std::move(gathered_);
+    gathered_.clear();
+    for (auto& [key, batch] : gathered) {
+        TFolderNodeItem* parent =
+            batch.parent.isValid() ? AsFolderNode(itemFromIndex(batch.parent)) : nullptr;
+        if (!parent || batch.made.empty())
+            continue;
+        // A folder shown meanwhile (a listing on the way took it in) or reported twice joins once.
+        std::unordered_set<std::string> shown;
+        for (int i = 0; i < parent->childCount(); ++i)
+            if (const TFolderNodeItem* child = parent->ChildNode(i))
+                shown.insert(child->Node.Path);
+        std::vector<std::unique_ptr<TFolderNodeItem>> fresh;
+        for (auto& node : batch.made)
+            if (shown.insert(node->Node.Path).second)
+                fresh.push_back(std::move(node));
+        MergeChildren(parent, std::move(fresh));
+    }
+}
+
+void TFolderTree::MergeChildren(TFolderNodeItem* parent,
+                                std::vector<std::unique_ptr<TFolderNodeItem>> nodes) {
+    if (!parent || nodes.empty())
+        return;
+    // Runs of new nodes and the place among the present children each goes to.
+    std::vector<std::pair<int, QList<QTreeWidgetItem*>>> runs;
+    if (parent->Node.Kind == nkDrives || parent->Node.Kind == nkNetworkNeighborhood) {
+        // Drives and the members of the network keep the order the namespace gives them.
+        runs.emplace_back(parent->childCount(), QList<QTreeWidgetItem*>{});
+        for (auto& node : nodes)
+            runs.back().second.append(node.release());
+    } else {
+        std::stable_sort(nodes.begin(), nodes.end(),
+                         [](const auto& a, const auto& b) { return CompareFolderNodes(*a, *b) < 0; });
+        // Special nodes lead, and those added by an option may also trail unsorted: a new folder goes after
+        // the last folder that does not sort after it.
+        const auto special = [&](int i) {
+            const TFolderNodeItem* sibling = parent->ChildNode(i);
+            return !sibling || IsSpecialKind(sibling->Node.Kind);
+        };
+        int lead = 0;
+        while (lead < parent->childCount() && special(lead))
+            ++lead;
+        std::vector<int> folders;
+        for (int i = lead; i < parent->childCount(); ++i)
+            if (!special(i))
+                folders.push_back(i);
+        std::size_t passed = 0;
+        for (auto& node : nodes) {
+            while (passed < folders.size() &&
+                   CompareFolderNodes(*parent->ChildNode(folders[passed]), *node) <= 0)
+                ++passed;
+            const int position = passed == 0 ? lead : folders[passed - 1] + 1;
+            if (runs.empty() || runs.back().first != position)
+                runs.emplace_back(position, QList<QTreeWidgetItem*>{});
+            runs.back().second.append(node.release());
+        }
+    }
+    // From the back, so that the places of the runs ahead stay true.
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run)
+        parent->insertChildren(run->first, run->second);
+    parent->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+}
+
+TFolderNodeItem* TFolderTree::InsertCreated(const std::string& path, const platform::IdList& list,
+                                            bool viaDesktop) {
+    const std::string parentPath = ParentPath(path);
+    TFolderNodeItem* parent = FindNodeFrom(parentPath, true, viaDesktop);
+    if (!parent || parent->childCount() == 0 || parent->Node.Path != parentPath || !shell_.PathExists(path))
+        return nullptr;
+    for (int i = 0; i < parent->childCount(); ++i)
+        if (TFolderNodeItem* child = parent->ChildNode(i); child && child->Node.Path == path)
+            return child;
+    const std::optional<platform::IdList> item = ItemBelow(list, parent->Node.IDList);
+    if (!item)
+        return nullptr;
+    MadeNode made = MakeFolderNode(*item, parent, false);
+    if (!made.node || made.node->Node.Path != path)
+        return nullptr;
+    TFolderNodeItem* node = made.node.get();
+    std::vector<std::unique_ptr<TFolderNodeItem>> one;
+    one.push_back(std::move(made.node));
+    MergeChildren(parent, std::move(one));
+    return node;
+}
+
+void TFolderTree::FolderCreated(const std::string& path, const platform::IdList& list, bool listOnTheWay,
+                                bool viaDesktop) {
+    // A creation lists the folders on the way, as a lookup of the path does; a folder moved in only
+    // matters when its new parent is in the tree.
+    TFolderNodeItem* target = listOnTheWay ? FindNodeFrom(path, false, viaDesktop)
+                                           : FindNodeFrom(ParentPath(path), true, viaDesktop);
+    if (!target)
+        return;
+    if (target->Node.Path == path) {
+        // Shown already: a listed folder that was removed and made again (the desktop, whose own parent is
+        // not watched) is listed afresh, which also watches the new folder.
+        if (target->childCount() > 0 && shell_.PathExists(path))
+            SyncChildren(target);
+        return;
+    }
+    // A folder made and removed again before its event arrives (a tool's scratch folder) leaves the
+    // listing as it is.
+    if (!shell_.PathExists(path))
+        return;
+    if (target->Node.Path == ParentPath(path) && target->childCount() == 0) {
+        // Not listed yet (a lookup would have listed it): the next expansion does.
+        if (!listOnTheWay)
+            target->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+        return;
+    }
+    // Only the new folder joins the listed parent: the siblings keep their listings, expansion and the
+    // selection.
+    if (!InsertCreated(path, list, viaDesktop))
+        SyncChildren(target);
+}

@@ -1,0 +1,128 @@
+// Listing listed folders afresh in place: after lost changes, for a folder marked stale, or when a folder
+// was replaced by a new one at the same path. Sub-folders still there keep their nodes, listings,
+// expansion and the selection.
+#include "TFolderTree.h"
+#include "UpdateLock.h"
+
+#include <QTreeWidgetItemIterator>
+
+bool TFolderTree::SyncChildren(TFolderNodeItem* node) {
+    BusyScope busy(*this);
+    Relisting relisting;
+    if (!StartRelisting(node, relisting))
+        return false;
+    ContinueRelisting(relisting, nullptr);
+    const QPersistentModelIndex kept = relisting.node;
+    FinishRelisting(relisting);
+    return kept.isValid();
+}
+
+bool TFolderTree::StartRelisting(TFolderNodeItem* node, Relisting& relisting) {
+    if (!node || !node->Node.ShellFolder)
+        return false;
+    relisting.listing =
+        node->Node.ShellFolder->EnumObjects(platform::SHCONTF_FOLDERS | platform::SHCONTF_INCLUDEHIDDEN);
+    if (!relisting.listing)
+        return false;
+    node->Stale = false;
+    relisting.node = indexFromItem(node);
+    relisting.listing->Reset();
+    return true;
+}
+
+bool TFolderTree::ContinueRelisting(Relisting& relisting, const QElapsedTimer* clock) {
+    TFolderNodeItem* node = relisting.node.isValid() ? AsFolderNode(itemFromIndex(relisting.node)) : nullptr;
+    if (!node || !relisting.listing)
+        return true; // the folder went meanwhile: nothing left to list
+    WaitCursor cursor;
+    int made = 0;
+    while (std::optional<platform::AllocatedIdList> item = relisting.listing->Next()) {
+        if (!*item)
+            continue;
+        MadeNode fresh = MakeFolderNode(**item, node, false);
+        item->Free();
+        if (fresh.node) {
+            std::string path = fresh.node->Node.Path;
+            relisting.fresh.try_emplace(std::move(path), std::move(fresh.node));
+        }
+        if (clock && ++made % ItemsPerLook == 0 && clock->elapsed() >= SliceMilliseconds)
+            return false;
+    }
+    relisting.listing.reset();
+    return true;
+}
+
+void TFolderTree::FinishRelisting(Relisting& relisting) {
+    TFolderNodeItem* node = relisting.node.isValid() ? AsFolderNode(itemFromIndex(relisting.node)) : nullptr;
+    if (!node)
+        return;
+    UpdateLock lock(*this);
+    for (int i = node->childCount() - 1; i >= 0 && relisting.node.isValid(); --i) {
+        TFolderNodeItem* child = i < node->childCount() ? node->ChildNode(i) : nullptr;
+        if (!child || IsSpecialKind(child->Node.Kind))
+            continue;
+        const auto found = relisting.fresh.find(child->Node.Path);
+        if (found == relisting.fresh.end()) {
+            DeleteNode(child);
+            continue;
+        }
+        // A sub-folder never listed may have gained or lost sub-folders of its own meanwhile.
+        if (child->childCount() == 0)
+            child->setChildIndicatorPolicy(found->second->childIndicatorPolicy());
+        relisting.fresh.erase(found);
+    }
+    if (!relisting.node.isValid())
+        return; // whoever heard OnChange took the node away
+    std::vector<std::unique_ptr<TFolderNodeItem>> added;
+    added.reserve(relisting.fresh.size());
+    for (auto& [path, fresh] : relisting.fresh)
+        added.push_back(std::move(fresh));
+    relisting.fresh.clear();
+    MergeChildren(node, std::move(added));
+    if (node->childCount() == 0) {
+        node->setExpanded(false);
+        node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
+    }
+}
+
+bool TFolderTree::RelistAllListed(const QElapsedTimer& clock) {
+    if (!relistAll_) {
+        // Changes were lost: every listed folder that is open is listed afresh in place, so the selection
+        // and what is open stay where they are; a listed folder that is folded up is listed afresh when it
+        // is next opened.
+        relistsStarted_ = relistsAsked_;
+        relistAll_.emplace();
+        for (QTreeWidgetItemIterator it(this); *it; ++it) {
+            TFolderNodeItem* node = AsFolderNode(*it);
+            if (!node || node->childCount() == 0 || IsSpecialKind(node->Node.Kind) || node->Node.Path.empty())
+                continue;
+            if (node->isExpanded())
+                relistAll_->open.push_back(node->Node.Path);
+            else
+                node->Stale = true;
+        }
+        RefreshComputer();
+    }
+    // Whoever hears OnChange may end the registration, and the round with it.
+    while (relistAll_) {
+        RelistAll& round = *relistAll_;
+        if (round.current) {
+            if (!ContinueRelisting(*round.current, &clock))
+                return false;
+            Relisting done = std::move(*round.current);
+            round.current.reset();
+            FinishRelisting(done);
+            continue;
+        }
+        if (round.next >= round.open.size()) {
+            relistAll_.reset();
+            break;
+        }
+        if (clock.elapsed() >= SliceMilliseconds)
+            return false;
+        Relisting relisting;
+        if (StartRelisting(FindNode(round.open[round.next++], true), relisting))
+            round.current = std::move(relisting);
+    }
+    return true;
+}
