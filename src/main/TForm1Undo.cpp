@@ -32,6 +32,9 @@ std::unique_ptr<engine::BatchJournal> TForm1::GoJournal() {
 }
 
 void TForm1::UndoLastGo() {
+    // Ctrl+Z reaches the window before a long Go's progress dialog is shown; the Go runs to its end first.
+    if (batchRunning_)
+        return;
     if (!services_.journal) {
         services_.dialogs.ShowMessage(engine::NothingToUndo);
         return;
