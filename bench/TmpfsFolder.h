@@ -11,13 +11,13 @@
 #include <unistd.h>
 
 // A scratch folder for the file-system benchmarks, on tmpfs where there is one, so that the figures
-// measure the program and the kernel's directory code rather than a disk. Removed at the end.
+// measure the program and the kernel's directory code rather than a disk. Removed at the end. Given
+// another base folder (one on a disk), it is made there instead.
 class TmpfsFolder {
 public:
-    TmpfsFolder() {
-        std::string base = "/dev/shm";
+    explicit TmpfsFolder(std::string base = "/dev/shm") {
         struct statfs info {};
-        if (::statfs(base.c_str(), &info) != 0 || info.f_type != TMPFS_MAGIC)
+        if (base == "/dev/shm" && (::statfs(base.c_str(), &info) != 0 || info.f_type != TMPFS_MAGIC))
             base = std::filesystem::temp_directory_path().string();
         std::string pattern = base + "/tsw-bench-XXXXXX";
         if (!::mkdtemp(pattern.data()))

@@ -1,6 +1,12 @@
-// A batch of 100,000 renames through the engine's batch loop and the real file system, against a bare
-// loop of the system call it ends in, over the same files. Each iteration renames the whole set from one
-// name set to the other and the next one renames it back, so no set-up runs inside the timed region.
+// A batch of renames through the engine's batch loop and the real file system, against a bare loop of the
+// system call it ends in, over the same files: on tmpfs, and on the disk.
+//
+//   build-bench/bench/rename_bench [FILES] [PAIRS] [DISK_FOLDER]     (100000, 9, /var/tmp)
+//
+// The two sides run in interleaved pairs, each side a round trip (every file to its new name and back),
+// the side that goes first alternating from pair to pair, so that a change of load on the machine falls on
+// both sides alike. The figure to read is the median of the per-pair ratios; the medians of each side and
+// the spread of the ratios are printed beside it.
 
 #ifndef _GNU_SOURCE
 #define _GNU_SOURCE // renameat2 and RENAME_NOREPLACE
@@ -11,18 +17,18 @@
 #include "platform/files/PosixFileSystem.h"
 
 #include <algorithm>
-#include <benchmark/benchmark.h>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
-#include <limits>
-#include <map>
+#include <stdexcept>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
-constexpr int fileCount = 100000;
+using Clock = std::chrono::steady_clock;
 
 struct RenameSets {
     TmpfsFolder folder;
@@ -30,19 +36,18 @@ struct RenameSets {
     std::vector<std::string> titled; // Holiday 2026 - 00001.jpg ...
     engine::BatchSnapshot forward;
     engine::BatchSnapshot backward;
-    bool titledOnDisk = false;
 
-    RenameSets() {
+    RenameSets(const std::string& base, int count) : folder(base) {
         char name[64];
-        for (int i = 0; i < fileCount; ++i) {
-            std::snprintf(name, sizeof name, "IMG_%05d.JPG", i);
+        for (int i = 0; i < count; ++i) {
+            std::snprintf(name, sizeof name, "IMG_%07d.JPG", i);
             camera.emplace_back(name);
-            std::snprintf(name, sizeof name, "Holiday 2026 - %05d.jpg", i);
+            std::snprintf(name, sizeof name, "Holiday 2026 - %07d.jpg", i);
             titled.emplace_back(name);
             folder.CreateEmptyFile(camera.back());
         }
         forward.folder = backward.folder = folder.Path();
-        for (int i = 0; i < fileCount; ++i) {
+        for (int i = 0; i < count; ++i) {
             forward.rows.push_back({camera[i], titled[i]});
             backward.rows.push_back({titled[i], camera[i]});
         }
@@ -51,98 +56,100 @@ struct RenameSets {
 
 class CountingPrompts : public engine::BatchPrompts {
 public:
-    bool ConfirmClash(const std::string&) override {
-        ++questions;
-        return true;
-    }
+    bool ConfirmClash(const std::string&) override { return ++questions, true; }
     void ReportFailure(const std::string&) override { ++failures; }
     int questions = 0;
     int failures = 0;
 };
 
-void RunBatchLoop(benchmark::State& state, RenameSets& sets) {
+double Seconds(Clock::duration d) {
+    return std::chrono::duration<double>(d).count();
+}
+
+// One round trip through the engine's batch loop.
+double BatchRoundTrip(RenameSets& sets) {
     platform::PosixFileSystem files;
     CountingPrompts prompts;
-    for (auto _ : state) {
-        const auto result =
-            engine::RunBatch(sets.titledOnDisk ? sets.backward : sets.forward, files, prompts);
-        sets.titledOnDisk = !sets.titledOnDisk;
-        benchmark::DoNotOptimize(result.renamed);
-    }
+    const auto start = Clock::now();
+    engine::RunBatch(sets.forward, files, prompts);
+    engine::RunBatch(sets.backward, files, prompts);
+    const double seconds = Seconds(Clock::now() - start);
     if (prompts.failures != 0 || prompts.questions != 0)
-        state.SkipWithError("the batch asked a question or failed a rename");
-    state.SetItemsProcessed(state.iterations() * fileCount);
+        throw std::runtime_error("the batch asked a question or failed a rename");
+    return seconds;
 }
 
-void BareLoop(benchmark::State& state, RenameSets& sets) {
+// One round trip of bare renameat2 calls.
+double BareRoundTrip(RenameSets& sets) {
     const int fd = ::open(sets.folder.Path().c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     int failures = 0;
-    for (auto _ : state) {
-        const auto& from = sets.titledOnDisk ? sets.titled : sets.camera;
-        const auto& to = sets.titledOnDisk ? sets.camera : sets.titled;
-        for (int i = 0; i < fileCount; ++i)
-            failures += ::renameat2(fd, from[i].c_str(), fd, to[i].c_str(), RENAME_NOREPLACE) != 0;
-        sets.titledOnDisk = !sets.titledOnDisk;
-    }
+    const auto start = Clock::now();
+    for (std::size_t i = 0; i < sets.camera.size(); ++i)
+        failures +=
+            ::renameat2(fd, sets.camera[i].c_str(), fd, sets.titled[i].c_str(), RENAME_NOREPLACE) != 0;
+    for (std::size_t i = 0; i < sets.camera.size(); ++i)
+        failures +=
+            ::renameat2(fd, sets.titled[i].c_str(), fd, sets.camera[i].c_str(), RENAME_NOREPLACE) != 0;
+    const double seconds = Seconds(Clock::now() - start);
     ::close(fd);
     if (failures != 0)
-        state.SkipWithError("a bare rename failed");
-    state.SetItemsProcessed(state.iterations() * fileCount);
+        throw std::runtime_error("a bare rename failed");
+    return seconds;
 }
 
-// The console output plus the one figure the comparison is about: the batch's time over the bare loop's,
-// each taken as its best run, in wall-clock and in CPU time (the latter holds up on a busy machine).
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(OO_Tabular) {}
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-                constexpr double none = std::numeric_limits<double>::max();
-                auto& best = best_.try_emplace(run.run_name.function_name, Best{none, none}).first->second;
-                best.real = std::min(best.real, run.GetAdjustedRealTime());
-                best.cpu = std::min(best.cpu, run.GetAdjustedCPUTime());
-            }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        const auto batch = best_.find("Rename/RunBatch");
-        const auto bare = best_.find("Rename/bare renameat2");
-        if (batch != best_.end() && bare != best_.end())
-            std::printf("RunBatch / bare loop, best runs: %.3f wall-clock, %.3f CPU\n",
-                        batch->second.real / bare->second.real, batch->second.cpu / bare->second.cpu);
-    }
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
 
-private:
-    struct Best {
-        double real;
-        double cpu;
-    };
-    std::map<std::string, Best> best_;
-};
-
-// An even number of iterations leaves the files under their first names, so both benchmarks start from
-// the same folder; the repetitions give each a best run.
-void Configure(benchmark::internal::Benchmark* bench) {
-    bench->Unit(benchmark::kMillisecond)->Iterations(4)->Repetitions(3);
+void Compare(const std::string& base, int count, int pairs) {
+    RenameSets sets(base, count);
+    std::printf("%d files in %s (%s), %d interleaved pairs of round trips\n", count,
+                sets.folder.Path().c_str(), sets.folder.OnTmpfs() ? "tmpfs" : "not tmpfs", pairs);
+    BareRoundTrip(sets); // warms the directory's caches for both sides
+    std::vector<double> batch;
+    std::vector<double> bare;
+    std::vector<double> ratios;
+    for (int pair = 0; pair < pairs; ++pair) {
+        double batchSeconds = 0;
+        double bareSeconds = 0;
+        if (pair % 2 == 0) {
+            bareSeconds = BareRoundTrip(sets);
+            batchSeconds = BatchRoundTrip(sets);
+        } else {
+            batchSeconds = BatchRoundTrip(sets);
+            bareSeconds = BareRoundTrip(sets);
+        }
+        batch.push_back(batchSeconds);
+        bare.push_back(bareSeconds);
+        ratios.push_back(batchSeconds / bareSeconds);
+    }
+    std::printf("  bare renameat2 round trip: median %.1f ms (%.0f ns a rename)\n", Median(bare) * 1e3,
+                Median(bare) * 1e9 / (2.0 * count));
+    std::printf("  RunBatch round trip:       median %.1f ms (%.0f ns a rename)\n", Median(batch) * 1e3,
+                Median(batch) * 1e9 / (2.0 * count));
+    std::printf("  RunBatch / bare, median of per-pair ratios: %.3f (pairs range %.3f to %.3f)\n",
+                Median(ratios), *std::min_element(ratios.begin(), ratios.end()),
+                *std::max_element(ratios.begin(), ratios.end()));
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RenameSets sets;
-    std::printf("%d files in %s (%s)\n", fileCount, sets.folder.Path().c_str(),
-                sets.folder.OnTmpfs() ? "tmpfs" : "not tmpfs");
-    benchmark::RegisterBenchmark("Rename/RunBatch", [&sets](benchmark::State& state) {
-        RunBatchLoop(state, sets);
-    })->Apply(Configure);
-    benchmark::RegisterBenchmark("Rename/bare renameat2", [&sets](benchmark::State& state) {
-        BareLoop(state, sets);
-    })->Apply(Configure);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
+    const int pairs = argc > 2 ? std::atoi(argv[2]) : 9;
+    const std::string disk = argc > 3 ? argv[3] : "/var/tmp";
+    if (count <= 0 || pairs <= 0) {
+        std::fprintf(stderr, "usage: rename_bench [FILES] [PAIRS] [DISK_FOLDER]\n");
+        return 2;
+    }
+    try {
+        Compare("/dev/shm", count, pairs);
+        Compare(disk, count, pairs);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "rename_bench: %s\n", error.what());
+        return 1;
+    }
     return 0;
 }

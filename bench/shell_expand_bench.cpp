@@ -1,9 +1,12 @@
 // Expanding a folder of the Linux shell namespace that holds many sub-folders, the way the folder tree
 // does it: list the folder, then for every child ask its three names, its attributes (with the sub-folder
-// question), bind it and ask its two icons.
+// question), bind it and ask its two icons. The folders are made on tmpfs (/dev/shm) where there is one,
+// as for the other file-system benchmarks, so that the figures measure the namespace, not a disk.
+#include "TmpfsFolder.h"
 #include "platform/shell/LinuxShellNamespace.h"
 
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <stdlib.h>
@@ -18,11 +21,9 @@ namespace {
 // every fifth a file, so that both answers of the sub-folder question are asked for.
 class BigFolder {
 public:
-    explicit BigFolder(int count) {
-        std::string pattern = (fs::temp_directory_path() / "tsw-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("no temporary folder");
-        root_ = pattern;
+    explicit BigFolder(int count) : root_(scratch_.Path()) {
+        std::printf("%d folders in %s (%s)\n", count, root_.c_str(),
+                    scratch_.OnTmpfs() ? "tmpfs" : "not tmpfs");
         for (int i = 0; i < count; ++i) {
             const fs::path child = root_ / "big" / ("folder " + std::to_string(i));
             fs::create_directories(child);
@@ -32,13 +33,10 @@ public:
                 std::ofstream(child / "file.txt") << i;
         }
     }
-    ~BigFolder() {
-        std::error_code ignored;
-        fs::remove_all(root_, ignored);
-    }
     const fs::path& Root() const { return root_; }
 
 private:
+    TmpfsFolder scratch_;
     fs::path root_;
 };
 

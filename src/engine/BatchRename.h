@@ -40,13 +40,29 @@ public:
     virtual std::unique_ptr<FolderRenamer> OpenFolder(const std::string& folder) = 0;
 };
 
-// The questions and reports of a batch; the window answers them with message boxes.
+// What the user answers to a failed rename while the batch has more renames to go.
+enum class FailureAnswer {
+    GoOn,    // OK: report the next failure the same way
+    SkipAll, // go on, and gather every further failure into one report at the end
+    Stop,    // end the batch here
+};
+
+// The questions and reports of a batch; the window answers them with message boxes and shows its progress.
 class BatchPrompts {
 public:
     virtual ~BatchPrompts() = default;
     // The clash question; true (Yes) goes on, false (No) ends the batch before anything is renamed.
     virtual bool ConfirmClash(const std::string& text) = 0;
     virtual void ReportFailure(const std::string& text) = 0;
+    // A failed rename while more renames are to come. Reported like any other failure unless the
+    // window offers more than OK.
+    virtual FailureAnswer AskAfterFailure(const std::string& text) {
+        ReportFailure(text);
+        return FailureAnswer::GoOn;
+    }
+    // Called before each rename with the number of renames tried so far and the number the batch holds;
+    // false ends the batch before that rename, so a stop always falls between two renames.
+    virtual bool Proceed(int /*tried*/, int /*total*/) { return true; }
 };
 
 struct RenameRow {
@@ -81,19 +97,36 @@ public:
 
 struct BatchResult {
     bool listAgain = false; // false only when the clash question was answered No
+    bool stopped = false;   // the user ended the batch before its last rename
+    int total = 0;          // the renames the batch held: its rows with a new name
     int renamed = 0;
     int failed = 0;
     bool folderMoved = false; // the listed folder was no longer at its path: nothing was renamed
 };
 
+// The number of rows with a new name: the renames a batch will try.
+int CountRenames(const BatchSnapshot& batch);
+
 // With a journal, the batch is recorded there before its first rename and completed after its last.
 BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts,
+                     BatchJournal* journal = nullptr);
+// The same batch over the grid's own rows, without copying a name: for a caller that keeps the grid
+// unchanged until the batch returns (the window locks its controls and holds back changes of folder for
+// so long). A million rows then cost no second copy of a million names.
+BatchResult RunBatch(const std::string& folder, const std::optional<FolderIdentity>& listed,
+                     const NameGrid& grid, FileRenamer& files, BatchPrompts& prompts,
                      BatchJournal* journal = nullptr);
 
 // The clash question of a batch, asked once for every row whose new name is the old name of a later row
 // (in row order, then later-row order). False as soon as one is answered No.
 bool ConfirmClashes(const BatchSnapshot& batch, BatchPrompts& prompts);
 std::string ClashMessage(const std::string& newName);
+// The one report of the failures gathered after "Skip All": the first few texts, then the count of the rest.
+std::string GatheredFailuresMessage(const std::vector<std::string>& firstTexts, int moreCount);
+// The message after a stopped batch: how many files were renamed and how many were left as they were.
+std::string StoppedMessage(const BatchResult& result);
+// How many failure texts the gathered report lists before it only counts.
+inline constexpr std::size_t GatheredFailuresShown = 20;
 // The report of a batch whose folder is no longer the one that was listed under that path.
 std::string FolderMovedMessage(const std::string& folder);
 // The report of a failed rename; stranded is the name the file was left under, if any (see StrandedName).

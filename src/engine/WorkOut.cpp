@@ -3,11 +3,10 @@
 
 #include "engine/WorkOut.h"
 
+#include "engine/NameIndex.h"
 #include "engine/RenameEngine.h"
 
-#include <memory_resource>
-#include <string_view>
-#include <unordered_map>
+#include <cstdint>
 
 namespace engine {
 namespace {
@@ -27,26 +26,28 @@ void AllReplace(NameGrid& grid, std::string_view search, std::string_view replac
 
 std::optional<std::string> FindDuplicateNewName(const NameGrid& grid) {
     // A scan of every pair meets first the lowest row whose name some later row repeats: that is the
-    // lowest first row among the names that occur twice, found here in one pass. The index lives in one
-    // arena, as it is built and dropped at every Preview.
-    std::pmr::monotonic_buffer_resource arena;
-    std::pmr::unordered_map<std::string_view, int> firstRow(&arena);
-    firstRow.reserve(static_cast<std::size_t>(grid.RowCount()));
-    int found = 0;
-    for (int row = 1; row < grid.RowCount(); ++row) {
-        const std::string& name = grid.Cell(NameGrid::NewColumn, row);
+    // lowest first row among the names that occur twice, found here in one pass.
+    const int rows = grid.RowCount();
+    const auto newNameOf = [&grid](std::uint32_t row) -> const std::string& {
+        return grid.Cell(NameGrid::NewColumn, static_cast<int>(row));
+    };
+    NameIndex firstRow(static_cast<std::size_t>(rows));
+    std::uint32_t found = 0;
+    for (std::uint32_t row = 1; row < static_cast<std::uint32_t>(rows); ++row) {
+        const std::string& name = newNameOf(row);
         if (name.empty()) {
             continue;
         }
-        const auto [entry, inserted] = firstRow.try_emplace(name, row);
-        if (!inserted && (found == 0 || entry->second < found)) {
-            found = entry->second;
+        bool inserted = false;
+        const std::size_t slot = firstRow.Insert(name, row, newNameOf, inserted);
+        if (!inserted && (found == 0 || firstRow.RowAt(slot) < found)) {
+            found = firstRow.RowAt(slot);
         }
     }
     if (found == 0) {
         return std::nullopt;
     }
-    return grid.Cell(NameGrid::NewColumn, found);
+    return newNameOf(found);
 }
 
 WorkOutResult WorkOut(Mode mode, const EntryTexts& texts, NameGrid& grid) {

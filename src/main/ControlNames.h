@@ -38,6 +38,12 @@ inline constexpr char btnView[] = "btnView";
 inline constexpr char btnGo[] = "btnGo";
 inline constexpr char btnHelp[] = "btnHelp";
 
+// The progress dialog of a long Go and its Stop button.
+inline constexpr char dlgProgress[] = "dlgProgress";
+inline constexpr char btnStop[] = "btnStop";
+// The indicator over the grid while a folder is read, and its Cancel button.
+inline constexpr char pnlListing[] = "pnlListing";
+inline constexpr char btnCancelListing[] = "btnCancelListing";
 // The window's action "Undo last Go" (Ctrl+Z, and the grid's context menu).
 inline constexpr char actUndoGo[] = "actUndoGo";
 

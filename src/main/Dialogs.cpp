@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -85,6 +86,30 @@ bool MessageBoxDialogs::Confirm(const std::string& text) {
     box.setEscapeButton(QMessageBox::No);
     WrapAnywhere(box);
     return box.exec() == QMessageBox::Yes;
+}
+
+engine::FailureAnswer Dialogs::AskAfterFailure(const std::string& text) {
+    ShowMessage(text);
+    return engine::FailureAnswer::GoOn;
+}
+
+engine::FailureAnswer MessageBoxDialogs::AskAfterFailure(const std::string& text) {
+    QMessageBox box;
+    Prepare(box, title_, text);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    // OK stays the default and the answer to Escape, as in the plain message this box stands in for.
+    QPushButton* skipAll = box.addButton(QStringLiteral("Skip All"), QMessageBox::AcceptRole);
+    QPushButton* stop = box.addButton(QStringLiteral("Stop"), QMessageBox::RejectRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    WrapAnywhere(box);
+    box.exec();
+    if (box.clickedButton() == skipAll)
+        return engine::FailureAnswer::SkipAll;
+    if (box.clickedButton() == stop)
+        return engine::FailureAnswer::Stop;
+    return engine::FailureAnswer::GoOn;
 }
 
 QString ApplicationTitle(const QString& programFilePath) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/BatchRename.h"
+
 #include <QString>
 #include <string>
 
@@ -12,6 +14,9 @@ public:
     virtual void ShowMessage(const std::string& text) = 0;
     // The confirmation: question icon, caption "Confirm", Yes (default) and No (also Escape); true is Yes.
     virtual bool Confirm(const std::string& text) = 0;
+    // A failed rename while more renames are to come: the plain message with, beside OK, "Skip All" and
+    // "Stop". Without its own box, the plain message and OK.
+    virtual engine::FailureAnswer AskAfterFailure(const std::string& text);
 };
 
 // The object name of the text inside a real box: a read-only view that wraps a long path anywhere.
@@ -23,6 +28,7 @@ public:
     explicit MessageBoxDialogs(QString applicationTitle);
     void ShowMessage(const std::string& text) override;
     bool Confirm(const std::string& text) override;
+    engine::FailureAnswer AskAfterFailure(const std::string& text) override;
 
 private:
     QString title_;

@@ -1,15 +1,18 @@
 #include "TForm1.h"
 
 #include "ControlNames.h"
+#include "ControlsLock.h"
 #include "Dialogs.h"
 #include "EntryField.h"
 #include "FileList.h"
 #include "FolderDrop.h"
 #include "FolderTree/TFolderTree.h"
 #include "GridKeys.h"
+#include "ListingIndicator.h"
 #include "NameGridModel.h"
 #include "platform/settings/FolderStore.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QHeaderView>
@@ -74,6 +77,8 @@ void TForm1::CreateControls() {
     memHid->hide();
 
     lstFiles = new FileList(services_.lister, this);
+    pnlListing = new ListingIndicator(
+        this, [this] { return lstFiles->ReadSoFar(); }, [this] { lstFiles->Cancel(); });
 
     gridModel = new NameGridModel(this);
     grdNames = Place<QTableView>(this, names::grdNames, {8, 160, 522, 270});
@@ -133,6 +138,7 @@ void TForm1::BindMode(QRadioButton* button, void (TForm1::*handler)()) {
 void TForm1::ConnectHandlers() {
     Bind(shlDir, &TFolderTree::OnChange, &TForm1::shlDirChange);
     Bind(lstFiles, &FileList::Change, &TForm1::lstFilesChange);
+    connect(lstFiles, &FileList::Busy, this, &TForm1::ListingBusy);
     BindMode(rdbRenamer, &TForm1::rdbRenamerClick);
     BindMode(rdbManual, &TForm1::rdbManualClick);
     BindMode(rdbReplacer, &TForm1::rdbReplacerClick);
@@ -188,6 +194,28 @@ void TForm1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Run([this] { FormResize(); });
+}
+
+void TForm1::ListingBusy(bool busy) {
+    if (busy) {
+        listingLock_ =
+            std::make_unique<ControlsLock>(this, std::initializer_list<const QWidget*>{shlDir, pnlListing});
+        pnlListing->Begin(grdNames->geometry());
+    } else {
+        pnlListing->End();
+        listingLock_.reset();
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // The batch's progress dialog offers Stop; the window closes only once the batch has ended.
+    if (batchRunning_) {
+        event->ignore();
+        return;
+    }
+    // A folder still being read is no longer wanted.
+    lstFiles->Cancel();
+    QWidget::closeEvent(event);
 }
 
 void TForm1::FormResize() {

@@ -22,9 +22,11 @@ class FolderStore;
 class ShellNamespace;
 } // namespace platform
 
+class ControlsLock;
 class Dialogs;
 class EntryField;
 class FileList;
+class ListingIndicator;
 class NameGridModel;
 class TFolderTree;
 class QFrame;
@@ -103,6 +105,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateControls();
@@ -116,6 +119,8 @@ private:
     template <class Sender, class Signal> void Bind(Sender* sender, Signal signal, void (TForm1::*handler)());
     void BindMode(QRadioButton* button, void (TForm1::*handler)());
 
+    // While a folder is read: every control but the tree locked, and the indicator over the grid.
+    void ListingBusy(bool busy);
     void SetPreviewTag(int tag);
     // True once a folder has been listed.
     bool Listed() const;
@@ -127,6 +132,10 @@ private:
     WindowServices services_;
     std::string startFolder_;
     int aborted_ = 0;
+    // A batch runs in the background: the window stays open and its controls are locked.
+    bool batchRunning_ = false;
+    // The tree's selection changed while the batch ran.
+    bool folderChangeWaiting_ = false;
     // The mode the last Preview was made in.
     engine::Mode previewMode_ = engine::Mode::Renamer;
 
@@ -163,6 +172,8 @@ private:
     QPushButton* btnGo = nullptr;
     QPushButton* btnHelp = nullptr;
     layout::InfoPanel* pnlInfo = nullptr;
+    ListingIndicator* pnlListing = nullptr;
+    std::unique_ptr<ControlsLock> listingLock_;
 
     layout::Anchoring anchoring_{QSize(DesignWidth, DesignHeight)};
 };

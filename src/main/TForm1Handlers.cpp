@@ -1,4 +1,6 @@
 // The handlers of the folder, the grid, the modes and the two big buttons.
+#include "BackgroundBatch.h"
+#include "ControlsLock.h"
 #include "Dialogs.h"
 #include "EntryField.h"
 #include "FileList.h"
@@ -9,21 +11,14 @@
 #include "engine/RenameEngine.h"
 #include "platform/settings/FolderStore.h"
 
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
+#include <utility>
 
 namespace {
-
-// The batch's questions and reports, answered by the window's boxes.
-class BoxPrompts : public engine::BatchPrompts {
-public:
-    explicit BoxPrompts(Dialogs& dialogs) : dialogs_(dialogs) {}
-    bool ConfirmClash(const std::string& text) override { return dialogs_.Confirm(text); }
-    void ReportFailure(const std::string& text) override { dialogs_.ShowMessage(text); }
-
-private:
-    Dialogs& dialogs_;
-};
 
 std::string TextOf(const QLineEdit* field) {
     return Utf8Of(field->text());
@@ -45,11 +40,17 @@ void TForm1::FormDragDrop(const std::string& path) {
 }
 
 void TForm1::shlDirChange() {
+    // A change of folder that arrives while a batch runs is applied once the batch has ended and the
+    // batch's own folder has been listed again.
+    if (batchRunning_) {
+        folderChangeWaiting_ = true;
+        return;
+    }
     lstFiles->SetFolder(shlDir->SelectedPath());
 }
 
 void TForm1::lstFilesChange() {
-    gridModel->Reset([this](engine::NameGrid& grid) { grid.List(lstFiles->Names()); });
+    gridModel->Reset([this](engine::NameGrid& grid) { grid.List(lstFiles->TakeNames()); });
     SetPreviewTag(0);
 }
 
@@ -152,7 +153,13 @@ void TForm1::WorkOut() {
     engine::WorkOutResult result;
     const engine::Mode mode = CheckedMode();
     const engine::EntryTexts texts = EntryTexts();
-    gridModel->ChangeNewNames([&](engine::NameGrid& grid) { result = engine::WorkOut(mode, texts, grid); });
+    {
+        // A million rows take most of a second; the cursor says so.
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+        const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+        gridModel->ChangeNewNames(
+            [&](engine::NameGrid& grid) { result = engine::WorkOut(mode, texts, grid); });
+    }
     if (!result.passed) {
         services_.dialogs.ShowMessage(result.message);
         if (QWidget* field = FieldOf(result.focus))
@@ -173,11 +180,22 @@ void TForm1::btnGoClick() {
     // Go renames only in the folder whose files the grid lists, whatever the tree shows meanwhile.
     if (lstFiles->Folder().empty())
         return;
-    const engine::BatchSnapshot batch =
-        engine::TakeSnapshot(lstFiles->Folder(), gridModel->Grid(), lstFiles->Identity());
-    BoxPrompts prompts(services_.dialogs);
     const auto journal = GoJournal();
-    const engine::BatchResult result = engine::RunBatch(batch, services_.renamer, prompts, journal.get());
+    engine::BatchResult result;
+    {
+        // The batch reads the grid itself on the worker thread, so nothing may change it until the batch
+        // returns: the controls are locked and a change of folder waits.
+        const ControlsLock locked(this);
+        const QScopedValueRollback running(batchRunning_, true);
+        result = RunBatchInBackground(lstFiles->Folder(), lstFiles->Identity(), gridModel->Grid(),
+                                      services_.renamer, services_.dialogs, this, journal.get());
+    }
     if (result.listAgain)
         lstFiles->Reread();
+    if (result.stopped)
+        services_.dialogs.ShowMessage(engine::StoppedMessage(result));
+    // A change of folder held back during the batch follows from the event loop, as it would have come.
+    if (std::exchange(folderChangeWaiting_, false))
+        QMetaObject::invokeMethod(
+            this, [this] { Run([this] { shlDirChange(); }); }, Qt::QueuedConnection);
 }

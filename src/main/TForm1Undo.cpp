@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "FileList.h"
 #include "TForm1.h"
+#include "UserInterfaceThread.h"
 #include "engine/UndoLastGo.h"
 
 #include <QAction>
@@ -24,11 +25,16 @@ void TForm1::SetUpUndo() {
 std::unique_ptr<engine::BatchJournal> TForm1::GoJournal() {
     if (!services_.journal)
         return nullptr;
-    return std::make_unique<engine::StoredBatchJournal>(
-        *services_.journal, [this](const std::string& text) { return services_.dialogs.Confirm(text); });
+    // The journal is written by the batch on its worker thread; its question is asked here.
+    return std::make_unique<engine::StoredBatchJournal>(*services_.journal, [this](const std::string& text) {
+        return OnThreadOf(this, [&] { return services_.dialogs.Confirm(text); });
+    });
 }
 
 void TForm1::UndoLastGo() {
+    // Ctrl+Z reaches the window before a long Go's progress dialog is shown; the Go runs to its end first.
+    if (batchRunning_)
+        return;
     if (!services_.journal) {
         services_.dialogs.ShowMessage(engine::NothingToUndo);
         return;

@@ -4,8 +4,11 @@
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
+#include <initializer_list>
+#include <optional>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -33,6 +36,28 @@ public:
         return answer;
     }
     void ReportFailure(const std::string& text) override { failures.push_back(text); }
+
+    // The failure box that offers "Skip All" and "Stop": answered from its own script (OK when it has run
+    // out); its texts join the failures, and `offered` counts how many of them offered the choice.
+    std::deque<engine::FailureAnswer> failureAnswers;
+    int offered = 0;
+    engine::FailureAnswer AskAfterFailure(const std::string& text) override {
+        failures.push_back(text);
+        ++offered;
+        if (failureAnswers.empty())
+            return engine::FailureAnswer::GoOn;
+        const auto answer = failureAnswers.front();
+        failureAnswers.pop_front();
+        return answer;
+    }
+
+    // Every progress call as (tried, total); the batch is stopped at the call whose `tried` is stopAt.
+    std::vector<std::pair<int, int>> progress;
+    int stopAt = -1;
+    bool Proceed(int tried, int total) override {
+        progress.emplace_back(tried, total);
+        return tried != stopAt;
+    }
 };
 
 std::string Clash(const std::string& name) {
@@ -189,6 +214,160 @@ TEST_F(BatchTest, WorksFromTheSnapshotWhileTheGridIsListedAgain) {
     EXPECT_EQ(files.Attempts()[0].folder, "/f");
     EXPECT_EQ(files.Attempts()[1].oldName, "b");
     EXPECT_EQ(files.Attempts()[1].newName, "c");
+}
+
+// A fresh disk for each row of a table: the folder "/f" holding the files named.
+fakes::FakeFileSystem DiskWith(std::initializer_list<const char*> names) {
+    fakes::FakeFileSystem disk;
+    disk.AddFolder("/f");
+    for (const char* name : names)
+        disk.AddFile("/f", name);
+    return disk;
+}
+
+TEST_F(BatchTest, ProgressCountsTheRenamesAndAStopFallsBetweenTwo) {
+    // Row 2 has no new name: it is neither counted nor reported.
+    const auto rows = std::vector<engine::RenameRow>{{"a", "x"}, {"b", ""}, {"a.txt", "y"}, {"b", "z"}};
+    const struct {
+        const char* name;
+        int stopAt;
+        std::vector<std::pair<int, int>> progress;
+        int renamed;
+        bool stopped;
+    } cases[] = {
+        {"runs to the end", -1, {{0, 3}, {1, 3}, {2, 3}}, 3, false},
+        {"stopped before the first", 0, {{0, 3}}, 0, true},
+        {"stopped halfway", 2, {{0, 3}, {1, 3}, {2, 3}}, 2, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fakes::FakeFileSystem disk = DiskWith({"a", "b", "a.txt"});
+        ScriptedPrompts script;
+        script.stopAt = c.stopAt;
+        const auto result = engine::RunBatch(Batch(rows), disk, script);
+        EXPECT_EQ(script.progress, c.progress);
+        EXPECT_EQ(result.renamed, c.renamed);
+        EXPECT_EQ(static_cast<int>(disk.Attempts().size()), c.renamed);
+        EXPECT_EQ(result.stopped, c.stopped);
+        EXPECT_EQ(result.total, 3);
+        // A stopped batch still lists the folder again, so that the grid shows what was done.
+        EXPECT_TRUE(result.listAgain);
+    }
+}
+
+TEST_F(BatchTest, TheMessageAfterAStopCountsRenamedAndLeftFiles) {
+    engine::BatchResult result;
+    result.total = 10;
+    result.renamed = 3;
+    result.failed = 1;
+    EXPECT_EQ(engine::StoppedMessage(result),
+              "Renaming stopped. Files renamed: 3. Files left as they were: 7.");
+}
+
+TEST_F(BatchTest, FailureBoxAnswersGoOnGatherOrStop) {
+    using engine::FailureAnswer;
+    // Five renames; the first, the second and the last fail.
+    const auto rows =
+        std::vector<engine::RenameRow>{{"a", "A"}, {"b", "B"}, {"c", "C"}, {"d", "D"}, {"e", "E"}};
+    const Texts each = {"Error renaming file /f/a", "Error renaming file /f/b", "Error renaming file /f/e"};
+    const struct {
+        const char* name;
+        std::deque<FailureAnswer> answers;
+        Texts failures; // every box, in order
+        int offered;    // boxes that offered Skip All and Stop
+        int tried;
+        bool stopped;
+    } cases[] = {
+        // The last rename has nothing after it, so its box is the plain one.
+        {"OK to each", {}, each, 2, 5, false},
+        {"Skip All at the first", {FailureAnswer::SkipAll}, {each[0], each[1] + "\n" + each[2]}, 1, 5, false},
+        {"Stop at the first", {FailureAnswer::Stop}, {each[0]}, 1, 1, true},
+        {"OK, then Stop", {FailureAnswer::GoOn, FailureAnswer::Stop}, {each[0], each[1]}, 2, 2, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fakes::FakeFileSystem disk = DiskWith({"a", "b", "c", "d", "e"});
+        for (const int failing : {1, 2, 5})
+            disk.FailRenameNumber(failing);
+        ScriptedPrompts script;
+        script.failureAnswers = c.answers;
+        const auto result = engine::RunBatch(Batch(rows), disk, script);
+        EXPECT_EQ(script.failures, c.failures);
+        EXPECT_EQ(script.offered, c.offered);
+        EXPECT_EQ(static_cast<int>(disk.Attempts().size()), c.tried);
+        EXPECT_EQ(result.stopped, c.stopped);
+        EXPECT_TRUE(result.listAgain);
+    }
+}
+
+TEST_F(BatchTest, GatheredFailuresShowTheFirstTwentyAndCountTheRest) {
+    // A folder that cannot be opened fails all 31 renames: one box, then one report of the other 30.
+    files.FailOpen("/f");
+    std::vector<engine::RenameRow> rows;
+    for (int i = 0; i < 31; ++i)
+        rows.push_back({"f" + std::to_string(i), "g" + std::to_string(i)});
+    prompts.failureAnswers = {engine::FailureAnswer::SkipAll};
+    const auto result = Run(Batch(rows));
+    ASSERT_EQ(prompts.failures.size(), 2u);
+    EXPECT_EQ(prompts.offered, 1);
+    EXPECT_EQ(result.failed, 31);
+    std::string expected;
+    for (int i = 1; i <= 20; ++i)
+        expected += "Error renaming file /f/f" + std::to_string(i) + "\n";
+    expected += "... and 10 more files could not be renamed.";
+    EXPECT_EQ(prompts.failures[1], expected);
+}
+
+// The batch over the grid's own rows does what the batch over a snapshot of it does: the same questions,
+// renames and failures, row by row.
+TEST(RunBatchOnTheGrid, DoesWhatTheSnapshotDoes) {
+    std::mt19937 random(3);
+    auto pick = [&] {
+        const int n = std::uniform_int_distribution<int>(0, 5)(random);
+        return n == 0 ? std::string() : std::string(1, static_cast<char>('a' + n));
+    };
+    for (int round = 0; round < 200; ++round) {
+        NameGrid grid;
+        grid.SetRowCount(std::uniform_int_distribution<int>(1, 8)(random));
+        for (int row = 1; row < grid.RowCount(); ++row) {
+            grid.SetCell(NameGrid::OldColumn, row, pick());
+            grid.SetCell(NameGrid::NewColumn, row, pick());
+        }
+        struct Run {
+            fakes::FakeFileSystem disk = DiskWith({"b", "c", "d"});
+            ScriptedPrompts prompts;
+        } fromSnapshot, fromGrid;
+        const auto a =
+            engine::RunBatch(engine::TakeSnapshot("/f", grid), fromSnapshot.disk, fromSnapshot.prompts);
+        const auto b = engine::RunBatch("/f", std::nullopt, grid, fromGrid.disk, fromGrid.prompts);
+        ASSERT_EQ(fromGrid.prompts.questions, fromSnapshot.prompts.questions);
+        ASSERT_EQ(fromGrid.prompts.failures, fromSnapshot.prompts.failures);
+        ASSERT_EQ(fromGrid.disk.Files("/f"), fromSnapshot.disk.Files("/f"));
+        ASSERT_EQ(std::tie(b.renamed, b.failed, b.total), std::tie(a.renamed, a.failed, a.total));
+    }
+}
+
+// A stopped batch completes its journal too, with the rows it never tried marked as not renamed, so that
+// an undo puts back exactly what was done.
+TEST(StoppedBatch, CompletesItsJournalWithTheUntriedRowsNotDone) {
+    struct Recorder : engine::BatchJournal {
+        bool Begin(const std::string&, const std::optional<engine::FolderIdentity>&,
+                   const std::vector<engine::RenameRow>& rows) override {
+            planned = rows.size();
+            return true;
+        }
+        void Finish(const std::vector<bool>& outcome) override { done = outcome; }
+        std::size_t planned = 0;
+        std::vector<bool> done;
+    } journal;
+    fakes::FakeFileSystem disk = DiskWith({"a", "b", "a.txt"});
+    ScriptedPrompts prompts;
+    prompts.stopAt = 2;
+    const auto result =
+        engine::RunBatch(Batch({{"a", "x"}, {"b", ""}, {"a.txt", "y"}, {"b", "z"}}), disk, prompts, &journal);
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(journal.planned, 3u);
+    EXPECT_EQ(journal.done, (std::vector<bool>{true, true, false}));
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "engine/WorkOut.h"
 
 #include <gtest/gtest.h>
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -95,5 +97,26 @@ INSTANTIATE_TEST_SUITE_P(
                     EntryField::None,
                     {"same", "same"}}),
     [](const auto& info) { return std::string(info.param.label); });
+
+// Many rows drawn from a few names, against a scan of every pair: the first row whose name a later row
+// repeats is the one reported.
+TEST(FindDuplicateNewName, ReportsWhatAScanOfEveryPairFinds) {
+    std::mt19937 random(5);
+    for (int round = 0; round < 300; ++round) {
+        engine::NameGrid grid;
+        const int rows = std::uniform_int_distribution<int>(0, 40)(random);
+        grid.SetRowCount(rows + 1);
+        for (int row = 1; row <= rows; ++row) {
+            const int n = std::uniform_int_distribution<int>(0, 60)(random);
+            grid.SetCell(engine::NameGrid::NewColumn, row, n == 0 ? std::string() : "n" + std::to_string(n));
+        }
+        std::optional<std::string> expected;
+        for (int i = 1; i <= rows && !expected; ++i)
+            for (int j = i + 1; j <= rows && !expected; ++j)
+                if (!grid.Cell(1, i).empty() && grid.Cell(1, i) == grid.Cell(1, j))
+                    expected = grid.Cell(1, i);
+        ASSERT_EQ(engine::FindDuplicateNewName(grid), expected);
+    }
+}
 
 } // namespace

@@ -44,6 +44,16 @@ public:
         answers.pop_front();
         return answer;
     }
+    // The failure box that also offers "Skip All" and "Stop"; its text joins the messages, and it is
+    // answered from its own script (OK when that has run out).
+    engine::FailureAnswer AskAfterFailure(const std::string& text) override {
+        messages.push_back(text);
+        if (failureAnswers.empty())
+            return engine::FailureAnswer::GoOn;
+        const auto answer = failureAnswers.front();
+        failureAnswers.pop_front();
+        return answer;
+    }
     bool None() const { return messages.empty() && questions.empty(); }
     void Clear() {
         messages.clear();
@@ -53,6 +63,7 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     std::deque<bool> answers;
+    std::deque<engine::FailureAnswer> failureAnswers;
 };
 
 // One main window on the real file system and the real shell namespace, with its boxes answered by a
@@ -67,8 +78,8 @@ protected:
 
     // A start folder stands for the FOLDER given on the command line.
     TForm1& Open(const std::string& startFolder = {}) {
-        form_ = std::make_unique<TForm1>(WindowServices{*shell_, files_, files_, store_, dialogs_, &journal_},
-                                         startFolder);
+        form_ = std::make_unique<TForm1>(
+            WindowServices{*shell_, *lister_, *renamer_, store_, dialogs_, &journal_}, startFolder);
         form_->show();
         QApplication::setActiveWindow(form_.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
@@ -172,6 +183,9 @@ protected:
 
     std::unique_ptr<platform::ShellNamespace> shell_ = platform::CreateLinuxShellNamespace();
     platform::PosixFileSystem files_;
+    // What the window lists and renames with; a test may put wrappers of files_ here before it opens it.
+    platform::FolderLister* lister_ = &files_;
+    engine::FileRenamer* renamer_ = &files_;
     platform::SettingsFolderStore store_;
     platform::JournalFile journal_;
     DialogsRecorder dialogs_;

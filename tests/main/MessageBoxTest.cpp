@@ -89,7 +89,6 @@ TEST_F(MessageBoxes, TheConfirmationDefaultsToYesAndEscapeAnswersNo) {
     EXPECT_FALSE(answer);
 }
 
-
 // A path longer than the box wraps within it, so the file's name at its end stays in sight, and the
 // whole text can still be selected and copied.
 TEST_F(MessageBoxes, ALongPathWrapsAnywhereWithinTheBox) {
@@ -123,6 +122,41 @@ TEST_F(MessageBoxes, ALongPathWrapsAnywhereWithinTheBox) {
     EXPECT_GE(textPlace.height(), 3 * lineHeight);
     EXPECT_GE(textPlace.width(), textWidth / 4);
     EXPECT_LE(textPlace.height(), (textWidth / textPlace.width() + 3) * lineHeight);
+}
+
+TEST_F(MessageBoxes, TheFailureBoxOffersSkipAllAndStopBesideOk) {
+    const struct {
+        const char* caption; // "" for OK
+        engine::FailureAnswer answer;
+    } cases[] = {
+        {"", engine::FailureAnswer::GoOn},
+        {"Skip All", engine::FailureAnswer::SkipAll},
+        {"Stop", engine::FailureAnswer::Stop},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        engine::FailureAnswer answer = engine::FailureAnswer::GoOn;
+        // The button of the case is clicked; the key sent afterwards (a space, to the box itself) does
+        // nothing.
+        RunLooking(
+            Qt::Key_Space, [&] { answer = dialogs_.AskAfterFailure("Error renaming file /tmp/a"); },
+            [&](QMessageBox& box) {
+                QAbstractButton* chosen = box.button(QMessageBox::Ok);
+                for (QAbstractButton* button : box.buttons())
+                    if (button->text() == QString::fromUtf8(c.caption))
+                        chosen = button;
+                chosen->click();
+            });
+        EXPECT_EQ(answer, c.answer);
+    }
+    // Escape answers OK, as it does in the plain message.
+    engine::FailureAnswer answer = engine::FailureAnswer::Stop;
+    const SeenBox box =
+        Run(Qt::Key_Escape, [&] { answer = dialogs_.AskAfterFailure("Error renaming file /a"); });
+    EXPECT_EQ(answer, engine::FailureAnswer::GoOn);
+    EXPECT_EQ(box.caption, "Quillmap");
+    EXPECT_EQ(box.text, "Error renaming file /a");
+    EXPECT_EQ(box.defaultButton, QMessageBox::Ok);
 }
 
 } // namespace

@@ -2,10 +2,18 @@
 
 #include "engine/BatchRename.h"
 
+#include <atomic>
+#include <cstddef>
 #include <string>
 #include <vector>
 
 namespace platform {
+
+// Lets another thread watch a listing as it goes and call it off.
+struct ListingControl {
+    std::atomic<std::size_t> read{0};   // names read so far
+    std::atomic<bool> cancelled{false}; // set by the watcher; the listing then ends early
+};
 
 // Reads the names of one folder's files for the file list.
 class FolderLister {
@@ -18,6 +26,14 @@ public:
     // that a later batch can tell whether the path still leads to this folder.
     virtual std::vector<std::string> ListFiles(const std::string& folder,
                                                engine::FolderIdentity& identity) = 0;
+    // The same again, counting the names read into control.read as it goes. Once control.cancelled is set
+    // it may end early with an incomplete list, which the caller then drops. A lister that cannot report
+    // its progress reads the whole folder.
+    virtual std::vector<std::string>
+    ListFilesWatched(const std::string& folder, engine::FolderIdentity& identity, ListingControl& control) {
+        (void)control;
+        return ListFiles(folder, identity);
+    }
 };
 
 } // namespace platform

@@ -37,7 +37,8 @@ EntryKind KindOf(DIR* dir, const dirent& entry) {
 
 } // namespace
 
-std::vector<std::string> ReadFileNames(const std::string& folder, FileIdentity* identity) {
+std::vector<std::string> ReadFileNames(const std::string& folder, FileIdentity* identity,
+                                       ListingControl* control) {
     if (folder.find('\0') != std::string::npos)
         throw IoError(ENOENT);
     const DirHandle dir(::opendir(folder.c_str()));
@@ -62,6 +63,11 @@ std::vector<std::string> ReadFileNames(const std::string& folder, FileIdentity* 
         if (IsDotOrDotDot(entry->d_name) || KindOf(dir.get(), *entry) != EntryKind::File)
             continue;
         names.emplace_back(entry->d_name);
+        if (control) {
+            control->read.store(names.size(), std::memory_order_relaxed);
+            if (control->cancelled.load(std::memory_order_relaxed))
+                break;
+        }
     }
     return names;
 }
@@ -77,6 +83,17 @@ std::vector<std::string> PosixFileSystem::ListFiles(const std::string& folder,
     auto names = ReadFileNames(folder, &read);
     identity = {read.device, read.inode};
     engine::SortFileNames(names);
+    return names;
+}
+
+std::vector<std::string> PosixFileSystem::ListFilesWatched(const std::string& folder,
+                                                           engine::FolderIdentity& identity,
+                                                           ListingControl& control) {
+    FileIdentity read;
+    auto names = ReadFileNames(folder, &read, &control);
+    identity = {read.device, read.inode};
+    if (!control.cancelled)
+        engine::SortFileNames(names);
     return names;
 }
 

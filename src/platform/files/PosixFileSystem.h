@@ -12,8 +12,10 @@ namespace platform {
 
 // The names of a folder's entries that are not folders, in the order the system returns them. Names are
 // the bytes the file system holds. Throws IoError when the folder cannot be read. When identity is given,
-// it receives the identity of the folder that was read.
-std::vector<std::string> ReadFileNames(const std::string& folder, FileIdentity* identity = nullptr);
+// it receives the identity of the folder that was read. With a control, the names are counted as they are
+// read, and the reading ends early once it is cancelled.
+std::vector<std::string> ReadFileNames(const std::string& folder, FileIdentity* identity = nullptr,
+                                       ListingControl* control = nullptr);
 
 // The real file system: lists folders for the file list and renames files for the batch.
 class PosixFileSystem : public FolderLister, public engine::FileRenamer {
@@ -22,6 +24,8 @@ public:
 
     std::vector<std::string> ListFiles(const std::string& folder) override;
     std::vector<std::string> ListFiles(const std::string& folder, engine::FolderIdentity& identity) override;
+    std::vector<std::string> ListFilesWatched(const std::string& folder, engine::FolderIdentity& identity,
+                                              ListingControl& control) override;
     std::unique_ptr<engine::FolderRenamer> OpenFolder(const std::string& folder) override;
 
 private:

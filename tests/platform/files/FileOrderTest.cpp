@@ -3,8 +3,12 @@
 
 #include "engine/FileOrder.h"
 
+#include <algorithm>
+#include <cctype>
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -51,7 +55,40 @@ INSTANTIATE_TEST_SUITE_P(
         // A byte that is not valid UTF-8 keeps its own value and is never folded with what follows.
         OrderCase{"BytesThatAreNotUtf8", {"\xffz", "\xc3Z", "a", "B"}, {"a", "B", "\xc3Z", "\xffz"}},
         OrderCase{"OverlongFormIsNotALetter", {"\xc1\x81x", "b"}, {"b", "\xc1\x81x"}},
-        OrderCase{"CutOffSequenceAtTheEnd", {"a\xc3", "A", "a"}, {"A", "a", "a\xc3"}}),
+        OrderCase{"CutOffSequenceAtTheEnd", {"a\xc3", "A", "a"}, {"A", "a", "a\xc3"}},
+        // Names alike in their first eight bytes are told apart by the rest of their keys.
+        OrderCase{"AlikeInTheFirstEightBytes",
+                  {"IMG_0001b.JPG", "img_0001", "IMG_0001A.jpg", "img_00010"},
+                  {"img_0001", "img_00010", "IMG_0001A.jpg", "IMG_0001b.JPG"}},
+        OrderCase{"ShortNamesBeforeTheirLongerKin",
+                  {"ab", "a", "abcdefgh", "ABCDEFGHI"},
+                  {"a", "ab", "abcdefgh", "ABCDEFGHI"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Many names with long shared beginnings, against the order spelt out directly: the folded names
+// compared byte by byte, then the raw bytes.
+TEST(FileOrderAtLength, AgreesWithAPlainComparisonOfFoldedNames) {
+    std::mt19937 random(7);
+    const std::string letters = "aAbB_.0";
+    Names names;
+    for (int i = 0; i < 3000; ++i) {
+        std::string name = i % 2 ? "IMG_2026" : "";
+        const int length = std::uniform_int_distribution<int>(0, 6)(random);
+        for (int k = 0; k < length; ++k)
+            name += letters[std::uniform_int_distribution<std::size_t>(0, letters.size() - 1)(random)];
+        names.push_back(name);
+    }
+    const auto fold = [](std::string name) {
+        for (char& c : name)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return name;
+    };
+    Names expected = names;
+    std::sort(expected.begin(), expected.end(), [&](const std::string& a, const std::string& b) {
+        return std::pair(fold(a), a) < std::pair(fold(b), b);
+    });
+    engine::SortFileNames(names);
+    EXPECT_EQ(names, expected);
+}
 
 } // namespace

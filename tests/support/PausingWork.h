@@ -1,0 +1,80 @@
+#pragma once
+
+#include "Gate.h"
+#include "engine/BatchRename.h"
+#include "platform/files/FolderLister.h"
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fakes {
+
+// Hands every rename on to another file system, but holds the n-th (counted from 1) at its gate until the
+// test releases it.
+class PausingRenamer : public engine::FileRenamer {
+public:
+    PausingRenamer(engine::FileRenamer& files, int pauseAt) : files_(files), pauseAt_(pauseAt) {}
+
+    std::unique_ptr<engine::FolderRenamer> OpenFolder(const std::string& folder) override {
+        auto inner = files_.OpenFolder(folder);
+        if (!inner)
+            return nullptr;
+        return std::make_unique<Folder>(*this, std::move(inner));
+    }
+
+    Gate gate;
+
+private:
+    class Folder : public engine::FolderRenamer {
+    public:
+        Folder(PausingRenamer& owner, std::unique_ptr<engine::FolderRenamer> inner)
+            : owner_(owner), inner_(std::move(inner)) {}
+        bool Rename(const std::string& oldName, const std::string& newName) override {
+            if (++owner_.count_ == owner_.pauseAt_)
+                owner_.gate.Hold();
+            return inner_->Rename(oldName, newName);
+        }
+
+    private:
+        PausingRenamer& owner_;
+        std::unique_ptr<engine::FolderRenamer> inner_;
+    };
+
+    engine::FileRenamer& files_;
+    const int pauseAt_;
+    std::atomic<int> count_{0};
+};
+
+// Hands every listing on to another lister, but holds the listing of one folder at its gate, after
+// counting `shownRead` names as read, until the test releases it.
+class PausingLister : public platform::FolderLister {
+public:
+    PausingLister(platform::FolderLister& lister, std::string heldFolder, std::size_t shownRead)
+        : lister_(lister), heldFolder_(std::move(heldFolder)), shownRead_(shownRead) {}
+
+    std::vector<std::string> ListFiles(const std::string& folder) override {
+        return lister_.ListFiles(folder);
+    }
+    std::vector<std::string> ListFiles(const std::string& folder, engine::FolderIdentity& identity) override {
+        return lister_.ListFiles(folder, identity);
+    }
+    std::vector<std::string> ListFilesWatched(const std::string& folder, engine::FolderIdentity& identity,
+                                              platform::ListingControl& control) override {
+        if (folder == heldFolder_) {
+            control.read = shownRead_;
+            gate.Hold();
+        }
+        return lister_.ListFilesWatched(folder, identity, control);
+    }
+
+    Gate gate;
+
+private:
+    platform::FolderLister& lister_;
+    const std::string heldFolder_;
+    const std::size_t shownRead_;
+};
+
+} // namespace fakes
