@@ -106,7 +106,6 @@ TEST_F(InfoPanelTest, ResizedWhileClosedIsLaidOutWhenOpened) {
     EXPECT_EQ(Find(n::btnInfoDone)->geometry(), QRect(412, 561, 75, 25));
 }
 
-
 // Every page button's caption leaves its margins free within the button at the design size; the
 // captions that fit as they are keep the window's font.
 TEST_F(InfoPanelTest, PageButtonCaptionsKeepTheirMargins) {
@@ -124,12 +123,6 @@ TEST_F(InfoPanelTest, PageButtonCaptionsKeepTheirMargins) {
                                       button->width();
         EXPECT_EQ(button->font() == window_.font(), fitsInWindowFont);
     }
-}
-
-TEST_F(InfoPanelTest, TheProgrammingPageNamesTheSettingsFileGiven) {
-    const QString text = Find<QPlainTextEdit>(n::memInfoPro)->toPlainText();
-    EXPECT_TRUE(text.contains(QStringLiteral("/home/someone/.config/Harbeck/TitleShaperWorkshop.conf")))
-        << text.toStdString();
 }
 
 } // namespace

@@ -41,7 +41,7 @@ TEST_P(FolderProbe, FindsSubFoldersAndLinksToFolders) {
 
 INSTANTIATE_TEST_SUITE_P(
     Probes, FolderProbe,
-    testing::Values(ProbeCase{"Empty", {}, {}, {}, false}, ProbeCase{"FilesOnly", {}, {"a", "b"}, {}, false},
+    testing::Values(ProbeCase{"FilesOnly", {}, {"a", "b"}, {}, false},
                     ProbeCase{"OneFolder", {"sub"}, {"a"}, {}, true},
                     ProbeCase{"OnlyALinkToAFolder", {}, {"a"}, {{"link", "elsewhere/target"}}, true},
                     ProbeCase{"LinkToAFile", {}, {}, {{"link", "elsewhere/file"}}, false},
