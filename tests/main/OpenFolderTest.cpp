@@ -120,7 +120,6 @@ TEST(DroppedPath, IsTheFirstLocalPathAsBytes) {
         QList<QUrl> urls;
         std::optional<std::string> path;
     } cases[] = {
-        {"none", {}, std::nullopt},
         {"web only", {QUrl(QStringLiteral("https://example.org/a"))}, std::nullopt},
         {"first local one",
          {QUrl(QStringLiteral("https://example.org/a")), QUrl(QStringLiteral("file:///tmp/b c")),
