@@ -56,6 +56,11 @@ TEST_F(UndoOnDisk, GoThenUndoRestoresEveryNameAndContent) {
         {"odd \n\xff name", "plain"},
         {"untouched", ""}});
     EXPECT_EQ(folder_.Entries(), (Names{"Holiday 1.jpg", "Holiday 2.jpg", "plain", "untouched"}));
+    // The journal is the user's alone, and no temporary file of it is left.
+    struct stat info {};
+    ASSERT_EQ(::stat(journal_.Path().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_FALSE(std::filesystem::exists(journal_.Path() + ".new"));
 
     const UndoOutcome outcome = Undo();
     EXPECT_EQ(outcome.status, UndoOutcome::Status::Done);
@@ -93,15 +98,6 @@ TEST_F(UndoOnDisk, ATornJournalIsRefusedAndNothingRenamed) {
     EXPECT_EQ(outcome.message,
               "The record of the last Go cannot be used: it is cut short. Nothing was renamed.");
     EXPECT_EQ(folder_.Entries(), (Names{"x", "y"}));
-}
-
-TEST_F(UndoOnDisk, TheJournalIsTheUsersAloneAndLeavesNoTemporaryFile) {
-    Files({"a"});
-    Go({{"a", "x"}});
-    struct stat info {};
-    ASSERT_EQ(::stat(journal_.Path().c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
-    EXPECT_FALSE(std::filesystem::exists(journal_.Path() + ".new"));
 }
 
 // Kills the batch at its first failure, as a program stopped in the middle of a batch.
