@@ -1,5 +1,5 @@
-// The tree stays true and calm under changes whose order and timing are scripted: whole branches removed,
-// renames, lost changes, mount points, folders that vanished unnoticed, and how deep or odd names show.
+// The tree stays true and calm under changes whose order and timing are scripted: lost changes, mount
+// points, folders that vanished unnoticed, and how deep or odd names show.
 #include "FolderTreeFixture.h"
 
 #include <QApplication>
@@ -29,72 +29,16 @@ protected:
     }
 };
 
-TEST_F(FolderTreeLiveTest, BranchRemovedAboveTheSelectionMovesItOnceToTheNearestFolderLeft) {
-    // Removal events arrive one per level, deepest first; only /tmp is left on disk.
-    const auto a = ns.AddFolder(tmp, "a");
-    ns.AddFolder(ns.AddFolder(ns.AddFolder(a, "b"), "c"), "d");
-    ASSERT_TRUE(ActiveTree().SelectPath("/tmp/a/b/c/d"));
-    TFolderNodeItem* tmpNode = Child(RootDrive(), "tmp");
-    changes.clear();
-    ns.Remove(a);
-    for (const char* level : {"/tmp/a/b/c/d", "/tmp/a/b/c", "/tmp/a/b", "/tmp/a"})
-        ns.Notify(platform::SHCNE_RMDIR, level);
-    EXPECT_THAT(changes, ElementsAre(tmpNode));
-    EXPECT_EQ(tree->SelectedPath(), "/tmp");
-    EXPECT_EQ(tmpNode->childCount(), 0);
-    EXPECT_EQ(tree->LiveRecords(), NodesInTree());
-}
-
-TEST_F(FolderTreeLiveTest, DesktopFoldersRemovedAboveTheSelectionMoveItOnceToTheDesktop) {
-    const auto inner = ns.AddFolder(alpha, "inner");
-    ASSERT_TRUE(ActiveTree().SelectPath("/home/tester/Desktop/alpha/inner"));
-    changes.clear();
-    ns.Remove(inner);
-    ns.Remove(alpha);
-    ns.Notify(platform::SHCNE_RMDIR, "/home/tester/Desktop/alpha/inner");
-    ns.Notify(platform::SHCNE_RMDIR, "/home/tester/Desktop/alpha");
-    EXPECT_THAT(changes, ElementsAre(tree->DesktopNode()));
-}
-
-TEST_F(FolderTreeLiveTest, RenamingTheOnlySubFolderKeepsItsParentOpen) {
-    const auto renamed = ns.AddFolder(tmp, "renamed");
-    ns.AddFolder(renamed, "inside");
-    ASSERT_TRUE(ActiveTree().SelectPath("/tmp/renamed/inside"));
-    TFolderNodeItem* tmpNode = Child(RootDrive(), "tmp");
-    ASSERT_TRUE(tmpNode->isExpanded());
-    changes.clear();
-
-    ns.Rename(renamed, "renamed2");
-    ns.Notify(platform::SHCNE_RENAMEFOLDER, "/tmp/renamed", "/tmp/renamed2");
-    EXPECT_TRUE(tmpNode->isExpanded());
-    EXPECT_THAT(Captions(tmpNode), ElementsAre("renamed2"));
-    // The selection follows the folder it was in, once.
-    EXPECT_EQ(tree->SelectedPath(), "/tmp/renamed2/inside");
-    ASSERT_EQ(changes.size(), 1u);
-    EXPECT_EQ(changes.front(), tree->currentItem());
-    EXPECT_TRUE(Child(tmpNode, "renamed2")->isExpanded());
-    EXPECT_EQ(tree->LiveRecords(), NodesInTree());
-}
-
-TEST_F(FolderTreeLiveTest, LostChangesKeepTheSelectionAndMarkFoldedListingsForAFreshLook) {
+// Lost changes relist what is open; a folded folder that was listed is looked at afresh when opened, and
+// when a lookup walks through it.
+TEST_F(FolderTreeLiveTest, LostChangesMarkFoldedListingsForAFreshLook) {
     ASSERT_TRUE(ActiveTree().FindNode("/usr/lib/deep", false));
-    ASSERT_TRUE(tree->SelectPath("/usr/share"));
     TFolderNodeItem* libNode = tree->FindNode("/usr/lib", true);
-    ASSERT_TRUE(libNode);
-    ASSERT_EQ(libNode->childCount(), 1); // listed on the way to deep, folded
     ASSERT_FALSE(libNode->isExpanded());
-    TFolderNodeItem* shareNode = AsFolderNode(tree->currentItem());
     changes.clear();
 
-    ns.AddFolder(usr, "bin");
     ns.AddFolder(lib, "more");
     ns.Notify(platform::SHCNE_UPDATEDIR, platform::IdList{});
-    // The selected folder still exists: it stays selected, and the grid is not listed again for it.
-    EXPECT_EQ(tree->currentItem(), shareNode);
-    EXPECT_TRUE(changes.empty());
-    EXPECT_THAT(Captions(shareNode->ParentNode()), ElementsAre("bin", "lib", "share"));
-
-    // The folded listing is looked at afresh when opened, and when a lookup walks through it.
     libNode->setExpanded(true);
     EXPECT_THAT(Captions(libNode), ElementsAre("deep", "more"));
     ns.AddFolder(lib, "most");
@@ -192,18 +136,12 @@ TEST_P(FolderTreeNameTest, CaptionShowsEveryByteDistinctly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, FolderTreeNameTest,
-                         ::testing::Values(NameCase{"Plain", "plain", "plain", false},
-                                           NameCase{"LatinOneE8", "caf\xe8", "caf\\xE8", true},
-                                           NameCase{"LatinOneE9", "caf\xe9", "caf\\xE9", true},
+                         ::testing::Values(NameCase{"LatinOneE8", "caf\xe8", "caf\\xE8", true},
                                            NameCase{"LineFeed", "line\nfeed", "line\\nfeed", true},
                                            NameCase{"Accented", "caf\xc3\xa9", "caf\xc3\xa9", false},
                                            NameCase{"Long", std::string(80, 'x'), std::string(80, 'x'),
                                                     true}),
                          [](const auto& info) { return std::string(info.param.label); });
-
-} // namespace
-
-namespace {
 
 TEST(FolderImagesTest, LinkMarkIsAClearArrowAtTheBottomLeftOnly) {
     TFolderImages images(*QApplication::style());

@@ -100,13 +100,6 @@ TEST_F(RealFoldersTest, RememberedFolderThatWasDeletedSelectsItsDeepestAncestor)
     fs::remove_all(outside);
 }
 
-TFolderNodeItem* Child(QTreeWidgetItem* node, const std::string& caption) {
-    for (int i = 0; node && i < node->childCount(); ++i)
-        if (node->child(i)->text(0).toStdString() == caption)
-            return AsFolderNode(node->child(i));
-    return nullptr;
-}
-
 TEST_F(RealFoldersTest, BranchRemovedAboveTheSelectionMovesItOnce) {
     fs::create_directories(work / "a" / "b" / "c" / "d");
     std::vector<std::string> selected;
@@ -123,13 +116,15 @@ TEST_F(RealFoldersTest, DesktopRemovedAndMadeAgainShowsItsNewFolders) {
     ASSERT_TRUE(tree->SelectPath(work.string()));
     TFolderNodeItem* desktopNode = tree->DesktopNode();
     fs::remove_all(desktop);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !Child(desktopNode, "work"); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !tree->FindNode(work.string(), true); }));
     EXPECT_EQ(tree->currentItem(), desktopNode);
     fs::create_directories(desktop / "first");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Child(desktopNode, "first") != nullptr; }));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return tree->FindNode((desktop / "first").string(), true) != nullptr; }));
     // The new desktop folder is watched: a later folder shows up as well.
     fs::create_directory(desktop / "second");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Child(desktopNode, "second") != nullptr; }));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return tree->FindNode((desktop / "second").string(), true) != nullptr; }));
     EXPECT_EQ(tree->currentItem(), desktopNode);
 }
 
@@ -191,12 +186,8 @@ TEST_F(RealFoldersTest, EventQueueOverflowKeepsTheSelectionAndShowsWhatWasLost) 
         std::rename((work / "b.txt").c_str(), (work / "a.txt").c_str());
     }
     QTreeWidgetItem* workNode = tree->FindNode(work.string(), true);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            return Captions(workNode) == Names{"a", "lost"};
-        },
-        10000))
-        << ::testing::PrintToString(Captions(workNode));
+    const auto shown = [&] { return Captions(workNode) == Names{"a", "lost"}; };
+    EXPECT_TRUE(QTest::qWaitFor(shown, 10000)) << ::testing::PrintToString(Captions(workNode));
     EXPECT_EQ(tree->currentItem(), selected);
     EXPECT_EQ(changes, 0);
 }

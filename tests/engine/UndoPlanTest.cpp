@@ -14,29 +14,13 @@ using engine::RenameRow;
 using engine::UndoOutcome;
 using Names = std::vector<std::string>;
 
-// A plan shown as text: each step as "new>old", each failure as "name: reason".
-struct Shown {
-    Names steps;
-    Names failures;
-    bool operator==(const Shown&) const = default;
-};
-
-void PrintTo(const Shown& shown, std::ostream* out) {
-    *out << "steps {";
-    for (const auto& s : shown.steps)
-        *out << s << " ";
-    *out << "} failures {";
-    for (const auto& f : shown.failures)
-        *out << f << "; ";
-    *out << "}";
-}
-
-Shown Show(const Journal& journal, const engine::UndoPlan& plan) {
-    Shown shown;
+// A plan shown as text: first each step as "new>old", then each failure as "name: reason".
+Names Show(const Journal& journal, const engine::UndoPlan& plan) {
+    Names shown;
     for (const std::size_t step : plan.steps)
-        shown.steps.push_back(journal.rows[step].newName + ">" + journal.rows[step].oldName);
+        shown.push_back(journal.rows[step].newName + ">" + journal.rows[step].oldName);
     for (const auto& failure : plan.failures)
-        shown.failures.push_back(failure.name + ": " + failure.reason);
+        shown.push_back(failure.name + ": " + failure.reason);
     return shown;
 }
 
@@ -45,7 +29,7 @@ struct PlanCase {
     std::vector<RenameRow> rows;
     std::optional<std::vector<bool>> done;
     Names present;
-    Shown expected;
+    Names expected;
 };
 
 void PrintTo(const PlanCase& c, std::ostream* out) {
@@ -67,28 +51,24 @@ const auto no = std::vector<bool>{false};
 INSTANTIATE_TEST_SUITE_P(
     Plans, UndoPlanning,
     ::testing::Values(
-        PlanCase{"Renamed", {{"a", "b"}}, yes, {"b"}, {{"b>a"}, {}}},
+        PlanCase{"Renamed", {{"a", "b"}}, yes, {"b"}, {"b>a"}},
         PlanCase{"FailedRowNeedsNothing", {{"a", "b"}}, no, {"a", "b"}, {}},
         PlanCase{"BackUnderItsOldName", {{"a", "b"}}, yes, {"a"}, {}},
-        PlanCase{"RenamedAgainBySomeoneElse", {{"a", "b"}}, yes, {"c"}, {{}, {"b: it is no longer there"}}},
-        PlanCase{"OldNameTakenSince", {{"a", "b"}}, yes, {"a", "b"}, {{}, {"b: a file of the old name exists"}}},
+        PlanCase{"RenamedAgainBySomeoneElse", {{"a", "b"}}, yes, {"c"}, {"b: it is no longer there"}},
+        PlanCase{"OldNameTakenSince", {{"a", "b"}}, yes, {"a", "b"}, {"b: a file of the old name exists"}},
         PlanCase{"OntoItsOwnName", {{"a", "a"}}, yes, {"a"}, {}},
-        // A folder of the old name blocks the way back as a file would.
-        PlanCase{"FolderOfTheOldName", {{"d", "e"}}, yes, {"d", "e"}, {{}, {"e: a file of the old name exists"}}},
         // A chain is undone from its end: the file now named b must leave before c can take b back.
         PlanCase{"ChainInReverse", {{"b", "c"}, {"a", "b"}}, std::vector<bool>{true, true}, {"b", "c"},
-                 {{"b>a", "c>b"}, {}}},
+                 {"b>a", "c>b"}},
         PlanCase{"RotationOfThree", {{"a", "t"}, {"b", "a"}, {"c", "b"}, {"t", "c"}},
-                 std::vector<bool>{true, true, true, true}, {"a", "b", "c"},
-                 {{"c>t", "b>c", "a>b", "t>a"}, {}}},
+                 std::vector<bool>{true, true, true, true}, {"a", "b", "c"}, {"c>t", "b>c", "a>b", "t>a"}},
         // Cut short: what is plainly renamed goes back; the rest was never reached and is no failure.
-        PlanCase{"CutShort", {{"a", "x"}, {"b", "y"}, {"c", "z"}}, std::nullopt, {"x", "b", "c", "z"},
-                 {{"x>a"}, {}}},
+        PlanCase{"CutShort", {{"a", "x"}, {"b", "y"}, {"c", "z"}}, std::nullopt, {"x", "b", "c", "z"}, {"x>a"}},
         PlanCase{"CutShortLeavesUnclearRowsAlone", {{"a", "x"}, {"b", "y"}}, std::nullopt, {"a", "x"}, {}},
         PlanCase{"RefusedNames", {{"a", "../x"}, {"b", "c"}, {"", "d"}}, std::vector<bool>{true, true, true},
-                 {"../x", "c", "d"}, {{"c>b"}, {"../x: its name is not allowed", "d: its name is not allowed"}}},
+                 {"../x", "c", "d"}, {"c>b", "../x: its name is not allowed", "d: its name is not allowed"}},
         PlanCase{"FailuresInRowOrder", {{"a", "b"}, {"c", "d"}}, std::vector<bool>{true, true}, {"a", "b", "c", "d"},
-                 {{}, {"b: a file of the old name exists", "d: a file of the old name exists"}}}),
+                 {"b: a file of the old name exists", "d: a file of the old name exists"}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -138,23 +118,6 @@ protected:
     Names asked_;
     bool answer_ = true;
 };
-
-TEST_F(UndoLastGoTest, UndoesTheDoneRowsAndSpendsTheJournal) {
-    files_.FailRenameNumber(2);
-    const auto batch = Go({{"a", "x"}, {"b", "y"}, {"c", ""}, {"c", "z"}});
-    EXPECT_EQ(batch.renamed, 2);
-    EXPECT_EQ(files_.Files("/f"), (Names{"b", "x", "z"}));
-
-    const UndoOutcome outcome = Undo();
-    EXPECT_EQ(outcome.status, UndoOutcome::Status::Done);
-    EXPECT_EQ(outcome.renamed, 2);
-    EXPECT_EQ(outcome.message, "");
-    EXPECT_EQ(asked_, Names{"Undo the renaming of 2 files in /f?"});
-    EXPECT_EQ(files_.Files("/f"), (Names{"a", "b", "c"}));
-    EXPECT_EQ(files_.Content("/f", "a"), "content a");
-    EXPECT_FALSE(store_.Holds());
-    EXPECT_EQ(Undo().message, "Nothing to undo.");
-}
 
 TEST_F(UndoLastGoTest, AnsweringNoRenamesNothingAndKeepsTheJournal) {
     Go({{"a", "x"}});

@@ -194,25 +194,6 @@ TEST_F(Workflow, GoActsOnTheListedFolderWhileTheTreeShowsNone) {
     EXPECT_EQ(OldNames(), std::vector<std::string>{"b.txt"});
 }
 
-// The listed folder was moved away and another one, holding files of the same names, took its path: Go
-// renames neither the listed files nor the stranger's, says so, and lists what the path holds now.
-TEST_F(Workflow, GoRenamesNothingWhenTheListedFolderIsNoLongerAtItsPath) {
-    OpenListing({"a.txt", "b.txt"});
-    EditNewName(1, "1.txt");
-    const std::filesystem::path moved = folder_.Path().string() + "-moved";
-    std::filesystem::rename(folder_.Path(), moved);
-    std::filesystem::create_directory(folder_.Path());
-    for (const char* name : {"a.txt", "b.txt", "c.txt"})
-        folder_.Write(name, "stranger");
-    Click(names::btnGo);
-    EXPECT_EQ(dialogs_.messages, std::vector<std::string>{engine::FolderMovedMessage(folder_.Name())});
-    EXPECT_EQ(OnDisk(), (std::set<std::string>{"a.txt", "b.txt", "c.txt"}));
-    EXPECT_TRUE(std::filesystem::exists(moved / "a.txt"));
-    EXPECT_EQ(OldNames(), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
-    EXPECT_EQ(form_->PreviewTag(), 0);
-    std::filesystem::remove_all(moved);
-}
-
 // A name that is not valid UTF-8 is shown with replacement marks but renamed, or kept, by its bytes.
 TEST_F(Workflow, NamesThatAreNotUtf8KeepTheirBytes) {
     const char* latin1 = "caf\xE9.txt";

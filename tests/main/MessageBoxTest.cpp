@@ -92,36 +92,29 @@ TEST_F(MessageBoxes, TheConfirmationDefaultsToYesAndEscapeAnswersNo) {
 // A path longer than the box wraps within it, so the file's name at its end stays in sight, and the
 // whole text can still be selected and copied.
 TEST_F(MessageBoxes, ALongPathWrapsAnywhereWithinTheBox) {
-    const std::string path = "/media/usb/" + std::string(150, 'd') + "/the-file-that-matters.jpg";
-    const std::string message = "Error renaming file " + path;
-    QString shown;
-    QRect textPlace;
-    QRect boxPlace;
-    QString copied;
-    int lineHeight = 0;
-    int textWidth = 0;
+    const std::string message =
+        "Error renaming file /media/usb/" + std::string(150, 'd') + "/the-file-that-matters.jpg";
+    bool looked = false;
     RunLooking(
         Qt::Key_Return, [&] { dialogs_.ShowMessage(message); },
         [&](QMessageBox& box) {
-            if (auto* text = box.findChild<QTextEdit*>(QLatin1String(MessageTextName))) {
-                shown = text->toPlainText();
-                textPlace = QRect(text->mapTo(&box, QPoint(0, 0)), text->size());
-                lineHeight = text->fontMetrics().lineSpacing();
-                textWidth = text->fontMetrics().horizontalAdvance(QString::fromStdString(message));
-                text->selectAll();
-                text->copy();
-                copied = QGuiApplication::clipboard()->text();
-            }
-            boxPlace = box.rect();
+            auto* text = box.findChild<QTextEdit*>(QLatin1String(MessageTextName));
+            ASSERT_NE(text, nullptr);
+            looked = true;
+            EXPECT_EQ(text->toPlainText().toStdString(), message);
+            text->selectAll();
+            text->copy();
+            EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), message);
+            const QRect place(text->mapTo(&box, QPoint(0, 0)), text->size());
+            EXPECT_TRUE(box.rect().contains(place)) << "the text runs past the box";
+            // Three lines at least: the words, then the path broken inside itself; but no narrow column.
+            const int line = text->fontMetrics().lineSpacing();
+            const int width = text->fontMetrics().horizontalAdvance(QString::fromStdString(message));
+            EXPECT_GE(place.height(), 3 * line);
+            EXPECT_GE(place.width(), width / 4);
+            EXPECT_LE(place.height(), (width / place.width() + 3) * line);
         });
-
-    EXPECT_EQ(shown.toStdString(), message);
-    EXPECT_EQ(copied.toStdString(), message);
-    EXPECT_TRUE(boxPlace.contains(textPlace)) << "the text runs past the box";
-    // Three lines at least: the words, then the path broken inside itself; but no narrow column.
-    EXPECT_GE(textPlace.height(), 3 * lineHeight);
-    EXPECT_GE(textPlace.width(), textWidth / 4);
-    EXPECT_LE(textPlace.height(), (textWidth / textPlace.width() + 3) * lineHeight);
+    EXPECT_TRUE(looked);
 }
 
 TEST_F(MessageBoxes, TheFailureBoxOffersSkipAllAndStopBesideOk) {

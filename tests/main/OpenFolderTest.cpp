@@ -42,54 +42,28 @@ TEST_P(ParseCommandLineTest, GivesTheRequestTheFolderAndTheText) {
     }
 }
 
+using enum CommandLine::Request;
+
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Arguments, ParseCommandLineTest,
     ::testing::Values(
-        ParseCase{"Nothing", {"/usr/bin/Quillmap"}, CommandLine::Request::Run, "", ""},
-        ParseCase{"AFolder", {"Quillmap", "Pictures/2024"}, CommandLine::Request::Run, "Pictures/2024", ""},
+        ParseCase{"Nothing", {"/usr/bin/Quillmap"}, Run, "", ""},
+        ParseCase{"AFolder", {"Quillmap", "Pictures/2024"}, Run, "Pictures/2024", ""},
         // A folder whose name is not UTF-8 keeps its bytes.
-        ParseCase{"BytesThatAreNotUtf8",
-                  {"Quillmap", "/tmp/caf\xE9"},
-                  CommandLine::Request::Run,
-                  "/tmp/caf\xE9",
-                  ""},
-        ParseCase{
-            "AFolderThatLooksLikeAnOption", {"Quillmap", "--", "-x"}, CommandLine::Request::Run, "-x", ""},
-        ParseCase{"ToolkitOptionsPass",
-                  {"Quillmap", "-style", "fusion", "/tmp"},
-                  CommandLine::Request::Run,
-                  "/tmp",
-                  ""},
-        ParseCase{"Help",
-                  {"Quillmap", "--help"},
-                  CommandLine::Request::ShowHelp,
-                  "",
-                  "Usage: Quillmap [options] [FOLDER]"},
-        ParseCase{
-            "ShortHelp", {"/opt/bin/Quillmap", "-h"}, CommandLine::Request::ShowHelp, "", "Usage: Quillmap"},
-        ParseCase{"Version", {"Quillmap", "--version"}, CommandLine::Request::ShowVersion, "", "Quillmap 1."},
-        ParseCase{"UnknownOption",
-                  {"Quillmap", "--frobnicate"},
-                  CommandLine::Request::Refuse,
-                  "",
-                  "Quillmap: Unknown option 'frobnicate'."},
-        ParseCase{"UnknownOptionBesideAFolder",
-                  {"Quillmap", "/tmp", "-q"},
-                  CommandLine::Request::Refuse,
-                  "",
-                  "Quillmap: Unknown option 'q'."},
-        ParseCase{"Undo", {"Quillmap", "--undo"}, CommandLine::Request::Undo, "", ""},
-        ParseCase{"UndoWithAFolder",
-                  {"Quillmap", "--undo", "/tmp"},
-                  CommandLine::Request::Refuse,
-                  "",
-                  "Quillmap: --undo takes no folder"},
-        ParseCase{"TwoFolders",
-                  {"Quillmap", "/tmp", "/var"},
-                  CommandLine::Request::Refuse,
-                  "",
-                  "Quillmap: only one folder"}),
+        ParseCase{"BytesThatAreNotUtf8", {"Quillmap", "/tmp/caf\xE9"}, Run, "/tmp/caf\xE9", ""},
+        ParseCase{"AFolderThatLooksLikeAnOption", {"Quillmap", "--", "-x"}, Run, "-x", ""},
+        ParseCase{"ToolkitOptionsPass", {"Quillmap", "-style", "fusion", "/tmp"}, Run, "/tmp", ""},
+        ParseCase{"Help", {"Quillmap", "--help"}, ShowHelp, "", "Usage: Quillmap [options] [FOLDER]"},
+        ParseCase{"ShortHelp", {"/opt/bin/Quillmap", "-h"}, ShowHelp, "", "Usage: Quillmap"},
+        ParseCase{"Version", {"Quillmap", "--version"}, ShowVersion, "", "Quillmap 1."},
+        ParseCase{"UnknownOption", {"Quillmap", "--frobnicate"}, Refuse, "", "Quillmap: Unknown option 'frobnicate'."},
+        ParseCase{"UnknownOptionBesideAFolder", {"Quillmap", "/tmp", "-q"}, Refuse, "", "Quillmap: Unknown option 'q'."},
+        ParseCase{"Undo", {"Quillmap", "--undo"}, Undo, "", ""},
+        ParseCase{"UndoWithAFolder", {"Quillmap", "--undo", "/tmp"}, Refuse, "", "Quillmap: --undo takes no folder"},
+        ParseCase{"TwoFolders", {"Quillmap", "/tmp", "/var"}, Refuse, "", "Quillmap: only one folder"}),
     [](const ::testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 // The folders and files the argument cases point at, in a scratch folder that stands for the current one.
 class FolderToOpenTest : public ::testing::Test {
@@ -146,7 +120,6 @@ TEST(DroppedPath, IsTheFirstLocalPathAsBytes) {
         QList<QUrl> urls;
         std::optional<std::string> path;
     } cases[] = {
-        {"none", {}, std::nullopt},
         {"web only", {QUrl(QStringLiteral("https://example.org/a"))}, std::nullopt},
         {"first local one",
          {QUrl(QStringLiteral("https://example.org/a")), QUrl(QStringLiteral("file:///tmp/b c")),

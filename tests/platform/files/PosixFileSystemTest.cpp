@@ -3,6 +3,7 @@
 
 #include "platform/files/PosixFileSystem.h"
 
+#include "AnswerYes.h"
 #include "ScratchFolder.h"
 #include "platform/files/IoError.h"
 
@@ -128,14 +129,6 @@ TEST(PosixRenaming, TargetsThatAreLinksAreNeverReplaced) {
     }
 }
 
-// Answers every question with Yes and records the reports.
-class YesPrompts : public engine::BatchPrompts {
-public:
-    bool ConfirmClash(const std::string&) override { return true; }
-    void ReportFailure(const std::string& text) override { failures.push_back(text); }
-    Names failures;
-};
-
 // A question's box runs a nested event loop, in which the folder may be moved; the batch still renames
 // the files the grid listed, in the folder they moved with, and nothing in a new folder of the old name.
 TEST(PosixRenaming, ABatchStaysInItsFolderWhenItMovesWhileAQuestionIsOpen) {
@@ -199,7 +192,7 @@ TEST(PosixRenaming, ABatchRenamesOnlyInTheFolderThatWasListed) {
         if (change == LinkToAnother)
             fs::create_directory_symlink(stranger, listed);
 
-        YesPrompts prompts;
+        fakes::AnswerYes prompts;
         const auto result =
             engine::RunBatch({listed.string(), {{"a.txt", "b.txt"}}, identity}, files, prompts);
         EXPECT_TRUE(result.listAgain) << change;

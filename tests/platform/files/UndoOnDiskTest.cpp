@@ -28,10 +28,11 @@ protected:
         for (const auto& name : names)
             folder_.Write(name, "content of " + name);
     }
-    engine::BatchResult Go(std::vector<RenameRow> rows) {
-        fakes::AnswerYes prompts;
+    engine::BatchResult Go(std::vector<RenameRow> rows, engine::BatchPrompts* prompts = nullptr) {
+        fakes::AnswerYes yes;
         engine::StoredBatchJournal journal(journal_, [](const std::string&) { return false; });
-        return engine::RunBatch({folder_.Name(), std::move(rows)}, files_, prompts, &journal);
+        return engine::RunBatch({folder_.Name(), std::move(rows)}, files_, prompts ? *prompts : yes,
+                                &journal);
     }
     UndoOutcome Undo() {
         return engine::UndoLastGo(journal_, files_, [this](const std::string& text) {
@@ -55,6 +56,11 @@ TEST_F(UndoOnDisk, GoThenUndoRestoresEveryNameAndContent) {
         {"odd \n\xff name", "plain"},
         {"untouched", ""}});
     EXPECT_EQ(folder_.Entries(), (Names{"Holiday 1.jpg", "Holiday 2.jpg", "plain", "untouched"}));
+    // The journal is the user's alone, and no temporary file of it is left.
+    struct stat info {};
+    ASSERT_EQ(::stat(journal_.Path().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_FALSE(std::filesystem::exists(journal_.Path() + ".new"));
 
     const UndoOutcome outcome = Undo();
     EXPECT_EQ(outcome.status, UndoOutcome::Status::Done);
@@ -83,35 +89,6 @@ TEST_F(UndoOnDisk, OnlyTheDoneRowsAreUndoneAndAChainInReverse) {
         EXPECT_EQ(folder_.Read(name), std::string("content of ") + name);
 }
 
-TEST_F(UndoOnDisk, NeverOverwritesAFileThatTookAnOldName) {
-    Files({"a", "b"});
-    Go({{"a", "x"}, {"b", "y"}});
-    folder_.Write("a", "written since");
-    const UndoOutcome outcome = Undo();
-    EXPECT_EQ(outcome.message, "1 file could not be renamed back: x (a file of the old name exists).");
-    EXPECT_EQ(folder_.Read("a"), "written since");
-    EXPECT_EQ(folder_.Read("x"), "content of a");
-    EXPECT_EQ(folder_.Read("b"), "content of b");
-}
-
-TEST_F(UndoOnDisk, AnotherFolderAtThePathIsNotTouched) {
-    Files({"a"});
-    Go({{"a", "x"}});
-    const std::string moved = folder_.Name() + "-moved";
-    std::filesystem::rename(folder_.Path(), moved);
-    std::filesystem::create_directory(folder_.Path());
-    folder_.Write("x", "another x");
-    const UndoOutcome outcome = Undo();
-    EXPECT_EQ(outcome.status, UndoOutcome::Status::Refused);
-    EXPECT_EQ(folder_.Entries(), Names{"x"});
-    EXPECT_TRUE(questions_.empty());
-    // Put back, the same folder is undone after all.
-    std::filesystem::remove_all(folder_.Path());
-    std::filesystem::rename(moved, folder_.Path());
-    EXPECT_EQ(Undo().renamed, 1);
-    EXPECT_EQ(folder_.Read("a"), "content of a");
-}
-
 TEST_F(UndoOnDisk, ATornJournalIsRefusedAndNothingRenamed) {
     Files({"a", "b"});
     Go({{"a", "x"}, {"b", "y"}});
@@ -123,95 +100,42 @@ TEST_F(UndoOnDisk, ATornJournalIsRefusedAndNothingRenamed) {
     EXPECT_EQ(folder_.Entries(), (Names{"x", "y"}));
 }
 
-TEST_F(UndoOnDisk, TheJournalIsTheUsersAloneAndLeavesNoTemporaryFile) {
-    Files({"a"});
-    Go({{"a", "x"}});
-    struct stat info {};
-    ASSERT_EQ(::stat(journal_.Path().c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
-    EXPECT_FALSE(std::filesystem::exists(journal_.Path() + ".new"));
-}
-
-// Renames through the real file system, and after `stopAfter` renames tells the parent and waits to be
-// killed, as a program stopped in the middle of a batch.
-class StoppingFiles : public engine::FileRenamer {
-public:
-    StoppingFiles(int stopAfter, int tellFd) : stopAfter_(stopAfter), tellFd_(tellFd) {}
-    std::unique_ptr<engine::FolderRenamer> OpenFolder(const std::string& folder) override {
-        return std::make_unique<Folder>(real_.OpenFolder(folder), *this);
-    }
-
-private:
-    class Folder : public engine::FolderRenamer {
-    public:
-        Folder(std::unique_ptr<engine::FolderRenamer> real, StoppingFiles& owner)
-            : real_(std::move(real)), owner_(owner) {}
-        bool Rename(const std::string& from, const std::string& to) override {
-            if (owner_.stopAfter_-- == 0) {
-                const char byte = 1;
-                (void)!::write(owner_.tellFd_, &byte, 1);
-                for (;;)
-                    ::pause();
-            }
-            return real_->Rename(from, to);
-        }
-        std::optional<engine::FolderIdentity> Identity() override { return real_->Identity(); }
-
-    private:
-        std::unique_ptr<engine::FolderRenamer> real_;
-        StoppingFiles& owner_;
-    };
-
-    platform::PosixFileSystem real_;
-    int stopAfter_;
-    int tellFd_;
+// Kills the batch at its first failure, as a program stopped in the middle of a batch.
+struct KilledAtFirstFailure : fakes::AnswerYes {
+    void ReportFailure(const std::string&) override { ::raise(SIGKILL); }
 };
 
 TEST_F(UndoOnDisk, ABatchKilledHalfwayIsUndoneExactly) {
-    constexpr int files = 10;
-    constexpr int renamedBeforeKill = 5;
     std::vector<RenameRow> rows;
-    for (int i = 0; i < files; ++i) {
-        const std::string name = "file" + std::to_string(i);
-        Files({name});
-        rows.push_back({name, "renamed" + std::to_string(i)});
+    Names before;
+    for (int i = 0; i < 10; ++i) {
+        before.push_back("file" + std::to_string(i));
+        rows.push_back({before.back(), "renamed" + std::to_string(i)});
     }
-    // Someone else's file of a new name further on: that row is not the batch's to undo.
-    folder_.Write("renamed8", "not ours");
-    int pipeFds[2];
-    ASSERT_EQ(::pipe(pipeFds), 0);
+    Files(before);
+    // Someone else's file of a new name halfway: that row fails, the batch is killed there, and the row is
+    // not the batch's to undo.
+    folder_.Write("renamed5", "not ours");
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        ::close(pipeFds[0]);
-        StoppingFiles stopping(renamedBeforeKill, pipeFds[1]);
-        fakes::AnswerYes prompts;
-        engine::StoredBatchJournal journal(journal_, [](const std::string&) { return false; });
-        engine::RunBatch({folder_.Name(), rows}, stopping, prompts, &journal);
-        ::_exit(3); // never reached: the parent kills the batch first
+        KilledAtFirstFailure prompts;
+        Go(rows, &prompts);
+        ::_exit(3); // never reached
     }
-    ::close(pipeFds[1]);
-    char byte = 0;
-    const bool told = ::read(pipeFds[0], &byte, 1) == 1;
-    ::kill(child, SIGKILL);
     int status = 0;
     ::waitpid(child, &status, 0);
-    ::close(pipeFds[0]);
-    ASSERT_TRUE(told) << "the batch stopped before its fifth rename";
-    ASSERT_TRUE(WIFSIGNALED(status));
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
 
     const UndoOutcome outcome = Undo();
     EXPECT_EQ(outcome.status, UndoOutcome::Status::Done);
-    EXPECT_EQ(outcome.renamed, renamedBeforeKill);
+    EXPECT_EQ(outcome.renamed, 5);
     EXPECT_EQ(outcome.failed, 0);
-    Names expected;
-    for (int i = 0; i < files; ++i)
-        expected.push_back("file" + std::to_string(i));
-    expected.push_back("renamed8");
-    EXPECT_EQ(folder_.Entries(), expected);
-    for (int i = 0; i < files; ++i)
-        EXPECT_EQ(folder_.Read("file" + std::to_string(i)), "content of file" + std::to_string(i));
-    EXPECT_EQ(folder_.Read("renamed8"), "not ours");
+    before.push_back("renamed5");
+    EXPECT_EQ(folder_.Entries(), before);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(folder_.Read(before[i]), "content of " + before[i]);
+    EXPECT_EQ(folder_.Read("renamed5"), "not ours");
 }
 
 TEST(StateFolder, FollowsXdgStateHomeElseTheHomeFolder) {

@@ -169,27 +169,6 @@ TEST_F(ChangeWatch, ChangesReadTogetherComeAsOneBurst) {
     EXPECT_FALSE(moreFollow.back());
 }
 
-TEST_F(ChangeWatch, DesktopMadeAgainIsReportedAndWatchedOnceListed) {
-    Register();
-    const fs::path desktop = LocateDesktopFolder();
-    fs::remove_all(desktop);
-    ASSERT_TRUE(WaitFor([&] {
-        return std::count(seen_.begin(), seen_.end(), Seen{SHCNE_RMDIR, desktop.string(), ""}) > 0;
-    }));
-    // Its parent is not listed, yet the new desktop folder is reported with the desktop's own list.
-    fs::create_directory(desktop);
-    ASSERT_TRUE(WaitFor([&] {
-        return std::count(seen_.begin(), seen_.end(), Seen{SHCNE_MKDIR, desktop.string(), ""}) > 0;
-    }));
-    ASSERT_TRUE(desktop_->EnumObjects(SHCONTF_FOLDERS));
-    fs::create_directory(desktop / "fresh");
-    EXPECT_TRUE(WaitFor([&] {
-        return std::count(seen_.begin(), seen_.end(), Seen{SHCNE_MKDIR, (desktop / "fresh").string(), ""}) >
-               0;
-    }));
-    fs::create_directories(watched_); // for the fixture's own tidying up
-}
-
 TEST_F(ChangeWatch, ReceiverMayDeregisterWhileDelivered) {
     int calls = 0;
     registration_ = shell_->RegisterChangeNotify(SHCNE_MKDIR, [&](const ShellChange&) {
