@@ -32,7 +32,7 @@ public:
         : store_(store), goOnWithoutUndo_(std::move(goOnWithoutUndo)) {}
 
     bool Begin(const std::string& folder, const std::optional<FolderIdentity>& identity,
-               const std::vector<RenameRow>& rows) override;
+               const PlannedRenames& renames) override;
     void Finish(const std::vector<bool>& done) override;
 
     static std::string WithoutUndoQuestion(const std::string& error);

@@ -92,25 +92,31 @@ DecodedJournal Refused(std::string error) {
 } // namespace
 
 std::string EncodePlan(const std::string& folder, const FolderIdentity& identity,
-                       const std::vector<RenameRow>& rows) {
-    std::string out;
+                       const PlannedRenames& renames) {
+    const std::size_t count = renames.Count();
     std::size_t size = 64 + folder.size();
-    for (const RenameRow& row : rows) {
-        size += 8 + row.oldName.size() + row.newName.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        size += 8 + renames.OldName(i).size() + renames.NewName(i).size();
     }
+    std::string out;
     out.reserve(size);
     out += planMagic;
     Put<std::uint32_t>(out, version);
     PutName(out, folder);
     Put<std::uint64_t>(out, identity.device);
     Put<std::uint64_t>(out, identity.inode);
-    Put<std::uint64_t>(out, rows.size());
-    for (const RenameRow& row : rows) {
-        PutName(out, row.oldName);
-        PutName(out, row.newName);
+    Put<std::uint64_t>(out, count);
+    for (std::size_t i = 0; i < count; ++i) {
+        PutName(out, renames.OldName(i));
+        PutName(out, renames.NewName(i));
     }
     PutChecksum(out, 0);
     return out;
+}
+
+std::string EncodePlan(const std::string& folder, const FolderIdentity& identity,
+                       const std::vector<RenameRow>& rows) {
+    return EncodePlan(folder, identity, PlannedRows(rows));
 }
 
 std::string EncodeOutcome(const std::vector<bool>& done) {

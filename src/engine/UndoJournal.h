@@ -23,6 +23,8 @@ struct Journal {
 // first rename, and the outcome, appended after the last. Names are length-prefixed, so any byte can
 // stand in them. Numbers are little-endian whatever the machine.
 std::string EncodePlan(const std::string& folder, const FolderIdentity& identity,
+                       const PlannedRenames& renames);
+std::string EncodePlan(const std::string& folder, const FolderIdentity& identity,
                        const std::vector<RenameRow>& rows);
 std::string EncodeOutcome(const std::vector<bool>& done);
 

@@ -15,8 +15,8 @@ UndoOutcome Refuse(std::string folder, std::string message) {
 } // namespace
 
 bool StoredBatchJournal::Begin(const std::string& folder, const std::optional<FolderIdentity>& identity,
-                               const std::vector<RenameRow>& rows) {
-    std::string error = store_.Write(EncodePlan(folder, identity.value_or(FolderIdentity{}), rows));
+                               const PlannedRenames& renames) {
+    std::string error = store_.Write(EncodePlan(folder, identity.value_or(FolderIdentity{}), renames));
     written_ = error.empty();
     if (written_) {
         return true;
