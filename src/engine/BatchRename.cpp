@@ -256,6 +256,8 @@ BatchResult RunRows(const std::string& folderPath, const std::optional<FolderIde
         }
         if (done) {
             ++result.renamed;
+            result.renamedRows.resize(rows.Count(), false);
+            result.renamedRows[index] = true;
             continue;
         }
         ++result.failed;

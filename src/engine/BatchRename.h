@@ -99,6 +99,8 @@ struct BatchResult {
     int renamed = 0;
     int failed = 0;
     bool folderMoved = false; // the listed folder was no longer at its path: nothing was renamed
+    // Which rows were renamed, by row of the batch (grid row r + 1 is batch row r); empty when none was.
+    std::vector<bool> renamedRows;
 };
 
 // The number of rows with a new name: the renames a batch will try.

@@ -136,47 +136,59 @@ std::uint64_t KeyPrefix(std::string_view key, std::size_t from) {
 
 // A name's place in the sort: the first sixteen bytes of its key inline, so that most comparisons touch
 // no other memory (file names of one folder often share a long beginning, "IMG_2026..."), and where the
-// rest of its key lies in the one buffer that holds every key.
+// rest of its key, past those sixteen bytes, lies in the one buffer that holds every such rest.
 struct SortEntry {
     std::uint64_t prefix;
     std::uint64_t prefix2;
-    std::size_t keyStart;
+    std::size_t restStart;
     std::uint32_t keyLength; // a file name is at most a few hundred bytes
     std::uint32_t index;
 };
 
+constexpr std::size_t InlineKeyBytes = 16;
+
 } // namespace
 
 void SortFileNames(std::vector<std::string>& names) {
-    // Every key in one buffer rather than one string each: at a million names that is one allocation
-    // instead of a million, and keys that lie side by side.
-    std::size_t total = 0;
-    for (const std::string& name : names)
-        total += name.size();
-    std::string keys(total, '\0');
+    // Only the keys' rests are kept, all in one buffer rather than one string each: at a million names that
+    // is one allocation instead of a million, and most names need no rest at all.
+    std::size_t longest = 0;
+    std::size_t restTotal = 0;
+    for (const std::string& name : names) {
+        longest = std::max(longest, name.size());
+        restTotal += name.size() > InlineKeyBytes ? name.size() - InlineKeyBytes : 0;
+    }
+    std::string rests;
+    rests.reserve(restTotal);
+    std::string key(longest, '\0');
     std::vector<SortEntry> entries;
     entries.reserve(names.size());
-    char* out = keys.data();
     for (std::size_t i = 0; i < names.size(); ++i) {
-        char* const start = out;
+        char* out = key.data();
         FoldKey(names[i], out);
-        const std::string_view key(start, static_cast<std::size_t>(out - start));
-        entries.push_back({KeyPrefix(key, 0), KeyPrefix(key, 8),
-                           static_cast<std::size_t>(start - keys.data()),
-                           static_cast<std::uint32_t>(key.size()), static_cast<std::uint32_t>(i)});
+        const std::string_view folded(key.data(), static_cast<std::size_t>(out - key.data()));
+        const std::size_t restStart = rests.size();
+        if (folded.size() > InlineKeyBytes)
+            rests.append(folded.substr(InlineKeyBytes));
+        entries.push_back({KeyPrefix(folded, 0), KeyPrefix(folded, 8), restStart,
+                           static_cast<std::uint32_t>(folded.size()), static_cast<std::uint32_t>(i)});
     }
-    const auto keyOf = [&keys](const SortEntry& entry) {
-        return std::string_view(keys).substr(entry.keyStart, entry.keyLength);
+    const auto restOf = [&rests](const SortEntry& entry) {
+        const std::size_t length = entry.keyLength > InlineKeyBytes ? entry.keyLength - InlineKeyBytes : 0;
+        return std::string_view(rests).substr(entry.restStart, length);
     };
-    // Names whose keys are equal (they differ only in case) fall back to their raw bytes, so the order
-    // is total and the same on every run.
+    // Equal inline bytes, zero-padded, make one key a prefix of the other unless both go on: then the
+    // rests decide, and after them the shorter key. Names whose keys are equal (they differ only in case)
+    // fall back to their raw bytes, so the order is total and the same on every run.
     std::sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
         if (a.prefix != b.prefix)
             return a.prefix < b.prefix;
         if (a.prefix2 != b.prefix2)
             return a.prefix2 < b.prefix2;
-        if (const int order = keyOf(a).compare(keyOf(b)); order != 0)
+        if (const int order = restOf(a).compare(restOf(b)); order != 0)
             return order < 0;
+        if (a.keyLength != b.keyLength)
+            return a.keyLength < b.keyLength;
         return names[a.index] < names[b.index];
     });
     // The names move into their places along the cycles of the permutation, in the vector they are in: a

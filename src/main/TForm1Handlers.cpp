@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
+#include <malloc.h>
 #include <utility>
 
 namespace {
@@ -190,8 +191,16 @@ void TForm1::btnGoClick() {
         result = RunBatchInBackground(lstFiles->Folder(), lstFiles->Identity(), gridModel->Grid(),
                                       services_.renamer, services_.dialogs, this, journal.get());
     }
-    if (result.listAgain)
+    if (result.listAgain) {
+        // While the folder is read again the grid shows its files as the batch left them, new names
+        // blank: the read's names are then the only other copy of a million names, and a read that fails
+        // or is cancelled leaves no new name for a second Go to try once more.
+        gridModel->Reset([&result](engine::NameGrid& grid) { grid.SettleRenames(result.renamedRows); });
+        // The names just dropped lie in the heap of the thread that listed them; the re-read runs on
+        // another and would not reuse them. Handing them back keeps a million names from counting twice.
+        ::malloc_trim(0);
         lstFiles->Reread();
+    }
     if (result.stopped)
         services_.dialogs.ShowMessage(engine::StoppedMessage(result));
     // A change of folder held back during the batch follows from the event loop, as it would have come.
