@@ -390,6 +390,16 @@ TEST(RunBatchOnTheGrid, JournalsTheRowsWithANewNameAsWritten) {
             EXPECT_EQ(static_cast<int>(
                           std::count(decoded.journal->done->begin(), decoded.journal->done->end(), true)),
                       result.renamed);
+            // The rows the result counts as renamed are those the journal marks done, row by row.
+            std::vector<bool> renamedRows;
+            for (int row = 1, rename = 0; row < grid.RowCount(); ++row) {
+                const bool planned = !grid.Cell(NameGrid::NewColumn, row).empty();
+                renamedRows.push_back(planned && (*decoded.journal->done)[static_cast<std::size_t>(rename)]);
+                rename += planned ? 1 : 0;
+            }
+            if (result.renamed == 0)
+                renamedRows.clear();
+            EXPECT_EQ(result.renamedRows, renamedRows);
         }
     }
 }
