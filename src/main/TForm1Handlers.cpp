@@ -6,6 +6,7 @@
 #include "FileList.h"
 #include "FolderToOpen.h"
 #include "FolderTree/TFolderTree.h"
+#include "FreedMemory.h"
 #include "NameGridModel.h"
 #include "TForm1.h"
 #include "engine/RenameEngine.h"
@@ -16,7 +17,6 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
-#include <malloc.h>
 #include <utility>
 
 namespace {
@@ -52,6 +52,7 @@ void TForm1::shlDirChange() {
 
 void TForm1::lstFilesChange() {
     gridModel->Reset([this](engine::NameGrid& grid) { grid.List(lstFiles->TakeNames()); });
+    ReturnFreedMemory();
     SetPreviewTag(0);
 }
 
@@ -160,6 +161,7 @@ void TForm1::WorkOut() {
         const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
         gridModel->ChangeNewNames(
             [&](engine::NameGrid& grid) { result = engine::WorkOut(mode, texts, grid); });
+        ReturnFreedMemory();
     }
     if (!result.passed) {
         services_.dialogs.ShowMessage(result.message);
@@ -196,9 +198,7 @@ void TForm1::btnGoClick() {
         // blank: the read's names are then the only other copy of a million names, and a read that fails
         // or is cancelled leaves no new name for a second Go to try once more.
         gridModel->Reset([&result](engine::NameGrid& grid) { grid.SettleRenames(result.renamedRows); });
-        // The names just dropped lie in the heap of the thread that listed them; the re-read runs on
-        // another and would not reuse them. Handing them back keeps a million names from counting twice.
-        ::malloc_trim(0);
+        ReturnFreedMemory();
         lstFiles->Reread();
     }
     if (result.stopped)
