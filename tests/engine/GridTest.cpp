@@ -50,49 +50,25 @@ TEST(NameGrid, ListingWritesTheHeaderAndBlanksEveryNewName) {
 }
 
 // After a batch the grid shows what a listing of the folder would: the renamed rows under their new
-// names, the others as they were, every new name blank and the header kept.
-struct SettleCase {
-    const char* name;
-    Names oldNames;
-    Names newNames;
-    std::vector<bool> renamed;
-    Names settled;
-};
-
-void PrintTo(const SettleCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class SettleRenames : public testing::TestWithParam<SettleCase> {};
-
-TEST_P(SettleRenames, ShowsTheFilesAsTheBatchLeftThem) {
-    const SettleCase& c = GetParam();
-    NameGrid grid = Listed(c.oldNames, c.newNames);
-    grid.SettleRenames(c.renamed);
-    Names old;
-    for (int row = 1; row < grid.RowCount(); ++row)
-        old.push_back(grid.Cell(NameGrid::OldColumn, row));
-    EXPECT_EQ(old, c.settled);
-    EXPECT_EQ(NewNames(grid), Names(c.oldNames.size(), ""));
+// names, the others as they were, every new name blank and the header kept. A batch that renamed nothing
+// hands over no rows at all.
+TEST(NameGrid, SettlingRenamesShowsTheFilesAsTheBatchLeftThem) {
+    const auto oldNames = [](const NameGrid& grid) {
+        Names names;
+        for (int row = 1; row < grid.RowCount(); ++row)
+            names.push_back(grid.Cell(NameGrid::OldColumn, row));
+        return names;
+    };
+    NameGrid grid = Listed({"a", "b", "c", "d"}, {"x", "", "z", "w"});
+    grid.SettleRenames({true, false, false, true});
+    EXPECT_EQ(oldNames(grid), (Names{"x", "b", "c", "w"}));
+    EXPECT_EQ(NewNames(grid), Names(4, ""));
     EXPECT_EQ(grid.Cell(NameGrid::NewColumn, 0), "New Name");
-    // The blank column fills again row by row, as a paste or a preview writes it.
-    grid.SetCell(NameGrid::NewColumn, grid.RowCount() - 1, "last");
-    EXPECT_EQ(grid.Cell(NameGrid::NewColumn, grid.RowCount() - 1), "last");
-    EXPECT_EQ(grid.Cell(NameGrid::NewColumn, 0), "New Name");
+    NameGrid untouched = Listed({"a", "b"}, {"x", "y"});
+    untouched.SettleRenames({});
+    EXPECT_EQ(oldNames(untouched), (Names{"a", "b"}));
+    EXPECT_EQ(NewNames(untouched), Names(2, ""));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Batches, SettleRenames,
-    testing::Values(SettleCase{"EveryRowRenamed", {"a", "b"}, {"x", "y"}, {true, true}, {"x", "y"}},
-                    SettleCase{"FailedAndBlankRowsKeepTheirName",
-                               {"a", "b", "c", "d"},
-                               {"x", "", "z", "w"},
-                               {true, false, false, true},
-                               {"x", "b", "c", "w"}},
-                    // A batch that renamed nothing hands over no rows at all.
-                    SettleCase{"NothingRenamed", {"a", "b"}, {"x", "y"}, {}, {"a", "b"}},
-                    SettleCase{"NoNewNamesEver", {"a"}, {}, {}, {"a"}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // The new-name column holds strings only once a new name is written; rows beyond them read blank, and
 // rows cut off and added again come back blank.
