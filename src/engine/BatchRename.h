@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NameGrid.h"
+#include "PlannedRenames.h"
 
 #include <cstdint>
 #include <memory>
@@ -65,11 +66,6 @@ public:
     virtual bool Proceed(int /*tried*/, int /*total*/) { return true; }
 };
 
-struct RenameRow {
-    std::string oldName;
-    std::string newName; // blank: leave the file alone
-};
-
 // What a batch works from: taken before its first question, so that a re-listing or a change of folder
 // while a message box is open changes nothing about which files are renamed, to what, or where.
 struct BatchSnapshot {
@@ -88,10 +84,11 @@ BatchSnapshot TakeSnapshot(const std::string& folder, const NameGrid& grid,
 class BatchJournal {
 public:
     virtual ~BatchJournal() = default;
-    // rows: the rows with a new name, in order. False ends the batch before anything is renamed.
+    // renames: the rows with a new name, in order, valid only during the call. False ends the batch before
+    // anything is renamed.
     virtual bool Begin(const std::string& folder, const std::optional<FolderIdentity>& identity,
-                       const std::vector<RenameRow>& rows) = 0;
-    // done[i] tells whether rows[i] of Begin was renamed.
+                       const PlannedRenames& renames) = 0;
+    // done[i] tells whether rename i of Begin was renamed.
     virtual void Finish(const std::vector<bool>& done) = 0;
 };
 
@@ -102,6 +99,8 @@ struct BatchResult {
     int renamed = 0;
     int failed = 0;
     bool folderMoved = false; // the listed folder was no longer at its path: nothing was renamed
+    // Which rows were renamed, by row of the batch (grid row r + 1 is batch row r); empty when none was.
+    std::vector<bool> renamedRows;
 };
 
 // The number of rows with a new name: the renames a batch will try.

@@ -136,49 +136,113 @@ std::uint64_t KeyPrefix(std::string_view key, std::size_t from) {
 
 // A name's place in the sort: the first sixteen bytes of its key inline, so that most comparisons touch
 // no other memory (file names of one folder often share a long beginning, "IMG_2026..."), and where the
-// rest of its key lies in the one buffer that holds every key.
+// rest of a longer key lies in the one buffer that holds every such rest, each after its length. 24 bytes a
+// name.
 struct SortEntry {
     std::uint64_t prefix;
     std::uint64_t prefix2;
-    std::size_t keyStart;
-    std::uint32_t keyLength; // a file name is at most a few hundred bytes
     std::uint32_t index;
+    std::uint32_t restStart; // NoRest for a key of sixteen bytes or fewer
 };
 
-} // namespace
+constexpr std::size_t InlineKeyBytes = 16;
+constexpr std::uint32_t NoRest = UINT32_MAX;
 
-void SortFileNames(std::vector<std::string>& names) {
-    // Every key in one buffer rather than one string each: at a million names that is one allocation
-    // instead of a million, and keys that lie side by side.
-    std::size_t total = 0;
-    for (const std::string& name : names)
-        total += name.size();
-    std::string keys(total, '\0');
+std::size_t FoldedLength(std::string_view name, std::string& scratch) {
+    scratch.resize(name.size());
+    char* out = scratch.data();
+    FoldKey(name, out);
+    return static_cast<std::size_t>(out - scratch.data());
+}
+
+// The order spelt out plainly, each name with its whole key: for lists whose keys' rests would not fit
+// the compact entries' offsets (gigabytes of names).
+std::vector<std::size_t> PlainOrder(const std::vector<std::string>& names) {
+    std::vector<std::pair<std::string, std::size_t>> keyed;
+    keyed.reserve(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        std::string key(names[i].size(), '\0');
+        key.resize(FoldedLength(names[i], key));
+        keyed.emplace_back(std::move(key), i);
+    }
+    std::sort(keyed.begin(), keyed.end(), [&names](const auto& a, const auto& b) {
+        if (const int order = a.first.compare(b.first); order != 0)
+            return order < 0;
+        return names[a.second] < names[b.second];
+    });
+    std::vector<std::size_t> order;
+    order.reserve(names.size());
+    for (const auto& entry : keyed)
+        order.push_back(entry.second);
+    return order;
+}
+
+// The names' entries in their order: their keys compared byte by byte, and names whose keys are equal
+// (they differ only in case) by their raw bytes, so the order is total and the same on every run.
+std::vector<SortEntry> CompactOrder(const std::vector<std::string>& names, std::size_t restBytes) {
+    std::string rests;
+    rests.reserve(restBytes);
+    std::string key;
     std::vector<SortEntry> entries;
     entries.reserve(names.size());
-    char* out = keys.data();
     for (std::size_t i = 0; i < names.size(); ++i) {
-        char* const start = out;
-        FoldKey(names[i], out);
-        const std::string_view key(start, static_cast<std::size_t>(out - start));
-        entries.push_back({KeyPrefix(key, 0), KeyPrefix(key, 8),
-                           static_cast<std::size_t>(start - keys.data()),
-                           static_cast<std::uint32_t>(key.size()), static_cast<std::uint32_t>(i)});
+        const std::string_view folded(key.data(), FoldedLength(names[i], key));
+        std::uint32_t restStart = NoRest;
+        if (folded.size() > InlineKeyBytes) {
+            restStart = static_cast<std::uint32_t>(rests.size());
+            const auto restLength = static_cast<std::uint32_t>(folded.size() - InlineKeyBytes);
+            rests.append(reinterpret_cast<const char*>(&restLength), sizeof restLength);
+            rests.append(folded.substr(InlineKeyBytes));
+        }
+        entries.push_back(
+            {KeyPrefix(folded, 0), KeyPrefix(folded, 8), static_cast<std::uint32_t>(i), restStart});
     }
-    const auto keyOf = [&keys](const SortEntry& entry) {
-        return std::string_view(keys).substr(entry.keyStart, entry.keyLength);
+    const auto restOf = [&rests](const SortEntry& entry) {
+        if (entry.restStart == NoRest)
+            return std::string_view();
+        std::uint32_t length = 0;
+        rests.copy(reinterpret_cast<char*>(&length), sizeof length, entry.restStart);
+        return std::string_view(rests).substr(entry.restStart + sizeof length, length);
     };
-    // Names whose keys are equal (they differ only in case) fall back to their raw bytes, so the order
-    // is total and the same on every run.
+    std::string scratch;
     std::sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
         if (a.prefix != b.prefix)
             return a.prefix < b.prefix;
         if (a.prefix2 != b.prefix2)
             return a.prefix2 < b.prefix2;
-        if (const int order = keyOf(a).compare(keyOf(b)); order != 0)
+        // Equal inline bytes, zero-padded: where one key goes on past them, its rest decides.
+        if (const int order = restOf(a).compare(restOf(b)); order != 0)
             return order < 0;
+        // Both keys fit inline and differ at most by trailing NUL bytes (names alike but for their case,
+        // as a rule): the shorter key first, found by folding again, which only such pairs need.
+        if (a.restStart == NoRest) {
+            const std::size_t lengthA = FoldedLength(names[a.index], scratch);
+            const std::size_t lengthB = FoldedLength(names[b.index], scratch);
+            if (lengthA != lengthB)
+                return lengthA < lengthB;
+        }
         return names[a.index] < names[b.index];
     });
+    return entries;
+}
+
+} // namespace
+
+void SortFileNames(std::vector<std::string>& names) {
+    // Only the rests of the longer keys are kept, all in one buffer rather than one string each: at a
+    // million names that is one allocation instead of a million, and most names need no rest at all.
+    std::size_t restBytes = 0;
+    for (const std::string& name : names)
+        restBytes += name.size() > InlineKeyBytes ? sizeof(std::uint32_t) + name.size() - InlineKeyBytes : 0;
+    std::vector<std::size_t> plain;
+    std::vector<SortEntry> compact;
+    if (restBytes < NoRest && names.size() < NoRest)
+        compact = CompactOrder(names, restBytes);
+    else
+        plain = PlainOrder(names);
+    const auto sourceOf = [&](std::size_t at) {
+        return compact.empty() ? plain[at] : std::size_t{compact[at].index};
+    };
     // The names move into their places along the cycles of the permutation, in the vector they are in: a
     // second vector of a million names would be one more copy of their bookkeeping at the peak.
     std::vector<bool> placed(names.size(), false);
@@ -189,7 +253,7 @@ void SortFileNames(std::vector<std::string>& names) {
         std::size_t at = start;
         for (;;) {
             placed[at] = true;
-            const std::size_t from = entries[at].index;
+            const std::size_t from = sourceOf(at);
             if (from == start) {
                 names[at] = std::move(carried);
                 break;

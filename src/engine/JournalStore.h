@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace engine {
@@ -15,6 +16,14 @@ public:
     virtual ~JournalStore() = default;
     // Replaces the journal by these bytes, durably, before it returns.
     virtual std::string Write(const std::string& bytes) = 0;
+    // The same for bytes that `produce` hands to its argument a piece at a time. A store that can, writes
+    // each piece as it comes, so that a long journal is never held whole; by default they are gathered.
+    using Pieces = std::function<void(const std::function<void(std::string_view piece)>& put)>;
+    virtual std::string WritePieces(const Pieces& produce) {
+        std::string bytes;
+        produce([&bytes](std::string_view piece) { bytes += piece; });
+        return Write(bytes);
+    }
     // Adds bytes at the end of the journal, durably.
     virtual std::string Append(const std::string& bytes) = 0;
     // The journal's bytes; nullopt with an empty error when there is none.
@@ -32,7 +41,7 @@ public:
         : store_(store), goOnWithoutUndo_(std::move(goOnWithoutUndo)) {}
 
     bool Begin(const std::string& folder, const std::optional<FolderIdentity>& identity,
-               const std::vector<RenameRow>& rows) override;
+               const PlannedRenames& renames) override;
     void Finish(const std::vector<bool>& done) override;
 
     static std::string WithoutUndoQuestion(const std::string& error);

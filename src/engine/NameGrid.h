@@ -28,9 +28,14 @@ public:
     void List(std::vector<std::string> names);
     // Blanks the new name of every file row; old names and the header stay.
     void BlankNewNames();
+    // After a batch, the grid as a listing of the folder would show it, rows in the same order: every file
+    // row renamed (renamed[row - 1] true) takes its new name as its old one, and every new name is blank.
+    void SettleRenames(const std::vector<bool>& renamed);
 
 private:
     std::vector<std::string> old_;
+    // The new names of rows 0..new_.size()-1; the rows after them are blank. A column left blank by a
+    // listing, or after a batch, then holds no string for each of a million rows.
     std::vector<std::string> new_;
 };
 

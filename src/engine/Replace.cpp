@@ -68,8 +68,10 @@ std::string Replacer(std::string_view oldName, std::string_view search, std::str
     const bool resumeAfterEnd = FindWhole(replacementTail, search, 0) != npos;
 
     std::size_t pos = start > 1 ? utf8::Skip(oldName, static_cast<std::size_t>(start - 1)) : 0;
-    std::string out;
-    out.reserve(oldName.size() + replacement.size());
+    // Built in a buffer kept from call to call, then copied out at its exact length: a million new names
+    // then hold no room they do not need, and leave no discarded buffers behind them.
+    thread_local std::string out;
+    out.clear();
     out.append(oldName.substr(0, pos));
     std::string_view pending;
 
@@ -88,7 +90,7 @@ std::string Replacer(std::string_view oldName, std::string_view search, std::str
             const std::size_t at = FindWhole(oldName, search, pos);
             if (at == npos) {
                 out.append(oldName.substr(pos));
-                return out;
+                return std::string(out);
             }
             out.append(oldName.substr(pos, at - pos));
             end = at + search.size();

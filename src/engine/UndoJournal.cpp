@@ -14,8 +14,10 @@ constexpr std::uint32_t version = 1;
 
 // FNV-1a over 64 bits: not a defence against someone forging a record, but any torn write, flipped bit or
 // hand edit changes it.
-std::uint64_t Checksum(std::string_view bytes) {
-    std::uint64_t hash = 14695981039346656037ULL;
+constexpr std::uint64_t ChecksumStart = 14695981039346656037ULL;
+
+// Bytes given in pieces: each piece goes on from the hash of those before it.
+std::uint64_t Checksum(std::string_view bytes, std::uint64_t hash = ChecksumStart) {
     for (const char c : bytes) {
         hash ^= static_cast<unsigned char>(c);
         hash *= 1099511628211ULL;
@@ -91,26 +93,51 @@ DecodedJournal Refused(std::string error) {
 
 } // namespace
 
+void EncodePlanPieces(const std::string& folder, const FolderIdentity& identity,
+                      const PlannedRenames& renames, const std::function<void(std::string_view piece)>& put) {
+    // The checksum runs over the pieces as they go out; it closes the last one.
+    std::uint64_t checksum = ChecksumStart;
+    std::string piece;
+    piece.reserve(PlanPieceBytes + 64 + folder.size());
+    const auto flush = [&] {
+        checksum = Checksum(piece, checksum);
+        put(piece);
+        piece.clear();
+    };
+    const std::size_t count = renames.Count();
+    piece += planMagic;
+    Put<std::uint32_t>(piece, version);
+    PutName(piece, folder);
+    Put<std::uint64_t>(piece, identity.device);
+    Put<std::uint64_t>(piece, identity.inode);
+    Put<std::uint64_t>(piece, count);
+    for (std::size_t i = 0; i < count; ++i) {
+        PutName(piece, renames.OldName(i));
+        PutName(piece, renames.NewName(i));
+        if (piece.size() >= PlanPieceBytes) {
+            flush();
+        }
+    }
+    checksum = Checksum(piece, checksum);
+    Put<std::uint64_t>(piece, checksum);
+    put(piece);
+}
+
+std::string EncodePlan(const std::string& folder, const FolderIdentity& identity,
+                       const PlannedRenames& renames) {
+    std::size_t size = 64 + folder.size();
+    for (std::size_t i = 0; i < renames.Count(); ++i) {
+        size += 8 + renames.OldName(i).size() + renames.NewName(i).size();
+    }
+    std::string out;
+    out.reserve(size);
+    EncodePlanPieces(folder, identity, renames, [&out](std::string_view piece) { out += piece; });
+    return out;
+}
+
 std::string EncodePlan(const std::string& folder, const FolderIdentity& identity,
                        const std::vector<RenameRow>& rows) {
-    std::string out;
-    std::size_t size = 64 + folder.size();
-    for (const RenameRow& row : rows) {
-        size += 8 + row.oldName.size() + row.newName.size();
-    }
-    out.reserve(size);
-    out += planMagic;
-    Put<std::uint32_t>(out, version);
-    PutName(out, folder);
-    Put<std::uint64_t>(out, identity.device);
-    Put<std::uint64_t>(out, identity.inode);
-    Put<std::uint64_t>(out, rows.size());
-    for (const RenameRow& row : rows) {
-        PutName(out, row.oldName);
-        PutName(out, row.newName);
-    }
-    PutChecksum(out, 0);
-    return out;
+    return EncodePlan(folder, identity, PlannedRows(rows));
 }
 
 std::string EncodeOutcome(const std::vector<bool>& done) {

@@ -2,6 +2,8 @@
 
 #include "BatchRename.h"
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +24,13 @@ struct Journal {
 // The journal is two records, each closed by its own checksum: the plan, written in one go before the
 // first rename, and the outcome, appended after the last. Names are length-prefixed, so any byte can
 // stand in them. Numbers are little-endian whatever the machine.
+std::string EncodePlan(const std::string& folder, const FolderIdentity& identity,
+                       const PlannedRenames& renames);
+// The same bytes handed to `put` a piece at a time, pieces of about PlanPieceBytes, so that the plan of a
+// million renames is never held whole.
+void EncodePlanPieces(const std::string& folder, const FolderIdentity& identity,
+                      const PlannedRenames& renames, const std::function<void(std::string_view piece)>& put);
+inline constexpr std::size_t PlanPieceBytes = 1 << 16;
 std::string EncodePlan(const std::string& folder, const FolderIdentity& identity,
                        const std::vector<RenameRow>& rows);
 std::string EncodeOutcome(const std::vector<bool>& done);

@@ -15,8 +15,10 @@ UndoOutcome Refuse(std::string folder, std::string message) {
 } // namespace
 
 bool StoredBatchJournal::Begin(const std::string& folder, const std::optional<FolderIdentity>& identity,
-                               const std::vector<RenameRow>& rows) {
-    std::string error = store_.Write(EncodePlan(folder, identity.value_or(FolderIdentity{}), rows));
+                               const PlannedRenames& renames) {
+    std::string error = store_.WritePieces([&](const std::function<void(std::string_view)>& put) {
+        EncodePlanPieces(folder, identity.value_or(FolderIdentity{}), renames, put);
+    });
     written_ = error.empty();
     if (written_) {
         return true;

@@ -6,6 +6,7 @@
 #include "FileList.h"
 #include "FolderToOpen.h"
 #include "FolderTree/TFolderTree.h"
+#include "FreedMemory.h"
 #include "NameGridModel.h"
 #include "TForm1.h"
 #include "engine/RenameEngine.h"
@@ -51,6 +52,7 @@ void TForm1::shlDirChange() {
 
 void TForm1::lstFilesChange() {
     gridModel->Reset([this](engine::NameGrid& grid) { grid.List(lstFiles->TakeNames()); });
+    ReturnFreedMemory();
     SetPreviewTag(0);
 }
 
@@ -159,6 +161,7 @@ void TForm1::WorkOut() {
         const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
         gridModel->ChangeNewNames(
             [&](engine::NameGrid& grid) { result = engine::WorkOut(mode, texts, grid); });
+        ReturnFreedMemory();
     }
     if (!result.passed) {
         services_.dialogs.ShowMessage(result.message);
@@ -190,8 +193,14 @@ void TForm1::btnGoClick() {
         result = RunBatchInBackground(lstFiles->Folder(), lstFiles->Identity(), gridModel->Grid(),
                                       services_.renamer, services_.dialogs, this, journal.get());
     }
-    if (result.listAgain)
+    if (result.listAgain) {
+        // While the folder is read again the grid shows its files as the batch left them, new names
+        // blank: the read's names are then the only other copy of a million names, and a read that fails
+        // or is cancelled leaves no new name for a second Go to try once more.
+        gridModel->Reset([&result](engine::NameGrid& grid) { grid.SettleRenames(result.renamedRows); });
+        ReturnFreedMemory();
         lstFiles->Reread();
+    }
     if (result.stopped)
         services_.dialogs.ShowMessage(engine::StoppedMessage(result));
     // A change of folder held back during the batch follows from the event loop, as it would have come.

@@ -1,6 +1,10 @@
 #include "FakeFileSystem.h"
+#include "MemoryJournalStore.h"
 #include "engine/BatchRename.h"
+#include "engine/JournalStore.h"
+#include "engine/UndoJournal.h"
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
@@ -347,13 +351,66 @@ TEST(RunBatchOnTheGrid, DoesWhatTheSnapshotDoes) {
     }
 }
 
+// The journal is written from the rows in place, whichever rows the batch works through: its bytes are
+// those of the rows with a new name copied out in order, and the outcome follows them rename by rename.
+TEST(RunBatchOnTheGrid, JournalsTheRowsWithANewNameAsWritten) {
+    std::mt19937 random(5);
+    auto pick = [&] {
+        const int n = std::uniform_int_distribution<int>(0, 5)(random);
+        return n == 0 ? std::string() : std::string(1, static_cast<char>('a' + n));
+    };
+    for (int round = 0; round < 200; ++round) {
+        NameGrid grid;
+        grid.SetRowCount(std::uniform_int_distribution<int>(1, 8)(random));
+        std::vector<engine::RenameRow> planned;
+        for (int row = 1; row < grid.RowCount(); ++row) {
+            grid.SetCell(NameGrid::OldColumn, row, pick());
+            grid.SetCell(NameGrid::NewColumn, row, pick());
+            if (!grid.Cell(NameGrid::NewColumn, row).empty())
+                planned.push_back({grid.Cell(NameGrid::OldColumn, row), grid.Cell(NameGrid::NewColumn, row)});
+        }
+        for (const bool fromGrid : {false, true}) {
+            fakes::FakeFileSystem disk = DiskWith({"b", "c", "d"});
+            ScriptedPrompts prompts;
+            fakes::MemoryJournalStore store;
+            engine::StoredBatchJournal journal(store, [](const std::string&) { return true; });
+            const auto result =
+                fromGrid ? engine::RunBatch("/f", std::nullopt, grid, disk, prompts, &journal)
+                         : engine::RunBatch(engine::TakeSnapshot("/f", grid), disk, prompts, &journal);
+            SCOPED_TRACE(testing::Message() << "round " << round << (fromGrid ? ", grid" : ", snapshot"));
+            if (planned.empty()) {
+                EXPECT_FALSE(store.Holds());
+                continue;
+            }
+            ASSERT_TRUE(store.Holds());
+            const std::string plan = engine::EncodePlan("/f", *disk.OpenFolder("/f")->Identity(), planned);
+            ASSERT_EQ(store.Bytes().substr(0, plan.size()), plan);
+            const auto decoded = engine::DecodeJournal(store.Bytes());
+            ASSERT_TRUE(decoded.journal && decoded.journal->done) << decoded.error;
+            EXPECT_EQ(static_cast<int>(
+                          std::count(decoded.journal->done->begin(), decoded.journal->done->end(), true)),
+                      result.renamed);
+            // The rows the result counts as renamed are those the journal marks done, row by row.
+            std::vector<bool> renamedRows;
+            for (int row = 1, rename = 0; row < grid.RowCount(); ++row) {
+                const bool planned = !grid.Cell(NameGrid::NewColumn, row).empty();
+                renamedRows.push_back(planned && (*decoded.journal->done)[static_cast<std::size_t>(rename)]);
+                rename += planned ? 1 : 0;
+            }
+            if (result.renamed == 0)
+                renamedRows.clear();
+            EXPECT_EQ(result.renamedRows, renamedRows);
+        }
+    }
+}
+
 // A stopped batch completes its journal too, with the rows it never tried marked as not renamed, so that
 // an undo puts back exactly what was done.
 TEST(StoppedBatch, CompletesItsJournalWithTheUntriedRowsNotDone) {
     struct Recorder : engine::BatchJournal {
         bool Begin(const std::string&, const std::optional<engine::FolderIdentity>&,
-                   const std::vector<engine::RenameRow>& rows) override {
-            planned = rows.size();
+                   const engine::PlannedRenames& renames) override {
+            planned = renames.Count();
             return true;
         }
         void Finish(const std::vector<bool>& outcome) override { done = outcome; }

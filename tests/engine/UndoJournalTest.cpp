@@ -43,6 +43,14 @@ TEST_P(JournalRoundTrip, DecodesWhatWasEncoded) {
     EXPECT_EQ(decoded.journal->done, c.done);
 }
 
+// Rows enough for the plan to be written in several pieces, its checksum carried from one to the next.
+std::vector<RenameRow> ManyRows() {
+    std::vector<RenameRow> rows;
+    for (int i = 0; i < 3000; ++i)
+        rows.push_back({"an old name of some length " + std::to_string(i), "new " + std::to_string(i)});
+    return rows;
+}
+
 std::string EveryByte() {
     std::string all;
     for (int b = 0; b < 256; ++b)
@@ -63,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTrip{"AnyByteInNamesAndFolder", "/f\n\xff" + std::string(1, '\0'),
                   {{EveryByte(), "new\r\nname"}, {std::string("nul\0inside", 10), "\xc3\xa9t\xc3\xa9"}},
                   std::vector<bool>{true, true}},
-        RoundTrip{"NoRows", "/", {}, std::vector<bool>{}}),
+        RoundTrip{"NoRows", "/", {}, std::vector<bool>{}},
+        RoundTrip{"ManyPieces", "/f", ManyRows(), std::vector<bool>(3000, true)}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,7 +18,7 @@ std::string Failure(const char* what, const std::string& path, int error) {
 }
 
 // Writes all the bytes, through short writes and interruptions; 0 or the errno of the failure.
-int WriteAll(int fd, const std::string& bytes) {
+int WriteAll(int fd, std::string_view bytes) {
     std::size_t written = 0;
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
@@ -30,14 +32,23 @@ int WriteAll(int fd, const std::string& bytes) {
     return 0;
 }
 
-// Writes the bytes, makes them durable and closes the file; 0 or the errno of the first failure.
-int WriteSyncClose(int fd, const std::string& bytes) {
-    int failed = WriteAll(fd, bytes);
+// Writes the pieces as they are made, makes them durable and closes the file; 0 or the errno of the first
+// failure, after which the pieces still to come are dropped.
+int WriteSyncClose(int fd, const engine::JournalStore::Pieces& produce) {
+    int failed = 0;
+    produce([fd, &failed](std::string_view piece) {
+        if (failed == 0)
+            failed = WriteAll(fd, piece);
+    });
     if (failed == 0 && ::fsync(fd) != 0)
         failed = errno;
     if (::close(fd) != 0 && failed == 0)
         failed = errno;
     return failed;
+}
+
+int WriteSyncClose(int fd, const std::string& bytes) {
+    return WriteSyncClose(fd, [&bytes](const std::function<void(std::string_view)>& put) { put(bytes); });
 }
 
 // Makes the folder's list of names durable, so that a renamed-in file survives a power cut.
@@ -68,6 +79,10 @@ JournalFile::JournalFile() : JournalFile(StateFolder() + "/last-go.journal") {}
 JournalFile::JournalFile(std::string path) : path_(std::move(path)) {}
 
 std::string JournalFile::Write(const std::string& bytes) {
+    return WritePieces([&bytes](const std::function<void(std::string_view)>& put) { put(bytes); });
+}
+
+std::string JournalFile::WritePieces(const Pieces& produce) {
     const std::string folder = FolderOf(path_);
     std::error_code error;
     std::filesystem::create_directories(folder, error);
@@ -79,7 +94,7 @@ std::string JournalFile::Write(const std::string& bytes) {
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0)
         return Failure("cannot create", temporary, errno);
-    int failed = WriteSyncClose(fd, bytes);
+    int failed = WriteSyncClose(fd, produce);
     if (failed == 0 && ::rename(temporary.c_str(), path_.c_str()) != 0)
         failed = errno;
     if (failed != 0) {

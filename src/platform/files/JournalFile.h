@@ -21,6 +21,7 @@ public:
     explicit JournalFile(std::string path);
 
     std::string Write(const std::string& bytes) override;
+    std::string WritePieces(const Pieces& produce) override;
     std::string Append(const std::string& bytes) override;
     std::optional<std::string> Read(std::string& error) override;
     void Discard() override;

@@ -91,4 +91,30 @@ TEST(FileOrderAtLength, AgreesWithAPlainComparisonOfFoldedNames) {
     EXPECT_EQ(names, expected);
 }
 
+// Names that share their first sixteen bytes or more, end there or just after, or differ only in case or
+// by a NUL byte: the order is still that of the folded names byte by byte, then of the raw bytes.
+TEST(FileOrderPastTheInlineBytes, AgreesWithAPlainComparisonOfFoldedNames) {
+    std::mt19937 random(11);
+    const std::string letters = std::string("aAbB_.0") + '\0';
+    Names names;
+    for (int i = 0; i < 3000; ++i) {
+        std::string name = std::string("IMG_20260101_12").substr(0, static_cast<std::size_t>(i % 16));
+        const int length = std::uniform_int_distribution<int>(0, 4)(random);
+        for (int k = 0; k < length; ++k)
+            name += letters[std::uniform_int_distribution<std::size_t>(0, letters.size() - 1)(random)];
+        names.push_back(name);
+    }
+    const auto fold = [](std::string name) {
+        for (char& c : name)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return name;
+    };
+    Names expected = names;
+    std::sort(expected.begin(), expected.end(), [&](const std::string& a, const std::string& b) {
+        return std::pair(fold(a), a) < std::pair(fold(b), b);
+    });
+    engine::SortFileNames(names);
+    EXPECT_EQ(names, expected);
+}
+
 } // namespace
