@@ -65,56 +65,45 @@ INSTANTIATE_TEST_SUITE_P(
                   {"a", "ab", "abcdefgh", "ABCDEFGHI"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Many names with long shared beginnings, against the order spelt out directly: the folded names
-// compared byte by byte, then the raw bytes.
-TEST(FileOrderAtLength, AgreesWithAPlainComparisonOfFoldedNames) {
-    std::mt19937 random(7);
-    const std::string letters = "aAbB_.0";
-    Names names;
-    for (int i = 0; i < 3000; ++i) {
-        std::string name = i % 2 ? "IMG_2026" : "";
-        const int length = std::uniform_int_distribution<int>(0, 6)(random);
-        for (int k = 0; k < length; ++k)
-            name += letters[std::uniform_int_distribution<std::size_t>(0, letters.size() - 1)(random)];
-        names.push_back(name);
-    }
+// Random names of a few shapes, sorted, against a plain comparison of the folded names byte by byte, then of
+// the raw bytes. Short names with a common prefix or none; and names that share their first sixteen bytes or
+// more, end there or just after, or differ only in case or by a NUL byte (past the bytes a sort key holds
+// inline).
+TEST(FileOrderAtRandom, AgreesWithAPlainComparisonOfFoldedNames) {
     const auto fold = [](std::string name) {
         for (char& c : name)
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return name;
     };
-    Names expected = names;
-    std::sort(expected.begin(), expected.end(), [&](const std::string& a, const std::string& b) {
-        return std::pair(fold(a), a) < std::pair(fold(b), b);
-    });
-    engine::SortFileNames(names);
-    EXPECT_EQ(names, expected);
-}
-
-// Names that share their first sixteen bytes or more, end there or just after, or differ only in case or
-// by a NUL byte: the order is still that of the folded names byte by byte, then of the raw bytes.
-TEST(FileOrderPastTheInlineBytes, AgreesWithAPlainComparisonOfFoldedNames) {
-    std::mt19937 random(11);
-    const std::string letters = std::string("aAbB_.0") + '\0';
-    Names names;
-    for (int i = 0; i < 3000; ++i) {
-        std::string name = std::string("IMG_20260101_12").substr(0, static_cast<std::size_t>(i % 16));
-        const int length = std::uniform_int_distribution<int>(0, 4)(random);
-        for (int k = 0; k < length; ++k)
-            name += letters[std::uniform_int_distribution<std::size_t>(0, letters.size() - 1)(random)];
-        names.push_back(name);
-    }
-    const auto fold = [](std::string name) {
-        for (char& c : name)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return name;
+    const struct {
+        const char* shape;
+        unsigned seed;
+        std::string letters;
+        int longestTail;
+        std::string (*prefix)(int i);
+    } shapes[] = {
+        {"short names", 7, "aAbB_.0", 6, [](int i) { return std::string(i % 2 ? "IMG_2026" : ""); }},
+        {"past the inline bytes", 11, std::string("aAbB_.0") + '\0', 4,
+         [](int i) { return std::string("IMG_20260101_12").substr(0, static_cast<std::size_t>(i % 16)); }},
     };
-    Names expected = names;
-    std::sort(expected.begin(), expected.end(), [&](const std::string& a, const std::string& b) {
-        return std::pair(fold(a), a) < std::pair(fold(b), b);
-    });
-    engine::SortFileNames(names);
-    EXPECT_EQ(names, expected);
+    for (const auto& shape : shapes) {
+        std::mt19937 random(shape.seed);
+        Names names;
+        for (int i = 0; i < 3000; ++i) {
+            std::string name = shape.prefix(i);
+            const int length = std::uniform_int_distribution<int>(0, shape.longestTail)(random);
+            for (int k = 0; k < length; ++k)
+                name += shape.letters[std::uniform_int_distribution<std::size_t>(0, shape.letters.size() -
+                                                                                        1)(random)];
+            names.push_back(name);
+        }
+        Names expected = names;
+        std::sort(expected.begin(), expected.end(), [&](const std::string& a, const std::string& b) {
+            return std::pair(fold(a), a) < std::pair(fold(b), b);
+        });
+        engine::SortFileNames(names);
+        EXPECT_EQ(names, expected) << shape.shape;
+    }
 }
 
 } // namespace
