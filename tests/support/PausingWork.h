@@ -1,15 +1,45 @@
 #pragma once
 
-#include "Gate.h"
 #include "engine/BatchRename.h"
 #include "platform/files/FolderLister.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
 namespace fakes {
+
+// Holds a worker thread at one point until the test lets it go: a test can so catch background work in
+// the middle, without sleeps.
+class Gate {
+public:
+    // Called on the worker: waits until Release.
+    void Hold() {
+        std::unique_lock lock(mutex_);
+        held_ = true;
+        changed_.wait(lock, [this] { return released_; });
+        held_ = false;
+    }
+    // True while a worker waits in Hold.
+    bool Holding() const {
+        const std::lock_guard lock(mutex_);
+        return held_;
+    }
+    void Release() {
+        const std::lock_guard lock(mutex_);
+        released_ = true;
+        changed_.notify_all();
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::condition_variable changed_;
+    bool held_ = false;
+    bool released_ = false;
+};
 
 // Hands every rename on to another file system, but holds the n-th (counted from 1) at its gate until the
 // test releases it.
