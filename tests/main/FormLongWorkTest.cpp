@@ -1,5 +1,5 @@
-// Work that runs long: a Go with its progress dialog and Stop, a folder read with its indicator and
-// Cancel, and the window that stays alive meanwhile.
+// Work that runs long or ends badly: a Go with its progress dialog and Stop, a folder read with its
+// indicator and Cancel, the window that stays alive meanwhile, and a folder that cannot be read after a Go.
 #include "FormFixture.h"
 #include "PausingWork.h"
 
@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTimer>
+#include <cerrno>
 #include <functional>
 
 namespace {
@@ -143,6 +144,29 @@ TEST_F(LongWork, AnotherFolderChosenDuringAReadIsListedInstead) {
     SelectBigAndWhileHeld([&](QWidget&) { SelectFolder(folder_.Sub("small")); });
     EXPECT_EQ(OldNames(), std::vector<std::string>{"s.txt"});
     EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+// The renamed rows show their new names as their names, the row that failed keeps its own, and no new
+// name is left for a second Go to try again.
+TEST_F(LongWork, AfterAGoWhoseFolderCannotBeReadTheGridShowsTheFilesAsTheBatchLeftThem) {
+    lister_ = &heldList_;
+    OpenListing({"a.txt", "b.txt", "c.txt"});
+    EditNewName(1, "x.txt");
+    EditNewName(3, "b.txt"); // b.txt is there already: this rename fails
+    heldList_.refuse = true;
+    Click(names::btnGo);
+    const std::set<std::string> afterGo{"x.txt", "b.txt", "c.txt"};
+    EXPECT_EQ(OnDisk(), afterGo);
+    ASSERT_EQ(dialogs_.messages.size(), 2u);
+    EXPECT_EQ(dialogs_.messages[0], "Error renaming file " + folder_.Sub("c.txt"));
+    EXPECT_EQ(dialogs_.messages[1], platform::IoError(EACCES).what());
+    EXPECT_EQ(OldNames(), (std::vector<std::string>{"x.txt", "b.txt", "c.txt"}));
+    EXPECT_EQ(NewNames(), std::vector<std::string>(3, ""));
+
+    dialogs_.Clear();
+    Click(names::btnGo);
+    EXPECT_EQ(OnDisk(), afterGo);
+    EXPECT_EQ(OldNames(), (std::vector<std::string>{"x.txt", "b.txt", "c.txt"}));
 }
 
 } // namespace

@@ -2,8 +2,10 @@
 
 #include "engine/BatchRename.h"
 #include "platform/files/FolderLister.h"
+#include "platform/files/IoError.h"
 
 #include <atomic>
+#include <cerrno>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -77,21 +79,26 @@ private:
     std::atomic<int> count_{0};
 };
 
-// Hands every listing on to another lister, but holds the listing of one folder at its gate, after
-// counting `shownRead` names as read, until the test releases it.
+// Hands every listing on to another lister, but holds the listing of `heldFolder` at its gate, after
+// counting `shownRead` names as read, until the test releases it; and once `refuse` is set, refuses every
+// listing, as a folder whose permissions were taken away would.
 class PausingLister : public platform::FolderLister {
 public:
-    PausingLister(platform::FolderLister& lister, std::string heldFolder, std::size_t shownRead)
+    explicit PausingLister(platform::FolderLister& lister, std::string heldFolder = {},
+                           std::size_t shownRead = 0)
         : lister_(lister), heldFolder_(std::move(heldFolder)), shownRead_(shownRead) {}
 
     std::vector<std::string> ListFiles(const std::string& folder) override {
+        Check();
         return lister_.ListFiles(folder);
     }
     std::vector<std::string> ListFiles(const std::string& folder, engine::FolderIdentity& identity) override {
+        Check();
         return lister_.ListFiles(folder, identity);
     }
     std::vector<std::string> ListFilesWatched(const std::string& folder, engine::FolderIdentity& identity,
                                               platform::ListingControl& control) override {
+        Check();
         if (folder == heldFolder_) {
             control.read = shownRead_;
             gate.Hold();
@@ -100,8 +107,13 @@ public:
     }
 
     Gate gate;
+    bool refuse = false;
 
 private:
+    void Check() const {
+        if (refuse)
+            throw platform::IoError(EACCES);
+    }
     platform::FolderLister& lister_;
     const std::string heldFolder_;
     const std::size_t shownRead_;
