@@ -19,7 +19,8 @@ protected:
     // Ten files f01.txt .. f10.txt, listed by a window whose renames stop before the fourth until the
     // test lets them go, with f replaced by g.
     void OpenTenFiles() {
-        renamer_ = &heldRename_;
+        held_.pauseAt = 4;
+        renamer_ = &held_;
         std::vector<std::string> files;
         for (int i = 1; i <= 10; ++i)
             files.push_back((i < 10 ? "f0" : "f") + std::to_string(i) + ".txt");
@@ -32,33 +33,24 @@ protected:
     void OpenWithTypedName() {
         folder_.AddFolder("big");
         folder_.Write("big/c.txt", "x");
-        lister_ = &heldList_;
+        held_.heldFolder = folder_.Sub("big");
+        held_.shownRead = 12345;
+        lister_ = &held_;
         OpenListing({"a.txt", "b.txt"});
         EditNewName(1, "typed.txt");
     }
-    void GoAndWhileHeld(const std::function<void(QWidget& progress)>& whileHeld) {
-        WhileHeld(
-            names::dlgProgress, heldRename_.gate, [this] { Click(names::btnGo); }, whileHeld);
-    }
-    void SelectBigAndWhileHeld(const std::function<void(QWidget& indicator)>& whileHeld) {
-        WhileHeld(
-            names::pnlListing, heldList_.gate, [this] { SelectFolder(folder_.Sub("big")); }, whileHeld);
-    }
+    fakes::PausingFiles held_{files_, files_};
 
-    fakes::PausingRenamer heldRename_{files_, 4};
-    fakes::PausingLister heldList_{files_, folder_.Sub("big"), 12345};
-
-private:
-    // Runs `start`, and `whileHeld` from the window's own event loop once the work is held at `gate` with
-    // the widget `shownName` on the screen; fails the test when that has not come about within five
-    // seconds. The gate is released in every case.
-    void WhileHeld(const char* shownName, fakes::Gate& gate, const std::function<void()>& start,
+    // Runs `start` (clicking Go, or selecting "big"), and `whileHeld` from the window's own event loop
+    // once the work is held with the widget `shownName` on the screen; fails the test when that has not come
+    // about within five seconds. The gate is released in every case.
+    void WhileHeld(const char* shownName, const std::function<void()>& start,
                    const std::function<void(QWidget& shown)>& whileHeld) {
         QDeadlineTimer deadline(5000);
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
             auto* shown = form_->findChild<QWidget*>(QLatin1String(shownName));
-            const bool ready = gate.Holding() && shown && shown->isVisible();
+            const bool ready = held_.gate.Holding() && shown && shown->isVisible();
             if (!ready && !deadline.hasExpired())
                 return;
             poll.stop();
@@ -66,11 +58,11 @@ private:
                 whileHeld(*shown);
             else
                 ADD_FAILURE() << "the work was never held with " << shownName << " on the screen";
-            gate.Release();
+            held_.gate.Release();
         });
         poll.start(10);
         start();
-        gate.Release();
+        held_.gate.Release();
     }
 };
 
@@ -78,13 +70,15 @@ TEST_F(LongWork, StopHalfwayKeepsWhatWasDoneListsAgainAndSaysSo) {
     OpenTenFiles();
     QString shown;
     bool goLocked = false;
-    GoAndWhileHeld([&](QWidget& progress) {
-        shown = progress.findChild<QLabel*>()->text();
-        goLocked = !Find(names::btnGo)->isEnabled() && !Grid()->isEnabled();
-        // Undo of the last Go waits for this one to end: it does nothing now.
-        form_->findChild<QAction*>(QLatin1String(names::actUndoGo))->trigger();
-        QTest::keyClick(&progress, Qt::Key_Escape);
-    });
+    WhileHeld(
+        names::dlgProgress, [this] { Click(names::btnGo); },
+        [&](QWidget& progress) {
+            shown = progress.findChild<QLabel*>()->text();
+            goLocked = !Find(names::btnGo)->isEnabled() && !Grid()->isEnabled();
+            // Undo of the last Go waits for this one to end: it does nothing now.
+            form_->findChild<QAction*>(QLatin1String(names::actUndoGo))->trigger();
+            QTest::keyClick(&progress, Qt::Key_Escape);
+        });
     EXPECT_EQ(shown, QStringLiteral("Renaming 3 of 10"));
     EXPECT_TRUE(goLocked) << "Go and the grid must be locked while the batch runs";
     // The rename in flight when Stop came is done; the batch ends before the next.
@@ -104,10 +98,12 @@ TEST_F(LongWork, AFolderSelectedWhileTheBatchRunsIsListedAfterIt) {
     folder_.Write("other/o.txt", "x");
     OpenTenFiles();
     bool listedMeanwhile = true;
-    GoAndWhileHeld([&](QWidget&) {
-        SelectFolder(folder_.Sub("other"));
-        listedMeanwhile = OldNames() == std::vector<std::string>{"o.txt"};
-    });
+    WhileHeld(
+        names::dlgProgress, [this] { Click(names::btnGo); },
+        [&](QWidget&) {
+            SelectFolder(folder_.Sub("other"));
+            listedMeanwhile = OldNames() == std::vector<std::string>{"o.txt"};
+        });
     EXPECT_FALSE(listedMeanwhile) << "the grid changed while the batch ran";
     EXPECT_TRUE(dialogs_.messages.empty());
     EXPECT_TRUE(WaitUntil([&] { return OldNames() == std::vector<std::string>{"o.txt"}; }))
@@ -120,13 +116,15 @@ TEST_F(LongWork, CancelOfAFolderReadKeepsTheGridAndItsNewNames) {
     QString shown;
     bool treeUsable = false;
     bool goLocked = false;
-    SelectBigAndWhileHeld([&](QWidget& indicator) {
-        shown = indicator.findChild<QLabel*>()->text();
-        treeUsable = Tree()->isEnabled();
-        goLocked = !Find(names::btnGo)->isEnabled();
-        QTest::mouseClick(indicator.findChild<QPushButton*>(QLatin1String(names::btnCancelListing)),
-                          Qt::LeftButton);
-    });
+    WhileHeld(
+        names::pnlListing, [this] { SelectFolder(folder_.Sub("big")); },
+        [&](QWidget& indicator) {
+            shown = indicator.findChild<QLabel*>()->text();
+            treeUsable = Tree()->isEnabled();
+            goLocked = !Find(names::btnGo)->isEnabled();
+            QTest::mouseClick(indicator.findChild<QPushButton*>(QLatin1String(names::btnCancelListing)),
+                              Qt::LeftButton);
+        });
     EXPECT_EQ(shown, "Reading the folder: " + QLocale().toString(12345) + " files so far");
     EXPECT_TRUE(treeUsable);
     EXPECT_TRUE(goLocked);
@@ -141,7 +139,9 @@ TEST_F(LongWork, AnotherFolderChosenDuringAReadIsListedInstead) {
     folder_.AddFolder("small");
     folder_.Write("small/s.txt", "x");
     OpenWithTypedName();
-    SelectBigAndWhileHeld([&](QWidget&) { SelectFolder(folder_.Sub("small")); });
+    WhileHeld(
+        names::pnlListing, [this] { SelectFolder(folder_.Sub("big")); },
+        [&](QWidget&) { SelectFolder(folder_.Sub("small")); });
     EXPECT_EQ(OldNames(), std::vector<std::string>{"s.txt"});
     EXPECT_TRUE(dialogs_.messages.empty());
 }
@@ -149,24 +149,24 @@ TEST_F(LongWork, AnotherFolderChosenDuringAReadIsListedInstead) {
 // The renamed rows show their new names as their names, the row that failed keeps its own, and no new
 // name is left for a second Go to try again.
 TEST_F(LongWork, AfterAGoWhoseFolderCannotBeReadTheGridShowsTheFilesAsTheBatchLeftThem) {
-    lister_ = &heldList_;
+    lister_ = &held_;
     OpenListing({"a.txt", "b.txt", "c.txt"});
     EditNewName(1, "x.txt");
     EditNewName(3, "b.txt"); // b.txt is there already: this rename fails
-    heldList_.refuse = true;
+    held_.refuse = true;
     Click(names::btnGo);
-    const std::set<std::string> afterGo{"x.txt", "b.txt", "c.txt"};
-    EXPECT_EQ(OnDisk(), afterGo);
+    const std::vector<std::string> afterGo{"x.txt", "b.txt", "c.txt"};
+    EXPECT_EQ(OnDisk(), std::set<std::string>(afterGo.begin(), afterGo.end()));
     ASSERT_EQ(dialogs_.messages.size(), 2u);
     EXPECT_EQ(dialogs_.messages[0], "Error renaming file " + folder_.Sub("c.txt"));
     EXPECT_EQ(dialogs_.messages[1], platform::IoError(EACCES).what());
-    EXPECT_EQ(OldNames(), (std::vector<std::string>{"x.txt", "b.txt", "c.txt"}));
+    EXPECT_EQ(OldNames(), afterGo);
     EXPECT_EQ(NewNames(), std::vector<std::string>(3, ""));
 
     dialogs_.Clear();
     Click(names::btnGo);
-    EXPECT_EQ(OnDisk(), afterGo);
-    EXPECT_EQ(OldNames(), (std::vector<std::string>{"x.txt", "b.txt", "c.txt"}));
+    EXPECT_EQ(OnDisk(), std::set<std::string>(afterGo.begin(), afterGo.end()));
+    EXPECT_EQ(OldNames(), afterGo);
 }
 
 } // namespace

@@ -43,50 +43,14 @@ private:
     bool released_ = false;
 };
 
-// Hands every rename on to another file system, but holds the n-th (counted from 1) at its gate until the
-// test releases it.
-class PausingRenamer : public engine::FileRenamer {
+// Hands every listing and rename on to another file system, but holds one piece of work at its gate until
+// the test releases it: the `pauseAt`-th rename (counted from 1), or the listing of `heldFolder` after
+// counting `shownRead` names as read. Once `refuse` is set it refuses every listing, as a folder whose
+// permissions were taken away would. Set these before the work starts.
+class PausingFiles : public platform::FolderLister, public engine::FileRenamer {
 public:
-    PausingRenamer(engine::FileRenamer& files, int pauseAt) : files_(files), pauseAt_(pauseAt) {}
-
-    std::unique_ptr<engine::FolderRenamer> OpenFolder(const std::string& folder) override {
-        auto inner = files_.OpenFolder(folder);
-        if (!inner)
-            return nullptr;
-        return std::make_unique<Folder>(*this, std::move(inner));
-    }
-
-    Gate gate;
-
-private:
-    class Folder : public engine::FolderRenamer {
-    public:
-        Folder(PausingRenamer& owner, std::unique_ptr<engine::FolderRenamer> inner)
-            : owner_(owner), inner_(std::move(inner)) {}
-        bool Rename(const std::string& oldName, const std::string& newName) override {
-            if (++owner_.count_ == owner_.pauseAt_)
-                owner_.gate.Hold();
-            return inner_->Rename(oldName, newName);
-        }
-
-    private:
-        PausingRenamer& owner_;
-        std::unique_ptr<engine::FolderRenamer> inner_;
-    };
-
-    engine::FileRenamer& files_;
-    const int pauseAt_;
-    std::atomic<int> count_{0};
-};
-
-// Hands every listing on to another lister, but holds the listing of `heldFolder` at its gate, after
-// counting `shownRead` names as read, until the test releases it; and once `refuse` is set, refuses every
-// listing, as a folder whose permissions were taken away would.
-class PausingLister : public platform::FolderLister {
-public:
-    explicit PausingLister(platform::FolderLister& lister, std::string heldFolder = {},
-                           std::size_t shownRead = 0)
-        : lister_(lister), heldFolder_(std::move(heldFolder)), shownRead_(shownRead) {}
+    PausingFiles(platform::FolderLister& lister, engine::FileRenamer& renamer)
+        : lister_(lister), renamer_(renamer) {}
 
     std::vector<std::string> ListFiles(const std::string& folder) override {
         Check();
@@ -99,24 +63,48 @@ public:
     std::vector<std::string> ListFilesWatched(const std::string& folder, engine::FolderIdentity& identity,
                                               platform::ListingControl& control) override {
         Check();
-        if (folder == heldFolder_) {
-            control.read = shownRead_;
+        if (folder == heldFolder) {
+            control.read = shownRead;
             gate.Hold();
         }
         return lister_.ListFilesWatched(folder, identity, control);
     }
+    std::unique_ptr<engine::FolderRenamer> OpenFolder(const std::string& folder) override {
+        auto inner = renamer_.OpenFolder(folder);
+        if (!inner)
+            return nullptr;
+        return std::make_unique<Folder>(*this, std::move(inner));
+    }
 
     Gate gate;
+    int pauseAt = 0;
+    std::string heldFolder;
+    std::size_t shownRead = 0;
     bool refuse = false;
 
 private:
+    class Folder : public engine::FolderRenamer {
+    public:
+        Folder(PausingFiles& owner, std::unique_ptr<engine::FolderRenamer> inner)
+            : owner_(owner), inner_(std::move(inner)) {}
+        bool Rename(const std::string& oldName, const std::string& newName) override {
+            if (++owner_.renames_ == owner_.pauseAt)
+                owner_.gate.Hold();
+            return inner_->Rename(oldName, newName);
+        }
+
+    private:
+        PausingFiles& owner_;
+        std::unique_ptr<engine::FolderRenamer> inner_;
+    };
+
     void Check() const {
         if (refuse)
             throw platform::IoError(EACCES);
     }
     platform::FolderLister& lister_;
-    const std::string heldFolder_;
-    const std::size_t shownRead_;
+    engine::FileRenamer& renamer_;
+    std::atomic<int> renames_{0};
 };
 
 } // namespace fakes
