@@ -229,43 +229,45 @@ fakes::FakeFileSystem DiskWith(std::initializer_list<const char*> names) {
     return disk;
 }
 
+// A stopped batch still lists the folder again, so that the grid shows what was done, and completes its
+// journal with the rows it never tried marked as not renamed, so that an undo puts back exactly that.
 TEST_F(BatchTest, ProgressCountsTheRenamesAndAStopFallsBetweenTwo) {
+    struct Recorder : engine::BatchJournal {
+        bool Begin(const std::string&, const std::optional<engine::FolderIdentity>&,
+                   const engine::PlannedRenames&) override {
+            return true;
+        }
+        void Finish(const std::vector<bool>& outcome) override { done = outcome; }
+        std::vector<bool> done;
+    };
     // Row 2 has no new name: it is neither counted nor reported.
     const auto rows = std::vector<engine::RenameRow>{{"a", "x"}, {"b", ""}, {"a.txt", "y"}, {"b", "z"}};
     const struct {
         const char* name;
         int stopAt;
         std::vector<std::pair<int, int>> progress;
-        int renamed;
-        bool stopped;
+        std::vector<bool> done;
     } cases[] = {
-        {"runs to the end", -1, {{0, 3}, {1, 3}, {2, 3}}, 3, false},
-        {"stopped before the first", 0, {{0, 3}}, 0, true},
-        {"stopped halfway", 2, {{0, 3}, {1, 3}, {2, 3}}, 2, true},
+        {"runs to the end", -1, {{0, 3}, {1, 3}, {2, 3}}, {true, true, true}},
+        {"stopped before the first", 0, {{0, 3}}, {false, false, false}},
+        {"stopped halfway", 2, {{0, 3}, {1, 3}, {2, 3}}, {true, true, false}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fakes::FakeFileSystem disk = DiskWith({"a", "b", "a.txt"});
         ScriptedPrompts script;
         script.stopAt = c.stopAt;
-        const auto result = engine::RunBatch(Batch(rows), disk, script);
+        Recorder journal;
+        const auto result = engine::RunBatch(Batch(rows), disk, script, &journal);
         EXPECT_EQ(script.progress, c.progress);
-        EXPECT_EQ(result.renamed, c.renamed);
-        EXPECT_EQ(static_cast<int>(disk.Attempts().size()), c.renamed);
-        EXPECT_EQ(result.stopped, c.stopped);
+        EXPECT_EQ(journal.done, c.done);
+        const auto renamed = static_cast<int>(std::count(c.done.begin(), c.done.end(), true));
+        EXPECT_EQ(result.renamed, renamed);
+        EXPECT_EQ(static_cast<int>(disk.Attempts().size()), renamed);
+        EXPECT_EQ(result.stopped, c.stopAt >= 0);
         EXPECT_EQ(result.total, 3);
-        // A stopped batch still lists the folder again, so that the grid shows what was done.
         EXPECT_TRUE(result.listAgain);
     }
-}
-
-TEST_F(BatchTest, TheMessageAfterAStopCountsRenamedAndLeftFiles) {
-    engine::BatchResult result;
-    result.total = 10;
-    result.renamed = 3;
-    result.failed = 1;
-    EXPECT_EQ(engine::StoppedMessage(result),
-              "Renaming stopped. Files renamed: 3. Files left as they were: 7.");
 }
 
 TEST_F(BatchTest, FailureBoxAnswersGoOnGatherOrStop) {
@@ -339,92 +341,47 @@ NameGrid RandomGrid(std::mt19937& random) {
 }
 
 // The batch over the grid's own rows does what the batch over a snapshot of it does: the same questions,
-// renames and failures, row by row.
-TEST(RunBatchOnTheGrid, DoesWhatTheSnapshotDoes) {
+// renames, failures and journal. The journal is written from the rows in place: its bytes are those of the
+// rows with a new name copied out in order, and it marks as many done as were renamed.
+TEST(RunBatchOnTheGrid, DoesAndJournalsWhatTheSnapshotDoes) {
     std::mt19937 random(3);
-    for (int round = 0; round < 200; ++round) {
+    for (int round = 0; round < 300; ++round) {
+        SCOPED_TRACE(testing::Message() << "round " << round);
         const NameGrid grid = RandomGrid(random);
         struct Run {
             fakes::FakeFileSystem disk = DiskWith({"b", "c", "d"});
             ScriptedPrompts prompts;
+            fakes::MemoryJournalStore store;
+            engine::StoredBatchJournal journal{store, [](const std::string&) { return true; }};
         } fromSnapshot, fromGrid;
-        const auto a =
-            engine::RunBatch(engine::TakeSnapshot("/f", grid), fromSnapshot.disk, fromSnapshot.prompts);
-        const auto b = engine::RunBatch("/f", std::nullopt, grid, fromGrid.disk, fromGrid.prompts);
+        const auto a = engine::RunBatch(engine::TakeSnapshot("/f", grid), fromSnapshot.disk,
+                                        fromSnapshot.prompts, &fromSnapshot.journal);
+        const auto b =
+            engine::RunBatch("/f", std::nullopt, grid, fromGrid.disk, fromGrid.prompts, &fromGrid.journal);
         ASSERT_EQ(fromGrid.prompts.questions, fromSnapshot.prompts.questions);
         ASSERT_EQ(fromGrid.prompts.failures, fromSnapshot.prompts.failures);
         ASSERT_EQ(fromGrid.disk.Files("/f"), fromSnapshot.disk.Files("/f"));
-        ASSERT_EQ(std::tie(b.renamed, b.failed, b.total), std::tie(a.renamed, a.failed, a.total));
-    }
-}
+        ASSERT_EQ(std::tie(b.renamed, b.failed, b.total, b.renamedRows),
+                  std::tie(a.renamed, a.failed, a.total, a.renamedRows));
 
-// The journal is written from the rows in place, whichever rows the batch works through: its bytes are
-// those of the rows with a new name copied out in order, and the outcome follows them rename by rename.
-TEST(RunBatchOnTheGrid, JournalsTheRowsWithANewNameAsWritten) {
-    std::mt19937 random(5);
-    for (int round = 0; round < 200; ++round) {
-        const NameGrid grid = RandomGrid(random);
         std::vector<engine::RenameRow> planned;
         for (int row = 1; row < grid.RowCount(); ++row) {
             if (!grid.Cell(NameGrid::NewColumn, row).empty())
                 planned.push_back({grid.Cell(NameGrid::OldColumn, row), grid.Cell(NameGrid::NewColumn, row)});
         }
-        for (const bool fromGrid : {false, true}) {
-            fakes::FakeFileSystem disk = DiskWith({"b", "c", "d"});
-            ScriptedPrompts prompts;
-            fakes::MemoryJournalStore store;
-            engine::StoredBatchJournal journal(store, [](const std::string&) { return true; });
-            const auto result =
-                fromGrid ? engine::RunBatch("/f", std::nullopt, grid, disk, prompts, &journal)
-                         : engine::RunBatch(engine::TakeSnapshot("/f", grid), disk, prompts, &journal);
-            SCOPED_TRACE(testing::Message() << "round " << round << (fromGrid ? ", grid" : ", snapshot"));
-            if (planned.empty()) {
-                EXPECT_FALSE(store.Holds());
+        for (Run* run : {&fromSnapshot, &fromGrid}) {
+            ASSERT_EQ(run->store.Holds(), !planned.empty());
+            if (planned.empty())
                 continue;
-            }
-            ASSERT_TRUE(store.Holds());
-            const std::string plan = engine::EncodePlan("/f", *disk.OpenFolder("/f")->Identity(), planned);
-            ASSERT_EQ(store.Bytes().substr(0, plan.size()), plan);
-            const auto decoded = engine::DecodeJournal(store.Bytes());
+            const std::string plan =
+                engine::EncodePlan("/f", *run->disk.OpenFolder("/f")->Identity(), planned);
+            ASSERT_EQ(run->store.Bytes().substr(0, plan.size()), plan);
+            const auto decoded = engine::DecodeJournal(run->store.Bytes());
             ASSERT_TRUE(decoded.journal && decoded.journal->done) << decoded.error;
-            EXPECT_EQ(static_cast<int>(
-                          std::count(decoded.journal->done->begin(), decoded.journal->done->end(), true)),
-                      result.renamed);
-            // The rows the result counts as renamed are those the journal marks done, row by row.
-            std::vector<bool> renamedRows;
-            for (int row = 1, rename = 0; row < grid.RowCount(); ++row) {
-                const bool planned = !grid.Cell(NameGrid::NewColumn, row).empty();
-                renamedRows.push_back(planned && (*decoded.journal->done)[static_cast<std::size_t>(rename)]);
-                rename += planned ? 1 : 0;
-            }
-            if (result.renamed == 0)
-                renamedRows.clear();
-            EXPECT_EQ(result.renamedRows, renamedRows);
+            const auto& done = *decoded.journal->done;
+            EXPECT_EQ(std::count(done.begin(), done.end(), true), b.renamed);
         }
     }
-}
-
-// A stopped batch completes its journal too, with the rows it never tried marked as not renamed, so that
-// an undo puts back exactly what was done.
-TEST(StoppedBatch, CompletesItsJournalWithTheUntriedRowsNotDone) {
-    struct Recorder : engine::BatchJournal {
-        bool Begin(const std::string&, const std::optional<engine::FolderIdentity>&,
-                   const engine::PlannedRenames& renames) override {
-            planned = renames.Count();
-            return true;
-        }
-        void Finish(const std::vector<bool>& outcome) override { done = outcome; }
-        std::size_t planned = 0;
-        std::vector<bool> done;
-    } journal;
-    fakes::FakeFileSystem disk = DiskWith({"a", "b", "a.txt"});
-    ScriptedPrompts prompts;
-    prompts.stopAt = 2;
-    const auto result =
-        engine::RunBatch(Batch({{"a", "x"}, {"b", ""}, {"a.txt", "y"}, {"b", "z"}}), disk, prompts, &journal);
-    EXPECT_TRUE(result.stopped);
-    EXPECT_EQ(journal.planned, 3u);
-    EXPECT_EQ(journal.done, (std::vector<bool>{true, true, false}));
 }
 
 } // namespace

@@ -1,80 +1,110 @@
 #pragma once
 
-#include "Gate.h"
 #include "engine/BatchRename.h"
 #include "platform/files/FolderLister.h"
+#include "platform/files/IoError.h"
 
 #include <atomic>
+#include <cerrno>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
 namespace fakes {
 
-// Hands every rename on to another file system, but holds the n-th (counted from 1) at its gate until the
-// test releases it.
-class PausingRenamer : public engine::FileRenamer {
+// Holds a worker thread at one point until the test lets it go: a test can so catch background work in
+// the middle, without sleeps.
+class Gate {
 public:
-    PausingRenamer(engine::FileRenamer& files, int pauseAt) : files_(files), pauseAt_(pauseAt) {}
+    // Called on the worker: waits until Release.
+    void Hold() {
+        std::unique_lock lock(mutex_);
+        held_ = true;
+        changed_.wait(lock, [this] { return released_; });
+        held_ = false;
+    }
+    // True while a worker waits in Hold.
+    bool Holding() const {
+        const std::lock_guard lock(mutex_);
+        return held_;
+    }
+    void Release() {
+        const std::lock_guard lock(mutex_);
+        released_ = true;
+        changed_.notify_all();
+    }
 
+private:
+    mutable std::mutex mutex_;
+    std::condition_variable changed_;
+    bool held_ = false;
+    bool released_ = false;
+};
+
+// Hands every listing and rename on to another file system, but holds one piece of work at its gate until
+// the test releases it: the `pauseAt`-th rename (counted from 1), or the listing of `heldFolder` after
+// counting `shownRead` names as read. Once `refuse` is set it refuses every listing, as a folder whose
+// permissions were taken away would. Set these before the work starts.
+class PausingFiles : public platform::FolderLister, public engine::FileRenamer {
+public:
+    PausingFiles(platform::FolderLister& lister, engine::FileRenamer& renamer)
+        : lister_(lister), renamer_(renamer) {}
+
+    std::vector<std::string> ListFiles(const std::string& folder) override {
+        Check();
+        return lister_.ListFiles(folder);
+    }
+    std::vector<std::string> ListFiles(const std::string& folder, engine::FolderIdentity& identity) override {
+        Check();
+        return lister_.ListFiles(folder, identity);
+    }
+    std::vector<std::string> ListFilesWatched(const std::string& folder, engine::FolderIdentity& identity,
+                                              platform::ListingControl& control) override {
+        Check();
+        if (folder == heldFolder) {
+            control.read = shownRead;
+            gate.Hold();
+        }
+        return lister_.ListFilesWatched(folder, identity, control);
+    }
     std::unique_ptr<engine::FolderRenamer> OpenFolder(const std::string& folder) override {
-        auto inner = files_.OpenFolder(folder);
+        auto inner = renamer_.OpenFolder(folder);
         if (!inner)
             return nullptr;
         return std::make_unique<Folder>(*this, std::move(inner));
     }
 
     Gate gate;
+    int pauseAt = 0;
+    std::string heldFolder;
+    std::size_t shownRead = 0;
+    bool refuse = false;
 
 private:
     class Folder : public engine::FolderRenamer {
     public:
-        Folder(PausingRenamer& owner, std::unique_ptr<engine::FolderRenamer> inner)
+        Folder(PausingFiles& owner, std::unique_ptr<engine::FolderRenamer> inner)
             : owner_(owner), inner_(std::move(inner)) {}
         bool Rename(const std::string& oldName, const std::string& newName) override {
-            if (++owner_.count_ == owner_.pauseAt_)
+            if (++owner_.renames_ == owner_.pauseAt)
                 owner_.gate.Hold();
             return inner_->Rename(oldName, newName);
         }
 
     private:
-        PausingRenamer& owner_;
+        PausingFiles& owner_;
         std::unique_ptr<engine::FolderRenamer> inner_;
     };
 
-    engine::FileRenamer& files_;
-    const int pauseAt_;
-    std::atomic<int> count_{0};
-};
-
-// Hands every listing on to another lister, but holds the listing of one folder at its gate, after
-// counting `shownRead` names as read, until the test releases it.
-class PausingLister : public platform::FolderLister {
-public:
-    PausingLister(platform::FolderLister& lister, std::string heldFolder, std::size_t shownRead)
-        : lister_(lister), heldFolder_(std::move(heldFolder)), shownRead_(shownRead) {}
-
-    std::vector<std::string> ListFiles(const std::string& folder) override {
-        return lister_.ListFiles(folder);
+    void Check() const {
+        if (refuse)
+            throw platform::IoError(EACCES);
     }
-    std::vector<std::string> ListFiles(const std::string& folder, engine::FolderIdentity& identity) override {
-        return lister_.ListFiles(folder, identity);
-    }
-    std::vector<std::string> ListFilesWatched(const std::string& folder, engine::FolderIdentity& identity,
-                                              platform::ListingControl& control) override {
-        if (folder == heldFolder_) {
-            control.read = shownRead_;
-            gate.Hold();
-        }
-        return lister_.ListFilesWatched(folder, identity, control);
-    }
-
-    Gate gate;
-
-private:
     platform::FolderLister& lister_;
-    const std::string heldFolder_;
-    const std::size_t shownRead_;
+    engine::FileRenamer& renamer_;
+    std::atomic<int> renames_{0};
 };
 
 } // namespace fakes

@@ -1,0 +1,172 @@
+// Work that runs long or ends badly: a Go with its progress dialog and Stop, a folder read with its
+// indicator and Cancel, the window that stays alive meanwhile, and a folder that cannot be read after a Go.
+#include "FormFixture.h"
+#include "PausingWork.h"
+
+#include <QAction>
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTimer>
+#include <cerrno>
+#include <functional>
+
+namespace {
+
+class LongWork : public FormTest {
+protected:
+    // Ten files f01.txt .. f10.txt, listed by a window whose renames stop before the fourth until the
+    // test lets them go, with f replaced by g.
+    void OpenTenFiles() {
+        held_.pauseAt = 4;
+        renamer_ = &held_;
+        std::vector<std::string> files;
+        for (int i = 1; i <= 10; ++i)
+            files.push_back((i < 10 ? "f0" : "f") + std::to_string(i) + ".txt");
+        OpenListing(files);
+        Click(names::rdbReplacer);
+        Type(names::edtReplace, QStringLiteral("f"));
+        Type(names::edtWith, QStringLiteral("g"));
+    }
+    // Lists a.txt and b.txt and types a new name for a.txt; the folder "big" will be held while read.
+    void OpenWithTypedName() {
+        folder_.AddFolder("big");
+        folder_.Write("big/c.txt", "x");
+        held_.heldFolder = folder_.Sub("big");
+        held_.shownRead = 12345;
+        lister_ = &held_;
+        OpenListing({"a.txt", "b.txt"});
+        EditNewName(1, "typed.txt");
+    }
+    fakes::PausingFiles held_{files_, files_};
+
+    // Runs `start` (clicking Go, or selecting "big"), and `whileHeld` from the window's own event loop
+    // once the work is held with the widget `shownName` on the screen; fails the test when that has not come
+    // about within five seconds. The gate is released in every case.
+    void WhileHeld(const char* shownName, const std::function<void()>& start,
+                   const std::function<void(QWidget& shown)>& whileHeld) {
+        QDeadlineTimer deadline(5000);
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* shown = form_->findChild<QWidget*>(QLatin1String(shownName));
+            const bool ready = held_.gate.Holding() && shown && shown->isVisible();
+            if (!ready && !deadline.hasExpired())
+                return;
+            poll.stop();
+            if (ready)
+                whileHeld(*shown);
+            else
+                ADD_FAILURE() << "the work was never held with " << shownName << " on the screen";
+            held_.gate.Release();
+        });
+        poll.start(10);
+        start();
+        held_.gate.Release();
+    }
+};
+
+TEST_F(LongWork, StopHalfwayKeepsWhatWasDoneListsAgainAndSaysSo) {
+    OpenTenFiles();
+    QString shown;
+    bool goLocked = false;
+    WhileHeld(
+        names::dlgProgress, [this] { Click(names::btnGo); },
+        [&](QWidget& progress) {
+            shown = progress.findChild<QLabel*>()->text();
+            goLocked = !Find(names::btnGo)->isEnabled() && !Grid()->isEnabled();
+            // Undo of the last Go waits for this one to end: it does nothing now.
+            form_->findChild<QAction*>(QLatin1String(names::actUndoGo))->trigger();
+            QTest::keyClick(&progress, Qt::Key_Escape);
+        });
+    EXPECT_EQ(shown, QStringLiteral("Renaming 3 of 10"));
+    EXPECT_TRUE(goLocked) << "Go and the grid must be locked while the batch runs";
+    // The rename in flight when Stop came is done; the batch ends before the next.
+    const std::vector<std::string> left{"f05.txt", "f06.txt", "f07.txt", "f08.txt", "f09.txt",
+                                        "f10.txt", "g01.txt", "g02.txt", "g03.txt", "g04.txt"};
+    EXPECT_EQ(OnDisk(), std::set<std::string>(left.begin(), left.end()));
+    EXPECT_EQ(OldNames(), left);
+    EXPECT_EQ(NewNames(), std::vector<std::string>(10, ""));
+    EXPECT_EQ(dialogs_.messages,
+              std::vector<std::string>{"Renaming stopped. Files renamed: 4. Files left as they were: 6."});
+    EXPECT_TRUE(Find(names::btnGo)->isEnabled());
+    EXPECT_FALSE(Find(names::btnCopy)->isEnabled()) << "a field its mode disables stays disabled";
+}
+
+TEST_F(LongWork, AFolderSelectedWhileTheBatchRunsIsListedAfterIt) {
+    folder_.AddFolder("other");
+    folder_.Write("other/o.txt", "x");
+    OpenTenFiles();
+    bool listedMeanwhile = true;
+    WhileHeld(
+        names::dlgProgress, [this] { Click(names::btnGo); },
+        [&](QWidget&) {
+            SelectFolder(folder_.Sub("other"));
+            listedMeanwhile = OldNames() == std::vector<std::string>{"o.txt"};
+        });
+    EXPECT_FALSE(listedMeanwhile) << "the grid changed while the batch ran";
+    EXPECT_TRUE(dialogs_.messages.empty());
+    EXPECT_TRUE(WaitUntil([&] { return OldNames() == std::vector<std::string>{"o.txt"}; }))
+        << "the folder chosen meanwhile was not listed after the batch";
+    EXPECT_EQ(OnDisk().count("g10.txt"), 1u);
+}
+
+TEST_F(LongWork, CancelOfAFolderReadKeepsTheGridAndItsNewNames) {
+    OpenWithTypedName();
+    QString shown;
+    bool treeUsable = false;
+    bool goLocked = false;
+    WhileHeld(
+        names::pnlListing, [this] { SelectFolder(folder_.Sub("big")); },
+        [&](QWidget& indicator) {
+            shown = indicator.findChild<QLabel*>()->text();
+            treeUsable = Tree()->isEnabled();
+            goLocked = !Find(names::btnGo)->isEnabled();
+            QTest::mouseClick(indicator.findChild<QPushButton*>(QLatin1String(names::btnCancelListing)),
+                              Qt::LeftButton);
+        });
+    EXPECT_EQ(shown, "Reading the folder: " + QLocale().toString(12345) + " files so far");
+    EXPECT_TRUE(treeUsable);
+    EXPECT_TRUE(goLocked);
+    EXPECT_EQ(OldNames(), (std::vector<std::string>{"a.txt", "b.txt"}));
+    EXPECT_EQ(NewNames(), (std::vector<std::string>{"typed.txt", ""}));
+    EXPECT_TRUE(dialogs_.messages.empty());
+    EXPECT_TRUE(Find(names::btnGo)->isEnabled());
+    EXPECT_FALSE(Find(names::pnlListing)->isVisible());
+}
+
+TEST_F(LongWork, AnotherFolderChosenDuringAReadIsListedInstead) {
+    folder_.AddFolder("small");
+    folder_.Write("small/s.txt", "x");
+    OpenWithTypedName();
+    WhileHeld(
+        names::pnlListing, [this] { SelectFolder(folder_.Sub("big")); },
+        [&](QWidget&) { SelectFolder(folder_.Sub("small")); });
+    EXPECT_EQ(OldNames(), std::vector<std::string>{"s.txt"});
+    EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+// The renamed rows show their new names as their names, the row that failed keeps its own, and no new
+// name is left for a second Go to try again.
+TEST_F(LongWork, AfterAGoWhoseFolderCannotBeReadTheGridShowsTheFilesAsTheBatchLeftThem) {
+    lister_ = &held_;
+    OpenListing({"a.txt", "b.txt", "c.txt"});
+    EditNewName(1, "x.txt");
+    EditNewName(3, "b.txt"); // b.txt is there already: this rename fails
+    held_.refuse = true;
+    Click(names::btnGo);
+    const std::vector<std::string> afterGo{"x.txt", "b.txt", "c.txt"};
+    EXPECT_EQ(OnDisk(), std::set<std::string>(afterGo.begin(), afterGo.end()));
+    ASSERT_EQ(dialogs_.messages.size(), 2u);
+    EXPECT_EQ(dialogs_.messages[0], "Error renaming file " + folder_.Sub("c.txt"));
+    EXPECT_EQ(dialogs_.messages[1], platform::IoError(EACCES).what());
+    EXPECT_EQ(OldNames(), afterGo);
+    EXPECT_EQ(NewNames(), std::vector<std::string>(3, ""));
+
+    dialogs_.Clear();
+    Click(names::btnGo);
+    EXPECT_EQ(OnDisk(), std::set<std::string>(afterGo.begin(), afterGo.end()));
+    EXPECT_EQ(OldNames(), afterGo);
+}
+
+} // namespace
