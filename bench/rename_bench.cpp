@@ -12,7 +12,7 @@
 #define _GNU_SOURCE // renameat2 and RENAME_NOREPLACE
 #endif
 
-#include "TmpfsFolder.h"
+#include "RenameSets.h"
 #include "engine/BatchRename.h"
 #include "platform/files/PosixFileSystem.h"
 
@@ -29,30 +29,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-struct RenameSets {
-    TmpfsFolder folder;
-    std::vector<std::string> camera; // IMG_00001.JPG ...
-    std::vector<std::string> titled; // Holiday 2026 - 00001.jpg ...
-    engine::BatchSnapshot forward;
-    engine::BatchSnapshot backward;
-
-    RenameSets(const std::string& base, int count) : folder(base) {
-        char name[64];
-        for (int i = 0; i < count; ++i) {
-            std::snprintf(name, sizeof name, "IMG_%07d.JPG", i);
-            camera.emplace_back(name);
-            std::snprintf(name, sizeof name, "Holiday 2026 - %07d.jpg", i);
-            titled.emplace_back(name);
-            folder.CreateEmptyFile(camera.back());
-        }
-        forward.folder = backward.folder = folder.Path();
-        for (int i = 0; i < count; ++i) {
-            forward.rows.push_back({camera[i], titled[i]});
-            backward.rows.push_back({titled[i], camera[i]});
-        }
-    }
-};
 
 class CountingPrompts : public engine::BatchPrompts {
 public:

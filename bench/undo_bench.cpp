@@ -8,7 +8,7 @@
 #define _GNU_SOURCE // renameat2 and RENAME_NOREPLACE
 #endif
 
-#include "TmpfsFolder.h"
+#include "RenameSets.h"
 #include "engine/UndoLastGo.h"
 #include "platform/files/JournalFile.h"
 #include "platform/files/PosixFileSystem.h"
@@ -66,23 +66,14 @@ void Print(const char* what, const Times& times, const Times& bare) {
 } // namespace
 
 int main(int argc, char** argv) {
-    TmpfsFolder folder;
+    RenameSets sets("/dev/shm", fileCount);
+    const TmpfsFolder& folder = sets.folder;
     TmpfsFolder state;
     const std::string journalFolder = argc > 1 ? argv[1] : state.Path();
-    std::vector<std::string> camera;
-    std::vector<std::string> titled;
-    engine::BatchSnapshot forward{folder.Path(), {}};
-    engine::BatchSnapshot backward{folder.Path(), {}};
-    char name[64];
-    for (int i = 0; i < fileCount; ++i) {
-        std::snprintf(name, sizeof name, "IMG_%05d.JPG", i);
-        camera.emplace_back(name);
-        std::snprintf(name, sizeof name, "Holiday 2026 - %05d.jpg", i);
-        titled.emplace_back(name);
-        folder.CreateEmptyFile(camera.back());
-        forward.rows.push_back({camera.back(), titled.back()});
-        backward.rows.push_back({titled.back(), camera.back()});
-    }
+    const std::vector<std::string>& camera = sets.camera;
+    const std::vector<std::string>& titled = sets.titled;
+    const engine::BatchSnapshot& forward = sets.forward;
+    const engine::BatchSnapshot& backward = sets.backward;
     std::printf("%d files in %s (%s), journal in %s, best of %d interleaved rounds\n", fileCount,
                 folder.Path().c_str(), folder.OnTmpfs() ? "tmpfs" : "not tmpfs", journalFolder.c_str(),
                 rounds);
