@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/BatchRename.h"
+#include "engine/batch/BatchRename.h"
 
 class Dialogs;
 class QWidget;

@@ -1,6 +1,6 @@
 #include "NameGridModel.h"
 
-#include "engine/ShownName.h"
+#include "engine/names/ShownName.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/NameGrid.h"
+#include "engine/grid/NameGrid.h"
 
 #include <QAbstractTableModel>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/WorkOut.h"
+#include "engine/grid/WorkOut.h"
 #include "main/Anchoring.h"
 
 #include <QWidget>

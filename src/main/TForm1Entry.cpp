@@ -5,7 +5,8 @@
 #include "FileList.h"
 #include "NameGridModel.h"
 #include "TForm1.h"
-#include "engine/RenameEngine.h"
+#include "engine/grid/ClipboardText.h"
+#include "engine/names/CheckChars.h"
 
 #include <QPlainTextEdit>
 

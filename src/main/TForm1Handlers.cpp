@@ -9,7 +9,7 @@
 #include "FreedMemory.h"
 #include "NameGridModel.h"
 #include "TForm1.h"
-#include "engine/RenameEngine.h"
+#include "engine/batch/BatchRename.h"
 #include "platform/settings/FolderStore.h"
 
 #include <QGuiApplication>

@@ -4,7 +4,8 @@
 #include "FileList.h"
 #include "TForm1.h"
 #include "UserInterfaceThread.h"
-#include "engine/UndoLastGo.h"
+#include "engine/undo/StoredBatchJournal.h"
+#include "engine/undo/UndoLastGo.h"
 
 #include <QAction>
 #include <QTableView>

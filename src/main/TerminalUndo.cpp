@@ -1,7 +1,7 @@
 #include "TerminalUndo.h"
 
-#include "engine/ShownName.h"
-#include "engine/UndoLastGo.h"
+#include "engine/names/ShownName.h"
+#include "engine/undo/UndoLastGo.h"
 
 #include <ostream>
 

@@ -1,4 +1,7 @@
-#include "engine/RenameEngine.h"
+#include "engine/names/Add.h"
+
+#include "engine/names/CheckChars.h"
+#include "engine/names/ReadPosition.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,8 +1,9 @@
 #include "FakeFileSystem.h"
 #include "MemoryJournalStore.h"
-#include "engine/BatchRename.h"
-#include "engine/JournalStore.h"
-#include "engine/UndoJournal.h"
+#include "engine/batch/BatchRename.h"
+#include "engine/undo/JournalStore.h"
+#include "engine/undo/StoredBatchJournal.h"
+#include "engine/undo/UndoJournal.h"
 
 #include <algorithm>
 #include <deque>

@@ -1,4 +1,4 @@
-#include "engine/ClipboardText.h"
+#include "engine/grid/ClipboardText.h"
 
 #include <gtest/gtest.h>
 #include <string>

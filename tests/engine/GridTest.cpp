@@ -1,4 +1,6 @@
-#include "engine/RenameEngine.h"
+#include "engine/grid/Adder.h"
+#include "engine/grid/NameGrid.h"
+#include "engine/grid/WorkOut.h"
 
 #include <gtest/gtest.h>
 #include <random>

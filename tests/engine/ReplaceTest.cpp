@@ -1,4 +1,4 @@
-#include "engine/RenameEngine.h"
+#include "engine/names/Replace.h"
 
 #include <gtest/gtest.h>
 #include <numeric>

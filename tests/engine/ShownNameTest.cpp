@@ -1,4 +1,4 @@
-#include "engine/ShownName.h"
+#include "engine/names/ShownName.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

@@ -1,4 +1,4 @@
-#include "engine/UndoJournal.h"
+#include "engine/undo/UndoJournal.h"
 
 #include <gtest/gtest.h>
 #include <string>

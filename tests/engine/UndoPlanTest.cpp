@@ -1,7 +1,9 @@
 #include "AnswerYes.h"
 #include "FakeFileSystem.h"
 #include "MemoryJournalStore.h"
-#include "engine/UndoLastGo.h"
+#include "engine/batch/BatchRename.h"
+#include "engine/undo/StoredBatchJournal.h"
+#include "engine/undo/UndoLastGo.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,4 +1,4 @@
-#include "engine/Utf8.h"
+#include "engine/names/Utf8.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,4 +1,4 @@
-#include "engine/WorkOut.h"
+#include "engine/grid/WorkOut.h"
 
 #include <gtest/gtest.h>
 #include <optional>

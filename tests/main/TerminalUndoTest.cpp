@@ -1,7 +1,9 @@
 // "Quillmap --undo" as a user runs it from a terminal, where there may be no display at all.
 #include "AnswerYes.h"
 #include "ScratchFolder.h"
-#include "engine/UndoLastGo.h"
+#include "engine/batch/BatchRename.h"
+#include "engine/undo/StoredBatchJournal.h"
+#include "engine/undo/UndoLastGo.h"
 #include "platform/files/JournalFile.h"
 #include "platform/files/PosixFileSystem.h"
 

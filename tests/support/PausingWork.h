@@ -1,6 +1,7 @@
 #pragma once
 
-#include "engine/BatchRename.h"
+#include "engine/batch/FileRenamer.h"
+#include "engine/batch/FolderIdentity.h"
 #include "platform/files/FolderLister.h"
 #include "platform/files/IoError.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/BatchRename.h"
+#include "engine/batch/FolderIdentity.h"
 
 #include <atomic>
 #include <cstddef>

@@ -2,7 +2,8 @@
 
 #include "FolderLister.h"
 #include "PosixFolderRenamer.h"
-#include "engine/BatchRename.h"
+#include "engine/batch/FileRenamer.h"
+#include "engine/batch/FolderIdentity.h"
 
 #include <memory>
 #include <string>

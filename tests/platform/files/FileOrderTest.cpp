@@ -1,7 +1,7 @@
 // The file list's order: alphabetical without regard to case, the same on every machine and for every
 // order the folder's entries come in.
 
-#include "engine/FileOrder.h"
+#include "engine/names/FileOrder.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,10 +1,12 @@
 // Preview: the checks of the entry fields, the transformation of the selected mode, and the duplicate
 // check of the new names.
 
-#include "engine/WorkOut.h"
+#include "engine/grid/WorkOut.h"
 
-#include "engine/NameIndex.h"
-#include "engine/RenameEngine.h"
+#include "engine/grid/Adder.h"
+#include "engine/grid/NameIndex.h"
+#include "engine/names/ReadPosition.h"
+#include "engine/names/Replace.h"
 
 #include <cstdint>
 

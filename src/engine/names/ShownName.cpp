@@ -1,6 +1,6 @@
-#include "engine/ShownName.h"
+#include "engine/names/ShownName.h"
 
-#include "engine/Utf8.h"
+#include "engine/names/Utf8.h"
 
 #include <cstdint>
 

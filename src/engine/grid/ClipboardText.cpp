@@ -1,8 +1,8 @@
 // The text rules of "Copy", "Paste" and "Duiplicate": one file name per line of clipboard text.
 
-#include "engine/ClipboardText.h"
+#include "engine/grid/ClipboardText.h"
 
-#include "engine/Utf8.h"
+#include "engine/names/Utf8.h"
 
 namespace engine {
 namespace {

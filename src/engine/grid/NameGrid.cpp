@@ -1,6 +1,6 @@
 // The name grid's storage: two parallel columns of raw bytes, row 0 being the header.
 
-#include "engine/NameGrid.h"
+#include "engine/grid/NameGrid.h"
 
 #include <algorithm>
 #include <stdexcept>

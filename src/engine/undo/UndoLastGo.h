@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BatchRename.h"
 #include "JournalStore.h"
 #include "UndoPlan.h"
+#include "engine/batch/FileRenamer.h"
 
 #include <functional>
 #include <string>

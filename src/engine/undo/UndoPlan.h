@@ -1,6 +1,7 @@
 #pragma once
 
 #include "UndoJournal.h"
+#include "engine/batch/FileRenamer.h"
 
 #include <cstddef>
 #include <string>

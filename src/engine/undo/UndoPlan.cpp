@@ -1,8 +1,9 @@
 // Undoing the last batch: which files go back, in which order, and how the failures are told.
 
-#include "engine/UndoPlan.h"
+#include "engine/undo/UndoPlan.h"
 
-#include "engine/ShownName.h"
+#include "engine/names/RenameableName.h"
+#include "engine/names/ShownName.h"
 
 #include <algorithm>
 #include <memory_resource>

@@ -9,8 +9,9 @@
 // Matching is by whole characters: the name's characters are those of the old name as read, the pending
 // tail's are those of the replacement text, and a match never starts or ends inside a character.
 
-#include "engine/RenameEngine.h"
-#include "engine/Utf8.h"
+#include "engine/names/Replace.h"
+
+#include "engine/names/Utf8.h"
 
 #include <algorithm>
 

@@ -38,10 +38,6 @@ WorkOutResult WorkOut(Mode mode, const EntryTexts& texts, NameGrid& grid);
 
 // New name of every file row := Replacer(old name, search, replacement).
 void AllReplace(NameGrid& grid, std::string_view search, std::string_view replacement);
-// New name of every file row := the old name with `after` inserted at position, then `beginning` in front
-// and `end` behind; an empty text is not added.
-void Adder(NameGrid& grid, std::int32_t position, std::string_view after, std::string_view beginning,
-           std::string_view end);
 // The first non-blank new name that a later row repeats (lowest row, then lowest later row), if any.
 std::optional<std::string> FindDuplicateNewName(const NameGrid& grid);
 

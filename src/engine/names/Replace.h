@@ -1,15 +1,7 @@
 #pragma once
 
-// The rename engine: pure functions over names and the name grid. No Qt, no I/O.
+// Search and replace within one name.
 
-#include "BatchRename.h"
-#include "ClipboardText.h"
-#include "FileOrder.h"
-#include "NameGrid.h"
-#include "WorkOut.h"
-
-#include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,15 +19,5 @@ bool CheckWhole(std::string_view name, std::string_view search, int position);
 // Characters 1..position-1 of name, then replacement, then name from position + length(search) on.
 std::string Replace(std::string_view name, std::string_view search, std::string_view replacement,
                     int position);
-
-// Reads a position number: "" -> 0, an invalid text -> nullopt.
-std::optional<std::int32_t> ReadPosition(std::string_view text);
-// Inserts text after character `position` of name (at the front for 0 or less, at the end past the end).
-std::string AddMid(std::string_view name, std::string_view text, std::int32_t position);
-std::string AddBeg(std::string_view name, std::string_view text);
-std::string AddEnd(std::string_view name, std::string_view text);
-
-// 1-based position of the first character refused in names (/ \ ; * ? " < > |), 0 if none.
-int CheckChars(std::string_view text);
 
 } // namespace engine

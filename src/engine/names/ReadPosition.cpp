@@ -1,6 +1,6 @@
 // Reading the position number of "Substring Adder": a signed 32-bit whole number, decimal or hexadecimal.
 
-#include "engine/RenameEngine.h"
+#include "engine/names/ReadPosition.h"
 
 #include <cstdint>
 

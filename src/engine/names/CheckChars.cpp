@@ -1,7 +1,8 @@
 // The character check made when the user leaves an entry field whose text ends up in new names.
 
-#include "engine/RenameEngine.h"
-#include "engine/Utf8.h"
+#include "engine/names/CheckChars.h"
+
+#include "engine/names/Utf8.h"
 
 namespace engine {
 

@@ -1,6 +1,6 @@
 // The journal's bytes: a versioned header, the plan and its checksum, then the outcome and its own.
 
-#include "engine/UndoJournal.h"
+#include "engine/undo/UndoJournal.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,9 @@
 // "Go": the clash question, then the renames of one snapshot of the grid, row by row.
 
-#include "engine/BatchRename.h"
+#include "engine/batch/BatchRename.h"
 
-#include "engine/NameIndex.h"
+#include "engine/grid/NameIndex.h"
+#include "engine/names/RenameableName.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -142,11 +143,6 @@ template <class Rows> bool ConfirmClashesIn(const Rows& batch, BatchPrompts& pro
 
 bool ConfirmClashes(const BatchSnapshot& batch, BatchPrompts& prompts) {
     return ConfirmClashesIn(SnapshotRows{batch.rows}, prompts);
-}
-
-bool IsRenameableName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
-           name.find('\0') == std::string::npos;
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {

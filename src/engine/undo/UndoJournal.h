@@ -1,6 +1,7 @@
 #pragma once
 
-#include "BatchRename.h"
+#include "engine/batch/FolderIdentity.h"
+#include "engine/batch/PlannedRenames.h"
 
 #include <cstddef>
 #include <functional>
