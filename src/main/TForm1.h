@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/grid/WorkOut.h"
-#include "main/Anchoring.h"
+#include "main/layout/Anchoring.h"
 
 #include <QWidget>
 #include <functional>

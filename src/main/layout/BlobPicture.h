@@ -13,7 +13,7 @@ class QPainter;
 namespace layout {
 
 // Side of the picture shown in the window, in pixels.
-inline constexpr int kBlobSide = 80;
+inline constexpr int BlobSide = 80;
 
 // Draws the emblem into the square (0, 0, side, side) of the painter's present coordinates.
 void PaintBlob(QPainter& painter, int side);

@@ -1,4 +1,4 @@
-#include "main/TabOrder.h"
+#include "TabOrder.h"
 
 namespace layout {
 

@@ -1,4 +1,4 @@
-#include "main/BlobPicture.h"
+#include "BlobPicture.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -8,7 +8,7 @@ namespace layout {
 namespace {
 
 // All figures are given on an 80 x 80 grid, the size of the picture in the window.
-constexpr qreal kGrid = 80.0;
+constexpr qreal FigureGrid = 80.0;
 
 QPainterPath BlobOutline() {
     QPainterPath path(QPointF(40, 5));
@@ -35,7 +35,7 @@ void PaintTag(QPainter& painter, const QRectF& tag, const QColor& face, const QR
 void PaintBlob(QPainter& painter, int side) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(side / kGrid, side / kGrid);
+    painter.scale(side / FigureGrid, side / FigureGrid);
 
     painter.setPen(QPen(QColor(0x1d, 0x6f, 0x65), 2.5));
     painter.setBrush(QColor(0x2a, 0x9d, 0x8f));
@@ -72,7 +72,7 @@ QImage BlobImage(int side) {
 }
 
 QPixmap BlobPicture() {
-    return QPixmap::fromImage(BlobImage(kBlobSide));
+    return QPixmap::fromImage(BlobImage(BlobSide));
 }
 
 QIcon WindowIcon() {

@@ -1,4 +1,4 @@
-#include "main/BlobPicture.h"
+#include "main/layout/BlobPicture.h"
 
 #include <gtest/gtest.h>
 

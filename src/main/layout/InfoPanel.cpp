@@ -1,7 +1,7 @@
-#include "main/InfoPanel.h"
+#include "InfoPanel.h"
 
-#include "main/InfoTexts.h"
-#include "main/WindowLook.h"
+#include "InfoTexts.h"
+#include "WindowLook.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -13,9 +13,9 @@
 namespace layout {
 
 namespace {
-const QRect kPanel2Place{172, 24, 356, 41};
-const QRect kPagePlace{65, 88, 569, 337};
-const QRect kDonePlace{312, 440, 75, 25};
+const QRect Panel2Place{172, 24, 356, 41};
+const QRect PagePlace{65, 88, 569, 337};
+const QRect DonePlace{312, 440, 75, 25};
 } // namespace
 
 InfoPanel::InfoPanel(QWidget* parent, const QString& settingsFile) : QWidget(parent) {
@@ -28,7 +28,7 @@ InfoPanel::InfoPanel(QWidget* parent, const QString& settingsFile) : QWidget(par
     Panel2_->setObjectName(info_names::Panel2);
     Panel2_->setFrameShape(QFrame::Panel);
     Panel2_->setFrameShadow(QFrame::Sunken);
-    Panel2_->setGeometry(kPanel2Place);
+    Panel2_->setGeometry(Panel2Place);
     btnInfoHelp_ = MakeButton(Panel2_, info_names::btnInfoHelp, QStringLiteral("Help"), {8, 8, 75, 25});
     btnInfoAbout_ = MakeButton(Panel2_, info_names::btnInfoAbout, QStringLiteral("About"), {96, 8, 75, 25});
     btnInfoPro_ =
@@ -44,7 +44,7 @@ InfoPanel::InfoPanel(QWidget* parent, const QString& settingsFile) : QWidget(par
     for (QPushButton* button : {btnInfoHelp_, btnInfoAbout_, btnInfoPro_, btnInfoPay_})
         FitCaption(button);
 
-    btnInfoDone_ = MakeButton(this, info_names::btnInfoDone, QStringLiteral("Done"), kDonePlace);
+    btnInfoDone_ = MakeButton(this, info_names::btnInfoDone, QStringLiteral("Done"), DonePlace);
 
     connect(btnInfoHelp_, &QPushButton::clicked, this, &InfoPanel::btnInfoHelpClick);
     connect(btnInfoAbout_, &QPushButton::clicked, this, &InfoPanel::btnInfoAboutClick);
@@ -64,7 +64,7 @@ InfoPanel::InfoPanel(QWidget* parent, const QString& settingsFile) : QWidget(par
 QPlainTextEdit* InfoPanel::MakePage(const char* name, const QString& text, bool scrollBar) {
     auto* page = new QPlainTextEdit(this);
     page->setObjectName(name);
-    page->setGeometry(kPagePlace);
+    page->setGeometry(PagePlace);
     page->setReadOnly(true);
     page->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     page->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);

@@ -1,4 +1,4 @@
-#include "main/Anchoring.h"
+#include "Anchoring.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "main/GridLines.h"
+#include "GridLines.h"
 
 #include <QPainter>
 

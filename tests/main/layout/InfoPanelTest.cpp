@@ -1,5 +1,6 @@
-#include "main/InfoPanel.h"
-#include "main/WindowLook.h"
+#include "main/layout/InfoPanel.h"
+
+#include "main/layout/WindowLook.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>
@@ -115,7 +116,7 @@ TEST_F(InfoPanelTest, PageButtonCaptionsKeepTheirMargins) {
         EXPECT_EQ(button->size(), QSize(75, 25));
         const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
         EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) +
-                      2 * (frame + layout::kCaptionMargin),
+                      2 * (frame + layout::CaptionMargin),
                   button->width());
     }
 }

@@ -1,4 +1,4 @@
-#include "main/InfoTexts.h"
+#include "InfoTexts.h"
 
 namespace layout {
 

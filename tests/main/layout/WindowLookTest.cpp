@@ -1,5 +1,6 @@
+#include "main/layout/WindowLook.h"
+
 #include "WaitUntil.h"
-#include "main/WindowLook.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "main/Anchoring.h"
+#include "main/layout/Anchoring.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>

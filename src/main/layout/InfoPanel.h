@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/Anchoring.h"
+#include "Anchoring.h"
 
 #include <QPointer>
 #include <QWidget>

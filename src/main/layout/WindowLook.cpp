@@ -1,6 +1,6 @@
-#include "main/WindowLook.h"
+#include "WindowLook.h"
 
-#include "main/GridLines.h"
+#include "GridLines.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -15,13 +15,13 @@
 namespace layout {
 
 QFont ChooseWindowFont(const QStringList& installedFamilies, const QString& systemFamily) {
-    if (installedFamilies.contains(QLatin1String(kClassicFamily), Qt::CaseInsensitive)) {
-        QFont font{QString::fromLatin1(kClassicFamily)};
-        font.setPointSize(kClassicPointSize);
+    if (installedFamilies.contains(QLatin1String(ClassicFamily), Qt::CaseInsensitive)) {
+        QFont font{QString::fromLatin1(ClassicFamily)};
+        font.setPointSize(ClassicPointSize);
         return font;
     }
     QFont font{systemFamily.isEmpty() ? QStringLiteral("Sans Serif") : systemFamily};
-    font.setPixelSize(kFallbackPixelSize);
+    font.setPixelSize(FallbackPixelSize);
     return font;
 }
 
@@ -45,15 +45,15 @@ void ApplyGridLook(QTableView* grid) {
     QHeaderView* rows = grid->verticalHeader();
     rows->hide();
     rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setMinimumSectionSize(kGridRowHeight);
-    rows->setDefaultSectionSize(kGridRowHeight);
+    rows->setMinimumSectionSize(GridRowHeight);
+    rows->setDefaultSectionSize(GridRowHeight);
 
     QHeaderView* columns = grid->horizontalHeader();
     columns->setSectionResizeMode(QHeaderView::Fixed);
     columns->setStretchLastSection(false);
     columns->setSectionsClickable(false);
     columns->setHighlightSections(false);
-    columns->setFixedHeight(kGridRowHeight + 1);
+    columns->setFixedHeight(GridRowHeight + 1);
     columns->setStyleSheet(HeaderRulesStyleSheet(GridLineColour(grid->palette())));
 
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -67,7 +67,7 @@ void ApplyGridLook(QTableView* grid) {
 
 void FitCaption(QPushButton* button) {
     const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
-    const int room = button->width() - 2 * (frame + kCaptionMargin);
+    const int room = button->width() - 2 * (frame + CaptionMargin);
     const auto fits = [&](const QFont& font) {
         return QFontMetrics(font).horizontalAdvance(button->text()) <= room;
     };

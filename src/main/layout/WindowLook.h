@@ -12,12 +12,12 @@ class QWidget;
 namespace layout {
 
 // The face the window asks for first, and its size in points.
-inline constexpr char kClassicFamily[] = "MS Sans Serif";
-inline constexpr int kClassicPointSize = 8;
+inline constexpr char ClassicFamily[] = "MS Sans Serif";
+inline constexpr int ClassicPointSize = 8;
 // Character height of the replacement face, in pixels: the classic face's height at 96 pixels per inch.
-inline constexpr int kFallbackPixelSize = 11;
+inline constexpr int FallbackPixelSize = 11;
 // Height of every row of the name grid, the header row included, in pixels.
-inline constexpr int kGridRowHeight = 15;
+inline constexpr int GridRowHeight = 15;
 
 // The classic face at 8 points when it is among the installed families; otherwise the given system
 // family (or the generic "Sans Serif" when that is empty) at 11 pixels.
@@ -35,9 +35,9 @@ void ApplyWindowLook(QWidget* window);
 void ApplyGridLook(QTableView* grid);
 
 // Room between a button's frame and its caption, in pixels, on either side.
-inline constexpr int kCaptionMargin = 3;
+inline constexpr int CaptionMargin = 3;
 
-// Makes the button's font smaller, a pixel at a time, until its caption leaves kCaptionMargin free on
+// Makes the button's font smaller, a pixel at a time, until its caption leaves CaptionMargin free on
 // either side within the button's frame; the button keeps its size. A caption that fits keeps its font.
 void FitCaption(QPushButton* button);
 
