@@ -1,15 +1,15 @@
 // The handlers of the folder, the grid, the modes and the two big buttons.
-#include "BackgroundBatch.h"
-#include "ControlsLock.h"
 #include "Dialogs.h"
 #include "EntryField.h"
-#include "FileList.h"
 #include "FolderToOpen.h"
 #include "FolderTree/TFolderTree.h"
-#include "FreedMemory.h"
 #include "NameGridModel.h"
 #include "TForm1.h"
 #include "engine/batch/BatchRename.h"
+#include "main/longwork/BackgroundBatch.h"
+#include "main/longwork/ControlsLock.h"
+#include "main/longwork/FileList.h"
+#include "main/longwork/FreedMemory.h"
 #include "platform/settings/FolderStore.h"
 
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #include "BackgroundBatch.h"
 
 #include "BatchProgressDialog.h"
-#include "Dialogs.h"
 #include "UserInterfaceThread.h"
+#include "main/Dialogs.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #include "ListingIndicator.h"
 
-#include "ControlNames.h"
+#include "main/ControlNames.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "BatchProgressDialog.h"
 
-#include "ControlNames.h"
+#include "main/ControlNames.h"
 
 #include <QLabel>
 #include <QProgressBar>

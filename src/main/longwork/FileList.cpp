@@ -1,6 +1,6 @@
 #include "FileList.h"
 
-#include "ControlNames.h"
+#include "main/ControlNames.h"
 #include "platform/files/FolderLister.h"
 
 #include <QCoreApplication>
