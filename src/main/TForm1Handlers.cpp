@@ -1,7 +1,6 @@
 // The handlers of the folder, the grid, the modes and the two big buttons.
 #include "Dialogs.h"
 #include "EntryField.h"
-#include "FolderToOpen.h"
 #include "FolderTree/TFolderTree.h"
 #include "NameGridModel.h"
 #include "TForm1.h"
@@ -10,6 +9,7 @@
 #include "main/longwork/ControlsLock.h"
 #include "main/longwork/FileList.h"
 #include "main/longwork/FreedMemory.h"
+#include "platform/files/FolderToOpen.h"
 #include "platform/settings/FolderStore.h"
 
 #include <QGuiApplication>

@@ -3,7 +3,7 @@
 #include "FormFixture.h"
 #include "main/CommandLine.h"
 #include "main/FolderDrop.h"
-#include "main/FolderToOpen.h"
+#include "platform/files/FolderToOpen.h"
 
 #include <QDropEvent>
 #include <QMimeData>
