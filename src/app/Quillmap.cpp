@@ -1,9 +1,9 @@
 // The program entry: the command line, the services, the one window, the event loop.
+#include "CommandLine.h"
 #include "FolderTree/TFolderTree.h"
-#include "main/CommandLine.h"
+#include "TerminalUndo.h"
 #include "main/Dialogs.h"
 #include "main/TForm1.h"
-#include "main/TerminalUndo.h"
 #include "platform/files/FolderToOpen.h"
 #include "platform/files/JournalFile.h"
 #include "platform/files/PosixFileSystem.h"
