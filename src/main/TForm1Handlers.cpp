@@ -8,7 +8,6 @@
 #include "main/longwork/BackgroundBatch.h"
 #include "main/longwork/ControlsLock.h"
 #include "main/longwork/FileList.h"
-#include "main/longwork/FreedMemory.h"
 #include "platform/files/FolderToOpen.h"
 #include "platform/settings/FolderStore.h"
 
@@ -52,7 +51,6 @@ void TForm1::shlDirChange() {
 
 void TForm1::lstFilesChange() {
     gridModel->Reset([this](engine::NameGrid& grid) { grid.List(lstFiles->TakeNames()); });
-    ReturnFreedMemory();
     SetPreviewTag(0);
 }
 
@@ -161,7 +159,6 @@ void TForm1::WorkOut() {
         const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
         gridModel->ChangeNewNames(
             [&](engine::NameGrid& grid) { result = engine::WorkOut(mode, texts, grid); });
-        ReturnFreedMemory();
     }
     if (!result.passed) {
         services_.dialogs.ShowMessage(result.message);
@@ -198,7 +195,6 @@ void TForm1::btnGoClick() {
         // blank: the read's names are then the only other copy of a million names, and a read that fails
         // or is cancelled leaves no new name for a second Go to try once more.
         gridModel->Reset([&result](engine::NameGrid& grid) { grid.SettleRenames(result.renamedRows); });
-        ReturnFreedMemory();
         lstFiles->Reread();
     }
     if (result.stopped)
