@@ -1,6 +1,5 @@
 // The program entry: the command line, the services, the one window, the event loop.
 #include "CommandLine.h"
-#include "FolderTree/TFolderTree.h"
 #include "TerminalUndo.h"
 #include "main/Dialogs.h"
 #include "main/TForm1.h"

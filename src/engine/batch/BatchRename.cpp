@@ -1,4 +1,4 @@
-// "Go": the clash question, then the renames of one snapshot of the grid, row by row.
+// "Go": the clash question, then the renames of the grid's rows or of a snapshot of them, row by row.
 
 #include "engine/batch/BatchRename.h"
 

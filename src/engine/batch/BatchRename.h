@@ -14,8 +14,9 @@
 
 namespace engine {
 
-// What a batch works from: taken before its first question, so that a re-listing or a change of folder
-// while a message box is open changes nothing about which files are renamed, to what, or where.
+// A batch in rows of its own: the folder, its rows and the folder they were listed from. The window takes
+// none; it runs its batch over the grid's own rows (the RunBatch below that takes the grid) and keeps the
+// grid unchanged until the batch returns. A snapshot serves callers that hold their rows elsewhere.
 struct BatchSnapshot {
     std::string folder;
     std::vector<RenameRow> rows; // the file rows 1..RowCount()-1, in order
