@@ -21,9 +21,10 @@ void MarkClashes(const std::vector<std::string>& oldNames, const std::vector<std
     std::unordered_map<std::string_view, std::size_t> uses;
     std::unordered_set<std::string_view> staying;
     uses.reserve(newNames.size());
+    std::vector<std::size_t*> useOfRow(marks.size(), nullptr); // map nodes stay where they are
     for (std::size_t row = 0; row < marks.size(); ++row) {
         if (marks[row] == RowMark::None) {
-            ++uses[newNames[row]];
+            useOfRow[row] = &++uses[newNames[row]];
         } else {
             staying.insert(oldNames[row]);
         }
@@ -32,9 +33,9 @@ void MarkClashes(const std::vector<std::string>& oldNames, const std::vector<std
         if (marks[row] != RowMark::None) {
             continue;
         }
-        if (uses[newNames[row]] > 1) {
+        if (*useOfRow[row] > 1) {
             marks[row] = RowMark::Duplicate;
-        } else if (staying.contains(newNames[row])) {
+        } else if (!staying.empty() && staying.contains(newNames[row])) {
             marks[row] = RowMark::TakenByUnrenamed;
         }
     }
