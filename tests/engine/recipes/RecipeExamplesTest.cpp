@@ -285,6 +285,12 @@ INSTANTIATE_TEST_SUITE_P(
                 {kAs255},
                 Steps(R"({"replace": {"find": "(a+)+$", "with": "x", "regex": true}})"),
                 {kAs255}},
+        Example{"RegexLeavesBadBytesAlone",
+                {"a\xFF"
+                 "b\xC3"},
+                Steps(R"({"replace": {"find": ".", "with": "x", "regex": true}})"),
+                {"x\xFF"
+                 "x\xC3"}},
         Example{"OptionalGroupNotTakingPart",
                 {"ab"},
                 Steps(R"({"replace": {"find": "(x)?b", "with": "[$1]", "regex": true}})"),
