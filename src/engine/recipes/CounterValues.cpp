@@ -7,6 +7,7 @@
 #include <limits>
 #include <numeric>
 #include <unicode/uchar.h>
+#include <unicode/utf8.h>
 
 namespace engine::recipes {
 namespace {
@@ -15,22 +16,11 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-void AppendUtf8(std::uint32_t c, std::string& out) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
+void AppendUtf8(UChar32 c, std::string& out) {
+    char bytes[U8_MAX_LENGTH];
+    std::size_t length = 0;
+    U8_APPEND_UNSAFE(bytes, length, c);
+    out.append(bytes, length);
 }
 
 // A key whose byte order is the natural order: letters case-folded (Unicode simple folding), and every digit
@@ -64,9 +54,9 @@ void AppendNaturalKey(std::string_view name, std::string& key) {
         } else if (length == 1) {
             key.push_back(name[pos]); // a byte that is not UTF-8 stands for itself
         } else {
-            AppendUtf8(static_cast<std::uint32_t>(u_foldCase(
-                           static_cast<UChar32>(utf8::CodePoint(name, pos, length)), U_FOLD_CASE_DEFAULT)),
-                       key);
+            AppendUtf8(
+                u_foldCase(static_cast<UChar32>(utf8::CodePoint(name, pos, length)), U_FOLD_CASE_DEFAULT),
+                key);
         }
         pos += length;
     }
