@@ -55,7 +55,7 @@ TEST(RecipeFile, RoundTripKeepsEveryValue) {
         CaseStep{LetterCase::Sentence, Scope::Whole},
         CaseStep{LetterCase::Title, Scope::Extension},
         InsertStep{"ünï{{}}", {InsertAt::Kind::Position, -2}, Scope::Extension},
-        InsertStep{"{n}", {InsertAt::Kind::Start, 1}, Scope::Name},
+        InsertStep{"{n}", {InsertAt::Kind::Start, 9}, Scope::Name}, // a position left over from the dialog
         RemoveStep{3, 0, false, Scope::Extension},
     };
     const std::string json = RecipeToJson(recipe);

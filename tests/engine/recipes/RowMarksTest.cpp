@@ -67,3 +67,29 @@ TEST(RowMarkResults, EveryMarkHasWordsButNone) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(RowMarkResults, ManyRowsFindEveryPairAndEveryTakenName) {
+    // Rows 0..4999 are renamed in pairs onto one name; rows 5000..9999 stay, and each of the last 1000
+    // renamed rows of a second batch asks for the name of one of them.
+    constexpr std::size_t kRows = 10000;
+    std::vector<std::string> oldNames(kRows);
+    std::vector<std::string> newNames(kRows);
+    for (std::size_t row = 0; row < kRows; ++row) {
+        oldNames[row] = "old" + std::to_string(row);
+    }
+    for (std::size_t row = 0; row < 4000; ++row) {
+        newNames[row] = "pair" + std::to_string(row / 2);
+    }
+    for (std::size_t row = 4000; row < 5000; ++row) {
+        newNames[row] = "old" + std::to_string(row + 1000);
+    }
+    const std::vector<RowMark> marks = MarkRows(oldNames, newNames);
+    for (std::size_t row = 0; row < kRows; ++row) {
+        const RowMark expected = row < 4000 ? Duplicate : row < 5000 ? TakenByUnrenamed : Unchanged;
+        ASSERT_EQ(marks[row], expected) << "row " << row;
+    }
+}
+
+} // namespace
