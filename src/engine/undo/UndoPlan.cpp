@@ -82,7 +82,7 @@ UndoResult RunUndo(const Journal& journal, const UndoPlan& plan, FolderRenamer& 
             ++result.renamed;
         } else {
             // The folder changed since the plan was made; the rename refused to overwrite, or found nothing.
-            // A step through a temporary name that could not be undone says where the file is.
+            // A rename back that left the file under another name says where it is.
             const std::string note = StrandedNote(journal.folder, folder);
             result.failures.push_back({row.newName, note.empty()
                                                         ? "the rename back failed"
