@@ -85,11 +85,19 @@ std::string FolderMovedMessage(const std::string& folder) {
     return "Nothing was renamed: the folder shown is no longer at " + folder + ", so it is listed again.";
 }
 
+std::string StrandedNote(const std::string& folder, const FolderRenamer& renamer) {
+    const std::string stranded = renamer.StrandedName();
+    if (stranded.empty())
+        return {};
+    return (renamer.StrandedBesideOldName() ? "the file is also under " : "the file is now ") +
+           JoinPath(folder, stranded);
+}
+
 std::string RenameFailedMessage(const std::string& folder, const std::string& oldName,
-                                const std::string& stranded) {
+                                const std::string& note) {
     std::string text = "Error renaming file " + JoinPath(folder, oldName);
-    if (!stranded.empty())
-        text += " (the file is now " + JoinPath(folder, stranded) + ")";
+    if (!note.empty())
+        text += " (" + note + ")";
     return text;
 }
 
@@ -257,8 +265,8 @@ BatchResult RunRows(const std::string& folderPath, const std::optional<FolderIde
             continue;
         }
         ++result.failed;
-        std::string text =
-            RenameFailedMessage(folderPath, oldName, renameable ? folder->StrandedName() : std::string());
+        std::string text = RenameFailedMessage(
+            folderPath, oldName, renameable ? StrandedNote(folderPath, *folder) : std::string());
         if (gathering) {
             gathered.Add(std::move(text));
         } else if (tried == total) {

@@ -64,9 +64,12 @@ std::string StoppedMessage(const BatchResult& result);
 inline constexpr std::size_t GatheredFailuresShown = 20;
 // The report of a batch whose folder is no longer the one that was listed under that path.
 std::string FolderMovedMessage(const std::string& folder);
-// The report of a failed rename; stranded is the name the file was left under, if any (see StrandedName).
+// Where a failed rename left the file when that is not simply its old name, as "the file is now <path>"
+// or "the file is also under <path>"; empty otherwise.
+std::string StrandedNote(const std::string& folder, const FolderRenamer& renamer);
+// The report of a failed rename; note is the StrandedNote, if any.
 std::string RenameFailedMessage(const std::string& folder, const std::string& oldName,
-                                const std::string& stranded = {});
+                                const std::string& note = {});
 
 // A folder and a name joined with one '/' (none added when the folder already ends in one or is empty).
 std::string JoinPath(const std::string& folder, const std::string& name);

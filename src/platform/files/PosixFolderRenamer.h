@@ -21,6 +21,7 @@ public:
 
     bool Rename(const std::string& oldName, const std::string& newName) override;
     std::string StrandedName() const override { return stranded_; }
+    bool StrandedBesideOldName() const override { return strandedBesideOld_; }
     std::optional<engine::FolderIdentity> Identity() override;
     std::optional<std::vector<std::string>> EntryNames() override;
 
@@ -33,11 +34,15 @@ private:
     int MoveAfterCheck(const std::string& from, const std::string& to);
     bool MoveThroughTemporary(const std::string& from, const std::string& to);
     std::string NextTemporaryName();
+    void Strand(const std::string& name, const std::string& oldName);
 
     std::unique_ptr<FolderCalls> calls_;
     bool useFlag_;
     unsigned temporaryCount_ = 0;
     std::string stranded_;
+    bool strandedBesideOld_ = false;
+    // The new name of the last MoveByLink that failed after linking and could not take that name away.
+    std::string leftLinked_;
 };
 
 } // namespace platform
