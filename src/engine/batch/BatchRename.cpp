@@ -4,6 +4,7 @@
 
 #include "engine/grid/NameIndex.h"
 #include "engine/names/RenameableName.h"
+#include "engine/names/ShownName.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -87,9 +88,9 @@ std::string FolderMovedMessage(const std::string& folder) {
 
 std::string RenameFailedMessage(const std::string& folder, const std::string& oldName,
                                 const std::string& stranded) {
-    std::string text = "Error renaming file " + JoinPath(folder, oldName);
+    std::string text = "Error renaming file " + ShownName(JoinPath(folder, oldName));
     if (!stranded.empty())
-        text += " (the file is now " + JoinPath(folder, stranded) + ")";
+        text += " (the file is now " + ShownName(JoinPath(folder, stranded)) + ")";
     return text;
 }
 
@@ -169,6 +170,10 @@ std::string GatheredFailuresMessage(const std::vector<std::string>& firstTexts, 
         message.pop_back();
     }
     return message;
+}
+
+std::string GatheredFailureLine(const std::string& text, const std::string& reason) {
+    return reason.empty() ? text : text + ": " + reason;
 }
 
 std::string StoppedMessage(const BatchResult& result) {
@@ -259,12 +264,15 @@ BatchResult RunRows(const std::string& folderPath, const std::optional<FolderIde
         ++result.failed;
         std::string text =
             RenameFailedMessage(folderPath, oldName, renameable ? folder->StrandedName() : std::string());
+        const std::string reason = !folder      ? FolderNotOpenedReason
+                                   : renameable ? folder->FailureReason()
+                                                : NameRefusedReason;
         if (gathering) {
-            gathered.Add(std::move(text));
+            gathered.Add(GatheredFailureLine(text, reason));
         } else if (tried == total) {
-            prompts.ReportFailure(text);
+            prompts.ReportRenameFailure(text, reason);
         } else {
-            const FailureAnswer answer = prompts.AskAfterFailure(text);
+            const FailureAnswer answer = prompts.AskAfterRenameFailure(text, reason);
             if (answer == FailureAnswer::Stop) {
                 result.stopped = true;
                 break;
