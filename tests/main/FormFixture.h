@@ -44,10 +44,16 @@ public:
         answers.pop_front();
         return answer;
     }
+    // A failed rename's box: its text joins the messages, its reason the reasons.
+    void ShowFailure(const std::string& text, const std::string& reason) override {
+        messages.push_back(text);
+        reasons.push_back(reason);
+    }
     // The failure box that also offers "Skip All" and "Stop"; its text joins the messages, and it is
     // answered from its own script (OK when that has run out).
-    engine::FailureAnswer AskAfterFailure(const std::string& text) override {
+    engine::FailureAnswer AskAfterFailure(const std::string& text, const std::string& reason) override {
         messages.push_back(text);
+        reasons.push_back(reason);
         if (failureAnswers.empty())
             return engine::FailureAnswer::GoOn;
         const auto answer = failureAnswers.front();
@@ -61,6 +67,7 @@ public:
     }
 
     std::vector<std::string> messages;
+    std::vector<std::string> reasons; // of the failed renames' boxes, in order
     std::vector<std::string> questions;
     std::deque<bool> answers;
     std::deque<engine::FailureAnswer> failureAnswers;
@@ -79,7 +86,7 @@ protected:
     // A start folder stands for the FOLDER given on the command line.
     TForm1& Open(const std::string& startFolder = {}) {
         form_ = std::make_unique<TForm1>(
-            WindowServices{*shell_, *lister_, *renamer_, store_, dialogs_, &journal_}, startFolder);
+            WindowServices{*shell_, *lister_, *renamer_, store_, *boxes_, &journal_}, startFolder);
         form_->show();
         QApplication::setActiveWindow(form_.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
@@ -189,6 +196,8 @@ protected:
     platform::SettingsFolderStore store_;
     platform::JournalFile journal_;
     DialogsRecorder dialogs_;
+    // What the window shows its boxes with; a test of the real boxes puts them here before it opens it.
+    Dialogs* boxes_ = &dialogs_;
     ScratchFolder folder_;
     std::unique_ptr<TForm1> form_;
 };
