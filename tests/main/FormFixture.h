@@ -15,6 +15,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTableView>
@@ -100,6 +101,25 @@ protected:
             folder_.Write(name, "x");
         Open();
         ListFiles();
+    }
+
+    // Lists ten files f01.txt .. f10.txt, with f replaced by g in their new names.
+    void OpenTenFilesToRename() {
+        std::vector<std::string> files;
+        for (int i = 1; i <= 10; ++i)
+            files.push_back((i < 10 ? "f0" : "f") + std::to_string(i) + ".txt");
+        OpenListing(files);
+        Click(names::rdbReplacer);
+        Type(names::edtReplace, QStringLiteral("f"));
+        Type(names::edtWith, QStringLiteral("g"));
+    }
+    // Answers a real box with its button of that caption, or with OK where it has none.
+    static void Answer(QMessageBox& box, const QString& caption) {
+        QAbstractButton* chosen = box.button(QMessageBox::Ok);
+        for (QAbstractButton* button : box.buttons())
+            if (button->text() == caption)
+                chosen = button;
+        chosen->click();
     }
 
     template <class T = QWidget> T* Find(const char* name) const {

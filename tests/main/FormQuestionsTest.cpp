@@ -26,13 +26,7 @@ protected:
     void OpenTenFiles() {
         renamer_ = &held_;
         boxes_ = &real_;
-        std::vector<std::string> files;
-        for (int i = 1; i <= 10; ++i)
-            files.push_back((i < 10 ? "f0" : "f") + std::to_string(i) + ".txt");
-        OpenListing(files);
-        Click(names::rdbReplacer);
-        Type(names::edtReplace, QStringLiteral("f"));
-        Type(names::edtWith, QStringLiteral("g"));
+        OpenTenFilesToRename();
     }
     QWidget* Progress() const { return form_->findChild<QWidget*>(QLatin1String(names::dlgProgress)); }
 
@@ -52,14 +46,10 @@ protected:
             seen.push_back({box->text(), box->detailedText(), box->parentWidget() == form_.get(),
                             box->windowModality() == Qt::ApplicationModal,
                             progress && progress->isVisible()});
-            QAbstractButton* chosen = box->button(QMessageBox::Ok);
             const QString answer = answers.empty() ? QString() : answers.front();
             if (!answers.empty())
                 answers.pop_front();
-            for (QAbstractButton* button : box->buttons())
-                if (button->text() == answer)
-                    chosen = button;
-            chosen->click();
+            Answer(*box, answer);
         });
         poll.start(10);
         start();

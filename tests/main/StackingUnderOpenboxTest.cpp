@@ -98,13 +98,7 @@ TEST_F(UnderOpenbox, TheFailureBoxAndTheStopSummaryStandAboveTheWindowAndTheProg
     held_.pauseAt = 4;
     held_.failAt = 4;
     held_.failReason = "File name too long";
-    std::vector<std::string> files;
-    for (int i = 1; i <= 10; ++i)
-        files.push_back((i < 10 ? "f0" : "f") + std::to_string(i) + ".txt");
-    OpenListing(files);
-    Click(names::rdbReplacer);
-    Type(names::edtReplace, QStringLiteral("f"));
-    Type(names::edtWith, QStringLiteral("g"));
+    OpenTenFilesToRename();
 
     std::vector<StackedBox> seen;
     bool progressShown = false;
@@ -128,11 +122,7 @@ TEST_F(UnderOpenbox, TheFailureBoxAndTheStopSummaryStandAboveTheWindowAndTheProg
             return;
         seen.push_back({box->text(), view_.TransientFor(box->winId()) == form_->winId(),
                         boxPlace > PlaceOf(stacking, form_->winId()), progressPlace < boxPlace});
-        QAbstractButton* chosen = box->button(QMessageBox::Ok);
-        for (QAbstractButton* button : box->buttons())
-            if (button->text() == QLatin1String("Stop"))
-                chosen = button;
-        chosen->click();
+        Answer(*box, QStringLiteral("Stop"));
     });
     poll.start(10);
     Click(names::btnGo);
