@@ -22,6 +22,9 @@ public:
     // True when the file still has its old name as well as StrandedName (a second name made on the way
     // that could not be taken away again).
     virtual bool StrandedBesideOldName() const { return false; }
+    // After a failed Rename: why it failed, in the system's words ("File name too long"); empty where the
+    // reason is not known.
+    virtual std::string FailureReason() const { return {}; }
     // The identity of the folder that was opened; nullopt where it cannot be told.
     virtual std::optional<FolderIdentity> Identity() { return std::nullopt; }
     // The names of every entry of the open folder, folders included; nullopt when it cannot be read.

@@ -1,5 +1,6 @@
 #include "PosixFolderRenamer.h"
 
+#include "IoError.h"
 #include "LetterCase.h"
 #include "engine/names/RenameableName.h"
 
@@ -15,32 +16,41 @@ bool PosixFolderRenamer::RefusedName(const std::string& name) {
     return !engine::IsRenameableName(name);
 }
 
+bool PosixFolderRenamer::Succeeded(int error) {
+    error_ = error;
+    return error == 0;
+}
+
+std::string PosixFolderRenamer::FailureReason() const {
+    return error_ == 0 ? std::string() : SystemErrorText(error_);
+}
+
 bool PosixFolderRenamer::Rename(const std::string& oldName, const std::string& newName) {
     stranded_.clear();
     strandedBesideOld_ = false;
     leftLinked_.clear();
     if (RefusedName(oldName) || RefusedName(newName))
-        return false;
+        return Succeeded(EINVAL);
     FileIdentity source;
     if (oldName == newName)
-        return calls_->Identify(oldName, source) == 0; // nothing to do, as long as the file is there
+        return Succeeded(calls_->Identify(oldName, source)); // nothing to do, as long as the file is there
     const int error = MoveNoReplace(oldName, newName);
     if (error == 0)
-        return true;
+        return Succeeded(0);
     if (!leftLinked_.empty()) {
         Strand(leftLinked_, oldName);
-        return false;
+        return Succeeded(error);
     }
     // On a file system that ignores case, "a.txt" -> "A.txt" finds its own file as the target. Only then
     // is the target not another name, and the new spelling is set through a temporary name. Another hard
     // link of the same file is a name of its own, and stays in the way like any other.
     if (error != EEXIST || !DifferInLetterCaseOnly(oldName, newName))
-        return false;
+        return Succeeded(error);
     FileIdentity target;
     if (calls_->Identify(oldName, source) != 0 || calls_->Identify(newName, target) != 0 ||
         !(source == target))
-        return false;
-    return MoveThroughTemporary(oldName, newName);
+        return Succeeded(error);
+    return Succeeded(MoveThroughTemporary(oldName, newName));
 }
 
 std::optional<engine::FolderIdentity> PosixFolderRenamer::Identity() {
@@ -106,7 +116,7 @@ int PosixFolderRenamer::MoveAfterCheck(const std::string& from, const std::strin
     return calls_->RenameReplacing(from, to);
 }
 
-bool PosixFolderRenamer::MoveThroughTemporary(const std::string& from, const std::string& to) {
+int PosixFolderRenamer::MoveThroughTemporary(const std::string& from, const std::string& to) {
     // A few tries are plenty: a temporary name is taken only by a leftover of an interrupted run or by a
     // second instance renaming in the same folder at the same moment.
     constexpr int tries = 16;
@@ -120,18 +130,19 @@ bool PosixFolderRenamer::MoveThroughTemporary(const std::string& from, const std
             // the temporary one away again leaves the file under both.
             if (leftLinked_ == temporary)
                 Strand(temporary, from);
-            return false;
+            return error;
         }
-        if (MoveNoReplace(temporary, to) == 0)
-            return true;
+        const int second = MoveNoReplace(temporary, to);
+        if (second == 0)
+            return 0;
         // The second step failed; put the file back under its old name so that the failed rename changes
         // nothing. A put-back that fails twice (a read-only or failing disk, or the old name taken
         // meanwhile) leaves the file under the temporary name, which the failure report then names.
         if (MoveNoReplace(temporary, from) != 0 && MoveNoReplace(temporary, from) != 0)
             Strand(temporary, from);
-        return false;
+        return second;
     }
-    return false;
+    return EEXIST;
 }
 
 void PosixFolderRenamer::Strand(const std::string& name, const std::string& oldName) {
