@@ -224,15 +224,28 @@ bool NaturalLess(std::string_view a, std::string_view b) {
 }
 
 std::string CounterText(long long value, int width) {
-    const bool negative = value < 0;
+    std::string text;
+    AppendCounterText(value, width, text);
+    return text;
+}
+
+void AppendCounterText(long long value, int width, std::string& out) {
     // The magnitude of the smallest long long does not fit a long long; unsigned arithmetic holds it.
-    const unsigned long long magnitude =
-        negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
-    std::string digits = std::to_string(magnitude);
-    if (static_cast<int>(digits.size()) < width) {
-        digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
+    unsigned long long magnitude =
+        value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    char digits[20]; // the most a 64-bit magnitude takes
+    std::size_t count = 0;
+    do {
+        digits[sizeof digits - ++count] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) {
+        out.push_back('-');
     }
-    return negative ? "-" + digits : digits;
+    if (width > 0 && static_cast<std::size_t>(width) > count) {
+        out.append(static_cast<std::size_t>(width) - count, '0');
+    }
+    out.append(digits + sizeof digits - count, count);
 }
 
 std::vector<long long> CounterValues(const Counter& counter, const std::vector<std::string>& oldNames,
