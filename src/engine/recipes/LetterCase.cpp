@@ -43,16 +43,16 @@ void Map(std::string_view text, Mapping mapping, std::string& out) {
     }
 }
 
+bool IsAsciiWordChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
 bool IsWordChar(std::uint32_t c) {
     if (c < 0x80) { // the letters and digits of ASCII, without a look-up in ICU's tables
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        return IsAsciiWordChar(static_cast<char>(c));
     }
     const auto mask = U_GET_GC_MASK(static_cast<UChar32>(c));
     return (mask & (U_GC_L_MASK | U_GC_M_MASK | U_GC_N_MASK)) != 0;
-}
-
-bool IsAsciiWordChar(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
 char AsciiLower(char c) {
