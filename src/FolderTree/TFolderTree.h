@@ -142,7 +142,7 @@ private:
         bool isVirtual = false;
     };
 
-    // Nodes and names (FolderNodes.cpp).
+    // Nodes and names (ShellItemToNode.cpp).
     std::optional<TPathInfo> GetSpecialFolder(int csidl);
     std::string PathFromIDList(const platform::IdList& list);
     MadeNode MakeFolderNode(const platform::IdList& item, TFolderNodeItem* parent, bool force);
