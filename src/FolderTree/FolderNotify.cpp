@@ -30,52 +30,17 @@ TFolderNodeItem* ChildOfPath(TFolderNodeItem* parent, std::string_view path) {
 
 } // namespace
 
-TFolderTree::BusyScope::~BusyScope() {
-    if (--tree_.busy_ > 0)
-        return;
-    ++tree_.busy_;
-    tree_.DrainPending();
-    --tree_.busy_;
-}
-
 void TFolderTree::RegisterNotify() {
     registration_ = shell_.RegisterChangeNotify(
-        WatchedEvents, [this](const platform::ShellChange& change) { NotifyWndProc(change); });
+        WatchedEvents, [this](const platform::ShellChange& change) { queue_.Push(change); });
     if (!registration_)
         throw std::runtime_error("Could not register SHChangeNotify");
 }
 
 void TFolderTree::DeregisterNotify() {
     registration_.reset();
-    pending_.clear();
-    gathered_.clear();
+    queue_.Clear();
     relistAll_.reset();
-}
-
-void TFolderTree::NotifyWndProc(const platform::ShellChange& change) {
-    // Lost changes make every listed folder be looked at afresh: the single changes queued before them
-    // would only repeat part of that work.
-    if ((change.event & ~platform::SHCNE_INTERRUPT) == platform::SHCNE_UPDATEDIR) {
-        pending_.clear();
-        gathered_.clear();
-        ++relistsAsked_;
-    }
-    // The lists belong to the namespace's message; the tree keeps copies only while it handles it.
-    PendingChange copy;
-    copy.hasFirst = static_cast<bool>(change.first);
-    copy.hasSecond = static_cast<bool>(change.second);
-    if (copy.hasFirst)
-        copy.first = *change.first;
-    if (copy.hasSecond)
-        copy.second = *change.second;
-    copy.event = change.event;
-    pending_.push_back(std::move(copy));
-    // The rest of a burst is on its way: it is handled together with this one.
-    if (change.moreFollow) {
-        ScheduleDrain();
-        return;
-    }
-    BusyScope busy(*this);
 }
 
 void TFolderTree::HandleChange(const PendingChange& change) {
@@ -291,7 +256,7 @@ void TFolderTree::MediaChanged(const std::string& mountPoint, bool inserted) {
 }
 
 void TFolderTree::RefreshDrive(const std::string& mountPoint, bool force) {
-    BusyScope busy(*this);
+    BusyScope busy(queue_);
     try {
         TFolderNodeItem* drives = DrivesNode();
         if (!drives)
