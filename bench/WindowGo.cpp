@@ -9,11 +9,12 @@
 #include "main/ControlNames.h"
 #include "main/Dialogs.h"
 #include "main/TForm1.h"
-#include "platform/files/JournalFile.h"
+#include "platform/files/JournalFolder.h"
 #include "platform/files/PosixFileSystem.h"
 #include "platform/settings/FolderStore.h"
 #include "platform/shell/LinuxShellNamespace.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -37,11 +38,13 @@ double Seconds(Clock::duration d) {
     return std::chrono::duration<double>(d).count();
 }
 
+// Counts the boxes; a question is answered `answer`.
 class CountingDialogs : public Dialogs {
 public:
     void ShowMessage(const std::string&) override { ++boxes; }
-    bool Confirm(const std::string&) override { return ++boxes, false; }
+    bool Confirm(const std::string&) override { return ++boxes, answer; }
     int boxes = 0;
+    bool answer = false;
 };
 
 std::string OldName(int i) {
@@ -116,7 +119,7 @@ void GoAtSize(int count, int pairs) {
     CountingDialogs dialogs;
     // Go as the program runs it: with its undo journal, kept where the program keeps it (the benchmark's
     // own home folder, on the disk of /tmp).
-    platform::JournalFile journal;
+    platform::JournalFolder journal;
     TForm1 form(WindowServices{*shell, files, files, store, dialogs, &journal});
     form.show();
     QCoreApplication::processEvents();
@@ -179,7 +182,55 @@ void GoAtSize(int count, int pairs) {
     std::fflush(stdout);
 }
 
+// Go, then "Undo last Go" in the window, answering its question Yes: the time from the trigger to the
+// re-listed grid, and the longest stretch the event loop was blocked meanwhile.
+void UndoAtSize(int count) {
+    TmpfsFolder folder;
+    for (int i = 0; i < count; ++i)
+        folder.CreateEmptyFile(OldName(i));
+    auto shell = platform::CreateLinuxShellNamespace();
+    platform::PosixFileSystem files;
+    platform::SettingsFolderStore store;
+    CountingDialogs dialogs;
+    // A history of its own, on the disk of /tmp, holding this Go alone.
+    TmpfsFolder state(std::filesystem::temp_directory_path().string());
+    platform::JournalFolder journal(state.Path());
+    TForm1 form(WindowServices{*shell, files, files, store, dialogs, &journal});
+    form.show();
+    QCoreApplication::processEvents();
+    const auto find = [&form](const char* name) { return form.findChild<QWidget*>(QLatin1String(name)); };
+    auto* grid = form.findChild<QTableView*>(QLatin1String(names::grdNames));
+    form.findChild<TFolderTree*>(QLatin1String(names::shlDir))->SelectPath(folder.Path());
+    static_cast<QRadioButton*>(find(names::rdbReplacer))->setChecked(true);
+    static_cast<QLineEdit*>(find(names::edtReplace))->setText(QStringLiteral("Photo"));
+    static_cast<QLineEdit*>(find(names::edtWith))->setText(QStringLiteral("Picture"));
+    static_cast<QPushButton*>(find(names::btnGo))->click();
+    if (dialogs.boxes != 0 || grid->model()->index(0, 0).data().toString().left(7) != "Picture")
+        throw std::runtime_error("Go did not rename every file");
+
+    dialogs.answer = true;
+    GapRecorder gaps;
+    gaps.Start();
+    const auto start = Clock::now();
+    form.findChild<QAction*>(QLatin1String(names::actUndoGo))->trigger();
+    const double undo = Seconds(Clock::now() - start);
+    gaps.Stop();
+    if (dialogs.boxes != 1 || grid->model()->index(0, 0).data().toString().left(5) != "Photo")
+        throw std::runtime_error("the undo did not rename every file back");
+    std::printf("%9d files: undo %8.1f ms (%5.0f ns a file), event loop blocked: longest %.1f ms, 99th "
+                "percentile %.1f ms\n",
+                count, undo * 1e3, undo * 1e9 / count, gaps.MaxMs(), gaps.PercentileMs(0.99));
+    std::fflush(stdout);
+}
+
 } // namespace
+
+void PrintUndoFigures(const std::vector<int>& sizes) {
+    std::printf("Undo last Go in the window on tmpfs, its question answered at once, from the trigger to the "
+                "re-listed grid:\n");
+    for (const int size : sizes)
+        UndoAtSize(size);
+}
 
 void PrintGoFigures(const std::vector<int>& sizes, int pairs) {
     std::printf(

@@ -85,6 +85,10 @@ private:
                 owner_.gate.Hold();
             return inner_->Rename(oldName, newName);
         }
+        std::string StrandedName() const override { return inner_->StrandedName(); }
+        std::string FailureReason() const override { return inner_->FailureReason(); }
+        std::optional<engine::FolderIdentity> Identity() override { return inner_->Identity(); }
+        std::optional<std::vector<std::string>> EntryNames() override { return inner_->EntryNames(); }
 
     private:
         PausingFiles& owner_;

@@ -18,6 +18,9 @@ public:
     // After a failed Rename: the name the file was left under when that is neither its old nor its new
     // name (a step through a temporary name that could not be undone); empty otherwise.
     virtual std::string StrandedName() const { return {}; }
+    // After a failed Rename: the system's description of why ("Read-only file system"); empty where it
+    // cannot be told.
+    virtual std::string FailureReason() const { return {}; }
     // The identity of the folder that was opened; nullopt where it cannot be told.
     virtual std::optional<FolderIdentity> Identity() { return std::nullopt; }
     // The names of every entry of the open folder, folders included; nullopt when it cannot be read.

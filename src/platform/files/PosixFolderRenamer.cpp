@@ -4,6 +4,7 @@
 #include "engine/names/RenameableName.h"
 
 #include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 namespace platform {
@@ -17,23 +18,32 @@ bool PosixFolderRenamer::RefusedName(const std::string& name) {
 
 bool PosixFolderRenamer::Rename(const std::string& oldName, const std::string& newName) {
     stranded_.clear();
+    failure_ = RenameIn(oldName, newName);
+    return failure_ == 0;
+}
+
+std::string PosixFolderRenamer::FailureReason() const {
+    return failure_ == 0 ? std::string() : std::strerror(failure_);
+}
+
+int PosixFolderRenamer::RenameIn(const std::string& oldName, const std::string& newName) {
     if (RefusedName(oldName) || RefusedName(newName))
-        return false;
+        return EINVAL;
     FileIdentity source;
     if (oldName == newName)
-        return calls_->Identify(oldName, source) == 0; // nothing to do, as long as the file is there
+        return calls_->Identify(oldName, source); // nothing to do, as long as the file is there
     const int error = MoveNoReplace(oldName, newName);
     if (error == 0)
-        return true;
+        return 0;
     // On a file system that ignores case, "a.txt" -> "A.txt" finds its own file as the target. Only then
     // is the target not another name, and the new spelling is set through a temporary name. Another hard
     // link of the same file is a name of its own, and stays in the way like any other.
     if (error != EEXIST || !DifferInLetterCaseOnly(oldName, newName))
-        return false;
+        return error;
     FileIdentity target;
     if (calls_->Identify(oldName, source) != 0 || calls_->Identify(newName, target) != 0 ||
         !(source == target))
-        return false;
+        return error;
     return MoveThroughTemporary(oldName, newName);
 }
 
@@ -41,7 +51,7 @@ std::optional<engine::FolderIdentity> PosixFolderRenamer::Identity() {
     FileIdentity identity;
     if (calls_->IdentifyFolder(identity) != 0)
         return std::nullopt;
-    return engine::FolderIdentity{identity.device, identity.inode};
+    return engine::FolderIdentity{identity.device, identity.inode, identity.birth};
 }
 
 std::optional<std::vector<std::string>> PosixFolderRenamer::EntryNames() {
@@ -96,7 +106,7 @@ int PosixFolderRenamer::MoveAfterCheck(const std::string& from, const std::strin
     return calls_->RenameReplacing(from, to);
 }
 
-bool PosixFolderRenamer::MoveThroughTemporary(const std::string& from, const std::string& to) {
+int PosixFolderRenamer::MoveThroughTemporary(const std::string& from, const std::string& to) {
     // A few tries are plenty: a temporary name is taken only by a leftover of an interrupted run or by a
     // second instance renaming in the same folder at the same moment.
     constexpr int tries = 16;
@@ -106,17 +116,18 @@ bool PosixFolderRenamer::MoveThroughTemporary(const std::string& from, const std
         if (error == EEXIST)
             continue;
         if (error != 0)
-            return false;
-        if (MoveNoReplace(temporary, to) == 0)
-            return true;
+            return error;
+        const int second = MoveNoReplace(temporary, to);
+        if (second == 0)
+            return 0;
         // The second step failed; put the file back under its old name so that the failed rename changes
         // nothing. A put-back that fails twice (a read-only or failing disk, or the old name taken
         // meanwhile) leaves the file under the temporary name, which the failure report then names.
         if (MoveNoReplace(temporary, from) != 0 && MoveNoReplace(temporary, from) != 0)
             stranded_ = temporary;
-        return false;
+        return second;
     }
-    return false;
+    return EEXIST;
 }
 
 std::string PosixFolderRenamer::NextTemporaryName() {

@@ -21,6 +21,7 @@ public:
 
     bool Rename(const std::string& oldName, const std::string& newName) override;
     std::string StrandedName() const override { return stranded_; }
+    std::string FailureReason() const override;
     std::optional<engine::FolderIdentity> Identity() override;
     std::optional<std::vector<std::string>> EntryNames() override;
 
@@ -28,16 +29,19 @@ public:
     static bool RefusedName(const std::string& name);
 
 private:
+    // Rename's work: 0 or the errno of its failure.
+    int RenameIn(const std::string& oldName, const std::string& newName);
     int MoveNoReplace(const std::string& from, const std::string& to);
     int MoveByLink(const std::string& from, const std::string& to);
     int MoveAfterCheck(const std::string& from, const std::string& to);
-    bool MoveThroughTemporary(const std::string& from, const std::string& to);
+    int MoveThroughTemporary(const std::string& from, const std::string& to);
     std::string NextTemporaryName();
 
     std::unique_ptr<FolderCalls> calls_;
     bool useFlag_;
     unsigned temporaryCount_ = 0;
     std::string stranded_;
+    int failure_ = 0; // the errno of the last Rename, 0 after a success
 };
 
 } // namespace platform
