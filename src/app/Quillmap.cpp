@@ -4,7 +4,7 @@
 #include "main/Dialogs.h"
 #include "main/TForm1.h"
 #include "platform/files/FolderToOpen.h"
-#include "platform/files/JournalFile.h"
+#include "platform/files/JournalFolder.h"
 #include "platform/files/PosixFileSystem.h"
 #include "platform/settings/FolderStore.h"
 #include "platform/shell/LinuxShellNamespace.h"
@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
         return CommandLineErrorCode;
     case CommandLine::Request::Undo: {
         platform::PosixFileSystem files;
-        platform::JournalFile journal;
+        platform::JournalFolder journal;
         return TerminalUndo(journal, files, std::cout, std::cerr);
     }
     case CommandLine::Request::Run:
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     platform::PosixFileSystem files;
     platform::SettingsFolderStore store;
     MessageBoxDialogs dialogs(ApplicationTitle(QCoreApplication::applicationFilePath()));
-    platform::JournalFile journal;
+    platform::JournalFolder journal;
 
     // Destroyed when main returns, after the loop: that stores the folder the tree still shows.
     TForm1 form({*shell, files, files, store, dialogs, &journal}, FolderToOpen(line.folder, CurrentFolder()));

@@ -11,7 +11,7 @@
 namespace engine {
 class BatchJournal;
 class FileRenamer;
-class JournalStore;
+class JournalHistory;
 } // namespace engine
 namespace layout {
 class InfoPanel;
@@ -44,8 +44,8 @@ struct WindowServices {
     engine::FileRenamer& renamer;
     platform::FolderStore& store;
     Dialogs& dialogs;
-    // Where Go records its batch for "Undo last Go"; without one, Go cannot be undone.
-    engine::JournalStore* journal = nullptr;
+    // Where each Go records its batch for "Undo last Go"; without one, Go cannot be undone.
+    engine::JournalHistory* journal = nullptr;
 };
 
 // The main window, "Form1". Handlers read the controls, call the rename engine or a platform service and
@@ -96,7 +96,7 @@ public slots:
     void btnGoClick();
     // "Help & Info": the information panel is wired in here.
     void btnHelpClick();
-    // Renames the files of the last Go back (TForm1Undo.cpp).
+    // Renames the files of the most recent Go not undone yet back (TForm1Undo.cpp).
     void UndoLastGo();
     // A folder dropped onto the window is selected in the tree; a file dropped selects its folder.
     void FormDragDrop(const std::string& path);
@@ -116,6 +116,8 @@ private:
     void ConnectHandlers();
     void SetUpUndo();
     std::unique_ptr<engine::BatchJournal> GoJournal();
+    // After a Go or an undo: the change of folder that waited for it, if any.
+    void FollowHeldBackFolderChange();
     template <class Sender, class Signal> void Bind(Sender* sender, Signal signal, void (TForm1::*handler)());
     void BindMode(QRadioButton* button, void (TForm1::*handler)());
 

@@ -210,8 +210,5 @@ void TForm1::btnGoClick() {
     }
     if (result.stopped)
         services_.dialogs.ShowMessage(engine::StoppedMessage(result));
-    // A change of folder held back during the batch follows from the event loop, as it would have come.
-    if (std::exchange(folderChangeWaiting_, false))
-        QMetaObject::invokeMethod(
-            this, [this] { Run([this] { shlDirChange(); }); }, Qt::QueuedConnection);
+    FollowHeldBackFolderChange();
 }

@@ -7,7 +7,7 @@
 #include "main/Dialogs.h"
 #include "main/NameGridModel.h"
 #include "main/TForm1.h"
-#include "platform/files/JournalFile.h"
+#include "platform/files/JournalFolder.h"
 #include "platform/files/PosixFileSystem.h"
 #include "platform/settings/FolderStore.h"
 #include "platform/shell/LinuxShellNamespace.h"
@@ -214,7 +214,9 @@ protected:
     platform::FolderLister* lister_ = &files_;
     engine::FileRenamer* renamer_ = &files_;
     platform::SettingsFolderStore store_;
-    platform::JournalFile journal_;
+    // Each test's own history of Gos, so that no Go of an earlier test is there to undo.
+    ScratchFolder state_;
+    platform::JournalFolder journal_{state_.Name()};
     DialogsRecorder dialogs_;
     // What the window shows its boxes with; a test of the real boxes puts them here before it opens it.
     Dialogs* boxes_ = &dialogs_;

@@ -17,6 +17,8 @@ public:
     virtual ~BatchPrompts() = default;
     // The clash question; true (Yes) goes on, false (No) ends the batch before anything is renamed.
     virtual bool ConfirmClash(const std::string& text) = 0;
+    // Any other question of the batch, or of an undo, in the same confirmation box; true is Yes.
+    virtual bool Confirm(const std::string& text) { return ConfirmClash(text); }
     virtual void ReportFailure(const std::string& text) = 0;
     // A failed rename while more renames are to come. Reported like any other failure unless the
     // window offers more than OK.

@@ -82,6 +82,11 @@ std::string ClashMessage(const std::string& newName) {
            " will be the same as a file not renamed yet, to continue and face the error click yes.";
 }
 
+std::string WithoutUndoQuestion(const std::string& error) {
+    return "The record needed to undo this Go cannot be written (" + error +
+           "). Rename the files anyway, without a way to undo it?";
+}
+
 std::string FolderMovedMessage(const std::string& folder) {
     return "Nothing was renamed: the folder shown is no longer at " + folder + ", so it is listed again.";
 }
@@ -233,10 +238,16 @@ BatchResult RunRows(const std::string& folderPath, const std::optional<FolderIde
     std::vector<bool> journalDone;
     if (journal && folder) {
         const PlannedOf<Rows> planned(rows, static_cast<std::size_t>(total));
-        if (!journal->Begin(folderPath, opened, planned)) {
-            return result;
+        const std::string error = journal->Begin(folderPath, opened, planned);
+        if (!error.empty()) {
+            if (!prompts.Confirm(WithoutUndoQuestion(error))) {
+                return result;
+            }
+            journal = nullptr;
         }
-        journalDone.reserve(planned.Count());
+        if (journal) {
+            journalDone.reserve(planned.Count());
+        }
     } else {
         journal = nullptr;
     }

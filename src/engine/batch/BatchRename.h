@@ -42,7 +42,9 @@ struct BatchResult {
 // The number of rows with a new name: the renames a batch will try.
 int CountRenames(const BatchSnapshot& batch);
 
-// With a journal, the batch is recorded there before its first rename and completed after its last.
+// With a journal, the batch is recorded there before its first rename and completed after its last. A
+// record that cannot be written is no reason to lose anything: the batch asks (Confirm) whether to rename
+// without it, and a No ends the batch before anything is renamed or thrown away.
 BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts,
                      BatchJournal* journal = nullptr);
 // The same batch over the grid's own rows, without copying a name: for a caller that keeps the grid
@@ -64,6 +66,8 @@ std::string GatheredFailureLine(const std::string& text, const std::string& reas
 std::string StoppedMessage(const BatchResult& result);
 // How many failure texts the gathered report lists before it only counts.
 inline constexpr std::size_t GatheredFailuresShown = 20;
+// The question of a batch whose record for undo cannot be written, with the reason.
+std::string WithoutUndoQuestion(const std::string& error);
 // The report of a batch whose folder is no longer the one that was listed under that path.
 std::string FolderMovedMessage(const std::string& folder);
 // Where a failed rename left the file when that is not simply its old name, as "the file is now <path>"
