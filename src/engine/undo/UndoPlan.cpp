@@ -90,22 +90,16 @@ UndoResult RunUndo(const Journal& journal, const UndoPlan& plan, FolderRenamer& 
         const RenameRow& row = journal.rows[step];
         if (folder.Rename(row.newName, row.oldName)) {
             ++result.renamed;
-<<<<<<< HEAD
-        } else {
-            // The folder changed since the plan was made; the rename refused to overwrite, or found nothing.
-            // A rename back that left the file under another name says where it is.
-            const std::string note = StrandedNote(journal.folder, folder);
-            result.failures.push_back({row.newName, note.empty()
-                                                        ? "the rename back failed"
-                                                        : "the rename back failed, " + ShownName(note)});
-=======
             continue;
->>>>>>> h17undo
         }
         // The folder changed since the plan was made (the rename refused to overwrite, or found nothing),
-        // or the system refused; the row stays for a later try.
+        // or the system refused; the row stays for a later try. A rename back that left the file under
+        // another name says where it is.
         const std::string reason = folder.FailureReason();
-        result.failures.push_back({row.newName, reason.empty() ? "the rename back failed" : reason});
+        std::string text = reason.empty() ? "the rename back failed" : reason;
+        if (const std::string note = StrandedNote(journal.folder, folder); !note.empty())
+            text += ", " + note;
+        result.failures.push_back({row.newName, std::move(text)});
         result.left.push_back(step);
     }
     return result;

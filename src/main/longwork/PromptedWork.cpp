@@ -73,7 +73,8 @@ void RunPromptedWork(QWidget* window, Dialogs& dialogs, BatchProgressDialog::Wor
         const int steps = total.load();
         if (steps >= 0 && !stepsFrom)
             stepsFrom = worked;
-        return !worker.Finished() && ProgressDue(worked, worked - stepsFrom.value_or(worked), tried.load(), steps);
+        return !worker.Finished() &&
+               ProgressDue(worked, worked - stepsFrom.value_or(worked), tried.load(), steps);
     });
     QTimer tick;
     QObject::connect(&tick, &QTimer::timeout, &progress, [&] {
