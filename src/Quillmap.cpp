@@ -5,6 +5,7 @@
 #include "main/FolderToOpen.h"
 #include "main/TForm1.h"
 #include "main/TerminalUndo.h"
+#include "main/WindowPlacement.h"
 #include "platform/files/JournalFile.h"
 #include "platform/files/PosixFileSystem.h"
 #include "platform/settings/FolderStore.h"
@@ -64,7 +65,7 @@ int main(int argc, char** argv) {
     // Destroyed when main returns, after the loop: that stores the folder the tree still shows.
     TForm1 form({*shell, files, files, store, dialogs, &journal}, FolderToOpen(line.folder, CurrentFolder()));
     if (const QScreen* screen = form.screen())
-        form.move(screen->availableGeometry().center() - form.rect().center());
+        form.move(layout::CentredOnScreen(screen->availableGeometry(), form.frameGeometry().size()));
     form.show();
     return application.exec();
 }

@@ -77,7 +77,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine line;
     if (!parser.parse(decoded)) {
         line.request = CommandLine::Request::Refuse;
-        line.text = program + QStringLiteral(": ") + parser.errorText();
+        // A user who mistyped an option learns where the right ones are listed.
+        line.text = program + QStringLiteral(": ") + parser.errorText() + QStringLiteral(" (try '") +
+                    program + QStringLiteral(" --help')");
         return line;
     }
     if (parser.isSet(help)) {
