@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <algorithm>
 
 namespace layout {
@@ -57,6 +58,11 @@ InfoPanel::InfoPanel(QWidget* parent, const QString& settingsFile) : QWidget(par
         anchoring_.Add(page, Anchor::AllEdges);
     anchoring_.Add(btnInfoDone_, Anchor::BottomOnly);
 
+    // Escape leaves the pages as Done does, wherever in the panel the focus is.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &InfoPanel::btnInfoDoneClick);
+
     ShowOnly(memInfoHelp_);
     hide();
 }
@@ -78,7 +84,7 @@ QPushButton* InfoPanel::MakeButton(QWidget* parent, const char* name, const QStr
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(place);
-    // Keeps Return on a page from pressing a button behind the reader's back.
+    // Not the default of anything: Return presses a button only when the button has the focus.
     button->setAutoDefault(false);
     return button;
 }

@@ -6,6 +6,7 @@
 #include "ShownNameDelegate.h"
 #include "TForm1.h"
 #include "main/BlobPicture.h"
+#include "main/ButtonKeys.h"
 #include "main/InfoPanel.h"
 #include "main/TabOrder.h"
 #include "main/WindowLook.h"
@@ -69,6 +70,7 @@ void TForm1::SetUpLayout() {
     chain.push_back(shlDir);
     layout::SetTabChain(chain);
     layout::TabStopOnCheckedOnly({rdbRenamer, rdbManual, rdbReplacer, rdbDeleter, rdbAdd});
+    layout::PressButtonsOnEnter(this);
 }
 
 void TForm1::LayOut() {
