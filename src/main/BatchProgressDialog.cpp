@@ -31,11 +31,11 @@ void BatchProgressDialog::SetProgress(int tried, int total) {
         return;
     if (total < 0) {
         // The snapshot and the clash check of a big batch take a moment before the first rename.
-        text_->setText(QStringLiteral("Preparing to rename..."));
+        SetText(QStringLiteral("Preparing to rename..."));
         bar_->setRange(0, 0);
         return;
     }
-    text_->setText(QStringLiteral("Renaming %1 of %2").arg(tried).arg(total));
+    SetText(QStringLiteral("Renaming %1 of %2").arg(tried).arg(total));
     bar_->setRange(0, std::max(total, 1));
     bar_->setValue(tried);
 }
@@ -46,6 +46,13 @@ void BatchProgressDialog::reject() {
         return;
     stopRequested_ = true;
     stop_->setEnabled(false);
-    text_->setText(QStringLiteral("Stopping..."));
+    SetText(QStringLiteral("Stopping..."));
     emit Stop();
+}
+
+void BatchProgressDialog::SetText(const QString& text) {
+    text_->setText(text);
+    // The dialog's description is what a screen reader reads out when it opens; the bar's value tells
+    // the progress on the way.
+    setAccessibleDescription(text);
 }

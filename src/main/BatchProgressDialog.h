@@ -24,6 +24,8 @@ protected:
     void reject() override;
 
 private:
+    void SetText(const QString& text);
+
     bool stopRequested_ = false;
     QLabel* text_ = nullptr;
     QProgressBar* bar_ = nullptr;

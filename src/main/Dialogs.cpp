@@ -19,6 +19,8 @@ void Prepare(QMessageBox& box, const QString& caption, const std::string& text) 
     box.setWindowTitle(caption);
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromUtf8(text));
+    // A screen reader reads the description when the box opens.
+    box.setAccessibleDescription(box.text());
     box.setWindowModality(Qt::ApplicationModal);
 }
 
@@ -48,6 +50,7 @@ void WrapAnywhere(QMessageBox& box) {
     text->viewport()->setAutoFillBackground(false);
     text->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     text->setPlainText(box.text());
+    text->setAccessibleName(box.text());
 
     // As wide as the longest line needs, up to the wrap width; as high as the wrapped text.
     QTextDocument* document = text->document();

@@ -10,6 +10,7 @@
 #include <QResizeEvent>
 #include <QShortcut>
 #include <algorithm>
+#include <utility>
 
 namespace layout {
 
@@ -40,6 +41,13 @@ InfoPanel::InfoPanel(QWidget* parent, const QString& settingsFile) : QWidget(par
     memInfoAbout_ = MakePage(info_names::memInfoAbout, AboutText(), true);
     memInfoPro_ = MakePage(info_names::memInfoPro, ProgrammingText(settingsFile), false);
     memInfoPay_ = MakePage(info_names::memInfoPay, PayUpText(), false);
+    // A screen reader names each page after the button that shows it.
+    const std::pair<QPlainTextEdit*, QPushButton*> shownBy[] = {{memInfoHelp_, btnInfoHelp_},
+                                                                {memInfoAbout_, btnInfoAbout_},
+                                                                {memInfoPro_, btnInfoPro_},
+                                                                {memInfoPay_, btnInfoPay_}};
+    for (const auto& [page, button] : shownBy)
+        page->setAccessibleName(button->text());
 
     // "Programming" would fill its button edge to edge in the window's font.
     for (QPushButton* button : {btnInfoHelp_, btnInfoAbout_, btnInfoPro_, btnInfoPay_})

@@ -118,6 +118,20 @@ void TForm1::CreateControls() {
 
     // "&&" is how a caption shows one ampersand.
     btnHelp = Place<QPushButton>(this, names::btnHelp, {448, 24, 80, 25}, QStringLiteral("Help && Info"));
+    NameForScreenReaders();
+}
+
+// Screen readers name an entry field after the label whose buddy it is; the rest carry a name of their own.
+void TForm1::NameForScreenReaders() {
+    Label1->setBuddy(edtDelete);
+    Label2->setBuddy(edtReplace);
+    Label3->setBuddy(edtWith);
+    Label4->setBuddy(edtBeg);
+    Label5->setBuddy(edtEnd);
+    Label6->setBuddy(edtPos);
+    edtAfter->setAccessibleName(QStringLiteral("Position text"));
+    shlDir->setAccessibleName(QStringLiteral("Folders"));
+    grdNames->setAccessibleName(QStringLiteral("File names"));
 }
 
 template <class Sender, class Signal>
