@@ -8,6 +8,7 @@
 #include "main/BlobPicture.h"
 #include "main/ButtonKeys.h"
 #include "main/InfoPanel.h"
+#include "main/ReadableIndicators.h"
 #include "main/TabOrder.h"
 #include "main/WindowLook.h"
 #include "platform/settings/FolderStore.h"
@@ -39,6 +40,11 @@ void TForm1::SetUpLayout() {
     // width would cut off the end of a caption in a wider face.
     for (QLabel* label : {Label1, Label2, Label3, Label4, Label5, Label6})
         label->resize(label->fontMetrics().horizontalAdvance(label->text()), label->height());
+    // On a dark desktop the empty radio buttons get a ring in the desktop's colours.
+    auto* readable = new layout::ReadableIndicatorStyle;
+    readable->setParent(this);
+    for (QRadioButton* button : {rdbRenamer, rdbReplacer, rdbDeleter, rdbManual, rdbAdd})
+        button->setStyle(readable);
     // The same holds for the radio buttons with free room to their right; "Manual" fits its place, and
     // "Duiplicate" stands right beside it.
     for (QRadioButton* button : {rdbRenamer, rdbReplacer, rdbDeleter, rdbAdd})
