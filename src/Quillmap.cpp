@@ -5,6 +5,7 @@
 #include "main/FolderToOpen.h"
 #include "main/TForm1.h"
 #include "main/TerminalUndo.h"
+#include "main/Translations.h"
 #include "main/WindowPlacement.h"
 #include "platform/files/JournalFile.h"
 #include "platform/files/PosixFileSystem.h"
@@ -33,8 +34,15 @@ void Print(std::FILE* stream, const QString& text) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Read before the application object exists, which needs a display.
-    const CommandLine line = ParseCommandLine(std::vector<std::string>(argv, argv + argc));
+    Translations translations;
+    CommandLine line;
+    {
+        // Read before the window's application object exists, which needs a display; the messages and the
+        // help are translated already.
+        QCoreApplication terminal(argc, argv);
+        translations.Install();
+        line = ParseCommandLine(std::vector<std::string>(argv, argv + argc));
+    }
     switch (line.request) {
     case CommandLine::Request::ShowHelp:
     case CommandLine::Request::ShowVersion:
@@ -53,6 +61,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication application(argc, argv);
+    translations.Install();
     // Lets the desktop match the window with the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("titleshaperworkshop"));
 

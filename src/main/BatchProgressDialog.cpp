@@ -14,7 +14,7 @@ BatchProgressDialog::BatchProgressDialog(QWidget* window) : QDialog(window) {
     text_ = new QLabel(this);
     bar_ = new QProgressBar(this);
     bar_->setTextVisible(false);
-    stop_ = new QPushButton(QStringLiteral("Stop"), this);
+    stop_ = new QPushButton(tr("Stop"), this);
     stop_->setObjectName(QLatin1String(names::btnStop));
     stop_->setAutoDefault(false);
     auto* layout = new QVBoxLayout(this);
@@ -31,11 +31,11 @@ void BatchProgressDialog::SetProgress(int tried, int total) {
         return;
     if (total < 0) {
         // The snapshot and the clash check of a big batch take a moment before the first rename.
-        SetText(QStringLiteral("Preparing to rename..."));
+        SetText(tr("Preparing to rename..."));
         bar_->setRange(0, 0);
         return;
     }
-    SetText(QStringLiteral("Renaming %1 of %2").arg(tried).arg(total));
+    SetText(tr("Renaming %1 of %2").arg(tried).arg(total));
     bar_->setRange(0, std::max(total, 1));
     bar_->setValue(tried);
 }
@@ -46,7 +46,7 @@ void BatchProgressDialog::reject() {
         return;
     stopRequested_ = true;
     stop_->setEnabled(false);
-    SetText(QStringLiteral("Stopping..."));
+    SetText(tr("Stopping..."));
     emit Stop();
 }
 

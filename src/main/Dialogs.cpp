@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -82,7 +83,7 @@ void MessageBoxDialogs::ShowMessage(const std::string& text) {
 
 bool MessageBoxDialogs::Confirm(const std::string& text) {
     QMessageBox box;
-    Prepare(box, QStringLiteral("Confirm"), text);
+    Prepare(box, QCoreApplication::translate("Dialogs", "Confirm"), text);
     box.setIcon(QMessageBox::Question);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
@@ -102,8 +103,10 @@ engine::FailureAnswer MessageBoxDialogs::AskAfterFailure(const std::string& text
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     // OK stays the default and the answer to Escape, as in the plain message this box stands in for.
-    QPushButton* skipAll = box.addButton(QStringLiteral("Skip All"), QMessageBox::AcceptRole);
-    QPushButton* stop = box.addButton(QStringLiteral("Stop"), QMessageBox::RejectRole);
+    QPushButton* skipAll =
+        box.addButton(QCoreApplication::translate("Dialogs", "Skip All"), QMessageBox::AcceptRole);
+    QPushButton* stop =
+        box.addButton(QCoreApplication::translate("Dialogs", "Stop"), QMessageBox::RejectRole);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     WrapAnywhere(box);

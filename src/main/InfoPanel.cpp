@@ -31,11 +31,10 @@ InfoPanel::InfoPanel(QWidget* parent, const QString& settingsFile) : QWidget(par
     Panel2_->setFrameShape(QFrame::Panel);
     Panel2_->setFrameShadow(QFrame::Sunken);
     Panel2_->setGeometry(kPanel2Place);
-    btnInfoHelp_ = MakeButton(Panel2_, info_names::btnInfoHelp, QStringLiteral("Help"), {8, 8, 75, 25});
-    btnInfoAbout_ = MakeButton(Panel2_, info_names::btnInfoAbout, QStringLiteral("About"), {96, 8, 75, 25});
-    btnInfoPro_ =
-        MakeButton(Panel2_, info_names::btnInfoPro, QStringLiteral("Programming"), {184, 8, 75, 25});
-    btnInfoPay_ = MakeButton(Panel2_, info_names::btnInfoPay, QStringLiteral("Pay Up"), {272, 8, 75, 25});
+    btnInfoHelp_ = MakeButton(Panel2_, info_names::btnInfoHelp, tr("Help"), {8, 8, 75, 25});
+    btnInfoAbout_ = MakeButton(Panel2_, info_names::btnInfoAbout, tr("About"), {96, 8, 75, 25});
+    btnInfoPro_ = MakeButton(Panel2_, info_names::btnInfoPro, tr("Programming"), {184, 8, 75, 25});
+    btnInfoPay_ = MakeButton(Panel2_, info_names::btnInfoPay, tr("Pay Up"), {272, 8, 75, 25});
 
     memInfoHelp_ = MakePage(info_names::memInfoHelp, HelpText(), false);
     memInfoAbout_ = MakePage(info_names::memInfoAbout, AboutText(), true);
@@ -53,7 +52,7 @@ InfoPanel::InfoPanel(QWidget* parent, const QString& settingsFile) : QWidget(par
     for (QPushButton* button : {btnInfoHelp_, btnInfoAbout_, btnInfoPro_, btnInfoPay_})
         FitCaption(button);
 
-    btnInfoDone_ = MakeButton(this, info_names::btnInfoDone, QStringLiteral("Done"), kDonePlace);
+    btnInfoDone_ = MakeButton(this, info_names::btnInfoDone, tr("Done"), kDonePlace);
 
     connect(btnInfoHelp_, &QPushButton::clicked, this, &InfoPanel::btnInfoHelpClick);
     connect(btnInfoAbout_, &QPushButton::clicked, this, &InfoPanel::btnInfoAboutClick);
