@@ -36,15 +36,15 @@ void TForm1::SetUpLayout() {
     delete ruled;
     imgBlob->setPixmap(layout::BlobPicture());
 
-    // A caption is as wide as its text in the window's font, as the labels of the design were; a fixed
-    // width would cut off the end of a caption in a wider face.
-    for (QLabel* label : {Label1, Label2, Label3, Label4, Label5, Label6})
-        label->resize(label->fontMetrics().horizontalAdvance(label->text()), label->height());
     // On a dark desktop the empty radio buttons get a ring in the desktop's colours.
     auto* readable = new layout::ReadableIndicatorStyle;
     readable->setParent(this);
     for (QRadioButton* button : {rdbRenamer, rdbReplacer, rdbDeleter, rdbManual, rdbAdd})
         button->setStyle(readable);
+    // A caption is as wide as its text in the window's font, as the labels of the design were; a fixed
+    // width would cut off the end of a caption in a wider face.
+    for (QLabel* label : {Label1, Label2, Label3, Label4, Label5, Label6})
+        label->resize(label->fontMetrics().horizontalAdvance(label->text()), label->height());
     // The same holds for the radio buttons with free room to their right; "Manual" fits its place, and
     // "Duiplicate" stands right beside it.
     for (QRadioButton* button : {rdbRenamer, rdbReplacer, rdbDeleter, rdbAdd})

@@ -1,13 +1,13 @@
 // What a screen reader finds: every control the keyboard reaches has a name, and the boxes and the
 // progress of a Go say their text.
 #include "FormFixture.h"
+#include "OpenBox.h"
 #include "main/BatchProgressDialog.h"
 #include "main/InfoPanel.h"
 
 #include <QAccessible>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 
@@ -92,22 +92,11 @@ TEST(AccessibleBoxes, SayTheirTextWhenTheyOpen) {
     for (const auto& row : rows) {
         QString description;
         QString textViewName;
-        QTimer look;
-        QObject::connect(&look, &QTimer::timeout, [&] {
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
-                auto* box = qobject_cast<QMessageBox*>(widget);
-                if (!box || !box->isVisible())
-                    continue;
-                look.stop();
-                description = Accessible(box)->text(QAccessible::Description);
-                if (auto* view = box->findChild<QWidget*>(QLatin1String(MessageTextName)))
-                    textViewName = AccessibleName(view);
-                QTest::keyClick(box, Qt::Key_Escape);
-                return;
-            }
+        LookAtOpenBox(row.show, [&](QMessageBox& box) {
+            description = Accessible(&box)->text(QAccessible::Description);
+            if (auto* view = box.findChild<QWidget*>(QLatin1String(MessageTextName)))
+                textViewName = AccessibleName(view);
         });
-        look.start(10);
-        row.show();
         EXPECT_EQ(description.toStdString(), row.text) << row.name;
         // The text itself, where the reader's focus lands on it, reads the same.
         EXPECT_EQ(textViewName.toStdString(), row.text) << row.name;

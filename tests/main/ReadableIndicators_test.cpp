@@ -54,18 +54,28 @@ struct Measured {
     double text = 0;
 };
 
-// An unchecked radio button on a window with the program's look, grabbed; the most contrast any pixel of its
-// indicator and of its caption has against the window behind them.
-Measured Measure(const QPalette& palette, QStyle* style) {
+// A window with the program's look in the palette given, holding one unchecked radio button drawn in the
+// style given at (10, 10).
+struct RadioOnWindow {
+    RadioOnWindow(const QPalette& palette, QStyle* style)
+        : button(new QRadioButton(QStringLiteral("Part Replacer"), &window)) {
+        window.setPalette(palette);
+        layout::ApplyWindowLook(&window);
+        window.resize(160, 40);
+        button->setStyle(style);
+        button->setGeometry(10, 10, 113, 17);
+        window.show();
+    }
     QWidget window;
-    window.setPalette(palette);
-    layout::ApplyWindowLook(&window);
-    window.resize(160, 40);
-    auto* button = new QRadioButton(QStringLiteral("Part Replacer"), &window);
-    button->setStyle(style);
-    button->setGeometry(10, 10, 113, 17);
-    window.show();
-    const QImage picture = window.grab().toImage();
+    QRadioButton* button;
+};
+
+// The radio button grabbed; the most contrast any pixel of its indicator and of its caption has against the
+// window behind them.
+Measured Measure(const QPalette& palette, QStyle* style) {
+    RadioOnWindow shown(palette, style);
+    QRadioButton* button = shown.button;
+    const QImage picture = shown.window.grab().toImage();
     const QColor behind = picture.pixelColor(150, 2);
 
     QStyleOptionButton option;
@@ -113,16 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LightPaletteTest, DrawsTheIndicatorAsTheToolkitDoes) {
     const QPalette light = Palette("#efefef", "#000000", "#ffffff", "#efefef");
     ASSERT_FALSE(layout::IsDark(light));
-    const auto grab = [&](QStyle* style) {
-        QWidget window;
-        window.setPalette(light);
-        layout::ApplyWindowLook(&window);
-        window.resize(140, 30);
-        auto* button = new QRadioButton(QStringLiteral("Manual"), &window);
-        button->setStyle(style);
-        button->setGeometry(5, 5, 113, 17);
-        return window.grab().toImage();
-    };
+    const auto grab = [&](QStyle* style) { return RadioOnWindow(light, style).window.grab().toImage(); };
     layout::ReadableIndicatorStyle readable;
     EXPECT_EQ(grab(&readable), grab(QApplication::style()));
 }

@@ -1,6 +1,7 @@
 // The program in other languages: every text a user sees goes through the translation, the user's
 // language is chosen as the desktop orders them, and German reaches the window and the toolkit's buttons.
 #include "FormFixture.h"
+#include "OpenBox.h"
 #include "main/BatchProgressDialog.h"
 #include "main/CommandLine.h"
 #include "main/InfoPanel.h"
@@ -13,7 +14,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
-#include <QTimer>
 #include <QTranslator>
 
 namespace {
@@ -117,24 +117,11 @@ TEST_F(PseudoTranslated, TheWindowAndItsPagesShowNoTextLeftUnmarked) {
 TEST_F(PseudoTranslated, TheBoxesAndTheProgressOfAGoShowNoTextLeftUnmarked) {
     MessageBoxDialogs dialogs(QStringLiteral("Quillmap"));
     std::vector<std::string> unmarked;
-    QTimer look;
-    QObject::connect(&look, &QTimer::timeout, [&] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(widget);
-            if (!box || !box->isVisible())
-                continue;
-            look.stop();
-            unmarked = Unmarked(box);
-            QTest::keyClick(box, Qt::Key_Escape);
-            return;
-        }
-    });
     // The message's own text comes from the engine, and the title of a message is the program's file name;
     // the rest of each box is checked here.
     for (const auto& show : std::vector<std::function<void()>>{
              [&] { dialogs.Confirm("clash"); }, [&] { dialogs.AskAfterFailure("Disk full"); }}) {
-        look.start(10);
-        show();
+        LookAtOpenBox(show, [&](QMessageBox& box) { unmarked = Unmarked(&box); });
         std::erase_if(unmarked, [](const std::string& text) {
             return text.find(": clash") != std::string::npos ||
                    text.find(": Disk full") != std::string::npos ||
