@@ -87,16 +87,16 @@ Substring Adder first inserts the text beside Position after that many character
 
 Ctrl+Z (or Quillmap --undo) renames the files of the last Go back, even after a crash.
 The list follows folders that are created, removed or renamed, but not files changed by other programs: press Refresh to read the folder again.</source>
-        <translation>Wählen Sie oben links im Baum einen Ordner oder ziehen Sie einen auf das Fenster; seine Dateien füllen das Raster darunter, links die jetzigen Namen, rechts die neuen. Umbenennen wendet die gewählte Art sofort an; oder Sie drücken Vorschau, bearbeiten die Ergebnisse im Raster von Hand und drücken dann Umbenennen. Ohne Vorschau in der jetzt gewählten Art berechnet Umbenennen die neuen Namen zuerst wie die Vorschau (bei Teil ersetzen, Text löschen und Text anfügen neu, Änderungen von Hand zählen also erst nach einer Vorschau) und hält mit einer Meldung an, wenn zwei neue Namen gleich sind. Nach einer Vorschau in der gewählten Art nimmt Umbenennen die neuen Namen, wie sie dastehen; hielt diese Vorschau mit einer Meldung an, tut Umbenennen nichts, bis eine Vorschau gelingt. Ein leerer neuer Name lässt seine Datei unberührt (Entf leert die gewählten). Umbenennen überschreibt nie eine Datei; ist ein neuer Name der Name einer Datei weiter unten, werden Sie gefragt, ob es weitergehen soll. Eine andere Art, ein anderer Ordner und Neu lesen leeren die neuen Namen.
+        <translation>Wählen Sie oben links einen Ordner oder ziehen Sie ihn auf das Fenster; seine Dateien füllen das Raster, links die jetzigen, rechts die neuen Namen. Umbenennen wendet die gewählte Art sofort an; oder Sie drücken Vorschau, bearbeiten das Ergebnis von Hand und drücken dann Umbenennen. Ohne Vorschau in der gewählten Art berechnet Umbenennen die Namen erst wie die Vorschau (in den Arten mit Textfeldern neu: Handänderungen zählen erst nach einer Vorschau) und hält an, wenn zwei neue Namen gleich sind. Nach einer Vorschau in der gewählten Art nimmt es die Namen, wie sie dastehen; hielt die Vorschau mit einer Meldung an, tut es nichts, bis eine Vorschau gelingt. Ein leerer neuer Name lässt seine Datei, wie sie ist (Entf leert die gewählten). Umbenennen überschreibt nie eine Datei; trägt ein neuer Name den Namen einer Datei weiter unten, werden Sie gefragt, ob es weitergeht. Eine andere Art, ein anderer Ordner und Neu lesen leeren die neuen Namen.
 
-Veze Zazedoz arbeitet über die Zwischenablage: Kopieren legt die alten Namen dort ab, einen je Zeile; bearbeiten Sie sie in einem beliebigen Editor, kopieren Sie sie und holen Sie sie mit Einfügen als neue Namen zurück, Zeile für Zeile. Einfügen ändert nichts, solange die Zwischenablage weniger Zeilen hat, als es Dateien gibt.
-Von Hand: Duplikat übernimmt die alten Namen, bereit zum Bearbeiten.
-Teil ersetzen ersetzt den Text unter Ersetzen durch den unter Durch, wo immer er im Namen steht, und löscht ihn, wenn Durch leer ist.
+Veze Zazedoz nutzt die Zwischenablage: Kopieren legt die alten Namen dort ab, einen je Zeile; bearbeiten Sie sie in einem Editor, kopieren Sie sie und holen Sie sie mit Einfügen als neue Namen zurück. Einfügen ändert nichts, solange die Zwischenablage weniger Zeilen hat, als es Dateien gibt.
+Manuell: Duplikat übernimmt die alten Namen, bereit zum Bearbeiten.
+Teil ersetzen setzt überall im Namen den Text unter Durch an die Stelle dessen unter Ersetzen; ist Durch leer, wird er gelöscht.
 Text löschen löscht den Text unter Zu löschen aus jedem Namen.
-Text anfügen fügt zuerst den Text neben Position nach so vielen Zeichen ein, dann Anfang vorn und Ende hinten. Text hinter dem Ende eines Namens wird an sein Ende gehängt.
+Text anfügen fügt den Text neben Position nach so vielen Zeichen ein, dann Anfang vorn und Ende hinten; was hinter das Ende fiele, kommt ans Ende.
 
-Strg+Z (oder Quillmap --undo) benennt die Dateien des letzten Umbenennens zurück, auch nach einem Absturz.
-Die Liste folgt Ordnern, die angelegt, entfernt oder umbenannt werden, nicht aber Dateien, die andere Programme ändern: Neu lesen liest den Ordner noch einmal.</translation>
+Strg+Z (oder Quillmap --undo) macht das letzte Umbenennen rückgängig, auch nach einem Absturz.
+Die Liste folgt neuen, entfernten und umbenannten Ordnern, nicht aber Dateien, die andere Programme ändern: Neu lesen liest den Ordner noch einmal.</translation>
     </message>
     <message>
         <source>Title Shaper Workshop
@@ -225,7 +225,7 @@ Wenn Sie lieber Geld geben, spenden Sie es im Namen des Programms für einen Zwe
     </message>
     <message>
         <source>Manual</source>
-        <translation>Von Hand</translation>
+        <translation>Manuell</translation>
     </message>
     <message>
         <source>Duiplicate</source>

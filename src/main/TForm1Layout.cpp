@@ -45,6 +45,9 @@ void TForm1::SetUpLayout() {
     // width would cut off the end of a caption in a wider face.
     for (QLabel* label : {Label1, Label2, Label3, Label4, Label5, Label6})
         label->resize(label->fontMetrics().horizontalAdvance(label->text()), label->height());
+    // A translated caption longer than its button is set a little smaller; the English ones fit as they are.
+    for (QPushButton* button : {btnCopy, btnPaste, btnRefresh, btnView, btnGo, btnHelp})
+        layout::FitCaption(button);
     // The same holds for the radio buttons with free room to their right; "Manual" fits its place, and
     // "Duiplicate" stands right beside it.
     for (QRadioButton* button : {rdbRenamer, rdbReplacer, rdbDeleter, rdbAdd})

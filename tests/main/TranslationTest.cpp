@@ -13,7 +13,9 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTranslator>
 
 namespace {
@@ -189,6 +191,33 @@ TEST_F(German, ReachesTheWindowAndTheToolkitsButtonsAndEnglishKeepsItsTexts) {
         EXPECT_EQ(Grid()->model()->headerData(1, Qt::Horizontal).toString().toStdString(), row.header);
         Close();
         translations_.reset();
+    }
+}
+
+// The German texts are longer than the English ones: the pages without a scroll bar still show their whole
+// text at the smallest window size, and every caption stays inside its button.
+TEST_F(German, PagesAndCaptionsFitTheWindow) {
+    translations_ = std::make_unique<Translations>(QStringList{"de"}, QStringLiteral(TSW_QM_FOLDER));
+    translations_->Install();
+    Open();
+    Click(names::btnHelp);
+    namespace info = layout::info_names;
+    for (const auto& [button, page] :
+         {std::pair{info::btnInfoHelp, info::memInfoHelp}, std::pair{info::btnInfoPro, info::memInfoPro},
+          std::pair{info::btnInfoPay, info::memInfoPay}}) {
+        Click(button);
+        QCoreApplication::processEvents();
+        auto* shown = Find<QPlainTextEdit>(page);
+        EXPECT_TRUE(shown->toPlainText().startsWith(QStringLiteral("Title Shaper Workshop")) ||
+                    shown->toPlainText().startsWith(QStringLiteral("Wählen")))
+            << page << " is not the German text";
+        EXPECT_EQ(shown->verticalScrollBar()->maximum(), 0) << page << " runs past its page";
+    }
+    for (QPushButton* button : form_->findChildren<QPushButton*>()) {
+        if (button->isHidden() && button->objectName() != QLatin1String(names::btnCopyOver))
+            continue;
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width() - 2 * 3)
+            << button->objectName().toStdString() << " " << button->text().toStdString();
     }
 }
 
