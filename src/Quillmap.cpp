@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -35,14 +36,11 @@ void Print(std::FILE* stream, const QString& text) {
 
 int main(int argc, char** argv) {
     Translations translations;
-    CommandLine line;
-    {
-        // Read before the window's application object exists, which needs a display; the messages and the
-        // help are translated already.
-        QCoreApplication terminal(argc, argv);
-        translations.Install();
-        line = ParseCommandLine(std::vector<std::string>(argv, argv + argc));
-    }
+    // The command line is read, and a terminal's request answered, before the window's application object
+    // exists, which needs a display; this one carries the translations meanwhile.
+    std::optional<QCoreApplication> terminal(std::in_place, argc, argv);
+    translations.Install();
+    const CommandLine line = ParseCommandLine(std::vector<std::string>(argv, argv + argc));
     switch (line.request) {
     case CommandLine::Request::ShowHelp:
     case CommandLine::Request::ShowVersion:
@@ -60,6 +58,7 @@ int main(int argc, char** argv) {
         break;
     }
 
+    terminal.reset();
     QApplication application(argc, argv);
     translations.Install();
     // Lets the desktop match the window with the installed menu entry and its icon.

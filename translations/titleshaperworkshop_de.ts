@@ -281,6 +281,17 @@ Wenn Sie lieber Geld geben, spenden Sie es im Namen des Programms für einen Zwe
     </message>
 </context>
 <context>
+    <name>TerminalUndo</name>
+    <message>
+        <source>Renamed 1 file back in %1.</source>
+        <translation>1 Datei in %1 zurückbenannt.</translation>
+    </message>
+    <message>
+        <source>Renamed %1 files back in %2.</source>
+        <translation>%1 Dateien in %2 zurückbenannt.</translation>
+    </message>
+</context>
+<context>
     <name>layout::InfoPanel</name>
     <message>
         <source>Help</source>

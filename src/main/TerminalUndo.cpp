@@ -3,6 +3,8 @@
 #include "engine/ShownName.h"
 #include "engine/UndoLastGo.h"
 
+#include <QCoreApplication>
+#include <QString>
 #include <ostream>
 
 int TerminalUndo(engine::JournalStore& journal, engine::FileRenamer& files, std::ostream& out,
@@ -21,8 +23,14 @@ int TerminalUndo(engine::JournalStore& journal, engine::FileRenamer& files, std:
     case engine::UndoOutcome::Status::Done:
         break;
     }
-    out << "Renamed " << outcome.renamed << (outcome.renamed == 1 ? " file" : " files") << " back in "
-        << engine::ShownName(outcome.folder) << ".\n";
+    const QString folder = QString::fromStdString(engine::ShownName(outcome.folder));
+    const QString renamed =
+        outcome.renamed == 1
+            ? QCoreApplication::translate("TerminalUndo", "Renamed 1 file back in %1.").arg(folder)
+            : QCoreApplication::translate("TerminalUndo", "Renamed %1 files back in %2.")
+                  .arg(outcome.renamed)
+                  .arg(folder);
+    out << renamed.toStdString() << '\n';
     if (outcome.failed == 0)
         return 0;
     err << outcome.message << '\n';
