@@ -1,14 +1,15 @@
 #include "NameGridModel.h"
 
-#include "engine/ShownName.h"
+#include "engine/names/ShownName.h"
+#include "main/longwork/FreedMemory.h"
 
 #include <QStringList>
 
 namespace {
 
 // The names the engine gives the two columns, listed for the translators.
-[[maybe_unused]] constexpr const char* kColumnNames[] = {QT_TRANSLATE_NOOP("NameGridModel", "Filename"),
-                                                         QT_TRANSLATE_NOOP("NameGridModel", "New Name")};
+[[maybe_unused]] constexpr const char* ColumnNames[] = {QT_TRANSLATE_NOOP("NameGridModel", "Filename"),
+                                                        QT_TRANSLATE_NOOP("NameGridModel", "New Name")};
 
 } // namespace
 
@@ -19,6 +20,7 @@ void NameGridModel::Reset(const std::function<void(engine::NameGrid&)>& change) 
     change(grid_);
     endResetModel();
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    ReturnFreedMemory();
 }
 
 void NameGridModel::ChangeNewNames(const std::function<void(engine::NameGrid&)>& change) {
@@ -27,6 +29,7 @@ void NameGridModel::ChangeNewNames(const std::function<void(engine::NameGrid&)>&
     if (rows > 0)
         emit dataChanged(index(0, engine::NameGrid::NewColumn), index(rows - 1, engine::NameGrid::NewColumn),
                          {Qt::DisplayRole, Qt::EditRole});
+    ReturnFreedMemory();
 }
 
 int NameGridModel::rowCount(const QModelIndex& parent) const {

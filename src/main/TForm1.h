@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/WorkOut.h"
-#include "main/Anchoring.h"
+#include "engine/grid/WorkOut.h"
+#include "main/layout/Anchoring.h"
 
 #include <QWidget>
 #include <functional>

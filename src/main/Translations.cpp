@@ -6,12 +6,12 @@
 
 namespace {
 
-const QString kStem = QStringLiteral("titleshaperworkshop_");
+const QString Stem = QStringLiteral("titleshaperworkshop_");
 
 QStringList TranslatedLanguages(const QString& folder) {
     QStringList languages;
-    for (const QString& file : QDir(folder).entryList({kStem + QStringLiteral("*.qm")}, QDir::Files))
-        languages.append(file.mid(kStem.size()).chopped(3));
+    for (const QString& file : QDir(folder).entryList({Stem + QStringLiteral("*.qm")}, QDir::Files))
+        languages.append(file.mid(Stem.size()).chopped(3));
     return languages;
 }
 
@@ -36,7 +36,7 @@ Translations::Translations(const QStringList& uiLanguages, const QString& folder
     : language_(ChooseLanguage(uiLanguages, TranslatedLanguages(folder))) {
     if (language_.isEmpty())
         return;
-    if (!program_.load(kStem + language_, folder))
+    if (!program_.load(Stem + language_, folder))
         language_.clear();
     // Without the toolkit's own file its buttons stay English; the program's texts are translated still.
     else

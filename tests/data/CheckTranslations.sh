@@ -10,7 +10,7 @@ status=0
 for ts in "$source"/translations/*.ts; do
     copy=$work/$(basename "$ts")
     cp "$ts" "$copy"
-    "$lupdate" -I "$source/src" "$source/src/main" "$source/src/Quillmap.cpp" -ts "$copy" -locations none \
+    "$lupdate" -I "$source/src" "$source/src/main" "$source/src/app" -ts "$copy" -locations none \
         >/dev/null
     if grep -q 'type="unfinished"\|type="vanished"\|type="obsolete"' "$copy"; then
         echo "$(basename "$ts"): entries to translate or remove:"

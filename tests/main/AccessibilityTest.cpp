@@ -2,8 +2,8 @@
 // progress of a Go say their text.
 #include "FormFixture.h"
 #include "OpenBox.h"
-#include "main/BatchProgressDialog.h"
-#include "main/InfoPanel.h"
+#include "main/layout/InfoPanel.h"
+#include "main/longwork/BatchProgressDialog.h"
 
 #include <QAccessible>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 // The keyboard alone: Enter and Return press the focused button, Escape leaves the information pages.
 #include "FormFixture.h"
-#include "main/InfoPanel.h"
+#include "main/layout/InfoPanel.h"
 
 #include <QPushButton>
 

@@ -2,10 +2,10 @@
 // language is chosen as the desktop orders them, and German reaches the window and the toolkit's buttons.
 #include "FormFixture.h"
 #include "OpenBox.h"
-#include "main/BatchProgressDialog.h"
-#include "main/CommandLine.h"
-#include "main/InfoPanel.h"
+#include "app/CommandLine.h"
 #include "main/Translations.h"
+#include "main/layout/InfoPanel.h"
+#include "main/longwork/BatchProgressDialog.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,0 +1,38 @@
+#include "TerminalUndo.h"
+
+#include "engine/names/ShownName.h"
+#include "engine/undo/UndoLastGo.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <ostream>
+
+int TerminalUndo(engine::JournalStore& journal, engine::FileRenamer& files, std::ostream& out,
+                 std::ostream& err) {
+    // Whoever types the command has asked already; there is nobody to answer a question.
+    const engine::UndoOutcome outcome =
+        engine::UndoLastGo(journal, files, [](const std::string&) { return true; });
+    switch (outcome.status) {
+    case engine::UndoOutcome::Status::Nothing:
+        out << outcome.message << '\n';
+        return 2;
+    case engine::UndoOutcome::Status::Refused:
+    case engine::UndoOutcome::Status::Declined:
+        err << outcome.message << '\n';
+        return 1;
+    case engine::UndoOutcome::Status::Done:
+        break;
+    }
+    const QString folder = QString::fromStdString(engine::ShownName(outcome.folder));
+    const QString renamed =
+        outcome.renamed == 1
+            ? QCoreApplication::translate("TerminalUndo", "Renamed 1 file back in %1.").arg(folder)
+            : QCoreApplication::translate("TerminalUndo", "Renamed %1 files back in %2.")
+                  .arg(outcome.renamed)
+                  .arg(folder);
+    out << renamed.toStdString() << '\n';
+    if (outcome.failed == 0)
+        return 0;
+    err << outcome.message << '\n';
+    return 1;
+}
