@@ -1,0 +1,237 @@
+#include "CounterValues.h"
+
+#include "engine/names/Utf8.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <numeric>
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+
+namespace engine::recipes {
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+void AppendUtf8(UChar32 c, std::string& out) {
+    char bytes[U8_MAX_LENGTH];
+    std::size_t length = 0;
+    U8_APPEND_UNSAFE(bytes, length, c);
+    out.append(bytes, length);
+}
+
+// A key whose byte order is the natural order: letters case-folded (Unicode simple folding), and every digit
+// run written as '0', the count of its significant digits in two bytes, then those digits, so that a
+// shorter number sorts first and equal lengths compare digit by digit. Built once per name, so sorting
+// a million names compares plain bytes. Appended to `key`.
+void AppendNaturalKey(std::string_view name, std::string& key) {
+    std::size_t pos = 0;
+    while (pos < name.size()) {
+        if (IsDigit(name[pos])) {
+            std::size_t end = pos;
+            while (end < name.size() && IsDigit(name[end])) {
+                ++end;
+            }
+            std::size_t first = pos;
+            while (first + 1 < end && name[first] == '0') {
+                ++first;
+            }
+            const std::size_t digits = std::min<std::size_t>(end - first, 0xFFFF);
+            key.push_back('0');
+            key.push_back(static_cast<char>(digits >> 8));
+            key.push_back(static_cast<char>(digits & 0xFF));
+            key.append(name.substr(first, end - first));
+            pos = end;
+            continue;
+        }
+        const std::size_t length = utf8::CharLength(name, pos);
+        const auto lead = static_cast<unsigned char>(name[pos]);
+        if (lead < 0x80) {
+            key.push_back(lead >= 'A' && lead <= 'Z' ? static_cast<char>(lead + 0x20) : name[pos]);
+        } else if (length == 1) {
+            key.push_back(name[pos]); // a byte that is not UTF-8 stands for itself
+        } else {
+            AppendUtf8(
+                u_foldCase(static_cast<UChar32>(utf8::CodePoint(name, pos, length)), U_FOLD_CASE_DEFAULT),
+                key);
+        }
+        pos += length;
+    }
+}
+
+std::string NaturalKey(std::string_view name) {
+    std::string key;
+    AppendNaturalKey(name, key);
+    return key;
+}
+
+// One row's key inside the shared buffer of all keys, with eight of its bytes (from the depth being
+// sorted on) as a number.
+struct Keyed {
+    std::uint64_t head;
+    std::uint32_t offset;
+    std::uint32_t length;
+    std::size_t row;
+};
+
+std::uint64_t HeadAt(std::string_view keys, const Keyed& keyed, std::size_t depth) {
+    std::uint64_t head = 0;
+    for (std::size_t k = depth; k < depth + 8; ++k) {
+        head = (head << 8) | (k < keyed.length ? static_cast<unsigned char>(keys[keyed.offset + k]) : 0U);
+    }
+    return head;
+}
+
+// Sorts keys eight bytes at a time: a range is sorted by the eight bytes at its depth, and each run that
+// agrees on them and goes on is sorted again on the next eight. Comparisons stay within an array of small
+// records, and each key's bytes are read once per depth rather than once per comparison, which keeps a
+// million names from waiting on memory.
+void SortKeys(std::string_view keys, const std::vector<std::string>& names, std::vector<Keyed>& keyed) {
+    struct Range {
+        std::size_t begin, end, depth;
+    };
+    std::vector<Range> pending{{0, keyed.size(), 0}};
+    while (!pending.empty()) {
+        const Range range = pending.back();
+        pending.pop_back();
+        const auto first = keyed.begin() + static_cast<std::ptrdiff_t>(range.begin);
+        const auto last = keyed.begin() + static_cast<std::ptrdiff_t>(range.end);
+        for (auto it = first; it != last; ++it) {
+            it->head = HeadAt(keys, *it, range.depth);
+        }
+        const std::size_t window = range.depth + 8;
+        // A key that ends inside the window and agrees with another on it is a prefix of the other, so the
+        // shorter goes first; two that end alike are the same key, ordered by the name's bytes, then as
+        // listed.
+        std::sort(first, last, [&](const Keyed& a, const Keyed& b) {
+            if (a.head != b.head) {
+                return a.head < b.head;
+            }
+            if (a.length > window && b.length > window) {
+                return false; // decided deeper down
+            }
+            if (a.length != b.length) {
+                return a.length < b.length;
+            }
+            if (const int c = names[a.row].compare(names[b.row]); c != 0) {
+                return c < 0;
+            }
+            return a.row < b.row;
+        });
+        for (std::size_t k = range.begin; k < range.end;) {
+            std::size_t runEnd = k + 1;
+            while (runEnd < range.end && keyed[runEnd].head == keyed[k].head) {
+                ++runEnd;
+            }
+            std::size_t goesOn = k;
+            while (goesOn < runEnd && keyed[goesOn].length <= window) {
+                ++goesOn;
+            }
+            if (runEnd - goesOn > 1) {
+                pending.push_back({goesOn, runEnd, window});
+            }
+            k = runEnd;
+        }
+    }
+}
+
+// Rows ordered by natural key, then by the bytes of the name ("a01" and "a1" share a key), then as listed.
+std::vector<std::size_t> NaturalRanks(const std::vector<std::string>& names, std::vector<std::size_t> rows) {
+    std::string keys;
+    std::vector<Keyed> keyed;
+    keyed.reserve(rows.size());
+    for (const std::size_t row : rows) {
+        const std::size_t offset = keys.size();
+        AppendNaturalKey(names[row], keys);
+        keyed.push_back(
+            {0, static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(keys.size() - offset), row});
+    }
+    SortKeys(keys, names, keyed);
+    for (std::size_t k = 0; k < keyed.size(); ++k) {
+        rows[k] = keyed[k].row;
+    }
+    return rows;
+}
+
+// Rows with the date first, oldest first (ties as listed); then rows without one in natural order.
+std::vector<std::size_t> DateOrder(const std::vector<std::string>& names,
+                                   const std::vector<const FileFacts*>& facts, bool taken) {
+    const auto dateOf = [&](std::size_t row) -> const std::optional<WallTime>* {
+        if (row >= facts.size() || facts[row] == nullptr) {
+            return nullptr;
+        }
+        const std::optional<WallTime>& date = taken ? facts[row]->taken : facts[row]->modified;
+        return date ? &date : nullptr;
+    };
+    std::vector<std::size_t> dated;
+    std::vector<std::size_t> undated;
+    for (std::size_t row = 0; row < names.size(); ++row) {
+        (dateOf(row) ? dated : undated).push_back(row);
+    }
+    std::stable_sort(dated.begin(), dated.end(),
+                     [&](std::size_t a, std::size_t b) { return **dateOf(a) < **dateOf(b); });
+    const std::vector<std::size_t> rest = NaturalRanks(names, std::move(undated));
+    dated.insert(dated.end(), rest.begin(), rest.end());
+    return dated;
+}
+
+long long Saturate(__int128 value) {
+    constexpr auto low = std::numeric_limits<long long>::min();
+    constexpr auto high = std::numeric_limits<long long>::max();
+    return value < low ? low : value > high ? high : static_cast<long long>(value);
+}
+
+} // namespace
+
+bool NaturalLess(std::string_view a, std::string_view b) {
+    if (const int c = NaturalKey(a).compare(NaturalKey(b)); c != 0) {
+        return c < 0;
+    }
+    return a < b;
+}
+
+std::string CounterText(long long value, int width) {
+    const bool negative = value < 0;
+    // The magnitude of the smallest long long does not fit a long long; unsigned arithmetic holds it.
+    const unsigned long long magnitude =
+        negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    std::string digits = std::to_string(magnitude);
+    if (static_cast<int>(digits.size()) < width) {
+        digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
+    }
+    return negative ? "-" + digits : digits;
+}
+
+std::vector<long long> CounterValues(const Counter& counter, const std::vector<std::string>& oldNames,
+                                     const std::vector<const FileFacts*>& facts) {
+    std::vector<std::size_t> order;
+    switch (counter.order) {
+    case CounterOrder::Grid:
+        order.resize(oldNames.size());
+        std::iota(order.begin(), order.end(), std::size_t{0});
+        break;
+    case CounterOrder::Natural: {
+        std::vector<std::size_t> rows(oldNames.size());
+        std::iota(rows.begin(), rows.end(), std::size_t{0});
+        order = NaturalRanks(oldNames, std::move(rows));
+        break;
+    }
+    case CounterOrder::Modified:
+        order = DateOrder(oldNames, facts, false);
+        break;
+    case CounterOrder::Taken:
+        order = DateOrder(oldNames, facts, true);
+        break;
+    }
+    std::vector<long long> values(oldNames.size());
+    for (std::size_t rank = 0; rank < order.size(); ++rank) {
+        values[order[rank]] =
+            Saturate(static_cast<__int128>(counter.start) + static_cast<__int128>(counter.step) * rank);
+    }
+    return values;
+}
+
+} // namespace engine::recipes
