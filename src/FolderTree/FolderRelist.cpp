@@ -91,7 +91,7 @@ bool TFolderTree::RelistAllListed(const QElapsedTimer& clock) {
         // and what is open stay where they are; a listed folder that is folded up is listed afresh when it
         // is next opened.
         relistsStarted_ = relistsAsked_;
-        relistAll_.emplace();
+        relistAll_ = RelistAll{};
         for (QTreeWidgetItemIterator it(this); *it; ++it) {
             TFolderNodeItem* node = AsFolderNode(*it);
             if (!node || node->childCount() == 0 || IsSpecialKind(node->Node.Kind) || node->Node.Path.empty())

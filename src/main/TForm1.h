@@ -129,6 +129,8 @@ private:
     engine::Mode CheckedMode() const;
     engine::EntryTexts EntryTexts() const;
     QWidget* FieldOf(engine::EntryField field) const;
+    // Selects a grid row (counted from 1, as in the grid) and scrolls it into view.
+    void ShowRow(int row);
 
     WindowServices services_;
     std::string startFolder_;

@@ -21,13 +21,7 @@ protected:
     void OpenTenFiles() {
         held_.pauseAt = 4;
         renamer_ = &held_;
-        std::vector<std::string> files;
-        for (int i = 1; i <= 10; ++i)
-            files.push_back((i < 10 ? "f0" : "f") + std::to_string(i) + ".txt");
-        OpenListing(files);
-        Click(names::rdbReplacer);
-        Type(names::edtReplace, QStringLiteral("f"));
-        Type(names::edtWith, QStringLiteral("g"));
+        OpenTenFilesToRename();
     }
     // Lists a.txt and b.txt and types a new name for a.txt; the folder "big" will be held while read.
     void OpenWithTypedName() {

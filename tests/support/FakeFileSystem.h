@@ -61,8 +61,12 @@ public:
         return folders_.at(folder).at(name);
     }
 
-    // The n-th call of Rename (counted from 1 over all folders) fails and changes nothing.
-    void FailRenameNumber(int n) { failing_.insert(n); }
+    // The n-th call of Rename (counted from 1 over all folders) fails and changes nothing; the folder then
+    // gives `reason` as the failure's reason.
+    void FailRenameNumber(int n, std::string reason = {}) {
+        failing_.insert(n);
+        reasons_[n] = std::move(reason);
+    }
     // OpenFolder of this folder answers nullptr, as for a folder that cannot be opened.
     void FailOpen(const std::string& folder) { unopenable_.insert(folder); }
 
@@ -90,6 +94,10 @@ private:
         Folder(FakeFileSystem& files, std::string folder) : files_(files), folder_(std::move(folder)) {}
         bool Rename(const std::string& oldName, const std::string& newName) override {
             return files_.Rename(folder_, oldName, newName);
+        }
+        std::string FailureReason() const override {
+            const auto it = files_.reasons_.find(static_cast<int>(files_.attempts_.size()));
+            return it == files_.reasons_.end() ? std::string() : it->second;
         }
         std::optional<engine::FolderIdentity> Identity() override {
             const auto it = files_.identities_.find(folder_);
@@ -137,6 +145,7 @@ private:
     std::map<std::string, std::uint64_t> identities_;
     std::uint64_t lastInode_ = 0;
     std::set<int> failing_;
+    std::map<int, std::string> reasons_;
     std::set<std::string> unopenable_;
     std::vector<Attempt> attempts_;
     int openCount_ = 0;

@@ -24,6 +24,14 @@ public:
         ReportFailure(text);
         return FailureAnswer::GoOn;
     }
+    // A failed rename with the reason for it, which the window shows apart from the text. By default
+    // reported as above, without the reason.
+    virtual void ReportRenameFailure(const std::string& text, const std::string& /*reason*/) {
+        ReportFailure(text);
+    }
+    virtual FailureAnswer AskAfterRenameFailure(const std::string& text, const std::string& /*reason*/) {
+        return AskAfterFailure(text);
+    }
     // Called before each rename with the number of renames tried so far and the number the batch holds;
     // false ends the batch before that rename, so a stop always falls between two renames.
     virtual bool Proceed(int /*tried*/, int /*total*/) { return true; }

@@ -4,6 +4,7 @@
 
 #include "engine/grid/NameIndex.h"
 #include "engine/names/RenameableName.h"
+#include "engine/names/ShownName.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -85,11 +86,19 @@ std::string FolderMovedMessage(const std::string& folder) {
     return "Nothing was renamed: the folder shown is no longer at " + folder + ", so it is listed again.";
 }
 
+std::string StrandedNote(const std::string& folder, const FolderRenamer& renamer) {
+    const std::string stranded = renamer.StrandedName();
+    if (stranded.empty())
+        return {};
+    return (renamer.StrandedBesideOldName() ? "the file is also under " : "the file is now ") +
+           ShownName(JoinPath(folder, stranded));
+}
+
 std::string RenameFailedMessage(const std::string& folder, const std::string& oldName,
-                                const std::string& stranded) {
-    std::string text = "Error renaming file " + JoinPath(folder, oldName);
-    if (!stranded.empty())
-        text += " (the file is now " + JoinPath(folder, stranded) + ")";
+                                const std::string& note) {
+    std::string text = "Error renaming file " + ShownName(JoinPath(folder, oldName));
+    if (!note.empty())
+        text += " (" + note + ")";
     return text;
 }
 
@@ -169,6 +178,10 @@ std::string GatheredFailuresMessage(const std::vector<std::string>& firstTexts, 
         message.pop_back();
     }
     return message;
+}
+
+std::string GatheredFailureLine(const std::string& text, const std::string& reason) {
+    return reason.empty() ? text : text + ": " + reason;
 }
 
 std::string StoppedMessage(const BatchResult& result) {
@@ -257,14 +270,17 @@ BatchResult RunRows(const std::string& folderPath, const std::optional<FolderIde
             continue;
         }
         ++result.failed;
-        std::string text =
-            RenameFailedMessage(folderPath, oldName, renameable ? folder->StrandedName() : std::string());
+        std::string text = RenameFailedMessage(
+            folderPath, oldName, renameable ? StrandedNote(folderPath, *folder) : std::string());
+        const std::string reason = !folder      ? FolderNotOpenedReason
+                                   : renameable ? folder->FailureReason()
+                                                : NameRefusedReason;
         if (gathering) {
-            gathered.Add(std::move(text));
+            gathered.Add(GatheredFailureLine(text, reason));
         } else if (tried == total) {
-            prompts.ReportFailure(text);
+            prompts.ReportRenameFailure(text, reason);
         } else {
-            const FailureAnswer answer = prompts.AskAfterFailure(text);
+            const FailureAnswer answer = prompts.AskAfterRenameFailure(text, reason);
             if (answer == FailureAnswer::Stop) {
                 result.stopped = true;
                 break;

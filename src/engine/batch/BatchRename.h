@@ -58,17 +58,28 @@ bool ConfirmClashes(const BatchSnapshot& batch, BatchPrompts& prompts);
 std::string ClashMessage(const std::string& newName);
 // The one report of the failures gathered after "Skip All": the first few texts, then the count of the rest.
 std::string GatheredFailuresMessage(const std::vector<std::string>& firstTexts, int moreCount);
+// A failure's line in that report: its text and, where known, its reason.
+std::string GatheredFailureLine(const std::string& text, const std::string& reason);
 // The message after a stopped batch: how many files were renamed and how many were left as they were.
 std::string StoppedMessage(const BatchResult& result);
 // How many failure texts the gathered report lists before it only counts.
 inline constexpr std::size_t GatheredFailuresShown = 20;
 // The report of a batch whose folder is no longer the one that was listed under that path.
 std::string FolderMovedMessage(const std::string& folder);
-// The report of a failed rename; stranded is the name the file was left under, if any (see StrandedName).
+// Where a failed rename left the file when that is not simply its old name, as "the file is now <path>"
+// or "the file is also under <path>"; empty otherwise.
+std::string StrandedNote(const std::string& folder, const FolderRenamer& renamer);
+// The report of a failed rename; note is the StrandedNote, if any. The paths are shown as the grid shows
+// names, so a line feed or a byte that is not UTF-8 stays visible.
 std::string RenameFailedMessage(const std::string& folder, const std::string& oldName,
-                                const std::string& stranded = {});
+                                const std::string& note = {});
 
 // A folder and a name joined with one '/' (none added when the folder already ends in one or is empty).
 std::string JoinPath(const std::string& folder, const std::string& name);
+
+// Why the batch itself refused a rename: the folder could not be opened, or a name is not renameable.
+inline constexpr char FolderNotOpenedReason[] = "The folder cannot be opened.";
+inline constexpr char NameRefusedReason[] =
+    "A file name cannot be empty, \".\" or \"..\", and cannot hold \"/\" or a NUL byte.";
 
 } // namespace engine

@@ -2,6 +2,7 @@
 
 #include "engine/undo/UndoPlan.h"
 
+#include "engine/batch/BatchRename.h"
 #include "engine/names/RenameableName.h"
 #include "engine/names/ShownName.h"
 
@@ -81,7 +82,11 @@ UndoResult RunUndo(const Journal& journal, const UndoPlan& plan, FolderRenamer& 
             ++result.renamed;
         } else {
             // The folder changed since the plan was made; the rename refused to overwrite, or found nothing.
-            result.failures.push_back({row.newName, "the rename back failed"});
+            // A rename back that left the file under another name says where it is.
+            const std::string note = StrandedNote(journal.folder, folder);
+            result.failures.push_back({row.newName, note.empty()
+                                                        ? "the rename back failed"
+                                                        : "the rename back failed, " + ShownName(note)});
         }
     }
     return result;

@@ -1,6 +1,7 @@
 #include "BackgroundBatch.h"
 
 #include "BatchProgressDialog.h"
+#include "ProgressShowing.h"
 #include "UserInterfaceThread.h"
 #include "main/Dialogs.h"
 
@@ -12,8 +13,6 @@
 
 namespace {
 
-// The dialog appears only for a batch that lasts: a short one finishes without a flash on the screen.
-constexpr int ShowProgressAfterMs = 500;
 // The dialog's figures are refreshed twenty times a second.
 constexpr int ProgressTickMs = 50;
 
@@ -31,8 +30,11 @@ public:
     void ReportFailure(const std::string& text) override {
         OnThreadOf(uiObject_, [&] { return dialogs_.ShowMessage(text), true; });
     }
-    engine::FailureAnswer AskAfterFailure(const std::string& text) override {
-        return OnThreadOf(uiObject_, [&] { return dialogs_.AskAfterFailure(text); });
+    void ReportRenameFailure(const std::string& text, const std::string& reason) override {
+        OnThreadOf(uiObject_, [&] { return dialogs_.ShowFailure(text, reason), true; });
+    }
+    engine::FailureAnswer AskAfterRenameFailure(const std::string& text, const std::string& reason) override {
+        return OnThreadOf(uiObject_, [&] { return dialogs_.AskAfterFailure(text, reason); });
     }
     bool Proceed(int tried, int total) override {
         total_.store(total, std::memory_order_relaxed);
@@ -63,16 +65,20 @@ engine::BatchResult RunBatchInBackground(const std::string& folder,
 
     BatchProgressDialog progress(window);
     QObject::connect(&progress, &BatchProgressDialog::Stop, &progress, [&stop] { stop = true; });
-    QTimer showLater;
-    showLater.setSingleShot(true);
-    QObject::connect(&showLater, &QTimer::timeout, &progress, [&] {
-        if (!finished)
-            progress.show();
+    // The rate counts from the first rename: the preparation before it says nothing about the renames.
+    std::optional<std::chrono::milliseconds> renamingFrom;
+    ProgressShowing showing(progress, [&](std::chrono::milliseconds worked) {
+        const int renames = total.load();
+        if (renames >= 0 && !renamingFrom)
+            renamingFrom = worked;
+        return !finished &&
+               ProgressDue(worked, worked - renamingFrom.value_or(worked), tried.load(), renames);
     });
-    showLater.start(ShowProgressAfterMs);
     QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, &progress,
-                     [&] { progress.SetProgress(tried.load(), total.load()); });
+    QObject::connect(&tick, &QTimer::timeout, &progress, [&] {
+        progress.SetProgress(tried.load(), total.load());
+        showing.Tick();
+    });
     tick.start(ProgressTickMs);
 
     WindowPrompts prompts(&progress, dialogs, tried, total, stop);

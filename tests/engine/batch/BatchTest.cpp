@@ -41,6 +41,16 @@ public:
         return answer;
     }
     void ReportFailure(const std::string& text) override { failures.push_back(text); }
+    // The reasons of the failed renames' boxes, in order.
+    Texts reasons;
+    void ReportRenameFailure(const std::string& text, const std::string& reason) override {
+        reasons.push_back(reason);
+        ReportFailure(text);
+    }
+    engine::FailureAnswer AskAfterRenameFailure(const std::string& text, const std::string& reason) override {
+        reasons.push_back(reason);
+        return AskAfterFailure(text);
+    }
 
     // The failure box that offers "Skip All" and "Stop": answered from its own script (OK when it has run
     // out); its texts join the failures, and `offered` counts how many of them offered the choice.
@@ -318,11 +328,53 @@ TEST_F(BatchTest, GatheredFailuresShowTheFirstTwentyAndCountTheRest) {
     ASSERT_EQ(prompts.failures.size(), 2u);
     EXPECT_EQ(prompts.offered, 1);
     EXPECT_EQ(result.failed, 31);
+    // Each gathered line gives its reason.
     std::string expected;
     for (int i = 1; i <= 20; ++i)
-        expected += "Error renaming file /f/f" + std::to_string(i) + "\n";
+        expected += "Error renaming file /f/f" + std::to_string(i) + ": The folder cannot be opened.\n";
     expected += "... and 10 more files could not be renamed.";
     EXPECT_EQ(prompts.failures[1], expected);
+}
+
+// Every failure tells why: the file system's own reason, or the batch's where it refused the rename
+// itself; the box shows it apart from its text, the gathered report on the file's line. Names are shown
+// with the grid's stand-ins, so a line feed cannot break a report's lines.
+TEST_F(BatchTest, FailuresGiveTheirReasonsAndShowNamesWithStandIns) {
+    fakes::FakeFileSystem disk = DiskWith({"a\nb", "c\xFF", "d", "e"});
+    disk.FailRenameNumber(1, "File name too long");
+    disk.FailRenameNumber(2, "Read-only file system");
+    disk.FailRenameNumber(3, "No such file or directory"); // d's rename is refused before it is tried
+    const auto rows =
+        std::vector<engine::RenameRow>{{"a\nb", "x"}, {"c\xFF", "y"}, {"d", "../d"}, {"e", "z"}};
+    const struct {
+        const char* name;
+        std::deque<engine::FailureAnswer> answers;
+        Texts failures;
+        Texts reasons; // of the boxes
+    } cases[] = {
+        {"EachInItsBox",
+         {},
+         {"Error renaming file /f/a\\nb", "Error renaming file /f/c\\xFF", "Error renaming file /f/d",
+          "Error renaming file /f/e"},
+         {"File name too long", "Read-only file system", engine::NameRefusedReason,
+          "No such file or directory"}},
+        {"GatheredAfterSkipAll",
+         {engine::FailureAnswer::SkipAll},
+         {"Error renaming file /f/a\\nb",
+          "Error renaming file /f/c\\xFF: Read-only file system\nError renaming file /f/d: " +
+              std::string(engine::NameRefusedReason) +
+              "\nError renaming file /f/e: No such file or directory"},
+         {"File name too long"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fakes::FakeFileSystem files = disk;
+        ScriptedPrompts script;
+        script.failureAnswers = c.answers;
+        engine::RunBatch(Batch(rows), files, script);
+        EXPECT_EQ(script.failures, c.failures);
+        EXPECT_EQ(script.reasons, c.reasons);
+    }
 }
 
 // Up to seven rows of one-letter names, some blank, over the files b, c and d: clashes, chains, own names,

@@ -139,7 +139,7 @@ TEST(JournalDecode, RefusalsSayWhy) {
 
 // A row count that the bytes cannot hold is refused before anything is made for it.
 TEST(JournalDecode, AnImpossibleRowCountIsRefused) {
-    std::string bytes = EncodePlan("/f", identity, {});
+    std::string bytes = EncodePlan("/f", identity, std::vector<RenameRow>{});
     const std::size_t countAt = bytes.size() - 16;
     for (int i = 0; i < 8; ++i)
         bytes[countAt + i] = '\xff';
