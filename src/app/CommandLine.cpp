@@ -2,6 +2,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 #include <filesystem>
 
@@ -53,38 +54,43 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     QCommandLineParser parser;
     // "-style" and "--style" both name the option, as the toolkit's own options are written.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Title Shaper Workshop renames many files of one folder at a time."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Title Shaper Workshop renames many files of one folder at a time."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the program's version and exit."));
-    const QCommandLineOption undo(QStringLiteral("undo"),
-                                  QStringLiteral("Rename the files of the last Go back to their old names, "
-                                                 "without a window, and exit: 0 when every file was "
-                                                 "renamed back, 1 when any could not be, 2 when there is "
-                                                 "nothing to undo."));
+                                  QCoreApplication::translate("CommandLine", "Show this help and exit."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Show the program's version and exit."));
+    const QCommandLineOption undo(
+        QStringLiteral("undo"),
+        QCoreApplication::translate("CommandLine", "Rename the files of the last Go back to their old names, "
+                                                   "without a window, and exit: 0 when every file was "
+                                                   "renamed back, 1 when any could not be, 2 when there is "
+                                                   "nothing to undo."));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(undo);
     parser.addOptions(ToolkitOptions());
     parser.addPositionalArgument(
         QStringLiteral("FOLDER"),
-        QStringLiteral("The folder to open instead of the one viewed last. A file opens the folder it "
-                       "lies in; a path that does not exist opens its deepest existing folder."),
+        QCoreApplication::translate(
+            "CommandLine", "The folder to open instead of the one viewed last. A file opens the folder it "
+                           "lies in; a path that does not exist opens its deepest existing folder."),
         QStringLiteral("[FOLDER]"));
 
     CommandLine line;
     if (!parser.parse(decoded)) {
         line.request = CommandLine::Request::Refuse;
-        line.text = program + QStringLiteral(": ") + parser.errorText();
+        // A user who mistyped an option learns where the right ones are listed.
+        line.text = QCoreApplication::translate("CommandLine", "%1: %2 (try '%1 --help')")
+                        .arg(program, parser.errorText());
         return line;
     }
     if (parser.isSet(help)) {
         line.request = CommandLine::Request::ShowHelp;
         // The parser's own usage line names whatever started the parse; this one names the program.
         const QString help = parser.helpText();
-        line.text = QStringLiteral("Usage: ") + program + QStringLiteral(" [options] [FOLDER]") +
+        line.text = QCoreApplication::translate("CommandLine", "Usage: %1 [options] [FOLDER]").arg(program) +
                     help.mid(help.indexOf(QLatin1Char('\n')));
         return line;
     }
@@ -98,14 +104,16 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         line.request = folders.isEmpty() ? CommandLine::Request::Undo : CommandLine::Request::Refuse;
         // The undo acts in the folder of the last Go, which its record names; a folder here means nothing.
         if (!folders.isEmpty())
-            line.text = program + QStringLiteral(": --undo takes no folder; see --help.");
+            line.text = QCoreApplication::translate("CommandLine", "%1: --undo takes no folder; see --help.")
+                            .arg(program);
         return line;
     }
     if (folders.size() > 1) {
         line.request = CommandLine::Request::Refuse;
-        line.text =
-            program + QStringLiteral(": only one folder can be opened, but %1 were given; see --help.")
-                          .arg(folders.size());
+        line.text = QCoreApplication::translate(
+                        "CommandLine", "%1: only one folder can be opened, but %2 were given; see --help.")
+                        .arg(program)
+                        .arg(folders.size());
         return line;
     }
     if (!folders.isEmpty())

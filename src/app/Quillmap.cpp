@@ -3,6 +3,8 @@
 #include "TerminalUndo.h"
 #include "main/Dialogs.h"
 #include "main/TForm1.h"
+#include "main/Translations.h"
+#include "main/layout/WindowPlacement.h"
 #include "platform/files/FolderToOpen.h"
 #include "platform/files/JournalFolder.h"
 #include "platform/files/PosixFileSystem.h"
@@ -14,6 +16,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -31,7 +34,11 @@ void Print(std::FILE* stream, const QString& text) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Read before the application object exists, which needs a display.
+    Translations translations;
+    // The command line is read, and a terminal's request answered, before the window's application object
+    // exists, which needs a display; this one carries the translations meanwhile.
+    std::optional<QCoreApplication> terminal(std::in_place, argc, argv);
+    translations.Install();
     const CommandLine line = ParseCommandLine(std::vector<std::string>(argv, argv + argc));
     switch (line.request) {
     case CommandLine::Request::ShowHelp:
@@ -50,7 +57,9 @@ int main(int argc, char** argv) {
         break;
     }
 
+    terminal.reset();
     QApplication application(argc, argv);
+    translations.Install();
     // Lets the desktop match the window with the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("titleshaperworkshop"));
 
@@ -63,7 +72,7 @@ int main(int argc, char** argv) {
     // Destroyed when main returns, after the loop: that stores the folder the tree still shows.
     TForm1 form({*shell, files, files, store, dialogs, &journal}, FolderToOpen(line.folder, CurrentFolder()));
     if (const QScreen* screen = form.screen())
-        form.move(screen->availableGeometry().center() - form.rect().center());
+        form.move(layout::CentredOnScreen(screen->availableGeometry(), form.frameGeometry().size()));
     form.show();
     return application.exec();
 }

@@ -4,6 +4,8 @@
 #include "engine/undo/UndoLastGo.h"
 #include "platform/files/JournalFolder.h"
 
+#include <QCoreApplication>
+#include <QString>
 #include <limits>
 #include <ostream>
 
@@ -33,8 +35,14 @@ int TerminalUndo(engine::JournalHistory& journal, engine::FileRenamer& files, st
     case engine::UndoOutcome::Status::Done:
         break;
     }
-    out << "Renamed " << outcome.renamed << (outcome.renamed == 1 ? " file" : " files") << " back in "
-        << engine::ShownName(outcome.folder) << ".\n";
+    const QString folder = QString::fromStdString(engine::ShownName(outcome.folder));
+    const QString renamed =
+        outcome.renamed == 1
+            ? QCoreApplication::translate("TerminalUndo", "Renamed 1 file back in %1.").arg(folder)
+            : QCoreApplication::translate("TerminalUndo", "Renamed %1 files back in %2.")
+                  .arg(outcome.renamed)
+                  .arg(folder);
+    out << renamed.toStdString() << '\n';
     if (outcome.failed == 0)
         return 0;
     // A terminal's report may be long: every file is named, with its reason.

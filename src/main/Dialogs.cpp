@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -37,6 +38,8 @@ void Prepare(QMessageBox& box, const QString& caption, const std::string& text) 
     box.setWindowTitle(caption);
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromUtf8(text));
+    // A screen reader reads the description when the box opens.
+    box.setAccessibleDescription(box.text());
     box.setWindowModality(Qt::ApplicationModal);
 }
 
@@ -72,6 +75,7 @@ void WrapAnywhere(QMessageBox& box) {
     text->viewport()->setAutoFillBackground(false);
     text->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     text->setPlainText(box.text());
+    text->setAccessibleName(box.text());
 
     // As wide as the longest line needs, up to the wrap width; as high as the wrapped text.
     QTextDocument* document = text->document();
@@ -111,7 +115,7 @@ void MessageBoxDialogs::ShowFailure(const std::string& text, const std::string& 
 
 bool MessageBoxDialogs::Confirm(const std::string& text) {
     Box box(window_);
-    Prepare(box, QStringLiteral("Confirm"), text);
+    Prepare(box, QCoreApplication::translate("Dialogs", "Confirm"), text);
     box.setIcon(QMessageBox::Question);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
@@ -136,8 +140,10 @@ engine::FailureAnswer MessageBoxDialogs::AskAfterFailure(const std::string& text
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     // OK stays the default and the answer to Escape, as in the plain message this box stands in for.
-    QPushButton* skipAll = box.addButton(QStringLiteral("Skip All"), QMessageBox::AcceptRole);
-    QPushButton* stop = box.addButton(QStringLiteral("Stop"), QMessageBox::RejectRole);
+    QPushButton* skipAll =
+        box.addButton(QCoreApplication::translate("Dialogs", "Skip All"), QMessageBox::AcceptRole);
+    QPushButton* stop =
+        box.addButton(QCoreApplication::translate("Dialogs", "Stop"), QMessageBox::RejectRole);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     WrapAnywhere(box);

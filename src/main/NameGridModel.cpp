@@ -5,6 +5,14 @@
 
 #include <QStringList>
 
+namespace {
+
+// The names the engine gives the two columns, listed for the translators.
+[[maybe_unused]] constexpr const char* ColumnNames[] = {QT_TRANSLATE_NOOP("NameGridModel", "Filename"),
+                                                        QT_TRANSLATE_NOOP("NameGridModel", "New Name")};
+
+} // namespace
+
 NameGridModel::NameGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void NameGridModel::Reset(const std::function<void(engine::NameGrid&)>& change) {
@@ -65,7 +73,8 @@ QVariant NameGridModel::ShownParts(const std::string& name) {
 QVariant NameGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 1)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return QString::fromUtf8(grid_.Cell(section, 0));
+    // The engine names the columns in English; the header shows their translation.
+    return tr(grid_.Cell(section, 0).c_str());
 }
 
 Qt::ItemFlags NameGridModel::flags(const QModelIndex& index) const {

@@ -39,7 +39,7 @@ Control* Place(QWidget* parent, const char* name, QRect geometry, Args&&... args
 TForm1::TForm1(const WindowServices& services, std::string startFolder, QWidget* parent)
     : QWidget(parent), services_(services), startFolder_(std::move(startFolder)) {
     setObjectName(QLatin1String(names::Form1));
-    setWindowTitle(QStringLiteral("Title Shaper Workshop"));
+    setWindowTitle(tr("Title Shaper Workshop"));
     resize(DesignWidth, DesignHeight);
     services_.dialogs.SetWindow(this);
     CreateControls();
@@ -61,12 +61,12 @@ TForm1::~TForm1() {
 }
 
 void TForm1::CreateControls() {
-    Label1 = Place<QLabel>(this, names::Label1, {564, 216, 77, 13}, QStringLiteral("String To Delete"));
-    Label2 = Place<QLabel>(this, names::Label2, {564, 112, 40, 13}, QStringLiteral("Replace"));
-    Label3 = Place<QLabel>(this, names::Label3, {564, 152, 22, 13}, QStringLiteral("With"));
-    Label4 = Place<QLabel>(this, names::Label4, {564, 280, 41, 13}, QStringLiteral("Begining"));
-    Label5 = Place<QLabel>(this, names::Label5, {564, 320, 19, 13}, QStringLiteral("End"));
-    Label6 = Place<QLabel>(this, names::Label6, {564, 360, 37, 13}, QStringLiteral("Position"));
+    Label1 = Place<QLabel>(this, names::Label1, {564, 216, 77, 13}, tr("String To Delete"));
+    Label2 = Place<QLabel>(this, names::Label2, {564, 112, 40, 13}, tr("Replace"));
+    Label3 = Place<QLabel>(this, names::Label3, {564, 152, 22, 13}, tr("With"));
+    Label4 = Place<QLabel>(this, names::Label4, {564, 280, 41, 13}, tr("Begining"));
+    Label5 = Place<QLabel>(this, names::Label5, {564, 320, 19, 13}, tr("End"));
+    Label6 = Place<QLabel>(this, names::Label6, {564, 360, 37, 13}, tr("Position"));
     imgBlob = Place<QLabel>(this, names::imgBlob, {448, 61, 80, 80});
 
     shlDir = Place<TFolderTree>(this, names::shlDir, {8, 8, 425, 145}, services_.shell);
@@ -88,37 +88,47 @@ void TForm1::CreateControls() {
     // Its look is set with the window's look; the columns are sized on the first resize.
     grdNames->horizontalHeader()->setDefaultSectionSize(64);
 
-    rdbRenamer =
-        Place<QRadioButton>(this, names::rdbRenamer, {540, 16, 113, 17}, QStringLiteral("Veze Zazedoz"));
-    rdbReplacer =
-        Place<QRadioButton>(this, names::rdbReplacer, {540, 96, 113, 17}, QStringLiteral("Part Replacer"));
-    rdbDeleter = Place<QRadioButton>(this, names::rdbDeleter, {540, 200, 113, 17},
-                                     QStringLiteral("Substring Deleter"));
+    rdbRenamer = Place<QRadioButton>(this, names::rdbRenamer, {540, 16, 113, 17}, tr("Veze Zazedoz"));
+    rdbReplacer = Place<QRadioButton>(this, names::rdbReplacer, {540, 96, 113, 17}, tr("Part Replacer"));
+    rdbDeleter = Place<QRadioButton>(this, names::rdbDeleter, {540, 200, 113, 17}, tr("Substring Deleter"));
     edtDelete = Place<EntryField>(this, names::edtDelete, {564, 232, 121, 21});
-    rdbManual = Place<QRadioButton>(this, names::rdbManual, {540, 72, 62, 17}, QStringLiteral("Manual"));
-    btnCopyOver =
-        Place<QPushButton>(this, names::btnCopyOver, {600, 72, 61, 17}, QStringLiteral("Duiplicate"));
+    rdbManual = Place<QRadioButton>(this, names::rdbManual, {540, 72, 62, 17}, tr("Manual"));
+    btnCopyOver = Place<QPushButton>(this, names::btnCopyOver, {600, 72, 61, 17}, tr("Duiplicate"));
     btnCopyOver->hide();
     edtReplace = Place<EntryField>(this, names::edtReplace, {564, 128, 121, 21});
     edtWith = Place<EntryField>(this, names::edtWith, {564, 168, 121, 21});
-    rdbAdd = Place<QRadioButton>(this, names::rdbAdd, {540, 264, 113, 17}, QStringLiteral("Substring Adder"));
+    rdbAdd = Place<QRadioButton>(this, names::rdbAdd, {540, 264, 113, 17}, tr("Substring Adder"));
     edtBeg = Place<EntryField>(this, names::edtBeg, {564, 296, 121, 21});
     edtEnd = Place<EntryField>(this, names::edtEnd, {564, 336, 121, 21});
     edtPos = Place<QLineEdit>(this, names::edtPos, {564, 376, 25, 21});
     edtAfter = Place<EntryField>(this, names::edtAfter, {596, 376, 89, 21});
-    btnCopy = Place<QPushButton>(this, names::btnCopy, {556, 40, 49, 17}, QStringLiteral("Copy"));
-    btnPaste = Place<QPushButton>(this, names::btnPaste, {612, 40, 49, 17}, QStringLiteral("Paste"));
+    btnCopy = Place<QPushButton>(this, names::btnCopy, {556, 40, 49, 17}, tr("Copy"));
+    btnPaste = Place<QPushButton>(this, names::btnPaste, {612, 40, 49, 17}, tr("Paste"));
     rdbRenamer->setChecked(true);
 
     Panel1 = Place<QFrame>(this, names::Panel1, {194, 432, 311, 41});
     Panel1->setFrameShape(QFrame::NoFrame);
-    btnRefresh = Place<QPushButton>(Panel1, names::btnRefresh, {6, 8, 75, 25}, QStringLiteral("Refresh"));
-    btnView = Place<QPushButton>(Panel1, names::btnView, {118, 8, 75, 25}, QStringLiteral("Preview"));
-    btnGo = Place<QPushButton>(Panel1, names::btnGo, {230, 8, 75, 25}, QStringLiteral("Go"));
+    btnRefresh = Place<QPushButton>(Panel1, names::btnRefresh, {6, 8, 75, 25}, tr("Refresh"));
+    btnView = Place<QPushButton>(Panel1, names::btnView, {118, 8, 75, 25}, tr("Preview"));
+    btnGo = Place<QPushButton>(Panel1, names::btnGo, {230, 8, 75, 25}, tr("Go"));
     SetPreviewTag(0);
 
     // "&&" is how a caption shows one ampersand.
-    btnHelp = Place<QPushButton>(this, names::btnHelp, {448, 24, 80, 25}, QStringLiteral("Help && Info"));
+    btnHelp = Place<QPushButton>(this, names::btnHelp, {448, 24, 80, 25}, tr("Help && Info"));
+    NameForScreenReaders();
+}
+
+// Screen readers name an entry field after the label whose buddy it is; the rest carry a name of their own.
+void TForm1::NameForScreenReaders() {
+    Label1->setBuddy(edtDelete);
+    Label2->setBuddy(edtReplace);
+    Label3->setBuddy(edtWith);
+    Label4->setBuddy(edtBeg);
+    Label5->setBuddy(edtEnd);
+    Label6->setBuddy(edtPos);
+    edtAfter->setAccessibleName(tr("Position text"));
+    shlDir->setAccessibleName(tr("Folders"));
+    grdNames->setAccessibleName(tr("File names"));
 }
 
 template <class Sender, class Signal>

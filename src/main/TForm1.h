@@ -109,6 +109,7 @@ protected:
 
 private:
     void CreateControls();
+    void NameForScreenReaders();
     // Look, anchoring, keyboard order and the information panel (TForm1Layout.cpp).
     void SetUpLayout();
     // Moves every control to its place for the window's present size.

@@ -55,7 +55,7 @@ void TForm1::CheckChars(EntryField* field) {
     // there, and "?" is what the message shows.
     const char32_t character = QString::fromStdString(text).toUcs4().at(position - 1);
     const QString shown = QString::fromUcs4(&character, 1);
-    services_.dialogs.ShowMessage("Please do not use the character " + shown.toStdString());
+    services_.dialogs.ShowMessage(tr("Please do not use the character %1").arg(shown).toStdString());
     field->setFocus();
 }
 

@@ -6,7 +6,9 @@
 #include "ShownNameDelegate.h"
 #include "TForm1.h"
 #include "main/layout/BlobPicture.h"
+#include "main/layout/ButtonKeys.h"
 #include "main/layout/InfoPanel.h"
+#include "main/layout/ReadableIndicators.h"
 #include "main/layout/TabOrder.h"
 #include "main/layout/WindowLook.h"
 #include "platform/settings/FolderStore.h"
@@ -34,10 +36,18 @@ void TForm1::SetUpLayout() {
     delete ruled;
     imgBlob->setPixmap(layout::BlobPicture());
 
+    // On a dark desktop the empty radio buttons get a ring in the desktop's colours.
+    auto* readable = new layout::ReadableIndicatorStyle;
+    readable->setParent(this);
+    for (QRadioButton* button : {rdbRenamer, rdbReplacer, rdbDeleter, rdbManual, rdbAdd})
+        button->setStyle(readable);
     // A caption is as wide as its text in the window's font, as the labels of the design were; a fixed
     // width would cut off the end of a caption in a wider face.
     for (QLabel* label : {Label1, Label2, Label3, Label4, Label5, Label6})
         label->resize(label->fontMetrics().horizontalAdvance(label->text()), label->height());
+    // A translated caption longer than its button is set a little smaller; the English ones fit as they are.
+    for (QPushButton* button : {btnCopy, btnPaste, btnRefresh, btnView, btnGo, btnHelp})
+        layout::FitCaption(button);
     // The same holds for the radio buttons with free room to their right; "Manual" fits its place, and
     // "Duiplicate" stands right beside it.
     for (QRadioButton* button : {rdbRenamer, rdbReplacer, rdbDeleter, rdbAdd})
@@ -69,6 +79,7 @@ void TForm1::SetUpLayout() {
     chain.push_back(shlDir);
     layout::SetTabChain(chain);
     layout::TabStopOnCheckedOnly({rdbRenamer, rdbManual, rdbReplacer, rdbDeleter, rdbAdd});
+    layout::PressButtonsOnEnter(this);
 }
 
 void TForm1::LayOut() {

@@ -12,7 +12,7 @@
 #include <QTableView>
 
 void TForm1::SetUpUndo() {
-    auto* action = new QAction(QStringLiteral("Undo last Go"), this);
+    auto* action = new QAction(tr("Undo last Go"), this);
     action->setObjectName(QLatin1String(names::actUndoGo));
     action->setShortcut(QKeySequence::Undo);
     // An entry field and a cell being edited claim Ctrl+Z for their own text first; everywhere else in

@@ -62,4 +62,28 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
 // clang-format on
 
+// A mistyped option is refused on one line that tells where the options are listed.
+TEST(ParseCommandLineRefusal, EndsWithAPointerToTheHelp) {
+    const struct {
+        const char* name;
+        std::vector<std::string> arguments;
+        const char* line;
+    } cases[] = {
+        {"unknown long option",
+         {"Quillmap", "--frobnicate"},
+         "Quillmap: Unknown option 'frobnicate'. (try 'Quillmap --help')"},
+        {"unknown short option beside a folder",
+         {"/usr/bin/Quillmap", "/tmp", "-q"},
+         "Quillmap: Unknown option 'q'. (try 'Quillmap --help')"},
+        {"toolkit option without its value",
+         {"Quillmap", "-style"},
+         "Quillmap: Missing value after '-style'. (try 'Quillmap --help')"},
+    };
+    for (const auto& c : cases) {
+        const CommandLine line = ParseCommandLine(c.arguments);
+        EXPECT_EQ(line.request, CommandLine::Request::Refuse) << c.name;
+        EXPECT_EQ(line.text.toStdString(), c.line) << c.name;
+    }
+}
+
 } // namespace

@@ -17,7 +17,7 @@ trap 'rm -rf "$prefix"' EXIT
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 desktop=$prefix/share/applications/titleshaperworkshop.desktop
 metainfo=$prefix/share/metainfo/$appstream_id.metainfo.xml
-manual=$prefix/share/man/man1/Quillmap.1
+manual=$prefix/share/man/man1/Quillmap.1.gz
 
 case $check in
 installed)

@@ -8,7 +8,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <algorithm>
+#include <utility>
 
 namespace layout {
 
@@ -29,22 +31,28 @@ InfoPanel::InfoPanel(QWidget* parent, const QString& settingsFile) : QWidget(par
     Panel2_->setFrameShape(QFrame::Panel);
     Panel2_->setFrameShadow(QFrame::Sunken);
     Panel2_->setGeometry(Panel2Place);
-    btnInfoHelp_ = MakeButton(Panel2_, info_names::btnInfoHelp, QStringLiteral("Help"), {8, 8, 75, 25});
-    btnInfoAbout_ = MakeButton(Panel2_, info_names::btnInfoAbout, QStringLiteral("About"), {96, 8, 75, 25});
-    btnInfoPro_ =
-        MakeButton(Panel2_, info_names::btnInfoPro, QStringLiteral("Programming"), {184, 8, 75, 25});
-    btnInfoPay_ = MakeButton(Panel2_, info_names::btnInfoPay, QStringLiteral("Pay Up"), {272, 8, 75, 25});
+    btnInfoHelp_ = MakeButton(Panel2_, info_names::btnInfoHelp, tr("Help"), {8, 8, 75, 25});
+    btnInfoAbout_ = MakeButton(Panel2_, info_names::btnInfoAbout, tr("About"), {96, 8, 75, 25});
+    btnInfoPro_ = MakeButton(Panel2_, info_names::btnInfoPro, tr("Programming"), {184, 8, 75, 25});
+    btnInfoPay_ = MakeButton(Panel2_, info_names::btnInfoPay, tr("Pay Up"), {272, 8, 75, 25});
 
     memInfoHelp_ = MakePage(info_names::memInfoHelp, HelpText(), false);
     memInfoAbout_ = MakePage(info_names::memInfoAbout, AboutText(), true);
     memInfoPro_ = MakePage(info_names::memInfoPro, ProgrammingText(settingsFile), false);
     memInfoPay_ = MakePage(info_names::memInfoPay, PayUpText(), false);
+    // A screen reader names each page after the button that shows it.
+    const std::pair<QPlainTextEdit*, QPushButton*> shownBy[] = {{memInfoHelp_, btnInfoHelp_},
+                                                                {memInfoAbout_, btnInfoAbout_},
+                                                                {memInfoPro_, btnInfoPro_},
+                                                                {memInfoPay_, btnInfoPay_}};
+    for (const auto& [page, button] : shownBy)
+        page->setAccessibleName(button->text());
 
     // "Programming" would fill its button edge to edge in the window's font.
     for (QPushButton* button : {btnInfoHelp_, btnInfoAbout_, btnInfoPro_, btnInfoPay_})
         FitCaption(button);
 
-    btnInfoDone_ = MakeButton(this, info_names::btnInfoDone, QStringLiteral("Done"), DonePlace);
+    btnInfoDone_ = MakeButton(this, info_names::btnInfoDone, tr("Done"), DonePlace);
 
     connect(btnInfoHelp_, &QPushButton::clicked, this, &InfoPanel::btnInfoHelpClick);
     connect(btnInfoAbout_, &QPushButton::clicked, this, &InfoPanel::btnInfoAboutClick);
@@ -56,6 +64,11 @@ InfoPanel::InfoPanel(QWidget* parent, const QString& settingsFile) : QWidget(par
     for (QPlainTextEdit* page : {memInfoHelp_, memInfoAbout_, memInfoPro_, memInfoPay_})
         anchoring_.Add(page, Anchor::AllEdges);
     anchoring_.Add(btnInfoDone_, Anchor::BottomOnly);
+
+    // Escape leaves the pages as Done does, wherever in the panel the focus is.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &InfoPanel::btnInfoDoneClick);
 
     ShowOnly(memInfoHelp_);
     hide();
@@ -78,7 +91,7 @@ QPushButton* InfoPanel::MakeButton(QWidget* parent, const char* name, const QStr
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(place);
-    // Keeps Return on a page from pressing a button behind the reader's back.
+    // Not the default of anything: Return presses a button only when the button has the focus.
     button->setAutoDefault(false);
     return button;
 }

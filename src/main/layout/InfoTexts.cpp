@@ -1,12 +1,17 @@
 #include "InfoTexts.h"
 
+#include <QCoreApplication>
+
 namespace layout {
+
+// The pages are translated under one context of their own, as they are functions of no class.
 
 // Each page must fit its text page at the window's smallest size: only the About page has a scroll bar.
 // Paragraphs are separated by blank lines; the pages wrap the lines themselves.
 
 QString HelpText() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "InfoTexts",
         "Choose a folder in the tree at the top left, or drop one onto the window; its files fill the grid "
         "below, the present names on the left and the new "
         "names on the right. Press Go to apply the checked mode at once, or press Preview, edit the results "
@@ -35,7 +40,8 @@ QString HelpText() {
 }
 
 QString AboutText() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "InfoTexts",
         "Title Shaper Workshop\n"
         "\n"
         "This program was written for a plain reason: a camera, a scanner or a download leaves a folder full "
@@ -62,7 +68,8 @@ QString AboutText() {
 }
 
 QString ProgrammingText(const QString& settingsFile) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "InfoTexts",
                "Title Shaper Workshop is written in C++ with the Qt toolkit and runs as one program file, "
                "Quillmap.\n"
                "\n"
@@ -89,7 +96,8 @@ QString ProgrammingText(const QString& settingsFile) {
 }
 
 QString PayUpText() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "InfoTexts",
         "Title Shaper Workshop costs nothing, and it will stay that way.\n"
         "\n"
         "If it has saved you an afternoon of renaming and you would like to give something back, you are "

@@ -15,7 +15,7 @@ BatchProgressDialog::BatchProgressDialog(QWidget* window, Wording wording)
     text_ = new QLabel(this);
     bar_ = new QProgressBar(this);
     bar_->setTextVisible(false);
-    stop_ = new QPushButton(QStringLiteral("Stop"), this);
+    stop_ = new QPushButton(tr("Stop"), this);
     stop_->setObjectName(QLatin1String(names::btnStop));
     stop_->setAutoDefault(false);
     auto* layout = new QVBoxLayout(this);
@@ -32,14 +32,13 @@ void BatchProgressDialog::SetProgress(int tried, int total) {
         return;
     if (total < 0) {
         // The snapshot and the clash check of a big batch take a moment before the first rename.
-        text_->setText(QStringLiteral("Preparing to rename..."));
+        SetText(tr("Preparing to rename..."));
         bar_->setRange(0, 0);
         return;
     }
-    text_->setText((wording_ == Wording::RenamingBack ? QStringLiteral("Renaming %1 of %2 back")
-                                                      : QStringLiteral("Renaming %1 of %2"))
-                       .arg(tried)
-                       .arg(total));
+    SetText((wording_ == Wording::RenamingBack ? tr("Renaming %1 of %2 back") : tr("Renaming %1 of %2"))
+                .arg(tried)
+                .arg(total));
     bar_->setRange(0, std::max(total, 1));
     bar_->setValue(tried);
 }
@@ -50,6 +49,13 @@ void BatchProgressDialog::reject() {
         return;
     stopRequested_ = true;
     stop_->setEnabled(false);
-    text_->setText(QStringLiteral("Stopping..."));
+    SetText(tr("Stopping..."));
     emit Stop();
+}
+
+void BatchProgressDialog::SetText(const QString& text) {
+    text_->setText(text);
+    // The dialog's description is what a screen reader reads out when it opens; the bar's value tells
+    // the progress on the way.
+    setAccessibleDescription(text);
 }

@@ -26,6 +26,8 @@ protected:
     void reject() override;
 
 private:
+    void SetText(const QString& text);
+
     Wording wording_;
     bool stopRequested_ = false;
     QLabel* text_ = nullptr;

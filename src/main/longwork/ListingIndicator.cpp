@@ -22,7 +22,7 @@ ListingIndicator::ListingIndicator(QWidget* window, std::function<std::size_t()>
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
     text_ = new QLabel(this);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setObjectName(QLatin1String(names::btnCancelListing));
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(text_, 1);
@@ -54,6 +54,6 @@ void ListingIndicator::End() {
 }
 
 void ListingIndicator::ShowCount() {
-    text_->setText(QStringLiteral("Reading the folder: %1 files so far")
+    text_->setText(tr("Reading the folder: %1 files so far")
                        .arg(QLocale().toString(static_cast<qulonglong>(readSoFar_()))));
 }

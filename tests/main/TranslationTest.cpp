@@ -1,0 +1,234 @@
+// The program in other languages: every text a user sees goes through the translation, the user's
+// language is chosen as the desktop orders them, and German reaches the window and the toolkit's buttons.
+#include "FormFixture.h"
+#include "OpenBox.h"
+#include "app/CommandLine.h"
+#include "main/Translations.h"
+#include "main/layout/InfoPanel.h"
+#include "main/longwork/BatchProgressDialog.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTranslator>
+
+namespace {
+
+struct LanguageRow {
+    const char* name;
+    QStringList uiLanguages;
+    QStringList translated;
+    QString chosen;
+};
+
+void PrintTo(const LanguageRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class ChooseLanguageTest : public testing::TestWithParam<LanguageRow> {};
+
+TEST_P(ChooseLanguageTest, TakesTheFirstTranslatedLanguageUnlessEnglishComesFirst) {
+    EXPECT_EQ(ChooseLanguage(GetParam().uiLanguages, GetParam().translated), GetParam().chosen);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Preferences, ChooseLanguageTest,
+    testing::Values(
+        LanguageRow{"GermanOfGermany", {"de-DE", "de"}, {"de"}, "de"},
+        LanguageRow{"GermanOfAustriaAlone", {"de-AT"}, {"de"}, "de"},
+        LanguageRow{"EnglishBeforeGerman", {"en-GB", "de-DE"}, {"de"}, ""},
+        LanguageRow{"FrenchUntranslatedThenGerman", {"fr-FR", "fr", "de"}, {"de"}, "de"},
+        LanguageRow{"TheCountrysOwnFileFirst", {"pt-BR"}, {"pt", "pt_BR"}, "pt_BR"},
+        LanguageRow{"NothingTranslated", {"ja-JP"}, {"de"}, ""},
+        LanguageRow{"ThePosixLocale", {"C"}, {"de"}, ""},
+        LanguageRow{"NoLanguageAtAll", {}, {"de"}, ""}),
+    [](const testing::TestParamInfo<LanguageRow>& info) { return std::string(info.param.name); });
+// clang-format on
+
+// Marks every text that passes through the translation, the toolkit's own included.
+class MarkingTranslator : public QTranslator {
+public:
+    QString translate(const char*, const char* source, const char*, int) const override {
+        if (!source || !*source)
+            return {};
+        return QStringLiteral("⟦") + QString::fromUtf8(source) + QStringLiteral("⟧");
+    }
+    bool isEmpty() const override { return false; }
+};
+
+bool Marked(const QString& text) {
+    return text.startsWith(QStringLiteral("⟦")) && text.endsWith(QStringLiteral("⟧"));
+}
+
+class PseudoTranslated : public FormTest {
+protected:
+    void SetUp() override {
+        FormTest::SetUp();
+        QCoreApplication::installTranslator(&marking_);
+    }
+    void TearDown() override {
+        FormTest::TearDown();
+        QCoreApplication::removeTranslator(&marking_);
+    }
+
+    // Every text the window shows or hands to a screen reader that is not marked, by where it stands. The
+    // cells and the folder tree hold file and folder names, and the hidden line buffer the clipboard's.
+    std::vector<std::string> Unmarked(QWidget* top) const {
+        std::vector<std::string> unmarked;
+        const auto check = [&](const QObject* owner, const char* what, const QString& text) {
+            if (!text.isEmpty() && !Marked(text))
+                unmarked.push_back(owner->objectName().toStdString() + " " + what + ": " +
+                                   text.toStdString());
+        };
+        check(top, "title", top->windowTitle());
+        for (QWidget* widget : top->findChildren<QWidget*>()) {
+            if (widget->objectName() == QLatin1String(names::memHid))
+                continue;
+            check(widget, "accessible name", widget->accessibleName());
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                check(label, "text", label->text());
+            if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                check(button, "caption", button->text());
+            if (auto* page = qobject_cast<QPlainTextEdit*>(widget))
+                check(page, "page", page->toPlainText());
+            if (auto* grid = qobject_cast<QTableView*>(widget))
+                for (int column = 0; column < grid->model()->columnCount(); ++column)
+                    check(grid, "header", grid->model()->headerData(column, Qt::Horizontal).toString());
+            for (QAction* action : widget->actions())
+                check(action, "action", action->text());
+        }
+        return unmarked;
+    }
+
+    MarkingTranslator marking_;
+};
+
+TEST_F(PseudoTranslated, TheWindowAndItsPagesShowNoTextLeftUnmarked) {
+    OpenListing({"IMG_0412.JPG", "notes.txt"});
+    Click(names::btnHelp);
+    EXPECT_EQ(Unmarked(form_.get()), std::vector<std::string>{});
+}
+
+TEST_F(PseudoTranslated, TheBoxesAndTheProgressOfAGoShowNoTextLeftUnmarked) {
+    MessageBoxDialogs dialogs(QStringLiteral("Quillmap"));
+    std::vector<std::string> unmarked;
+    // The message's own text comes from the engine, and the title of a message is the program's file name;
+    // the rest of each box is checked here.
+    for (const auto& show : std::vector<std::function<void()>>{
+             [&] { dialogs.Confirm("clash"); }, [&] { dialogs.AskAfterFailure("Disk full"); }}) {
+        LookAtOpenBox(show, [&](QMessageBox& box) { unmarked = Unmarked(&box); });
+        std::erase_if(unmarked, [](const std::string& text) {
+            return text.find(": clash") != std::string::npos ||
+                   text.find(": Disk full") != std::string::npos ||
+                   text.find("accessible name: Quillmap") != std::string::npos || text == " title: Quillmap";
+        });
+        EXPECT_EQ(unmarked, std::vector<std::string>{});
+    }
+
+    BatchProgressDialog progress(nullptr);
+    progress.setWindowTitle(QStringLiteral("⟦Quillmap⟧"));
+    for (const auto& step : std::vector<std::function<void()>>{[] {}, [&] { progress.SetProgress(2, 5); }}) {
+        step();
+        EXPECT_EQ(Unmarked(&progress), std::vector<std::string>{});
+    }
+}
+
+TEST_F(PseudoTranslated, TheCommandLinesHelpAndErrorsAreMarked) {
+    // Outside the marks stand only the program's name and the options as they are typed.
+    const QString help = ParseCommandLine({"Quillmap", "--help"}).text;
+    QString rest = help;
+    rest.remove(QRegularExpression(QStringLiteral("⟦[^⟦⟧]*⟧")));
+    rest.remove(QRegularExpression(QStringLiteral("⟦[^⟦⟧]*⟧")));
+    const QStringList words = rest.split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
+    for (const QString& word : words)
+        EXPECT_TRUE(word.startsWith(QLatin1Char('-')) || word == QLatin1String("FOLDER") ||
+                    word == QLatin1String("[FOLDER]"))
+            << "unmarked in --help: " << word.toStdString() << "\n"
+            << help.toStdString();
+
+    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+             {"Quillmap", "--frobnicate"}, {"Quillmap", "--undo", "/tmp"}, {"Quillmap", "/tmp", "/var"}}) {
+        const QString refusal = ParseCommandLine(arguments).text;
+        EXPECT_TRUE(Marked(refusal)) << refusal.toStdString();
+    }
+}
+
+// The German translation as the program loads it, with the toolkit's own for the standard buttons.
+class German : public FormTest {
+protected:
+    void TearDown() override {
+        FormTest::TearDown();
+        translations_.reset();
+    }
+    std::unique_ptr<Translations> translations_;
+};
+
+TEST_F(German, ReachesTheWindowAndTheToolkitsButtonsAndEnglishKeepsItsTexts) {
+    const struct {
+        const char* name;
+        QStringList uiLanguages;
+        const char* go;
+        const char* help;
+        const char* header;
+    } rows[] = {
+        {"German desktop", {"de-DE", "de"}, "Umbenennen", "Hilfe && Info", "Neuer Name"},
+        {"English before German", {"en-US", "de"}, "Go", "Help && Info", "New Name"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        translations_ = std::make_unique<Translations>(row.uiLanguages, QStringLiteral(TSW_QM_FOLDER));
+        translations_->Install();
+        OpenListing({"a.txt"});
+        EXPECT_EQ(Find<QAbstractButton>(names::btnGo)->text().toStdString(), row.go);
+        EXPECT_EQ(Find<QAbstractButton>(names::btnHelp)->text().toStdString(), row.help);
+        EXPECT_EQ(Grid()->model()->headerData(1, Qt::Horizontal).toString().toStdString(), row.header);
+        Close();
+        translations_.reset();
+    }
+}
+
+// The German texts are longer than the English ones: the pages without a scroll bar still show their whole
+// text at the smallest window size, and every caption stays inside its button.
+TEST_F(German, PagesAndCaptionsFitTheWindow) {
+    translations_ = std::make_unique<Translations>(QStringList{"de"}, QStringLiteral(TSW_QM_FOLDER));
+    translations_->Install();
+    Open();
+    Click(names::btnHelp);
+    namespace info = layout::info_names;
+    for (const auto& [button, page] :
+         {std::pair{info::btnInfoHelp, info::memInfoHelp}, std::pair{info::btnInfoPro, info::memInfoPro},
+          std::pair{info::btnInfoPay, info::memInfoPay}}) {
+        Click(button);
+        QCoreApplication::processEvents();
+        auto* shown = Find<QPlainTextEdit>(page);
+        EXPECT_TRUE(shown->toPlainText().startsWith(QStringLiteral("Title Shaper Workshop")) ||
+                    shown->toPlainText().startsWith(QStringLiteral("Wählen")))
+            << page << " is not the German text";
+        EXPECT_EQ(shown->verticalScrollBar()->maximum(), 0) << page << " runs past its page";
+    }
+    for (QPushButton* button : form_->findChildren<QPushButton*>()) {
+        if (button->isHidden() && button->objectName() != QLatin1String(names::btnCopyOver))
+            continue;
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width() - 2 * 3)
+            << button->objectName().toStdString() << " " << button->text().toStdString();
+    }
+}
+
+TEST_F(German, TranslatesTheToolkitsOwnButtonsWhereItsFileIsInstalled) {
+    translations_ = std::make_unique<Translations>(QStringList{"de-DE"}, QStringLiteral(TSW_QM_FOLDER));
+    ASSERT_EQ(translations_->Language(), QStringLiteral("de"));
+    translations_->Install();
+    const QString yes = QCoreApplication::translate("QPlatformTheme", "&Yes");
+    if (yes == QLatin1String("&Yes"))
+        GTEST_SKIP() << "the toolkit's German translation (qt6-translations-l10n) is not installed";
+    EXPECT_EQ(yes, QStringLiteral("&Ja"));
+}
+
+} // namespace
