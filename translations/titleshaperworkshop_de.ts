@@ -19,6 +19,10 @@
         <source>Stopping...</source>
         <translation>Wird angehalten …</translation>
     </message>
+    <message>
+        <source>Renaming %1 of %2 back</source>
+        <translation>Zurückbenennen: %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
