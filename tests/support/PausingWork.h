@@ -94,7 +94,6 @@ private:
             return failedHere_ ? owner_.failReason : inner_->FailureReason();
         }
         std::string StrandedName() const override { return inner_->StrandedName(); }
-        std::string FailureReason() const override { return inner_->FailureReason(); }
         std::optional<engine::FolderIdentity> Identity() override { return inner_->Identity(); }
         std::optional<std::vector<std::string>> EntryNames() override { return inner_->EntryNames(); }
 

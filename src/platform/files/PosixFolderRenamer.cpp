@@ -57,7 +57,7 @@ std::optional<engine::FolderIdentity> PosixFolderRenamer::Identity() {
     FileIdentity identity;
     if (calls_->IdentifyFolder(identity) != 0)
         return std::nullopt;
-    return engine::FolderIdentity{identity.device, identity.inode};
+    return engine::FolderIdentity{identity.device, identity.inode, identity.birth};
 }
 
 std::optional<std::vector<std::string>> PosixFolderRenamer::EntryNames() {

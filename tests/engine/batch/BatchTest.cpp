@@ -304,7 +304,7 @@ TEST_F(BatchTest, FailureBoxAnswersGoOnGatherOrStop) {
         SCOPED_TRACE(c.name);
         fakes::FakeFileSystem disk = DiskWith({"a", "b", "c", "d", "e"});
         for (const int failing : {1, 2, 5})
-            disk.FailRenameNumber(failing);
+            disk.FailRenameNumber(failing, ""); // a failure whose reason is not known
         ScriptedPrompts script;
         script.failureAnswers = c.answers;
         const auto result = engine::RunBatch(Batch(rows), disk, script);

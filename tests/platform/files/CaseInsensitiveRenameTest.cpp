@@ -1,6 +1,7 @@
 // The renaming rules on a folder that ignores letter case (vfat, exFAT), which a test machine cannot
 // mount: an in-memory folder answers the system calls the way such a file system does.
 
+#include "AnswerYes.h"
 #include "engine/batch/BatchRename.h"
 #include "engine/undo/UndoPlan.h"
 #include "platform/files/PosixFolderRenamer.h"
@@ -223,14 +224,14 @@ TEST_P(CaseInsensitiveRename, AnUndoThatLeavesATemporaryNameSaysWhereTheFileIs) 
     };
     engine::Journal journal{"/media/stick", {1, 0}, {{"a.txt", "A.txt"}}, std::vector<bool>{true}};
     const engine::UndoPlan plan = engine::PlanUndo(journal, folder->Spellings());
-    const engine::UndoResult result = engine::RunUndo(journal, plan, *renamer);
+    fakes::AnswerYes prompts;
+    const engine::UndoResult result = engine::RunUndo(journal, plan, *renamer, prompts);
     const std::vector<std::string> spellings = folder->Spellings();
     ASSERT_EQ(spellings.size(), 1u);
     ASSERT_TRUE(spellings[0].starts_with(".tsw-rename-")) << spellings[0];
-    EXPECT_EQ(
-        engine::UndoFailureReport(result.failures),
-        "1 file could not be renamed back: A.txt (the rename back failed, the file is now /media/stick/" +
-            spellings[0] + ").");
+    EXPECT_EQ(engine::UndoFailureReport(result.failures),
+              "1 file could not be renamed back: A.txt (Input/output error, the file is now /media/stick/" +
+                  spellings[0] + ").");
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, CaseInsensitiveRename,
