@@ -14,7 +14,9 @@ FactSet SetOf(std::initializer_list<Fact> facts) {
 
 } // namespace
 
-FactSet ImageFactSet() { return SetOf({Fact::Taken, Fact::Camera, Fact::Width, Fact::Height}); }
+FactSet ImageFactSet() {
+    return SetOf({Fact::Taken, Fact::Camera, Fact::Width, Fact::Height});
+}
 
 FactSet AudioFactSet() {
     return SetOf({Fact::Artist, Fact::Album, Fact::Title, Fact::Track, Fact::Year, Fact::Genre});

@@ -18,14 +18,18 @@ int Digits(std::string_view text, std::size_t at, std::size_t width) {
     return value;
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     static constexpr std::array<int, 12> days{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return month == 2 && IsLeapYear(year) ? 29 : days[static_cast<std::size_t>(month - 1)];
 }
 
-bool IsDateSeparator(char c) { return c == ':' || c == '-'; }
+bool IsDateSeparator(char c) {
+    return c == ':' || c == '-';
+}
 
 } // namespace
 

@@ -9,10 +9,11 @@ unsigned FactsPool::WorkersFor(std::size_t files) {
     return static_cast<unsigned>(std::min<std::size_t>(cores, files));
 }
 
-FactsPool::FactsPool(FileFactsReader& reader, std::vector<std::string> paths, FactSet wanted,
-                     FactsSink& sink, unsigned workers)
+FactsPool::FactsPool(FileFactsReader& reader, std::vector<std::string> paths, FactSet wanted, FactsSink& sink,
+                     unsigned workers)
     : reader_(reader), paths_(std::move(paths)), wanted_(wanted), sink_(sink) {
-    const unsigned count = std::min(workers == 0 ? WorkersFor(paths_.size()) : workers, WorkersFor(paths_.size()));
+    const unsigned count =
+        std::min(workers == 0 ? WorkersFor(paths_.size()) : workers, WorkersFor(paths_.size()));
     if (count == 0) {
         sink_.Finished(false);
         return;

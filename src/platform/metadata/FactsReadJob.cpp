@@ -37,7 +37,8 @@ void FactsReadJob::PostLocked() {
     if (posted_)
         return;
     posted_ = true;
-    QMetaObject::invokeMethod(this, [this] { Deliver(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { Deliver(); }, Qt::QueuedConnection);
 }
 
 void FactsReadJob::Deliver() {
