@@ -22,6 +22,7 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 void TagImage(const std::string& path, const ImageTags& tags) {
     if (tags.empty())
         return;
+    Exiv2::XmpParser::initialize(); // registers the XMP namespaces; any number of calls
     Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(path);
     image->readMetadata();
     for (const auto& [key, text] : tags) {
@@ -57,11 +58,13 @@ void WriteImage(const std::string& path, const char* format, int width, int heig
 
 void WriteTiff(const std::string& path, int width, int height, const ImageTags& tags) {
     // An EXIF block is laid out as a TIFF file: its first directory, with the size, is a TIFF of no strips.
+    Exiv2::XmpParser::initialize();
     Exiv2::ExifData exif;
     exif["Exif.Image.ImageWidth"] = static_cast<uint32_t>(width);
     exif["Exif.Image.ImageLength"] = static_cast<uint32_t>(height);
     for (const auto& [key, text] : tags)
-        exif[key] = text;
+        if (key.starts_with("Exif."))
+            exif[key] = text;
     Exiv2::Blob blob;
     Exiv2::ExifParser::encode(blob, Exiv2::littleEndian, exif);
     WriteBytes(path, std::string(blob.begin(), blob.end()));

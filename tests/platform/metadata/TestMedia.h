@@ -16,7 +16,8 @@ using AudioTags = std::map<std::string, std::string>;
 
 // An image of width x height pixels in the format of `format` ("JPG", "PNG"), then the tags.
 void WriteImage(const std::string& path, const char* format, int width, int height, const ImageTags& tags);
-// A TIFF of the given size without pixels, holding the tags: the layout of an EXIF block.
+// A TIFF of the given size without pixels, holding the EXIF tags (XMP ones are left out): the layout of an
+// EXIF block.
 void WriteTiff(const std::string& path, int width, int height, const ImageTags& tags);
 // A few frames of silent MPEG-1 Layer III audio, then ID3v2 tags.
 void WriteMp3(const std::string& path, const AudioTags& tags);
