@@ -3,6 +3,7 @@
 #include "platform/metadata/FactText.h"
 
 #include <exiv2/exiv2.hpp>
+#include <exiv2/webpimage.hpp>
 #include <mutex>
 
 namespace platform::metadata {
@@ -42,6 +43,18 @@ std::optional<long long> Pixels(int count) {
     return count;
 }
 
+// The still-image formats that carry a photo's metadata: JPEG, PNG, WebP, TIFF and the raw formats built
+// on it (NEF, DNG, ARW, PEF, SRW), and the raw formats Exiv2 reads on their own. Exiv2 also reads video
+// containers and a few drawing formats; those stay unread: its video readers can loop for ever on a
+// damaged file, and a worker caught in one would never finish the list.
+bool IsPhotoFormat(int type) {
+    namespace T = Exiv2::ImageType;
+    for (int photo : {T::jpeg, T::png, T::webp, T::tiff, T::cr2, T::crw, T::mrw, T::orf, T::raf, T::rw2})
+        if (type == photo)
+            return true;
+    return false;
+}
+
 // Exiv2's warnings about damaged files would land on the user's terminal.
 void Silent(int, const char*) {}
 
@@ -62,6 +75,8 @@ void ReadImageFacts(const std::string& path, FactSet wanted, FileFacts& facts) {
     try {
         // A FileIo of its own: the path is read as a file, never as a URL.
         Exiv2::BasicIo::AutoPtr io(new Exiv2::FileIo(path));
+        if (!IsPhotoFormat(Exiv2::ImageFactory::getType(*io)))
+            return;
         Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(io);
         if (image.get() == nullptr)
             return;

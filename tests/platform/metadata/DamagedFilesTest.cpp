@@ -123,4 +123,37 @@ INSTANTIATE_TEST_SUITE_P(
                     DamageRow{"TextNamedFlac", "b.flac", Flac, ReplaceWith("fLaC and then nothing"), true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Files that once stopped the reader while it was fuzzed, kept byte for byte.
+struct FoundRow {
+    const char* name;
+    std::string file;
+    std::string bytes;
+    friend void PrintTo(const FoundRow& row, std::ostream* out) { *out << row.name; }
+};
+
+class FoundByFuzzing : public testing::TestWithParam<FoundRow> {};
+
+TEST_P(FoundByFuzzing, GivesMissingValues) {
+    ScratchFolder folder;
+    const std::string path = folder.Sub(GetParam().file);
+    std::ofstream(path, std::ios::binary) << GetParam().bytes;
+    platform::metadata::LibraryFactsReader reader;
+    EXPECT_EQ(reader.Read(path, ContentFacts()), FileFacts{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, FoundByFuzzing,
+    testing::Values(
+        // A damaged ASF video header: Exiv2's video reader loops on it for ever. The reader reads photos
+        // only and leaves the video alone.
+        FoundRow{
+            "AsfVideoThatLoops", "a.jpg",
+            std::string("\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C\x6F\x6E\x65\x09\x00"
+                        "\x00\x00\x44\x41\x54\x45\x3D\x30\x39\x38\x32\x0A\x00\x00\x00\x47\x45\x4E\x61\x45\x3D"
+                        "\x52\x4A\x7A",
+                        45) +
+                std::string(64, '\0') + std::string("\x58\x30\x39\x39\x56\x00\x01", 7) +
+                std::string(17, '\0')}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace
