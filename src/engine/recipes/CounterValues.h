@@ -1,0 +1,26 @@
+#pragma once
+
+// The counter value of every row: start + step * (the row's rank in the counter's order).
+
+#include "engine/recipes/FileFacts.h"
+#include "engine/recipes/Recipe.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace engine::recipes {
+
+// facts[i] belongs to oldNames[i]; it may be empty unless the order is Modified or Taken (then a missing
+// vector or a null entry counts as a file without that date). Ties keep the listed order.
+std::vector<long long> CounterValues(const Counter& counter, const std::vector<std::string>& oldNames,
+                                     const std::vector<const FileFacts*>& facts);
+
+// Natural order of two names: digit runs compare as numbers (a2 before a10), letters without regard to
+// case; true when a sorts before b.
+bool NaturalLess(std::string_view a, std::string_view b);
+
+// The counter value as text, zero-padded to width digits (a minus sign precedes the digits).
+std::string CounterText(long long value, int width);
+
+} // namespace engine::recipes
