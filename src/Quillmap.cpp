@@ -4,10 +4,12 @@
 #include "main/Dialogs.h"
 #include "main/FolderToOpen.h"
 #include "main/TForm1.h"
+#include "main/TerminalRecipe.h"
 #include "main/TerminalUndo.h"
 #include "platform/files/JournalFile.h"
 #include "platform/files/PosixFileSystem.h"
 #include "platform/settings/FolderStore.h"
+#include "platform/settings/RecipeStore.h"
 #include "platform/shell/LinuxShellNamespace.h"
 
 #include <QApplication>
@@ -46,6 +48,13 @@ int main(int argc, char** argv) {
         platform::PosixFileSystem files;
         platform::JournalFile journal;
         return TerminalUndo(journal, files, std::cout, std::cerr);
+    }
+    case CommandLine::Request::Recipe: {
+        platform::PosixFileSystem files;
+        platform::JournalFile journal;
+        const platform::RecipeStore recipes;
+        return TerminalRecipe({line.recipe, line.folder, line.apply}, {files, files, journal, recipes},
+                              std::cout, std::cerr);
     }
     case CommandLine::Request::Run:
         break;
