@@ -69,9 +69,11 @@ int main(int argc, char** argv) {
     platform::SettingsFolderStore store;
     MessageBoxDialogs dialogs(ApplicationTitle(QCoreApplication::applicationFilePath()));
     platform::JournalFile journal;
+    platform::RecipeStore recipes;
 
     // Destroyed when main returns, after the loop: that stores the folder the tree still shows.
-    TForm1 form({*shell, files, files, store, dialogs, &journal}, FolderToOpen(line.folder, CurrentFolder()));
+    TForm1 form({*shell, files, files, store, dialogs, &journal, &recipes},
+                FolderToOpen(line.folder, CurrentFolder()));
     if (const QScreen* screen = form.screen())
         form.move(screen->availableGeometry().center() - form.rect().center());
     form.show();
