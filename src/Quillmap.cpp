@@ -4,10 +4,12 @@
 #include "main/Dialogs.h"
 #include "main/FolderToOpen.h"
 #include "main/TForm1.h"
+#include "main/TerminalRecipe.h"
 #include "main/TerminalUndo.h"
 #include "platform/files/JournalFile.h"
 #include "platform/files/PosixFileSystem.h"
 #include "platform/settings/FolderStore.h"
+#include "platform/settings/RecipeStore.h"
 #include "platform/shell/LinuxShellNamespace.h"
 
 #include <QApplication>
@@ -47,6 +49,13 @@ int main(int argc, char** argv) {
         platform::JournalFile journal;
         return TerminalUndo(journal, files, std::cout, std::cerr);
     }
+    case CommandLine::Request::Recipe: {
+        platform::PosixFileSystem files;
+        platform::JournalFile journal;
+        const platform::RecipeStore recipes;
+        return TerminalRecipe({line.recipe, line.folder, line.apply}, {files, files, journal, recipes},
+                              std::cout, std::cerr);
+    }
     case CommandLine::Request::Run:
         break;
     }
@@ -60,9 +69,11 @@ int main(int argc, char** argv) {
     platform::SettingsFolderStore store;
     MessageBoxDialogs dialogs(ApplicationTitle(QCoreApplication::applicationFilePath()));
     platform::JournalFile journal;
+    platform::RecipeStore recipes;
 
     // Destroyed when main returns, after the loop: that stores the folder the tree still shows.
-    TForm1 form({*shell, files, files, store, dialogs, &journal}, FolderToOpen(line.folder, CurrentFolder()));
+    TForm1 form({*shell, files, files, store, dialogs, &journal, &recipes},
+                FolderToOpen(line.folder, CurrentFolder()));
     if (const QScreen* screen = form.screen())
         form.move(screen->availableGeometry().center() - form.rect().center());
     form.show();

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "engine/WorkOut.h"
+#include "engine/recipes/Recipe.h"
 #include "main/Anchoring.h"
 
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace engine {
 class BatchJournal;
@@ -19,6 +22,7 @@ class InfoPanel;
 namespace platform {
 class FolderLister;
 class FolderStore;
+class RecipeStore;
 class ShellNamespace;
 } // namespace platform
 
@@ -46,6 +50,8 @@ struct WindowServices {
     Dialogs& dialogs;
     // Where Go records its batch for "Undo last Go"; without one, Go cannot be undone.
     engine::JournalStore* journal = nullptr;
+    // Where the Rules dialog keeps its saved recipes; without one, recipes cannot be saved.
+    platform::RecipeStore* recipes = nullptr;
 };
 
 // The main window, "Form1". Handlers read the controls, call the rename engine or a platform service and
@@ -98,6 +104,8 @@ public slots:
     void btnHelpClick();
     // Renames the files of the last Go back (TForm1Undo.cpp).
     void UndoLastGo();
+    // Opens the Rules dialog over the listed files (TForm1Rules.cpp).
+    void OpenRules();
     // A folder dropped onto the window is selected in the tree; a file dropped selects its folder.
     void FormDragDrop(const std::string& path);
 
@@ -115,6 +123,9 @@ private:
     void LayOut();
     void ConnectHandlers();
     void SetUpUndo();
+    void SetUpRules();
+    // The new names of the Rules dialog, for the rows it was opened over, written in the Manual mode.
+    void ApplyRules(const std::vector<std::string>& oldNames, const std::vector<std::string>& newNames);
     std::unique_ptr<engine::BatchJournal> GoJournal();
     template <class Sender, class Signal> void Bind(Sender* sender, Signal signal, void (TForm1::*handler)());
     void BindMode(QRadioButton* button, void (TForm1::*handler)());
@@ -138,6 +149,8 @@ private:
     bool folderChangeWaiting_ = false;
     // The mode the last Preview was made in.
     engine::Mode previewMode_ = engine::Mode::Renamer;
+    // The recipe the Rules dialog was last closed with in this run; it opens with it again.
+    std::optional<engine::recipes::Recipe> lastRecipe_;
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

@@ -12,7 +12,9 @@
 namespace engine::recipes {
 
 // facts[i] belongs to oldNames[i]; it may be empty unless the order is Modified or Taken (then a missing
-// vector or a null entry counts as a file without that date). Ties keep the listed order.
+// vector or a null entry counts as a file without that date). By date: oldest first, equal dates as
+// listed, files without the date last in natural order. Natural: names that compare equal keep the order
+// of their bytes, then the listed order. A value beyond the range of long long stops at its end.
 std::vector<long long> CounterValues(const Counter& counter, const std::vector<std::string>& oldNames,
                                      const std::vector<const FileFacts*>& facts);
 

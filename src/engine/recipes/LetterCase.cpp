@@ -1,0 +1,148 @@
+#include "engine/recipes/LetterCase.h"
+
+#include "engine/Utf8.h"
+
+#include <cstdint>
+#include <unicode/bytestream.h>
+#include <unicode/casemap.h>
+#include <unicode/stringoptions.h>
+#include <unicode/uchar.h>
+
+namespace engine::recipes {
+namespace {
+
+constexpr const char* kRootLocale = "";
+
+enum class Mapping { Lower, Upper, TitleFirst };
+
+// Appends the mapping of well-formed UTF-8 to out. TitleFirst titles the first letter or digit and lowers
+// the rest.
+void Map(std::string_view text, Mapping mapping, std::string& out) {
+    if (text.empty()) {
+        return;
+    }
+    icu::StringByteSink<std::string> sink(&out, static_cast<int32_t>(text.size()));
+    UErrorCode status = U_ZERO_ERROR;
+    const auto length = static_cast<int32_t>(text.size());
+    switch (mapping) {
+    case Mapping::Lower:
+        icu::CaseMap::utf8ToLower(kRootLocale, 0, icu::StringPiece(text.data(), length), sink, nullptr,
+                                  status);
+        break;
+    case Mapping::Upper:
+        icu::CaseMap::utf8ToUpper(kRootLocale, 0, icu::StringPiece(text.data(), length), sink, nullptr,
+                                  status);
+        break;
+    case Mapping::TitleFirst:
+        icu::CaseMap::utf8ToTitle(kRootLocale, U_TITLECASE_WHOLE_STRING, nullptr,
+                                  icu::StringPiece(text.data(), length), sink, nullptr, status);
+        break;
+    }
+    if (U_FAILURE(status)) { // cannot happen for well-formed input; keep the text rather than lose it
+        out.append(text);
+    }
+}
+
+bool IsWordChar(std::uint32_t c) {
+    const auto mask = U_GET_GC_MASK(static_cast<UChar32>(c));
+    return (mask & (U_GC_L_MASK | U_GC_M_MASK | U_GC_N_MASK)) != 0;
+}
+
+bool IsApostrophe(std::uint32_t c) {
+    return c == U'\'' || c == U'\u2019';
+}
+
+// Title case of one well-formed run: every word titled, what lies between words lowered.
+void TitleRun(std::string_view run, std::string& out) {
+    std::size_t pos = 0;
+    while (pos < run.size()) {
+        // Between words.
+        std::size_t wordStart = pos;
+        while (wordStart < run.size()) {
+            const std::size_t length = utf8::CharLength(run, wordStart);
+            if (IsWordChar(utf8::CodePoint(run, wordStart, length))) {
+                break;
+            }
+            wordStart += length;
+        }
+        Map(run.substr(pos, wordStart - pos), Mapping::Lower, out);
+        // The word, apostrophes included when a word character follows them.
+        std::size_t wordEnd = wordStart;
+        while (wordEnd < run.size()) {
+            const std::size_t length = utf8::CharLength(run, wordEnd);
+            const std::uint32_t c = utf8::CodePoint(run, wordEnd, length);
+            if (IsWordChar(c)) {
+                wordEnd += length;
+                continue;
+            }
+            const std::size_t after = wordEnd + length;
+            if (IsApostrophe(c) && after < run.size() &&
+                IsWordChar(utf8::CodePoint(run, after, utf8::CharLength(run, after)))) {
+                wordEnd = after;
+                continue;
+            }
+            break;
+        }
+        Map(run.substr(wordStart, wordEnd - wordStart), Mapping::TitleFirst, out);
+        pos = wordEnd;
+    }
+}
+
+} // namespace
+
+std::string ChangeCase(std::string_view text, LetterCase to) {
+    std::string out;
+    out.reserve(text.size() + 8);
+    bool sentenceStarted = false;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        // A well-formed run, then the stray bytes after it.
+        std::size_t runEnd = pos;
+        while (runEnd < text.size() &&
+               (static_cast<unsigned char>(text[runEnd]) < 0x80 || utf8::CharLength(text, runEnd) > 1)) {
+            runEnd += utf8::CharLength(text, runEnd);
+        }
+        const std::string_view run = text.substr(pos, runEnd - pos);
+        switch (to) {
+        case LetterCase::Lower:
+            Map(run, Mapping::Lower, out);
+            break;
+        case LetterCase::Upper:
+            Map(run, Mapping::Upper, out);
+            break;
+        case LetterCase::Title:
+            TitleRun(run, out);
+            break;
+        case LetterCase::Sentence:
+            if (!sentenceStarted && !run.empty()) {
+                // The first run that holds a letter or digit starts the sentence.
+                std::size_t first = 0;
+                while (first < run.size()) {
+                    const std::size_t length = utf8::CharLength(run, first);
+                    if (IsWordChar(utf8::CodePoint(run, first, length))) {
+                        break;
+                    }
+                    first += length;
+                }
+                if (first < run.size()) {
+                    Map(run, Mapping::TitleFirst, out);
+                    sentenceStarted = true;
+                } else {
+                    Map(run, Mapping::Lower, out);
+                }
+            } else {
+                Map(run, Mapping::Lower, out);
+            }
+            break;
+        }
+        pos = runEnd;
+        while (pos < text.size() && static_cast<unsigned char>(text[pos]) >= 0x80 &&
+               utf8::CharLength(text, pos) == 1) {
+            out.push_back(text[pos]);
+            ++pos;
+        }
+    }
+    return out;
+}
+
+} // namespace engine::recipes
