@@ -22,6 +22,8 @@ public:
 // Which group of facts a set asks for: each group costs a different read of the file.
 FactSet ImageFactSet();
 FactSet AudioFactSet();
+// Copies the values of `which` from one file's values into another's.
+void CopyFacts(const FileFacts& from, FactSet which, FileFacts& to);
 inline bool Wants(FactSet wanted, Fact fact) {
     return wanted.test(static_cast<std::size_t>(fact));
 }
