@@ -8,6 +8,7 @@
 #include "main/TerminalUndo.h"
 #include "platform/files/JournalFile.h"
 #include "platform/files/PosixFileSystem.h"
+#include "platform/metadata/LibraryFactsReader.h"
 #include "platform/settings/FolderStore.h"
 #include "platform/settings/RecipeStore.h"
 #include "platform/shell/LinuxShellNamespace.h"
@@ -53,7 +54,8 @@ int main(int argc, char** argv) {
         platform::PosixFileSystem files;
         platform::JournalFile journal;
         const platform::RecipeStore recipes;
-        return TerminalRecipe({line.recipe, line.folder, line.apply}, {files, files, journal, recipes},
+        platform::metadata::LibraryFactsReader facts;
+        return TerminalRecipe({line.recipe, line.folder, line.apply}, {files, files, journal, recipes, facts},
                               std::cout, std::cerr);
     }
     case CommandLine::Request::Run:

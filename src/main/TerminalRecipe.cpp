@@ -6,7 +6,7 @@
 #include "engine/recipes/RenameOrder.h"
 #include "main/rules/RecipeRows.h"
 #include "platform/files/FolderLister.h"
-#include "platform/files/ModifiedTimes.h"
+#include "platform/metadata/FolderFacts.h"
 #include "platform/settings/RecipeStore.h"
 
 #include <filesystem>
@@ -63,12 +63,14 @@ struct FolderResult {
 };
 
 FolderResult WorkOutFolder(const engine::recipes::CompiledRecipe& recipe, const std::string& folder,
-                           platform::FolderLister& lister) {
+                           platform::FolderLister& lister, platform::metadata::FileFactsReader& reader) {
     FolderResult result;
     result.oldNames = lister.ListFiles(folder, result.identity);
-    const rules::RowFacts facts = rules::NeedsModifiedTimes(recipe)
-                                      ? rules::PointAt(platform::ReadModifiedTimes(folder, result.oldNames))
-                                      : rules::RowFacts{};
+    const engine::recipes::FactSet wanted = recipe.FactsNeeded();
+    const rules::RowFacts facts =
+        wanted.any()
+            ? rules::PointAt(platform::metadata::ReadFolderFacts(reader, folder, result.oldNames, wanted))
+            : rules::RowFacts{};
     const std::vector<long long> counters = rules::CountersOf(recipe.Source(), result.oldNames, facts);
     result.rows = *rules::WorkOutRows(recipe, result.oldNames, counters, facts);
     return result;
@@ -174,7 +176,7 @@ int TerminalRecipe(const RecipeRequest& request, const RecipeServices& services,
     }
     FolderResult folder;
     try {
-        folder = WorkOutFolder(*recipe, request.folder, services.lister);
+        folder = WorkOutFolder(*recipe, request.folder, services.lister, services.facts);
     } catch (const std::exception& failure) {
         err << "The folder " << engine::ShownName(request.folder) << " cannot be read: " << failure.what()
             << ".\n";

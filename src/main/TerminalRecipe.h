@@ -10,6 +10,9 @@ class JournalStore;
 namespace platform {
 class FolderLister;
 class RecipeStore;
+namespace metadata {
+class FileFactsReader;
+}
 } // namespace platform
 
 // What "Quillmap --recipe FILE FOLDER [--apply]" asks for.
@@ -24,6 +27,7 @@ struct RecipeServices {
     engine::FileRenamer& renamer;
     engine::JournalStore& journal;
     const platform::RecipeStore& store;
+    platform::metadata::FileFactsReader& facts; // the values inside the files, for the file tokens
 };
 
 // The exit codes of a recipe run from the terminal.

@@ -1,7 +1,7 @@
 #include "RecipePreviewModel.h"
 
 #include "engine/ShownName.h"
-#include "platform/files/ModifiedTimes.h"
+#include "platform/metadata/FactsReadJob.h"
 
 #include <QBrush>
 #include <QColor>
@@ -38,6 +38,8 @@ RecipePreviewModel::RecipePreviewModel(std::shared_ptr<const std::vector<std::st
 }
 
 RecipePreviewModel::~RecipePreviewModel() {
+    // The reading workers use the reader, a member: they stop before it goes.
+    delete job_;
     generation_->store(std::numeric_limits<unsigned long long>::max());
     pool_.waitForDone();
 }
@@ -54,14 +56,17 @@ std::string RecipePreviewModel::SetRecipe(const engine::recipes::Recipe& recipe)
 }
 
 bool RecipePreviewModel::Waiting() const {
-    return recipe_ && ((NeedsModifiedTimes(*recipe_) && !facts_) ||
-                       (NeedsRanking(recipe_->Source().counter.order) && !Ranks()));
+    return recipe_ && (Unknown().any() || (NeedsRanking(recipe_->Source().counter.order) && !Ranks()));
+}
+
+engine::recipes::FactSet RecipePreviewModel::Unknown() const {
+    return recipe_ ? recipe_->FactsNeeded() & ~known_ : engine::recipes::FactSet();
 }
 
 void RecipePreviewModel::Advance() {
     if (!recipe_ || rows_)
         return;
-    if (NeedsModifiedTimes(*recipe_) && !facts_) {
+    if (Unknown().any()) {
         StartFacts();
         return;
     }
@@ -74,19 +79,60 @@ void RecipePreviewModel::Advance() {
 }
 
 void RecipePreviewModel::StartFacts() {
-    if (std::exchange(factsStarted_, true))
+    const engine::recipes::FactSet wanted = Unknown();
+    if (job_ && (wanted & ~reading_).none())
         return;
-    pool_.start([this, names = oldNames_, folder = folder_] {
-        auto facts = std::make_shared<const RowFacts>(PointAt(platform::ReadModifiedTimes(folder, *names)));
-        QMetaObject::invokeMethod(
-            this,
-            [this, facts] {
-                facts_ = facts;
-                Advance();
-                ShowChanges();
-            },
-            Qt::QueuedConnection);
-    });
+    // A recipe that needs more than the read under way reads again with the cache: what is read already
+    // costs nothing.
+    delete job_;
+    std::vector<std::string> paths;
+    paths.reserve(oldNames_->size());
+    for (const std::string& name : *oldNames_)
+        paths.push_back(folder_ + "/" + name);
+    values_.resize(oldNames_->size());
+    arrived_.assign(oldNames_->size(), false);
+    reading_ = wanted;
+    job_ = new platform::metadata::FactsReadJob(reader_, std::move(paths), wanted, this);
+    connect(job_, &platform::metadata::FactsReadJob::arrived, this, &RecipePreviewModel::FactsArrived);
+    connect(job_, &platform::metadata::FactsReadJob::finished, this, &RecipePreviewModel::FactsRead);
+    job_->start();
+    emit ReadProgress();
+}
+
+void RecipePreviewModel::FactsArrived(const std::vector<platform::metadata::ArrivedFacts>& batch) {
+    for (const platform::metadata::ArrivedFacts& arrived : batch) {
+        platform::metadata::CopyFacts(arrived.facts, reading_, values_[arrived.index]);
+        arrived_[arrived.index] = true;
+    }
+    ShowChanges();
+    emit ReadProgress();
+}
+
+void RecipePreviewModel::FactsRead() {
+    // Read to the end or stopped: a file not read holds no values, as one that cannot be read.
+    job_->deleteLater();
+    job_ = nullptr;
+    known_ |= reading_;
+    arrived_.clear();
+    facts_ = std::make_shared<const RowFacts>(PointAt(values_));
+    Advance();
+    ShowChanges();
+    emit ReadProgress();
+}
+
+void RecipePreviewModel::StopReading() {
+    if (job_)
+        job_->cancel();
+}
+
+std::optional<const engine::recipes::FileFacts*> RecipePreviewModel::FactsOf(std::size_t row) const {
+    if (!recipe_ || recipe_->FactsNeeded().none())
+        return facts_ ? facts_->pointers[row] : nullptr;
+    if (Unknown().none())
+        return facts_->pointers[row];
+    if (job_ && (Unknown() & ~reading_).none() && arrived_[row])
+        return &values_[row];
+    return std::nullopt;
 }
 
 void RecipePreviewModel::StartRanking(CounterOrder order) {
@@ -170,6 +216,8 @@ std::vector<std::string> RecipePreviewModel::NewNames() const {
 QString RecipePreviewModel::Summary() const {
     if (!recipe_)
         return QString::fromStdString(error_);
+    if (job_)
+        return tr("Reading %1 of %2 files").arg(job_->delivered()).arg(job_->total());
     if (Waiting())
         return tr("Numbering the files...");
     if (!rows_)
@@ -205,12 +253,15 @@ QVariant RecipePreviewModel::data(const QModelIndex& index, int role) const {
     case OldColumn:
         return Shown(oldName);
     case NewColumn: {
-        // The one row asked for, worked out now; the same recipe gives the same name on the worker.
-        const std::optional<long long> counter = recipe_ && !Waiting() ? Counter(index.row()) : std::nullopt;
+        // The one row asked for, worked out now (as soon as its file is read, while others are still
+        // being read); the same recipe gives the same name on the worker.
+        if (!recipe_)
+            return {};
+        const std::optional<const engine::recipes::FileFacts*> facts = FactsOf(row);
+        const std::optional<long long> counter = facts ? Counter(index.row()) : std::nullopt;
         if (!counter)
             return {};
-        const engine::recipes::NameResult result =
-            recipe_->Apply(oldName, *counter, facts_ ? facts_->pointers[row] : nullptr);
+        const engine::recipes::NameResult result = recipe_->Apply(oldName, *counter, *facts);
         return result.name == oldName ? QString() : Shown(result.name);
     }
     case MarkColumn:

@@ -2,6 +2,9 @@
 
 #include "RecipeRows.h"
 #include "engine/recipes/Recipe.h"
+#include "platform/metadata/CachedFactsReader.h"
+#include "platform/metadata/FactsReadJob.h"
+#include "platform/metadata/LibraryFactsReader.h"
 
 #include <QAbstractTableModel>
 #include <QThreadPool>
@@ -17,16 +20,17 @@ namespace rules {
 
 // The Rules dialog's preview: the listed files' old names, the new names a recipe gives them and what
 // stands in the way of each rename. A million rows must follow every keystroke, so a new name is worked
-// out only when the view asks for its row. The rest runs on a worker thread in this order, each piece
-// once: the files' modification times (only for a recipe that uses them), each counter order's ranking,
-// and, for every recipe in turn, all new names and their marks. A recipe typed over is not waited for:
-// its work stops at the next check and its result is dropped.
+// out only when the view asks for its row. The rest runs on worker threads in this order, each piece
+// once: the values inside the files (only those the recipe uses, on a pool of workers, each file read
+// once while the dialog is open; a row shows its name as soon as its file is read), each counter order's
+// ranking, and, for every recipe in turn, all new names and their marks. A recipe typed over is not waited
+// for: its work stops at the next check and its result is dropped.
 class RecipePreviewModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column { OldColumn, NewColumn, MarkColumn, ColumnCount };
 
-    // folder: where the files are, for their modification times.
+    // folder: where the files are, for the values inside them.
     RecipePreviewModel(std::shared_ptr<const std::vector<std::string>> oldNames, std::string folder,
                        QObject* parent = nullptr);
     ~RecipePreviewModel() override;
@@ -36,6 +40,10 @@ public:
 
     // True once every row of the present recipe is worked out and marked.
     bool Ready() const { return rows_.has_value(); }
+    // True while the values inside the files are being read.
+    bool ReadingFiles() const { return job_ != nullptr; }
+    // Stops reading the files: those not read yet count as holding no values.
+    void StopReading();
     // The new name of every row, blank where the file is left alone; only when Ready().
     std::vector<std::string> NewNames() const;
     // A line about the whole preview: what is still being worked out, or how many files are renamed
@@ -50,11 +58,19 @@ public:
 signals:
     // The work for the present recipe has finished: Ready() holds.
     void Worked();
+    // More files were read, or the reading ended: Summary() and ReadingFiles() have changed.
+    void ReadProgress();
 
 private:
     // Starts the next piece of work the present recipe is waiting for, if any.
     void Advance();
     void StartFacts();
+    void FactsArrived(const std::vector<platform::metadata::ArrivedFacts>& batch);
+    void FactsRead();
+    // The file values the present recipe needs and that are not read yet.
+    engine::recipes::FactSet Unknown() const;
+    // The values of a row's file, when the recipe can use them now; null when it needs none.
+    std::optional<const engine::recipes::FileFacts*> FactsOf(std::size_t row) const;
     void StartRanking(engine::recipes::CounterOrder order);
     void StartRows();
     void ShowChanges();
@@ -67,8 +83,14 @@ private:
     std::string folder_;
     std::string error_;
     std::optional<engine::recipes::CompiledRecipe> recipe_;
+    // What was read from the files: values_ fills as they arrive, facts_ is the whole of it once read.
+    platform::metadata::LibraryFactsReader files_;
+    platform::metadata::CachedFactsReader reader_{files_};
+    std::vector<engine::recipes::FileFacts> values_;
+    std::vector<bool> arrived_;
+    engine::recipes::FactSet known_, reading_;
+    platform::metadata::FactsReadJob* job_ = nullptr;
     std::shared_ptr<const RowFacts> facts_;
-    bool factsStarted_ = false;
     std::map<engine::recipes::CounterOrder, std::shared_ptr<const std::vector<long long>>> ranks_;
     std::set<engine::recipes::CounterOrder> ranking_;
     // Counts the recipes shown; the worker drops the work of every recipe but the last.

@@ -66,6 +66,11 @@ RulesDialog::RulesDialog(std::shared_ptr<const std::vector<std::string>> oldName
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     status_ = Named(new QLabel, rulesnames::lblStatus);
     status_->setWordWrap(true);
+    stopReading_ = Named(new QPushButton(tr("Cancel")), rulesnames::btnStopReading);
+    stopReading_->setAccessibleName(tr("Stop reading the files"));
+    stopReading_->hide();
+    connect(stopReading_, &QPushButton::clicked, preview_, &RecipePreviewModel::StopReading);
+    connect(preview_, &RecipePreviewModel::ReadProgress, this, &RulesDialog::ShowStatus);
 
     auto* buttons = new QDialogButtonBox;
     apply_ = Named(buttons->addButton(tr("Apply"), QDialogButtonBox::AcceptRole), rulesnames::btnApply);
@@ -84,7 +89,10 @@ RulesDialog::RulesDialog(std::shared_ptr<const std::vector<std::string>> oldName
     left->addWidget(CounterPart());
     auto* right = new QVBoxLayout;
     right->addWidget(table_, 1);
-    right->addWidget(status_);
+    auto* state = new QHBoxLayout;
+    state->addWidget(status_, 1);
+    state->addWidget(stopReading_);
+    right->addLayout(state);
     auto* parts = new QHBoxLayout;
     parts->addLayout(left);
     parts->addLayout(right, 1);
@@ -265,6 +273,7 @@ void RulesDialog::RecipeChanged() {
 
 void RulesDialog::ShowStatus() {
     status_->setText(preview_->Summary());
+    stopReading_->setVisible(preview_->ReadingFiles());
 }
 
 void RulesDialog::FillSaved(const std::string& selected) {

@@ -76,6 +76,7 @@ private:
     QComboBox* order_ = nullptr;
     QTableView* table_ = nullptr;
     QLabel* status_ = nullptr;
+    QPushButton* stopReading_ = nullptr;
     QPushButton* apply_ = nullptr;
     std::vector<QPushButton*> stepButtons_;
 };

@@ -40,6 +40,8 @@ inline constexpr char cmbOrder[] = "cmbOrder";
 // The preview, its state line, and the two buttons.
 inline constexpr char grdPreview[] = "grdPreview";
 inline constexpr char lblStatus[] = "lblStatus";
+// Beside the state line while the files are read: stops reading them.
+inline constexpr char btnStopReading[] = "btnStopReading";
 inline constexpr char btnApply[] = "btnApply";
 inline constexpr char btnCancel[] = "btnCancel";
 // The window's action that opens the dialog (Ctrl+R, and the grid's context menu).
