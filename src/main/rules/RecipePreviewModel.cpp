@@ -180,7 +180,8 @@ QString RecipePreviewModel::Summary() const {
         renamed += mark == RowMark::None;
         marked += Marked(mark);
     }
-    return tr("%n file(s) renamed", nullptr, renamed) + tr(", %n marked and left alone", nullptr, marked);
+    const QString files = renamed == 1 ? tr("%1 file renamed") : tr("%1 files renamed");
+    return files.arg(renamed) + (marked == 0 ? QString() : tr(", %1 marked").arg(marked));
 }
 
 int RecipePreviewModel::rowCount(const QModelIndex& parent) const {
