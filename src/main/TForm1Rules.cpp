@@ -23,8 +23,13 @@ void TForm1::SetUpRules() {
 
 void TForm1::OpenRules() {
     // One dialog at a time, and none while a Go renames the files it would show.
-    if (batchRunning_ || findChild<rules::RulesDialog*>())
+    if (batchRunning_)
         return;
+    for (const rules::RulesDialog* open : findChildren<rules::RulesDialog*>()) {
+        // A closed one is still there until the event loop deletes it.
+        if (open->isVisible())
+            return;
+    }
     auto names = std::make_shared<std::vector<std::string>>();
     if (Listed()) {
         const engine::NameGrid& grid = gridModel->Grid();

@@ -10,6 +10,7 @@
 #include "platform/files/JournalFile.h"
 #include "platform/files/PosixFileSystem.h"
 #include "platform/settings/FolderStore.h"
+#include "platform/settings/RecipeStore.h"
 #include "platform/shell/LinuxShellNamespace.h"
 
 #include <QAbstractButton>
@@ -79,7 +80,7 @@ protected:
     // A start folder stands for the FOLDER given on the command line.
     TForm1& Open(const std::string& startFolder = {}) {
         form_ = std::make_unique<TForm1>(
-            WindowServices{*shell_, *lister_, *renamer_, store_, dialogs_, &journal_}, startFolder);
+            WindowServices{*shell_, *lister_, *renamer_, store_, dialogs_, &journal_, recipes_}, startFolder);
         form_->show();
         QApplication::setActiveWindow(form_.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
@@ -188,6 +189,8 @@ protected:
     engine::FileRenamer* renamer_ = &files_;
     platform::SettingsFolderStore store_;
     platform::JournalFile journal_;
+    // Where the Rules dialog keeps saved recipes; none unless a test gives one.
+    platform::RecipeStore* recipes_ = nullptr;
     DialogsRecorder dialogs_;
     ScratchFolder folder_;
     std::unique_ptr<TForm1> form_;

@@ -30,8 +30,11 @@ bool NeedsRanking(CounterOrder order) {
 } // namespace
 
 RecipePreviewModel::RecipePreviewModel(std::shared_ptr<const std::vector<std::string>> oldNames,
-                                       std::string folder, QObject* parent)
+                                       std::string folder, QObject* parent,
+                                       platform::metadata::FileFactsReader* files)
     : QAbstractTableModel(parent), oldNames_(std::move(oldNames)), folder_(std::move(folder)),
+      libraries_(files ? nullptr : std::make_unique<platform::metadata::LibraryFactsReader>()),
+      reader_(files ? *files : *libraries_),
       generation_(std::make_shared<std::atomic<unsigned long long>>(0)) {
     // One worker: the pieces of work follow each other, and a stale one gives way to the next.
     pool_.setMaxThreadCount(1);
@@ -228,7 +231,8 @@ QString RecipePreviewModel::Summary() const {
         renamed += mark == RowMark::None;
         marked += Marked(mark);
     }
-    return tr("%n file(s) renamed", nullptr, renamed) + tr(", %n marked and left alone", nullptr, marked);
+    const QString files = renamed == 1 ? tr("%1 file renamed") : tr("%1 files renamed");
+    return files.arg(renamed) + (marked == 0 ? QString() : tr(", %1 marked").arg(marked));
 }
 
 int RecipePreviewModel::rowCount(const QModelIndex& parent) const {

@@ -30,9 +30,10 @@ class RecipePreviewModel : public QAbstractTableModel {
 public:
     enum Column { OldColumn, NewColumn, MarkColumn, ColumnCount };
 
-    // folder: where the files are, for the values inside them.
+    // folder: where the files are, for the values inside them; files: what reads them (the real
+    // libraries when null).
     RecipePreviewModel(std::shared_ptr<const std::vector<std::string>> oldNames, std::string folder,
-                       QObject* parent = nullptr);
+                       QObject* parent = nullptr, platform::metadata::FileFactsReader* files = nullptr);
     ~RecipePreviewModel() override;
 
     // Shows a recipe; answers the reason it cannot run (a bad pattern or token), empty when it can.
@@ -84,8 +85,8 @@ private:
     std::string error_;
     std::optional<engine::recipes::CompiledRecipe> recipe_;
     // What was read from the files: values_ fills as they arrive, facts_ is the whole of it once read.
-    platform::metadata::LibraryFactsReader files_;
-    platform::metadata::CachedFactsReader reader_{files_};
+    std::unique_ptr<platform::metadata::LibraryFactsReader> libraries_;
+    platform::metadata::CachedFactsReader reader_;
     std::vector<engine::recipes::FileFacts> values_;
     std::vector<bool> arrived_;
     engine::recipes::FactSet known_, reading_;

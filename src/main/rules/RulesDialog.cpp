@@ -49,11 +49,11 @@ int Clamped(long long value) {
 
 RulesDialog::RulesDialog(std::shared_ptr<const std::vector<std::string>> oldNames, const std::string& folder,
                          const Recipe& recipe, platform::RecipeStore* store, Dialogs& dialogs,
-                         QWidget* parent)
+                         QWidget* parent, platform::metadata::FileFactsReader* files)
     : QDialog(parent), recipe_(recipe), store_(store), dialogs_(dialogs) {
     setObjectName(QLatin1String(rulesnames::dlgRules));
     setWindowTitle(tr("Rules"));
-    preview_ = new RecipePreviewModel(std::move(oldNames), folder, this);
+    preview_ = new RecipePreviewModel(std::move(oldNames), folder, this, files);
 
     table_ = Named(new QTableView, rulesnames::grdPreview);
     table_->setModel(preview_);

@@ -16,7 +16,10 @@ class QSpinBox;
 class QTableView;
 namespace platform {
 class RecipeStore;
+namespace metadata {
+class FileFactsReader;
 }
+} // namespace platform
 
 namespace rules {
 
@@ -29,10 +32,11 @@ class StepEditor;
 class RulesDialog : public QDialog {
     Q_OBJECT
 public:
-    // recipe: what to start with; store may be null (then nothing can be saved).
+    // recipe: what to start with; store may be null (then nothing can be saved); files reads the values
+    // inside the files (the real libraries when null).
     RulesDialog(std::shared_ptr<const std::vector<std::string>> oldNames, const std::string& folder,
                 const engine::recipes::Recipe& recipe, platform::RecipeStore* store, Dialogs& dialogs,
-                QWidget* parent = nullptr);
+                QWidget* parent = nullptr, platform::metadata::FileFactsReader* files = nullptr);
     ~RulesDialog() override;
 
     const engine::recipes::Recipe& CurrentRecipe() const { return recipe_; }
