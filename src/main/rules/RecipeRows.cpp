@@ -14,11 +14,6 @@ RowFacts PointAt(std::vector<engine::recipes::FileFacts> values) {
     return facts;
 }
 
-bool NeedsModifiedTimes(const engine::recipes::CompiledRecipe& recipe) {
-    return recipe.FactsNeeded().test(static_cast<std::size_t>(Fact::Modified)) ||
-           recipe.Source().counter.order == engine::recipes::CounterOrder::Modified;
-}
-
 std::optional<RecipeRows> WorkOutRows(const engine::recipes::CompiledRecipe& recipe,
                                       const std::vector<std::string>& oldNames,
                                       const std::vector<long long>& counters, const RowFacts& facts,

@@ -19,9 +19,6 @@ struct RowFacts {
 
 RowFacts PointAt(std::vector<engine::recipes::FileFacts> values);
 
-// Whether the recipe needs each file's modification time, for a token or for the counter's order.
-bool NeedsModifiedTimes(const engine::recipes::CompiledRecipe& recipe);
-
 // A recipe's result over a whole listing: every row's new name and its mark.
 struct RecipeRows {
     std::vector<engine::recipes::NameResult> results;
