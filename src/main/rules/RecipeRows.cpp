@@ -4,8 +4,6 @@
 
 namespace rules {
 
-using engine::recipes::Fact;
-
 RowFacts PointAt(std::vector<engine::recipes::FileFacts> values) {
     RowFacts facts{std::move(values), {}};
     facts.pointers.reserve(facts.values.size());
