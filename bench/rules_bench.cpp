@@ -39,7 +39,7 @@ constexpr char ThreeSteps[] =
                   {"insert": {"text": "{n} "}}]})";
 
 std::string NameOf(int i) {
-    return "IMG_" + std::to_string(i * 7919 % 1000003) + (i % 2 ? ".JPG" : ".jpeg");
+    return "IMG_" + std::to_string(static_cast<long long>(i) * 7919 % 1000003) + (i % 2 ? ".JPG" : ".jpeg");
 }
 
 double Seconds(const std::function<void()>& work) {

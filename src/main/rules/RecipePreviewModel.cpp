@@ -111,8 +111,9 @@ void RecipePreviewModel::StartRanking(CounterOrder order) {
 
 void RecipePreviewModel::StartRows() {
     const unsigned long long generation = *generation_;
+    const CounterOrder order = recipe_->Source().counter.order;
     pool_.start([this, generation, current = generation_, recipe = *recipe_, names = oldNames_,
-                 facts = facts_, ranks = ranks_[recipe_->Source().counter.order]] {
+                 facts = facts_, ranks = NeedsRanking(order) ? ranks_.at(order) : nullptr] {
         const auto stale = [&] { return *current != generation; };
         if (stale())
             return;
