@@ -333,8 +333,8 @@ void RulesDialog::ApplyClicked() {
     apply_->setEnabled(false);
 }
 
-std::vector<std::string> RulesDialog::NewNames() const {
-    return preview_->NewNames();
+std::vector<std::string> RulesDialog::TakeNewNames() {
+    return preview_->TakeNewNames();
 }
 
 Recipe RulesDialog::StartingRecipe(platform::RecipeStore* store) {
