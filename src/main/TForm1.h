@@ -125,7 +125,7 @@ private:
     void SetUpUndo();
     void SetUpRules();
     // The new names of the Rules dialog, for the rows it was opened over, written in the Manual mode.
-    void ApplyRules(const std::vector<std::string>& oldNames, const std::vector<std::string>& newNames);
+    void ApplyRules(const std::vector<std::string>& oldNames, std::vector<std::string> newNames);
     std::unique_ptr<engine::BatchJournal> GoJournal();
     template <class Sender, class Signal> void Bind(Sender* sender, Signal signal, void (TForm1::*handler)());
     void BindMode(QRadioButton* button, void (TForm1::*handler)());

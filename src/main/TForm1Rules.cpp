@@ -46,13 +46,13 @@ void TForm1::OpenRules() {
     connect(dialog, &QDialog::accepted, this, [this, dialog, names] {
         Run([&] {
             lastRecipe_ = dialog->CurrentRecipe();
-            ApplyRules(*names, dialog->NewNames());
+            ApplyRules(*names, dialog->TakeNewNames());
         });
     });
     dialog->open();
 }
 
-void TForm1::ApplyRules(const std::vector<std::string>& oldNames, const std::vector<std::string>& newNames) {
+void TForm1::ApplyRules(const std::vector<std::string>& oldNames, std::vector<std::string> newNames) {
     // The names belong to the rows the dialog was opened over; a folder listed again meanwhile has others.
     if (oldNames.empty())
         return;
@@ -72,7 +72,8 @@ void TForm1::ApplyRules(const std::vector<std::string>& oldNames, const std::vec
         grid.BlankNewNames();
         for (std::size_t row = 0; row < newNames.size(); ++row) {
             if (!newNames[row].empty())
-                grid.SetCell(engine::NameGrid::NewColumn, static_cast<int>(row) + 1, newNames[row]);
+                grid.SetCell(engine::NameGrid::NewColumn, static_cast<int>(row) + 1,
+                             std::move(newNames[row]));
         }
     });
 }

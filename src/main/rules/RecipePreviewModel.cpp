@@ -160,8 +160,9 @@ void RecipePreviewModel::StartRanking(CounterOrder order) {
 
 void RecipePreviewModel::StartRows() {
     const unsigned long long generation = *generation_;
+    const CounterOrder order = recipe_->Source().counter.order;
     pool_.start([this, generation, current = generation_, recipe = *recipe_, names = oldNames_,
-                 facts = facts_, ranks = ranks_[recipe_->Source().counter.order]] {
+                 facts = facts_, ranks = NeedsRanking(order) ? ranks_.at(order) : nullptr] {
         const auto stale = [&] { return *current != generation; };
         if (stale())
             return;
@@ -173,13 +174,18 @@ void RecipePreviewModel::StartRows() {
         auto rows = WorkOutRows(recipe, *names, counters, facts ? *facts : RowFacts{}, stale);
         if (!rows)
             return;
-        auto shared = std::make_shared<RecipeRows>(std::move(*rows));
+        std::vector<std::string> newNames(names->size());
+        for (std::size_t row = 0; row < newNames.size(); ++row)
+            newNames[row] = NewNameOf((*names)[row], rows->results[row]);
+        auto shared = std::make_shared<std::pair<RecipeRows, std::vector<std::string>>>(std::move(*rows),
+                                                                                        std::move(newNames));
         QMetaObject::invokeMethod(
             this,
             [this, generation, shared] {
                 if (*generation_ != generation)
                     return;
-                rows_ = std::move(*shared);
+                rows_ = std::move(shared->first);
+                newNames_ = std::move(shared->second);
                 ShowChanges();
                 emit Worked();
             },
@@ -207,13 +213,8 @@ std::optional<long long> RecipePreviewModel::Counter(int row) const {
     return counter.start + counter.step * (*ranks)[static_cast<std::size_t>(row)];
 }
 
-std::vector<std::string> RecipePreviewModel::NewNames() const {
-    std::vector<std::string> names(oldNames_->size());
-    if (!rows_)
-        return names;
-    for (std::size_t row = 0; row < names.size(); ++row)
-        names[row] = NewNameOf((*oldNames_)[row], rows_->results[row]);
-    return names;
+std::vector<std::string> RecipePreviewModel::TakeNewNames() {
+    return rows_ ? std::move(newNames_) : std::vector<std::string>(oldNames_->size());
 }
 
 QString RecipePreviewModel::Summary() const {

@@ -45,8 +45,9 @@ public:
     bool ReadingFiles() const { return job_ != nullptr; }
     // Stops reading the files: those not read yet count as holding no values.
     void StopReading();
-    // The new name of every row, blank where the file is left alone; only when Ready().
-    std::vector<std::string> NewNames() const;
+    // The new name of every row, blank where the file is left alone, handed over once; only when
+    // Ready(). Worked out on the worker, so that Apply does not hold up the window with a million names.
+    std::vector<std::string> TakeNewNames();
     // A line about the whole preview: what is still being worked out, or how many files are renamed
     // and how many are marked.
     QString Summary() const;
@@ -97,6 +98,7 @@ private:
     // Counts the recipes shown; the worker drops the work of every recipe but the last.
     std::shared_ptr<std::atomic<unsigned long long>> generation_;
     std::optional<RecipeRows> rows_;
+    std::vector<std::string> newNames_;
     QThreadPool pool_;
 };
 

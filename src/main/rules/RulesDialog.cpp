@@ -1,5 +1,6 @@
 #include "RulesDialog.h"
 
+#include "NamedControl.h"
 #include "RecipePreviewModel.h"
 #include "RulesNames.h"
 #include "StepEditor.h"
@@ -27,17 +28,8 @@ namespace {
 
 using namespace engine::recipes;
 
-template <class Control> Control* Named(Control* control, const char* name) {
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
-
 QPushButton* Button(const QString& caption, const char* name) {
     return Named(new QPushButton(caption), name);
-}
-
-QString Text(const std::string& utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 // The counter's fields hold what a person types; a recipe written by hand may hold more and is cut to fit.
@@ -283,8 +275,8 @@ void RulesDialog::FillSaved(const std::string& selected) {
     if (!store_)
         return;
     for (const std::string& name : store_->Names())
-        saved_->addItem(Text(name));
-    saved_->setCurrentIndex(std::max(0, saved_->findText(Text(selected))));
+        saved_->addItem(FieldText(name));
+    saved_->setCurrentIndex(std::max(0, saved_->findText(FieldText(selected))));
 }
 
 void RulesDialog::ChooseSaved(int index) {
@@ -350,8 +342,8 @@ void RulesDialog::ApplyClicked() {
     apply_->setEnabled(false);
 }
 
-std::vector<std::string> RulesDialog::NewNames() const {
-    return preview_->NewNames();
+std::vector<std::string> RulesDialog::TakeNewNames() {
+    return preview_->TakeNewNames();
 }
 
 Recipe RulesDialog::StartingRecipe(platform::RecipeStore* store) {

@@ -27,7 +27,7 @@ class RecipePreviewModel;
 class StepEditor;
 
 // "Rules": a recipe of steps that fills the New Name column, with a live preview of the listed files.
-// Apply is accepted only once every row is worked out; the window then takes NewNames(). Cancel and
+// Apply is accepted only once every row is worked out; the window then takes TakeNewNames(). Cancel and
 // Escape change nothing.
 class RulesDialog : public QDialog {
     Q_OBJECT
@@ -40,8 +40,8 @@ public:
     ~RulesDialog() override;
 
     const engine::recipes::Recipe& CurrentRecipe() const { return recipe_; }
-    // The new name of every listed row, blank where the recipe leaves the file alone.
-    std::vector<std::string> NewNames() const;
+    // The new name of every listed row, blank where the recipe leaves the file alone; handed over once.
+    std::vector<std::string> TakeNewNames();
     // The recipe to open with: the last saved one used, else none.
     static engine::recipes::Recipe StartingRecipe(platform::RecipeStore* store);
 

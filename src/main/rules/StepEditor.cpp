@@ -1,5 +1,6 @@
 #include "StepEditor.h"
 
+#include "NamedControl.h"
 #include "RulesNames.h"
 
 #include <QCheckBox>
@@ -10,21 +11,11 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QVBoxLayout>
-#include <climits>
 
 namespace rules {
 namespace {
 
 using namespace engine::recipes;
-
-template <class Control> Control* Named(Control* control, const char* name) {
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
-
-QString Text(const std::string& utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 std::string Utf8(const QString& text) {
     return text.toUtf8().toStdString();
@@ -155,15 +146,15 @@ void StepEditor::Show(const Step* step) {
     pages_->setCurrentIndex(static_cast<int>(step->index()));
     scope_->setCurrentIndex(static_cast<int>(ScopeOf(*step)));
     if (const auto* replace = std::get_if<ReplaceStep>(step)) {
-        find_->setText(Text(replace->find));
-        with_->setText(Text(replace->with));
+        find_->setText(FieldText(replace->find));
+        with_->setText(FieldText(replace->with));
         regex_->setChecked(replace->regex);
         ignoreCase_->setChecked(replace->ignoreCase);
         all_->setChecked(replace->all);
     } else if (const auto* letters = std::get_if<CaseStep>(step)) {
         case_->setCurrentIndex(static_cast<int>(letters->to));
     } else if (const auto* insert = std::get_if<InsertStep>(step)) {
-        text_->setText(Text(insert->text));
+        text_->setText(FieldText(insert->text));
         at_->setCurrentIndex(static_cast<int>(insert->at.kind));
         position_->setValue(insert->at.position);
         position_->setEnabled(insert->at.kind == InsertAt::Kind::Position);
@@ -212,8 +203,8 @@ QString StepSummary(const Step& step) {
     const QString scope = ScopeWords(ScopeOf(step));
     if (const auto* replace = std::get_if<ReplaceStep>(&step)) {
         return QStringLiteral("Replace %1\"%2\" with \"%3\"%4")
-            .arg(replace->regex ? QStringLiteral("pattern ") : QString(), Text(replace->find),
-                 Text(replace->with), scope);
+            .arg(replace->regex ? QStringLiteral("pattern ") : QString(), FieldText(replace->find),
+                 FieldText(replace->with), scope);
     }
     if (const auto* letters = std::get_if<CaseStep>(&step)) {
         static const char* const words[] = {"lower", "upper", "title", "sentence"};
@@ -225,7 +216,7 @@ QString StepSummary(const Step& step) {
                               : insert->at.kind == InsertAt::Kind::End
                                   ? QStringLiteral("at the end")
                                   : QStringLiteral("before character %1").arg(insert->at.position);
-        return QStringLiteral("Insert \"%1\" %2%3").arg(Text(insert->text), where, scope);
+        return QStringLiteral("Insert \"%1\" %2%3").arg(FieldText(insert->text), where, scope);
     }
     const auto& remove = std::get<RemoveStep>(step);
     return QStringLiteral("Remove %1 from character %2%3%4")
