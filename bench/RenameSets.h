@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TmpfsFolder.h"
-#include "engine/BatchRename.h"
+#include "engine/batch/BatchRename.h"
 
 #include <cstdio>
 #include <string>

@@ -3,7 +3,11 @@
 // system that does nothing). Each figure also prints its cost per name ("per_name"): flat from 1,000 to
 // 1,000,000 names means the cost grows linearly.
 
-#include "engine/RenameEngine.h"
+#include "engine/batch/BatchRename.h"
+#include "engine/grid/Adder.h"
+#include "engine/grid/ClipboardText.h"
+#include "engine/grid/WorkOut.h"
+#include "engine/names/FileOrder.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

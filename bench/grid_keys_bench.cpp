@@ -6,7 +6,7 @@
 #include "main/GridKeys.h"
 #include "main/NameGridModel.h"
 #include "main/ShownNameDelegate.h"
-#include "main/WindowLook.h"
+#include "main/layout/WindowLook.h"
 
 #include <QApplication>
 #include <QClipboard>

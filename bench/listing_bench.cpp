@@ -2,7 +2,7 @@
 // way the window does on every folder switch, Refresh and completed batch.
 
 #include "TmpfsFolder.h"
-#include "engine/FileOrder.h"
+#include "engine/names/FileOrder.h"
 #include "platform/files/PosixFileSystem.h"
 
 #include <benchmark/benchmark.h>

@@ -13,7 +13,7 @@
 #endif
 
 #include "RenameSets.h"
-#include "engine/BatchRename.h"
+#include "engine/batch/BatchRename.h"
 #include "platform/files/PosixFileSystem.h"
 
 #include <algorithm>

@@ -7,8 +7,8 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/rules_bench [--sizes=1000,10000,100000,1000000]
 #include "TestHome.h"
 #include "TmpfsFolder.h"
+#include "app/TerminalRecipe.h"
 #include "main/Dialogs.h"
-#include "main/TerminalRecipe.h"
 #include "main/rules/RulesDialog.h"
 #include "main/rules/RulesNames.h"
 #include "platform/files/JournalFile.h"

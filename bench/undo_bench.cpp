@@ -9,7 +9,8 @@
 #endif
 
 #include "RenameSets.h"
-#include "engine/UndoLastGo.h"
+#include "engine/undo/StoredBatchJournal.h"
+#include "engine/undo/UndoLastGo.h"
 #include "platform/files/JournalFile.h"
 #include "platform/files/PosixFileSystem.h"
 

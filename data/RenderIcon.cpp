@@ -3,7 +3,7 @@
 //   RenderIcon <folder> <side>...
 //
 // writes <folder>/<side>x<side>/titleshaperworkshop.png for every side given, the layout of an icon theme.
-#include "main/BlobPicture.h"
+#include "main/layout/BlobPicture.h"
 
 #include <QDir>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // Node records: names, attributes, icons and the one routine that turns a shell item into a node.
 #include "DisplayNames.h"
 #include "TFolderTree.h"
-#include "engine/ShownName.h"
+#include "engine/names/ShownName.h"
 
 #include <limits>
 

@@ -1,6 +1,7 @@
 #include "NameGridModel.h"
 
-#include "engine/ShownName.h"
+#include "engine/names/ShownName.h"
+#include "main/longwork/FreedMemory.h"
 
 #include <QStringList>
 
@@ -11,6 +12,7 @@ void NameGridModel::Reset(const std::function<void(engine::NameGrid&)>& change) 
     change(grid_);
     endResetModel();
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    ReturnFreedMemory();
 }
 
 void NameGridModel::ChangeNewNames(const std::function<void(engine::NameGrid&)>& change) {
@@ -19,6 +21,7 @@ void NameGridModel::ChangeNewNames(const std::function<void(engine::NameGrid&)>&
     if (rows > 0)
         emit dataChanged(index(0, engine::NameGrid::NewColumn), index(rows - 1, engine::NameGrid::NewColumn),
                          {Qt::DisplayRole, Qt::EditRole});
+    ReturnFreedMemory();
 }
 
 int NameGridModel::rowCount(const QModelIndex& parent) const {

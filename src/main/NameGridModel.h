@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/NameGrid.h"
+#include "engine/grid/NameGrid.h"
 
 #include <QAbstractTableModel>
 #include <functional>
@@ -23,6 +23,7 @@ public:
 
     const engine::NameGrid& Grid() const { return grid_; }
 
+    // A change may drop a million names: each hands the memory it freed back to the system afterwards.
     // Changes that may alter the rows or the header (a listing).
     void Reset(const std::function<void(engine::NameGrid&)>& change);
     // Changes to the new-name column only (modes, transformations, paste); the rows stay as they are.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/GridLines.h"
+#include "main/layout/GridLines.h"
 
 // Paints the name grid's cells: an old name with stand-ins shows them dimmed, so that "\n" in a name
 // reads differently from a backslash and an n typed by someone. A cell shows its tooltip, the whole name

@@ -1,15 +1,15 @@
 #include "TForm1.h"
 
 #include "ControlNames.h"
-#include "ControlsLock.h"
 #include "Dialogs.h"
 #include "EntryField.h"
-#include "FileList.h"
 #include "FolderDrop.h"
 #include "FolderTree/TFolderTree.h"
 #include "GridKeys.h"
-#include "ListingIndicator.h"
 #include "NameGridModel.h"
+#include "main/longwork/ControlsLock.h"
+#include "main/longwork/FileList.h"
+#include "main/longwork/ListingIndicator.h"
 #include "platform/settings/FolderStore.h"
 
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/WorkOut.h"
+#include "engine/grid/WorkOut.h"
 #include "engine/recipes/Recipe.h"
-#include "main/Anchoring.h"
+#include "main/layout/Anchoring.h"
 
 #include <QWidget>
 #include <functional>

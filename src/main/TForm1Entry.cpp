@@ -2,10 +2,11 @@
 #include "ClipboardBytes.h"
 #include "Dialogs.h"
 #include "EntryField.h"
-#include "FileList.h"
 #include "NameGridModel.h"
 #include "TForm1.h"
-#include "engine/RenameEngine.h"
+#include "engine/grid/ClipboardText.h"
+#include "engine/names/CheckChars.h"
+#include "main/longwork/FileList.h"
 
 #include <QPlainTextEdit>
 

@@ -1,15 +1,14 @@
 // The handlers of the folder, the grid, the modes and the two big buttons.
-#include "BackgroundBatch.h"
-#include "ControlsLock.h"
 #include "Dialogs.h"
 #include "EntryField.h"
-#include "FileList.h"
-#include "FolderToOpen.h"
 #include "FolderTree/TFolderTree.h"
-#include "FreedMemory.h"
 #include "NameGridModel.h"
 #include "TForm1.h"
-#include "engine/RenameEngine.h"
+#include "engine/batch/BatchRename.h"
+#include "main/longwork/BackgroundBatch.h"
+#include "main/longwork/ControlsLock.h"
+#include "main/longwork/FileList.h"
+#include "platform/files/FolderToOpen.h"
 #include "platform/settings/FolderStore.h"
 
 #include <QGuiApplication>
@@ -52,7 +51,6 @@ void TForm1::shlDirChange() {
 
 void TForm1::lstFilesChange() {
     gridModel->Reset([this](engine::NameGrid& grid) { grid.List(lstFiles->TakeNames()); });
-    ReturnFreedMemory();
     SetPreviewTag(0);
 }
 
@@ -161,7 +159,6 @@ void TForm1::WorkOut() {
         const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
         gridModel->ChangeNewNames(
             [&](engine::NameGrid& grid) { result = engine::WorkOut(mode, texts, grid); });
-        ReturnFreedMemory();
     }
     if (!result.passed) {
         services_.dialogs.ShowMessage(result.message);
@@ -198,7 +195,6 @@ void TForm1::btnGoClick() {
         // blank: the read's names are then the only other copy of a million names, and a read that fails
         // or is cancelled leaves no new name for a second Go to try once more.
         gridModel->Reset([&result](engine::NameGrid& grid) { grid.SettleRenames(result.renamedRows); });
-        ReturnFreedMemory();
         lstFiles->Reread();
     }
     if (result.stopped)

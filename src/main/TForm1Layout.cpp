@@ -5,10 +5,10 @@
 #include "FolderTree/TFolderTree.h"
 #include "ShownNameDelegate.h"
 #include "TForm1.h"
-#include "main/BlobPicture.h"
-#include "main/InfoPanel.h"
-#include "main/TabOrder.h"
-#include "main/WindowLook.h"
+#include "main/layout/BlobPicture.h"
+#include "main/layout/InfoPanel.h"
+#include "main/layout/TabOrder.h"
+#include "main/layout/WindowLook.h"
 #include "platform/settings/FolderStore.h"
 
 #include <QFrame>

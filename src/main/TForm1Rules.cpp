@@ -1,9 +1,9 @@
 // "Rules...": Ctrl+R in the window and the grid's context menu open the Rules dialog, whose recipe fills
 // the New Name column in the Manual mode.
 #include "Dialogs.h"
-#include "FileList.h"
 #include "NameGridModel.h"
 #include "TForm1.h"
+#include "main/longwork/FileList.h"
 #include "main/rules/RulesDialog.h"
 #include "main/rules/RulesNames.h"
 

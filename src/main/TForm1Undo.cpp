@@ -1,10 +1,11 @@
 // "Undo last Go": Ctrl+Z in the window and the grid's context menu, and the journal that Go keeps.
 #include "ControlNames.h"
 #include "Dialogs.h"
-#include "FileList.h"
 #include "TForm1.h"
-#include "UserInterfaceThread.h"
-#include "engine/UndoLastGo.h"
+#include "engine/undo/StoredBatchJournal.h"
+#include "engine/undo/UndoLastGo.h"
+#include "main/longwork/FileList.h"
+#include "main/longwork/UserInterfaceThread.h"
 
 #include <QAction>
 #include <QTableView>

@@ -1,6 +1,6 @@
 // "Copy" and "Paste" on the system clipboard.
 #include "FormFixture.h"
-#include "engine/ClipboardText.h"
+#include "engine/grid/ClipboardText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

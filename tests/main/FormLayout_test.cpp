@@ -1,8 +1,8 @@
 // The main window's layout: every control at its place at the design size and after the window has
 // grown, the smallest size, the columns, the keyboard order, the look and the information panel.
 #include "FormFixture.h"
-#include "main/InfoPanel.h"
-#include "main/WindowLook.h"
+#include "main/layout/InfoPanel.h"
+#include "main/layout/WindowLook.h"
 
 #include <QLabel>
 #include <ostream>

@@ -2,7 +2,7 @@
 // Manual column that Go then renames by, and Cancel or Escape change nothing.
 #include "FormFixture.h"
 #include "RecipeExamples.h"
-#include "engine/ShownName.h"
+#include "engine/names/ShownName.h"
 #include "main/rules/RulesDialog.h"
 #include "main/rules/RulesNames.h"
 

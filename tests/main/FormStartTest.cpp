@@ -1,6 +1,6 @@
 // The window as it opens and closes: its start state and the remembered folder.
 #include "FormFixture.h"
-#include "main/InfoPanel.h"
+#include "main/layout/InfoPanel.h"
 
 #include <QPlainTextEdit>
 #include <fstream>

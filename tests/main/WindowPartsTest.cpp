@@ -1,10 +1,7 @@
-// The window's parts that need no window: the application title, the remembered-folder store and the
-// grid model's handling of bytes.
+// The window's parts that need no window: the application title and the grid model's handling of bytes.
 #include "main/Dialogs.h"
 #include "main/NameGridModel.h"
-#include "platform/settings/FolderStore.h"
 
-#include <QSettings>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -30,43 +27,6 @@ INSTANTIATE_TEST_SUITE_P(Names, AppTitle,
                                            TitleRow{"/x/quillMap.tar.gz", "quillmap"},
                                            TitleRow{"/a.b/Renamer", "Renamer"}, TitleRow{"/x/ÉCOLE", "École"},
                                            TitleRow{"/x/.hidden", ""}));
-
-class Store : public ::testing::Test {
-protected:
-    void SetUp() override { Settings().clear(); }
-    void TearDown() override { Settings().clear(); }
-    static QSettings Settings() {
-        return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Harbeck"),
-                         QStringLiteral("TitleShaperWorkshop"));
-    }
-    platform::SettingsFolderStore store_;
-};
-
-class StoreRoundTrip : public Store, public ::testing::WithParamInterface<std::string> {};
-
-TEST_P(StoreRoundTrip, ReadsBackWhatItWrote) {
-    store_.SaveFolder(GetParam());
-    EXPECT_EQ(platform::SettingsFolderStore().LoadFolder(), GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Folders, StoreRoundTrip,
-                         ::testing::Values("", "/tmp/with, comma; and = sign", "/tmp/\xC3\xA9t\xC3\xA9",
-                                           "/tmp/caf\xE9", "/tmp/@ByteArray"));
-
-TEST_F(Store, NothingStoredReadsAsTheEmptyText) {
-    EXPECT_EQ(store_.LoadFolder(), "");
-}
-
-TEST_F(Store, AFolderIsWrittenAsPlainTextForOtherTools) {
-    store_.SaveFolder("/srv/data");
-    EXPECT_EQ(Settings().value("CloseDir").typeId(), QMetaType::QString);
-    EXPECT_EQ(Settings().value("CloseDir").toString(), "/srv/data");
-}
-
-TEST_F(Store, TheTextEndsAtItsFirstNul) {
-    Settings().setValue("CloseDir", QString::fromUtf8("/tmp\0/rest", 10));
-    EXPECT_EQ(store_.LoadFolder(), "/tmp");
-}
 
 TEST(GridModel, AnUnchangedEditKeepsTheBytesAndAChangedOneWritesUtf8) {
     NameGridModel model;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/BatchRename.h"
+#include "engine/batch/BatchPrompts.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "engine/BatchRename.h"
+#include "engine/batch/FileRenamer.h"
+#include "engine/batch/FolderIdentity.h"
 
 #include <cstdint>
 #include <map>

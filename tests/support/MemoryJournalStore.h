@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/JournalStore.h"
+#include "engine/undo/JournalStore.h"
 
 #include <optional>
 #include <string>

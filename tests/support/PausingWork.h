@@ -1,6 +1,7 @@
 #pragma once
 
-#include "engine/BatchRename.h"
+#include "engine/batch/FileRenamer.h"
+#include "engine/batch/FolderIdentity.h"
 #include "platform/files/FolderLister.h"
 #include "platform/files/IoError.h"
 
@@ -52,14 +53,6 @@ public:
     PausingFiles(platform::FolderLister& lister, engine::FileRenamer& renamer)
         : lister_(lister), renamer_(renamer) {}
 
-    std::vector<std::string> ListFiles(const std::string& folder) override {
-        Check();
-        return lister_.ListFiles(folder);
-    }
-    std::vector<std::string> ListFiles(const std::string& folder, engine::FolderIdentity& identity) override {
-        Check();
-        return lister_.ListFiles(folder, identity);
-    }
     std::vector<std::string> ListFilesWatched(const std::string& folder, engine::FolderIdentity& identity,
                                               platform::ListingControl& control) override {
         Check();

@@ -1,10 +1,10 @@
-#include "engine/recipes/CompiledRecipe.h"
+#include "CompiledRecipe.h"
 
-#include "engine/Utf8.h"
-#include "engine/recipes/LetterCase.h"
-#include "engine/recipes/NameParts.h"
-#include "engine/recipes/StepNames.h"
-#include "engine/recipes/Tokens.h"
+#include "LetterCase.h"
+#include "NameParts.h"
+#include "StepNames.h"
+#include "Tokens.h"
+#include "engine/names/Utf8.h"
 
 #include <algorithm>
 #include <re2/re2.h>
@@ -118,8 +118,10 @@ bool ReplacePattern(const CompiledStep& compiled, std::string_view part, const T
                     std::string& out, std::string& missing) {
     const auto& replace = std::get<ReplaceStep>(compiled.step);
     const RE2& pattern = *compiled.pattern;
-    std::vector<re2::StringPiece> submatch(static_cast<std::size_t>(compiled.submatches));
-    std::vector<std::string_view> groups(submatch.size());
+    thread_local std::vector<re2::StringPiece> submatch;
+    thread_local std::vector<std::string_view> groups;
+    submatch.resize(static_cast<std::size_t>(compiled.submatches));
+    groups.resize(submatch.size());
     const re2::StringPiece text(part.data(), part.size());
     std::size_t pos = 0;
     std::size_t lastEnd = std::string_view::npos;
@@ -268,8 +270,10 @@ const Recipe& CompiledRecipe::Source() const {
 
 NameResult CompiledRecipe::Apply(std::string_view oldName, long long number, const FileFacts* facts) const {
     const TokenValues values{number, impl_->recipe.counter.width, Stem(oldName), Extension(oldName), facts};
-    std::string current(oldName);
-    std::string next;
+    // Each thread keeps its two working strings from name to name rather than allocating them anew.
+    thread_local std::string current;
+    thread_local std::string next;
+    current.assign(oldName);
     std::string missing;
     for (const CompiledStep& step : impl_->steps) {
         const Scope scope = std::visit([](const auto& s) { return s.scope; }, step.step);
@@ -286,7 +290,7 @@ NameResult CompiledRecipe::Apply(std::string_view oldName, long long number, con
         next.append(current, range->second);
         current.swap(next);
     }
-    return {std::move(current), {}};
+    return {current, {}};
 }
 
 } // namespace engine::recipes

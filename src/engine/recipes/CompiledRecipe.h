@@ -3,8 +3,8 @@
 // A recipe made ready to run over many names: regular expressions compiled and tokens parsed once.
 // Copies share the compiled patterns; Apply may be called from several threads at once.
 
-#include "engine/recipes/FileFacts.h"
-#include "engine/recipes/Recipe.h"
+#include "FileFacts.h"
+#include "Recipe.h"
 
 #include <memory>
 #include <optional>

@@ -1,12 +1,13 @@
-#include "engine/recipes/CounterValues.h"
+#include "CounterValues.h"
 
-#include "engine/Utf8.h"
+#include "engine/names/Utf8.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <numeric>
 #include <unicode/uchar.h>
+#include <unicode/utf8.h>
 
 namespace engine::recipes {
 namespace {
@@ -15,31 +16,18 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-void AppendUtf8(std::uint32_t c, std::string& out) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
+void AppendUtf8(UChar32 c, std::string& out) {
+    char bytes[U8_MAX_LENGTH];
+    std::size_t length = 0;
+    U8_APPEND_UNSAFE(bytes, length, c);
+    out.append(bytes, length);
 }
 
 // A key whose byte order is the natural order: letters case-folded (Unicode simple folding), and every digit
 // run written as '0', the count of its significant digits in two bytes, then those digits, so that a
 // shorter number sorts first and equal lengths compare digit by digit. Built once per name, so sorting
-// a million names compares plain bytes.
-std::string NaturalKey(std::string_view name) {
-    std::string key;
-    key.reserve(name.size() + 4);
+// a million names compares plain bytes. Appended to `key`.
+void AppendNaturalKey(std::string_view name, std::string& key) {
     std::size_t pos = 0;
     while (pos < name.size()) {
         if (IsDigit(name[pos])) {
@@ -66,36 +54,102 @@ std::string NaturalKey(std::string_view name) {
         } else if (length == 1) {
             key.push_back(name[pos]); // a byte that is not UTF-8 stands for itself
         } else {
-            AppendUtf8(static_cast<std::uint32_t>(u_foldCase(
-                           static_cast<UChar32>(utf8::CodePoint(name, pos, length)), U_FOLD_CASE_DEFAULT)),
-                       key);
+            AppendUtf8(
+                u_foldCase(static_cast<UChar32>(utf8::CodePoint(name, pos, length)), U_FOLD_CASE_DEFAULT),
+                key);
         }
         pos += length;
     }
+}
+
+std::string NaturalKey(std::string_view name) {
+    std::string key;
+    AppendNaturalKey(name, key);
     return key;
 }
 
+// One row's key inside the shared buffer of all keys, with eight of its bytes (from the depth being
+// sorted on) as a number.
 struct Keyed {
-    std::string key;
+    std::uint64_t head;
+    std::uint32_t offset;
+    std::uint32_t length;
     std::size_t row;
 };
 
+std::uint64_t HeadAt(std::string_view keys, const Keyed& keyed, std::size_t depth) {
+    std::uint64_t head = 0;
+    for (std::size_t k = depth; k < depth + 8; ++k) {
+        head = (head << 8) | (k < keyed.length ? static_cast<unsigned char>(keys[keyed.offset + k]) : 0U);
+    }
+    return head;
+}
+
+// Sorts keys eight bytes at a time: a range is sorted by the eight bytes at its depth, and each run that
+// agrees on them and goes on is sorted again on the next eight. Comparisons stay within an array of small
+// records, and each key's bytes are read once per depth rather than once per comparison, which keeps a
+// million names from waiting on memory.
+void SortKeys(std::string_view keys, const std::vector<std::string>& names, std::vector<Keyed>& keyed) {
+    struct Range {
+        std::size_t begin, end, depth;
+    };
+    std::vector<Range> pending{{0, keyed.size(), 0}};
+    while (!pending.empty()) {
+        const Range range = pending.back();
+        pending.pop_back();
+        const auto first = keyed.begin() + static_cast<std::ptrdiff_t>(range.begin);
+        const auto last = keyed.begin() + static_cast<std::ptrdiff_t>(range.end);
+        for (auto it = first; it != last; ++it) {
+            it->head = HeadAt(keys, *it, range.depth);
+        }
+        const std::size_t window = range.depth + 8;
+        // A key that ends inside the window and agrees with another on it is a prefix of the other, so the
+        // shorter goes first; two that end alike are the same key, ordered by the name's bytes, then as
+        // listed.
+        std::sort(first, last, [&](const Keyed& a, const Keyed& b) {
+            if (a.head != b.head) {
+                return a.head < b.head;
+            }
+            if (a.length > window && b.length > window) {
+                return false; // decided deeper down
+            }
+            if (a.length != b.length) {
+                return a.length < b.length;
+            }
+            if (const int c = names[a.row].compare(names[b.row]); c != 0) {
+                return c < 0;
+            }
+            return a.row < b.row;
+        });
+        for (std::size_t k = range.begin; k < range.end;) {
+            std::size_t runEnd = k + 1;
+            while (runEnd < range.end && keyed[runEnd].head == keyed[k].head) {
+                ++runEnd;
+            }
+            std::size_t goesOn = k;
+            while (goesOn < runEnd && keyed[goesOn].length <= window) {
+                ++goesOn;
+            }
+            if (runEnd - goesOn > 1) {
+                pending.push_back({goesOn, runEnd, window});
+            }
+            k = runEnd;
+        }
+    }
+}
+
 // Rows ordered by natural key, then by the bytes of the name ("a01" and "a1" share a key), then as listed.
 std::vector<std::size_t> NaturalRanks(const std::vector<std::string>& names, std::vector<std::size_t> rows) {
+    std::string keys;
     std::vector<Keyed> keyed;
     keyed.reserve(rows.size());
     for (const std::size_t row : rows) {
-        keyed.push_back({NaturalKey(names[row]), row});
+        const std::size_t offset = keys.size();
+        AppendNaturalKey(names[row], keys);
+        keyed.push_back(
+            {0, static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(keys.size() - offset), row});
     }
-    std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
-        if (const int c = a.key.compare(b.key); c != 0) {
-            return c < 0;
-        }
-        if (const int c = names[a.row].compare(names[b.row]); c != 0) {
-            return c < 0;
-        }
-        return a.row < b.row;
-    });
+    SortKeys(keys, names, keyed);
     for (std::size_t k = 0; k < keyed.size(); ++k) {
         rows[k] = keyed[k].row;
     }

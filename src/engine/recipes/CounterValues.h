@@ -2,8 +2,8 @@
 
 // The counter value of every row: start + step * (the row's rank in the counter's order).
 
-#include "engine/recipes/FileFacts.h"
-#include "engine/recipes/Recipe.h"
+#include "FileFacts.h"
+#include "Recipe.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "engine/recipes/LetterCase.h"
+#include "LetterCase.h"
 
-#include "engine/Utf8.h"
+#include "engine/names/Utf8.h"
 
 #include <cstdint>
 #include <unicode/bytestream.h>
@@ -88,11 +88,67 @@ void TitleRun(std::string_view run, std::string& out) {
     }
 }
 
+bool IsAsciiWordChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c;
+}
+
+char AsciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c;
+}
+
+// The same mappings for a run of ASCII, where the Unicode rules come down to A-Z and a-z; most names are
+// such runs, and a million of them are mapped without a call into ICU.
+void MapAscii(std::string_view run, LetterCase to, std::string& out) {
+    const std::size_t start = out.size();
+    out.append(run);
+    char* const chars = out.data() + start;
+    switch (to) {
+    case LetterCase::Lower:
+        for (std::size_t k = 0; k < run.size(); ++k) {
+            chars[k] = AsciiLower(chars[k]);
+        }
+        break;
+    case LetterCase::Upper:
+        for (std::size_t k = 0; k < run.size(); ++k) {
+            chars[k] = AsciiUpper(chars[k]);
+        }
+        break;
+    case LetterCase::Title:
+        for (std::size_t k = 0; k < run.size(); ++k) {
+            // A word starts at a letter or digit after a character that is not part of a word; an
+            // apostrophe is part of the word when word characters lie on both sides of it.
+            const bool inWord = k > 0 && (IsAsciiWordChar(run[k - 1]) ||
+                                          (run[k - 1] == '\'' && k > 1 && IsAsciiWordChar(run[k - 2])));
+            chars[k] = inWord ? AsciiLower(chars[k]) : AsciiUpper(chars[k]);
+        }
+        break;
+    case LetterCase::Sentence:
+        break; // not used: sentence case goes through ChangeCase's general path
+    }
+}
+
+bool IsAscii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 std::string ChangeCase(std::string_view text, LetterCase to) {
     std::string out;
     out.reserve(text.size() + 8);
+    if (to != LetterCase::Sentence && IsAscii(text)) {
+        MapAscii(text, to, out);
+        return out;
+    }
     bool sentenceStarted = false;
     std::size_t pos = 0;
     while (pos < text.size()) {

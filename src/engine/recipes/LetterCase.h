@@ -3,7 +3,7 @@
 // Letter case by the full Unicode mappings (ICU): "straße" in upper case is "STRASSE". Internal to the
 // recipe engine.
 
-#include "engine/recipes/Recipe.h"
+#include "Recipe.h"
 
 #include <string>
 #include <string_view>

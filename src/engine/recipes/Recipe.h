@@ -43,8 +43,10 @@ struct CaseStep {
 struct InsertAt {
     enum class Kind { Start, End, Position };
     Kind kind = Kind::Start;
-    int position = 1;
-    bool operator==(const InsertAt&) const = default;
+    int position = 1; // only for Kind::Position
+    bool operator==(const InsertAt& other) const {
+        return kind == other.kind && (kind != Kind::Position || position == other.position);
+    }
 };
 
 struct InsertStep {

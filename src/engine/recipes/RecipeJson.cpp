@@ -1,10 +1,12 @@
-#include "engine/recipes/RecipeJson.h"
+#include "RecipeJson.h"
 
-#include "engine/recipes/CompiledRecipe.h"
-#include "engine/recipes/StepNames.h"
+#include "CompiledRecipe.h"
+#include "StepNames.h"
 
-#include <climits>
+#include <algorithm>
+#include <cmath>
 #include <initializer_list>
+#include <limits>
 #include <nlohmann/json.hpp>
 
 namespace engine::recipes {
@@ -71,6 +73,13 @@ public:
         } else if (value.is_number_integer()) {
             const auto n = value.get<long long>();
             if (n >= std::numeric_limits<Int>::min() && n <= std::numeric_limits<Int>::max()) {
+                return static_cast<Int>(n);
+            }
+        } else if (value.is_number_float() && std::trunc(value.get<double>()) == value.get<double>()) {
+            // 3.0 is a whole number; 1e20 is one too, beyond what a count can hold.
+            const double n = value.get<double>();
+            if (n >= static_cast<double>(std::numeric_limits<Int>::min()) &&
+                n < static_cast<double>(std::numeric_limits<Int>::max())) {
                 return static_cast<Int>(n);
             }
         } else {

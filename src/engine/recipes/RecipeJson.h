@@ -2,7 +2,7 @@
 
 // The recipe file: reading and writing the JSON form that users may also write by hand.
 
-#include "engine/recipes/Recipe.h"
+#include "Recipe.h"
 
 #include <optional>
 #include <string>

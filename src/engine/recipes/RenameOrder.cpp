@@ -1,4 +1,4 @@
-#include "engine/recipes/RenameOrder.h"
+#include "RenameOrder.h"
 
 #include <algorithm>
 #include <string_view>

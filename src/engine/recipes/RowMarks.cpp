@@ -1,8 +1,8 @@
-#include "engine/recipes/RowMarks.h"
+#include "RowMarks.h"
 
+#include <cstdint>
+#include <functional>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 
 namespace engine::recipes {
 namespace {
@@ -14,27 +14,77 @@ bool IsRefused(std::string_view name) {
            name.find('/') != std::string_view::npos || name.find('\0') != std::string_view::npos;
 }
 
+// A set of names by open addressing over one array of row numbers: a million names cost two arrays, not a
+// million allocations.
+class NameSet {
+public:
+    explicit NameSet(std::size_t expected) {
+        std::size_t capacity = 16;
+        while (capacity < expected * 2) {
+            capacity *= 2;
+        }
+        slots_.assign(capacity, kEmpty);
+    }
+
+    // The first row added under this name; adds row when the name is new.
+    std::size_t Add(std::string_view name, std::size_t row, const std::vector<std::string_view>& names) {
+        std::uint32_t& slot = Slot(name, names);
+        if (slot == kEmpty) {
+            slot = static_cast<std::uint32_t>(row);
+        }
+        return slot;
+    }
+
+    bool Contains(std::string_view name, const std::vector<std::string_view>& names) {
+        return Slot(name, names) != kEmpty;
+    }
+
+private:
+    static constexpr std::uint32_t kEmpty = 0xFFFFFFFF;
+
+    std::uint32_t& Slot(std::string_view name, const std::vector<std::string_view>& names) {
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t k = std::hash<std::string_view>{}(name)&mask;; k = (k + 1) & mask) {
+            if (slots_[k] == kEmpty || names[slots_[k]] == name) {
+                return slots_[k];
+            }
+        }
+    }
+
+    std::vector<std::uint32_t> slots_;
+};
+
 // marks holds Unchanged, Missing or Refused for the rows that are not renamed and None for the others;
 // adds Duplicate and TakenByUnrenamed among the renamed ones.
 void MarkClashes(const std::vector<std::string>& oldNames, const std::vector<std::string_view>& newNames,
                  std::vector<RowMark>& marks) {
-    std::unordered_map<std::string_view, std::size_t> uses;
-    std::unordered_set<std::string_view> staying;
-    uses.reserve(newNames.size());
+    NameSet renamed(marks.size());
+    std::vector<std::uint32_t> uses(marks.size(), 0);
+    std::vector<std::size_t> firstOfName(marks.size(), 0);
+    std::vector<std::string_view> staying(marks.size());
+    std::size_t stayingCount = 0;
     for (std::size_t row = 0; row < marks.size(); ++row) {
         if (marks[row] == RowMark::None) {
-            ++uses[newNames[row]];
+            firstOfName[row] = renamed.Add(newNames[row], row, newNames);
+            ++uses[firstOfName[row]];
         } else {
-            staying.insert(oldNames[row]);
+            staying[row] = oldNames[row];
+            ++stayingCount;
+        }
+    }
+    NameSet stay(stayingCount);
+    for (std::size_t row = 0; row < marks.size(); ++row) {
+        if (marks[row] != RowMark::None) {
+            stay.Add(staying[row], row, staying);
         }
     }
     for (std::size_t row = 0; row < marks.size(); ++row) {
         if (marks[row] != RowMark::None) {
             continue;
         }
-        if (uses[newNames[row]] > 1) {
+        if (uses[firstOfName[row]] > 1) {
             marks[row] = RowMark::Duplicate;
-        } else if (staying.contains(newNames[row])) {
+        } else if (stayingCount > 0 && stay.Contains(newNames[row], staying)) {
             marks[row] = RowMark::TakenByUnrenamed;
         }
     }

@@ -2,7 +2,7 @@
 
 // What the Rules preview and the command line mark on each row of a recipe's result.
 
-#include "engine/recipes/CompiledRecipe.h"
+#include "CompiledRecipe.h"
 
 #include <string>
 #include <vector>

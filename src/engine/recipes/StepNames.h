@@ -3,7 +3,7 @@
 // The words the recipe file uses for steps, scopes, cases and orders, shared by the file and the messages
 // that name a step. Internal to the recipe engine.
 
-#include "engine/recipes/Recipe.h"
+#include "Recipe.h"
 
 #include <array>
 #include <string>

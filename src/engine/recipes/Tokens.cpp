@@ -1,6 +1,6 @@
-#include "engine/recipes/Tokens.h"
+#include "Tokens.h"
 
-#include "engine/recipes/CounterValues.h"
+#include "CounterValues.h"
 
 #include <array>
 #include <chrono>

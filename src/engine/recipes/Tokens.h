@@ -13,7 +13,7 @@
 //   {{ }}                 a brace
 //   $1..$9 ${group} $$    with a regular expression only: a group's text, a dollar
 
-#include "engine/recipes/FileFacts.h"
+#include "FileFacts.h"
 
 #include <map>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "RecipePreviewModel.h"
 
-#include "engine/ShownName.h"
+#include "engine/names/ShownName.h"
 #include "platform/metadata/FactsReadJob.h"
 
 #include <QBrush>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/BatchRename.h"
+#include "engine/batch/FolderIdentity.h"
 
 #include <atomic>
 #include <cstddef>
@@ -20,20 +20,13 @@ class FolderLister {
 public:
     virtual ~FolderLister() = default;
     // The names of every entry of the folder that is not itself a folder, hidden ones included, in the
-    // file list's order. Throws IoError when the folder cannot be read.
-    virtual std::vector<std::string> ListFiles(const std::string& folder) = 0;
-    // The same, and which folder was read: taken from the very descriptor the names were read through, so
-    // that a later batch can tell whether the path still leads to this folder.
-    virtual std::vector<std::string> ListFiles(const std::string& folder,
-                                               engine::FolderIdentity& identity) = 0;
-    // The same again, counting the names read into control.read as it goes. Once control.cancelled is set
-    // it may end early with an incomplete list, which the caller then drops. A lister that cannot report
-    // its progress reads the whole folder.
-    virtual std::vector<std::string>
-    ListFilesWatched(const std::string& folder, engine::FolderIdentity& identity, ListingControl& control) {
-        (void)control;
-        return ListFiles(folder, identity);
-    }
+    // file list's order, and which folder was read: taken from the very descriptor the names were read
+    // through, so that a later batch can tell whether the path still leads to this folder. The names read
+    // are counted into control.read as it goes; once control.cancelled is set it may end early with an
+    // incomplete list, which the caller then drops. Throws IoError when the folder cannot be read.
+    virtual std::vector<std::string> ListFilesWatched(const std::string& folder,
+                                                      engine::FolderIdentity& identity,
+                                                      ListingControl& control) = 0;
 };
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #include "LetterCase.h"
 
-#include "engine/Utf8.h"
+#include "engine/names/Utf8.h"
 
 #include <clocale>
 #include <cwctype>

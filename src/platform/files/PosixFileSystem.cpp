@@ -1,7 +1,7 @@
 #include "PosixFileSystem.h"
 
 #include "IoError.h"
-#include "engine/FileOrder.h"
+#include "engine/names/FileOrder.h"
 
 #include <cerrno>
 #include <cstring>

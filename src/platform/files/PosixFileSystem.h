@@ -2,7 +2,8 @@
 
 #include "FolderLister.h"
 #include "PosixFolderRenamer.h"
-#include "engine/BatchRename.h"
+#include "engine/batch/FileRenamer.h"
+#include "engine/batch/FolderIdentity.h"
 
 #include <memory>
 #include <string>
@@ -22,8 +23,9 @@ class PosixFileSystem : public FolderLister, public engine::FileRenamer {
 public:
     explicit PosixFileSystem(NoReplaceFlag flag = NoReplaceFlag::Use) : flag_(flag) {}
 
-    std::vector<std::string> ListFiles(const std::string& folder) override;
-    std::vector<std::string> ListFiles(const std::string& folder, engine::FolderIdentity& identity) override;
+    // The folder's files as ListFilesWatched lists them, read in one go without a watcher.
+    std::vector<std::string> ListFiles(const std::string& folder);
+    std::vector<std::string> ListFiles(const std::string& folder, engine::FolderIdentity& identity);
     std::vector<std::string> ListFilesWatched(const std::string& folder, engine::FolderIdentity& identity,
                                               ListingControl& control) override;
     std::unique_ptr<engine::FolderRenamer> OpenFolder(const std::string& folder) override;

@@ -1,6 +1,7 @@
 #include "PosixFolderRenamer.h"
 
 #include "LetterCase.h"
+#include "engine/names/RenameableName.h"
 
 #include <cerrno>
 #include <unistd.h>

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "FolderCalls.h"
-#include "engine/BatchRename.h"
+#include "engine/batch/FileRenamer.h"
+#include "engine/batch/FolderIdentity.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,7 @@
 // The renaming rules on a folder that ignores letter case (vfat, exFAT), which a test machine cannot
 // mount: an in-memory folder answers the system calls the way such a file system does.
 
+#include "engine/batch/BatchRename.h"
 #include "platform/files/PosixFolderRenamer.h"
 
 #include <algorithm>

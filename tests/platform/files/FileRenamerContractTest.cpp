@@ -3,7 +3,7 @@
 
 #include "FakeFileSystem.h"
 #include "ScratchFolder.h"
-#include "engine/BatchRename.h"
+#include "engine/batch/BatchRename.h"
 #include "platform/files/PosixFileSystem.h"
 
 #include <gtest/gtest.h>

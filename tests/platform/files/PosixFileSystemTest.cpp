@@ -5,6 +5,7 @@
 
 #include "AnswerYes.h"
 #include "ScratchFolder.h"
+#include "engine/batch/BatchRename.h"
 #include "platform/files/IoError.h"
 
 #include <algorithm>

@@ -2,7 +2,9 @@
 // killed in its middle is undone exactly, and nothing is ever overwritten.
 #include "AnswerYes.h"
 #include "ScratchFolder.h"
-#include "engine/UndoLastGo.h"
+#include "engine/batch/BatchRename.h"
+#include "engine/undo/StoredBatchJournal.h"
+#include "engine/undo/UndoLastGo.h"
 #include "platform/files/JournalFile.h"
 #include "platform/files/PosixFileSystem.h"
 

@@ -1,0 +1,82 @@
+// The program entry: the command line, the services, the one window, the event loop.
+#include "CommandLine.h"
+#include "TerminalRecipe.h"
+#include "TerminalUndo.h"
+#include "main/Dialogs.h"
+#include "main/TForm1.h"
+#include "platform/files/FolderToOpen.h"
+#include "platform/files/JournalFile.h"
+#include "platform/files/PosixFileSystem.h"
+#include "platform/metadata/LibraryFactsReader.h"
+#include "platform/settings/FolderStore.h"
+#include "platform/settings/RecipeStore.h"
+#include "platform/shell/LinuxShellNamespace.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+
+namespace {
+
+std::string CurrentFolder() {
+    std::error_code error;
+    return std::filesystem::current_path(error).string();
+}
+
+void Print(std::FILE* stream, const QString& text) {
+    const QByteArray bytes =
+        (text.endsWith(QLatin1Char('\n')) ? text : text + QLatin1Char('\n')).toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Read before the application object exists, which needs a display.
+    const CommandLine line = ParseCommandLine(std::vector<std::string>(argv, argv + argc));
+    switch (line.request) {
+    case CommandLine::Request::ShowHelp:
+    case CommandLine::Request::ShowVersion:
+        Print(stdout, line.text);
+        return 0;
+    case CommandLine::Request::Refuse:
+        Print(stderr, line.text);
+        return CommandLineErrorCode;
+    case CommandLine::Request::Undo: {
+        platform::PosixFileSystem files;
+        platform::JournalFile journal;
+        return TerminalUndo(journal, files, std::cout, std::cerr);
+    }
+    case CommandLine::Request::Recipe: {
+        platform::PosixFileSystem files;
+        platform::JournalFile journal;
+        const platform::RecipeStore recipes;
+        platform::metadata::LibraryFactsReader facts;
+        return TerminalRecipe({line.recipe, line.folder, line.apply}, {files, files, journal, recipes, facts},
+                              std::cout, std::cerr);
+    }
+    case CommandLine::Request::Run:
+        break;
+    }
+
+    QApplication application(argc, argv);
+    // Lets the desktop match the window with the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("titleshaperworkshop"));
+
+    const auto shell = platform::CreateLinuxShellNamespace();
+    platform::PosixFileSystem files;
+    platform::SettingsFolderStore store;
+    MessageBoxDialogs dialogs(ApplicationTitle(QCoreApplication::applicationFilePath()));
+    platform::JournalFile journal;
+    platform::RecipeStore recipes;
+
+    // Destroyed when main returns, after the loop: that stores the folder the tree still shows.
+    TForm1 form({*shell, files, files, store, dialogs, &journal, &recipes},
+                FolderToOpen(line.folder, CurrentFolder()));
+    if (const QScreen* screen = form.screen())
+        form.move(screen->availableGeometry().center() - form.rect().center());
+    form.show();
+    return application.exec();
+}

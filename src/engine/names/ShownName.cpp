@@ -1,0 +1,92 @@
+#include "engine/names/ShownName.h"
+
+#include "engine/names/Utf8.h"
+
+#include <cstdint>
+
+namespace engine {
+
+namespace {
+
+// Characters that show nothing, break the line or reorder the text around them.
+bool IsInvisible(std::uint32_t c) {
+    return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F) || c == 0xAD || (c >= 0x200B && c <= 0x200F) ||
+           c == 0x2028 || c == 0x2029 || (c >= 0x202A && c <= 0x202E) || (c >= 0x2060 && c <= 0x2064) ||
+           (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF;
+}
+
+std::string Hex(std::uint32_t value, int digits) {
+    static constexpr char digitsOf[] = "0123456789ABCDEF";
+    std::string text(static_cast<std::size_t>(digits), '0');
+    for (int k = digits - 1; k >= 0; --k, value >>= 4) {
+        text[static_cast<std::size_t>(k)] = digitsOf[value & 0xF];
+    }
+    return text;
+}
+
+std::string StandIn(std::uint32_t c, bool undecodable) {
+    if (undecodable || c < 0x80) {
+        switch (c) {
+        case '\n':
+            return "\\n";
+        case '\r':
+            return "\\r";
+        case '\t':
+            return "\\t";
+        default:
+            return "\\x" + Hex(c, 2);
+        }
+    }
+    return "\\u" + Hex(c, 4);
+}
+
+// Calls part(text, standIn) for every stretch of the name, in order.
+template <class Sink> void WalkParts(std::string_view name, Sink&& part) {
+    std::size_t plainStart = 0;
+    for (std::size_t pos = 0; pos < name.size();) {
+        const std::size_t length = utf8::CharLength(name, pos);
+        const auto lead = static_cast<unsigned char>(name[pos]);
+        const bool undecodable = length == 1 && lead >= 0x80;
+        const std::uint32_t c = undecodable ? lead : utf8::CodePoint(name, pos, length);
+        if (undecodable || IsInvisible(c)) {
+            if (pos > plainStart) {
+                part(name.substr(plainStart, pos - plainStart), false);
+            }
+            part(StandIn(c, undecodable), true);
+            plainStart = pos + length;
+        }
+        pos += length;
+    }
+    if (plainStart < name.size()) {
+        part(name.substr(plainStart), false);
+    }
+}
+
+} // namespace
+
+std::vector<ShownPart> ShownParts(std::string_view name) {
+    std::vector<ShownPart> parts;
+    WalkParts(name, [&](std::string_view text, bool standIn) {
+        if (!parts.empty() && parts.back().standIn == standIn) {
+            parts.back().text += text;
+        } else {
+            parts.push_back({std::string(text), standIn});
+        }
+    });
+    return parts;
+}
+
+std::string ShownName(std::string_view name) {
+    std::string shown;
+    shown.reserve(name.size());
+    WalkParts(name, [&](std::string_view text, bool) { shown += text; });
+    return shown;
+}
+
+bool ShowsAsItIs(std::string_view name) {
+    bool asItIs = true;
+    WalkParts(name, [&](std::string_view, bool standIn) { asItIs = asItIs && !standIn; });
+    return asItIs;
+}
+
+} // namespace engine

@@ -1,0 +1,109 @@
+// Undoing the last batch: which files go back, in which order, and how the failures are told.
+
+#include "engine/undo/UndoPlan.h"
+
+#include "engine/names/RenameableName.h"
+#include "engine/names/ShownName.h"
+
+#include <algorithm>
+#include <memory_resource>
+#include <string_view>
+#include <unordered_set>
+
+namespace engine {
+namespace {
+
+// The folder's names as they will be while the plan is carried out, step by step. A name moved in is
+// one of the journal's, which outlives the plan's making. The nodes come from an arena: a folder of a
+// hundred thousand names would otherwise spend much of the plan's time allocating them one by one.
+class NameState {
+public:
+    explicit NameState(const std::vector<std::string>& present) : names_(&arena_) {
+        names_.reserve(present.size());
+        names_.insert(present.begin(), present.end());
+    }
+
+    bool Has(std::string_view name) const { return names_.count(name) != 0; }
+    void Move(std::string_view from, std::string_view to) {
+        names_.erase(from);
+        names_.insert(to);
+    }
+
+private:
+    std::pmr::monotonic_buffer_resource arena_;
+    std::pmr::unordered_set<std::string_view> names_;
+};
+
+std::string Plural(std::size_t count, const char* one, const char* many) {
+    return std::to_string(count) + (count == 1 ? one : many);
+}
+
+} // namespace
+
+UndoPlan PlanUndo(const Journal& journal, const std::vector<std::string>& present) {
+    UndoPlan plan;
+    NameState names(present);
+    const auto& rows = journal.rows;
+    for (std::size_t i = rows.size(); i-- > 0;) {
+        const RenameRow& row = rows[i];
+        const bool known = journal.done.has_value();
+        if ((known && !(*journal.done)[i]) || row.oldName == row.newName) {
+            continue;
+        }
+        // The same refusals as the batch: a name that could leave the folder is never handed on.
+        if (!IsRenameableName(row.oldName) || !IsRenameableName(row.newName)) {
+            if (known) {
+                plan.failures.push_back({row.newName, "its name is not allowed"});
+            }
+            continue;
+        }
+        const bool newThere = names.Has(row.newName);
+        const bool oldThere = names.Has(row.oldName);
+        if (newThere && !oldThere) {
+            plan.steps.push_back(i);
+            names.Move(row.newName, row.oldName);
+        } else if (known && newThere) {
+            plan.failures.push_back({row.newName, "a file of the old name exists"});
+        } else if (known && !oldThere) {
+            plan.failures.push_back({row.newName, "it is no longer there"});
+        }
+    }
+    std::reverse(plan.failures.begin(), plan.failures.end());
+    return plan;
+}
+
+UndoResult RunUndo(const Journal& journal, const UndoPlan& plan, FolderRenamer& folder) {
+    UndoResult result;
+    result.failures = plan.failures;
+    for (const std::size_t step : plan.steps) {
+        const RenameRow& row = journal.rows[step];
+        if (folder.Rename(row.newName, row.oldName)) {
+            ++result.renamed;
+        } else {
+            // The folder changed since the plan was made; the rename refused to overwrite, or found nothing.
+            result.failures.push_back({row.newName, "the rename back failed"});
+        }
+    }
+    return result;
+}
+
+std::string UndoQuestion(std::size_t files, const std::string& folder) {
+    return "Undo the renaming of " + Plural(files, " file", " files") + " in " + ShownName(folder) + "?";
+}
+
+std::string UndoFailureReport(const std::vector<UndoFailure>& failures) {
+    constexpr std::size_t shown = 20;
+    std::string text = Plural(failures.size(), " file", " files") + " could not be renamed back: ";
+    for (std::size_t i = 0; i < failures.size() && i < shown; ++i) {
+        if (i != 0) {
+            text += ", ";
+        }
+        text += ShownName(failures[i].name) + " (" + failures[i].reason + ")";
+    }
+    if (failures.size() > shown) {
+        text += " and " + std::to_string(failures.size() - shown) + " more";
+    }
+    return text + ".";
+}
+
+} // namespace engine

@@ -1,0 +1,59 @@
+#include "engine/names/ShownName.h"
+
+#include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct ShownCase {
+    const char* label;
+    std::string name;
+    std::string shown;
+    std::vector<bool> standIns; // for each part in turn: a stand-in or the name's own text
+};
+
+// The case's label stands for its bytes, which may not be printable.
+void PrintTo(const ShownCase& c, std::ostream* out) {
+    *out << c.label;
+}
+
+class ShownNameTable : public testing::TestWithParam<ShownCase> {};
+
+TEST_P(ShownNameTable, ShowsEveryUnseenByteByAStandIn) {
+    const auto& c = GetParam();
+    EXPECT_EQ(engine::ShownName(c.name), c.shown);
+    std::string joined;
+    std::vector<bool> standIns;
+    for (const auto& part : engine::ShownParts(c.name)) {
+        joined += part.text;
+        standIns.push_back(part.standIn);
+    }
+    EXPECT_EQ(joined, c.shown);
+    EXPECT_EQ(standIns, c.standIns);
+    EXPECT_EQ(engine::ShowsAsItIs(c.name), c.shown == c.name);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Names, ShownNameTable,
+    testing::Values(
+        ShownCase{"Plain", "report.txt", "report.txt", {false}},
+        ShownCase{"Empty", "", "", {}},
+        ShownCase{"AccentsStay", "Café €.txt", "Café €.txt", {false}},
+        ShownCase{"LineFeed", "line\nbreak", "line\\nbreak", {false, true, false}},
+        ShownCase{"ReturnAndTabTogether", "a\r\tb", "a\\r\\tb", {false, true, false}},
+        ShownCase{"OtherControl", "\x1Bx", "\\x1Bx", {true, false}},
+        ShownCase{"Delete", "x\x7F", "x\\x7F", {false, true}},
+        ShownCase{"Latin1E8", "caf\xE8", "caf\\xE8", {false, true}},
+        ShownCase{"Latin1E9", "caf\xE9", "caf\\xE9", {false, true}},
+        ShownCase{"CutSequence", "\xE2\x82", "\\xE2\\x82", {true}},
+        ShownCase{"C1Control", "a\xC2\x85", "a\\u0085", {false, true}},
+        ShownCase{"RightToLeftOverride", "x\xE2\x80\xAEgpj.exe", "x\\u202Egpj.exe", {false, true, false}},
+        ShownCase{"ZeroWidthSpace", "a\xE2\x80\x8B" "b", "a\\u200Bb", {false, true, false}},
+        ShownCase{"ByteOrderMark", "\xEF\xBB\xBFname", "\\uFEFFname", {true, false}}),
+    [](const testing::TestParamInfo<ShownCase>& info) { return std::string(info.param.label); });
+// clang-format on
+
+} // namespace

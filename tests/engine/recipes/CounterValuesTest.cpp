@@ -1,0 +1,91 @@
+// The counter's orders: which row gets which number.
+
+#include "engine/recipes/CounterValues.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace engine::recipes;
+
+struct OrderCase {
+    const char* label;
+    std::vector<std::string> names;
+    std::vector<long long> expected; // counter values with start 1, step 1
+};
+
+void PrintTo(const OrderCase& row, std::ostream* out) {
+    *out << row.label;
+}
+
+class NaturalOrder : public testing::TestWithParam<OrderCase> {};
+
+TEST_P(NaturalOrder, NumbersRowsByName) {
+    const Counter counter{1, 1, 1, CounterOrder::Natural};
+    EXPECT_EQ(CounterValues(counter, GetParam().names, {}), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, NaturalOrder,
+    testing::Values(
+        OrderCase{"DigitRunsAsNumbers", {"a10", "a2", "a1"}, {3, 2, 1}},
+        OrderCase{"LettersWithoutRegardToCase", {"b", "A", "a", "B"}, {4, 1, 2, 3}},
+        OrderCase{"LeadingZerosTieThenBytes", {"a1", "a01", "a001"}, {3, 2, 1}},
+        OrderCase{"NumberLongerThanLongLong", {"x100000000000000000000001", "x99999999999999999999"}, {2, 1}},
+        OrderCase{"DigitsBeforeLetters", {"a-b", "1", "a"}, {3, 1, 2}},
+        OrderCase{"SeveralRuns", {"v1.10.txt", "v1.9.txt", "v1.10.2.txt"}, {3, 1, 2}},
+        OrderCase{"AccentedCapitalFolds", {"Éb", "éa"}, {2, 1}},
+        OrderCase{"SameNameTwiceKeepsListing", {"x", "x"}, {1, 2}},
+        OrderCase{"BadBytesDoNotStopOrdering", {"b\xFF", "a\xFF", "a"}, {3, 2, 1}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+FileFacts Dated(std::optional<WallTime> taken, std::optional<WallTime> modified) {
+    FileFacts facts;
+    facts.taken = taken;
+    facts.modified = modified;
+    return facts;
+}
+
+TEST(CounterOrders, ByDateOldestFirstUndatedLastByName) {
+    const std::vector<std::string> names{"z.jpg", "b10.jpg", "late.jpg", "b9.jpg", "early.jpg", "same.jpg"};
+    const std::vector<FileFacts> facts{
+        Dated(WallTime{2024, 5, 1, 12, 0, 0}, WallTime{2020, 1, 1, 0, 0, 0}),
+        Dated(std::nullopt, WallTime{2030, 1, 1, 0, 0, 0}),
+        Dated(WallTime{2024, 5, 1, 12, 0, 1}, WallTime{2019, 1, 1, 0, 0, 0}),
+        Dated(std::nullopt, std::nullopt),
+        Dated(WallTime{2023, 12, 31, 23, 59, 59}, std::nullopt),
+        Dated(WallTime{2024, 5, 1, 12, 0, 0}, WallTime{2020, 1, 1, 0, 0, 0}),
+    };
+    std::vector<const FileFacts*> pointers;
+    for (const FileFacts& f : facts) {
+        pointers.push_back(&f);
+    }
+    // Taken: early, then z and same at the same second (as listed), late, then b9 and b10 by name.
+    EXPECT_EQ(CounterValues({1, 1, 1, CounterOrder::Taken}, names, pointers),
+              (std::vector<long long>{2, 6, 4, 5, 1, 3}));
+    // Modified: late (2019), z and same (2020), b10 (2030), then b9 and early without a date, by name.
+    EXPECT_EQ(CounterValues({1, 1, 1, CounterOrder::Modified}, names, pointers),
+              (std::vector<long long>{2, 4, 1, 5, 6, 3}));
+    // Without facts every file lacks the date: natural order.
+    EXPECT_EQ(CounterValues({1, 1, 1, CounterOrder::Taken}, names, {}),
+              (std::vector<long long>{6, 2, 4, 1, 3, 5}));
+}
+
+TEST(CounterOrders, GridStartStepAndLimits) {
+    const std::vector<std::string> names{"c", "a", "b"};
+    EXPECT_EQ(CounterValues({10, -3, 1, CounterOrder::Grid}, names, {}), (std::vector<long long>{10, 7, 4}));
+    constexpr long long kMax = std::numeric_limits<long long>::max();
+    EXPECT_EQ(CounterValues({kMax - 1, kMax, 1, CounterOrder::Grid}, names, {}),
+              (std::vector<long long>{kMax - 1, kMax, kMax}));
+}
+
+TEST(CounterText, PadsDigitsNotTheSign) {
+    EXPECT_EQ(CounterText(7, 3), "007");
+    EXPECT_EQ(CounterText(1234, 2), "1234");
+    EXPECT_EQ(CounterText(-7, 3), "-007");
+    EXPECT_EQ(CounterText(std::numeric_limits<long long>::min(), 1), "-9223372036854775808");
+}
+
+} // namespace

@@ -1,0 +1,62 @@
+// Letter case: the quick path for ASCII runs must agree with ICU's full mappings.
+
+#include "engine/recipes/LetterCase.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+
+namespace {
+
+using engine::recipes::ChangeCase;
+using engine::recipes::LetterCase;
+
+struct CaseRun {
+    const char* label;
+    LetterCase to;
+    const char* accented; // " é" in this case
+};
+
+class AsciiAgreesWithIcu : public testing::TestWithParam<CaseRun> {};
+
+// A trailing " é" sends the whole text through ICU; without it an ASCII text takes the quick path. Both
+// must give the same letters for the ASCII part.
+TEST_P(AsciiAgreesWithIcu, OnRandomNames) {
+    const CaseRun& run = GetParam();
+    const std::string alphabet = "aZbY09 _-.'()+$&xQ";
+    std::mt19937 random(18);
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::uniform_int_distribution<int> length(0, 12);
+    for (int sample = 0; sample < 2000; ++sample) {
+        std::string name;
+        for (int k = length(random); k > 0; --k) {
+            name.push_back(alphabet[pick(random)]);
+        }
+        EXPECT_EQ(ChangeCase(name + " é", run.to), ChangeCase(name, run.to) + run.accented)
+            << '"' << name << '"';
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AsciiAgreesWithIcu,
+                         testing::Values(CaseRun{"Lower", LetterCase::Lower, " é"},
+                                         CaseRun{"Upper", LetterCase::Upper, " É"},
+                                         CaseRun{"Title", LetterCase::Title, " É"}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST(LetterCase, FullMappingsAndFinalSigma) {
+    EXPECT_EQ(ChangeCase("ǆemal", LetterCase::Title), "ǅemal"); // a digraph's title form, not its capital
+    EXPECT_EQ(ChangeCase("ΟΔΟΣ", LetterCase::Lower), "οδος");   // final sigma at the end of the word
+    EXPECT_EQ(ChangeCase("ﬁle", LetterCase::Upper), "FILE");    // a ligature opens into two letters
+    EXPECT_EQ(ChangeCase("ßtraße", LetterCase::Sentence), "Sstraße");
+}
+
+TEST(LetterCase, SentenceStartsAfterBadBytes) {
+    EXPECT_EQ(ChangeCase("\xFF"
+                         "abc DEF",
+                         LetterCase::Sentence),
+              "\xFF"
+              "Abc def");
+    EXPECT_EQ(ChangeCase("-- \xFF", LetterCase::Sentence), "-- \xFF");
+}
+
+} // namespace

@@ -1,0 +1,171 @@
+#include "AnswerYes.h"
+#include "FakeFileSystem.h"
+#include "MemoryJournalStore.h"
+#include "engine/batch/BatchRename.h"
+#include "engine/undo/StoredBatchJournal.h"
+#include "engine/undo/UndoLastGo.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+using engine::Journal;
+using engine::RenameRow;
+using engine::UndoOutcome;
+using Names = std::vector<std::string>;
+
+// A plan shown as text: first each step as "new>old", then each failure as "name: reason".
+Names Show(const Journal& journal, const engine::UndoPlan& plan) {
+    Names shown;
+    for (const std::size_t step : plan.steps)
+        shown.push_back(journal.rows[step].newName + ">" + journal.rows[step].oldName);
+    for (const auto& failure : plan.failures)
+        shown.push_back(failure.name + ": " + failure.reason);
+    return shown;
+}
+
+struct PlanCase {
+    const char* name;
+    std::vector<RenameRow> rows;
+    std::optional<std::vector<bool>> done;
+    Names present;
+    Names expected;
+};
+
+void PrintTo(const PlanCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class UndoPlanning : public ::testing::TestWithParam<PlanCase> {};
+
+TEST_P(UndoPlanning, DecidesFromTheJournalAndTheDisk) {
+    const PlanCase& c = GetParam();
+    const Journal journal{"/f", {}, c.rows, c.done};
+    EXPECT_EQ(Show(journal, engine::PlanUndo(journal, c.present)), c.expected);
+}
+
+const auto yes = std::vector<bool>{true};
+const auto no = std::vector<bool>{false};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Plans, UndoPlanning,
+    ::testing::Values(
+        PlanCase{"Renamed", {{"a", "b"}}, yes, {"b"}, {"b>a"}},
+        PlanCase{"FailedRowNeedsNothing", {{"a", "b"}}, no, {"a", "b"}, {}},
+        PlanCase{"BackUnderItsOldName", {{"a", "b"}}, yes, {"a"}, {}},
+        PlanCase{"RenamedAgainBySomeoneElse", {{"a", "b"}}, yes, {"c"}, {"b: it is no longer there"}},
+        PlanCase{"OldNameTakenSince", {{"a", "b"}}, yes, {"a", "b"}, {"b: a file of the old name exists"}},
+        PlanCase{"OntoItsOwnName", {{"a", "a"}}, yes, {"a"}, {}},
+        // A chain is undone from its end: the file now named b must leave before c can take b back.
+        PlanCase{"ChainInReverse", {{"b", "c"}, {"a", "b"}}, std::vector<bool>{true, true}, {"b", "c"},
+                 {"b>a", "c>b"}},
+        PlanCase{"RotationOfThree", {{"a", "t"}, {"b", "a"}, {"c", "b"}, {"t", "c"}},
+                 std::vector<bool>{true, true, true, true}, {"a", "b", "c"}, {"c>t", "b>c", "a>b", "t>a"}},
+        // Cut short: what is plainly renamed goes back; the rest was never reached and is no failure.
+        PlanCase{"CutShort", {{"a", "x"}, {"b", "y"}, {"c", "z"}}, std::nullopt, {"x", "b", "c", "z"}, {"x>a"}},
+        PlanCase{"CutShortLeavesUnclearRowsAlone", {{"a", "x"}, {"b", "y"}}, std::nullopt, {"a", "x"}, {}},
+        PlanCase{"RefusedNames", {{"a", "../x"}, {"b", "c"}, {"", "d"}}, std::vector<bool>{true, true, true},
+                 {"../x", "c", "d"}, {"c>b", "../x: its name is not allowed", "d: its name is not allowed"}},
+        PlanCase{"FailuresInRowOrder", {{"a", "b"}, {"c", "d"}}, std::vector<bool>{true, true}, {"a", "b", "c", "d"},
+                 {"b: a file of the old name exists", "d: a file of the old name exists"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(UndoTexts, QuestionAndFailureReport) {
+    EXPECT_EQ(engine::UndoQuestion(3, "/home/u/p"), "Undo the renaming of 3 files in /home/u/p?");
+    EXPECT_EQ(engine::UndoQuestion(1, "/x"), "Undo the renaming of 1 file in /x?");
+    EXPECT_EQ(engine::UndoFailureReport({{"x.txt", "a file of the old name exists"}}),
+              "1 file could not be renamed back: x.txt (a file of the old name exists).");
+    // A line break or a byte that is not UTF-8 must not garble the one-line message.
+    EXPECT_EQ(engine::UndoFailureReport({{"two\nlines\xff", "it is no longer there"}}),
+              "1 file could not be renamed back: two\\nlines\\xFF (it is no longer there).");
+    EXPECT_EQ(engine::UndoQuestion(2, "/odd\tfolder"), "Undo the renaming of 2 files in /odd\\tfolder?");
+    std::vector<engine::UndoFailure> many;
+    for (int i = 1; i <= 23; ++i)
+        many.push_back({"f" + std::to_string(i), "it is no longer there"});
+    const std::string report = engine::UndoFailureReport(many);
+    EXPECT_EQ(report.rfind("23 files could not be renamed back: f1 (it is no longer there), f2 (", 0), 0u)
+        << report;
+    EXPECT_NE(report.find("f20 (it is no longer there) and 3 more."), std::string::npos) << report;
+    EXPECT_EQ(report.find("f21"), std::string::npos) << report;
+}
+
+// A batch recorded by the journal, then undone, against the in-memory file system.
+class UndoLastGoTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : {"a", "b", "c"})
+            files_.AddFile("/f", name, std::string("content ") + name);
+    }
+    engine::BatchResult Go(std::vector<RenameRow> rows, std::string folder = "/f") {
+        engine::StoredBatchJournal journal(store_, [this](const std::string& text) {
+            asked_.push_back(text);
+            return answer_;
+        });
+        return engine::RunBatch({std::move(folder), std::move(rows)}, files_, prompts_, &journal);
+    }
+    UndoOutcome Undo() {
+        return engine::UndoLastGo(store_, files_, [this](const std::string& text) {
+            asked_.push_back(text);
+            return answer_;
+        });
+    }
+
+    fakes::FakeFileSystem files_;
+    fakes::MemoryJournalStore store_;
+    fakes::AnswerYes prompts_;
+    Names asked_;
+    bool answer_ = true;
+};
+
+TEST_F(UndoLastGoTest, AnsweringNoRenamesNothingAndKeepsTheJournal) {
+    Go({{"a", "x"}});
+    answer_ = false;
+    EXPECT_EQ(Undo().status, UndoOutcome::Status::Declined);
+    EXPECT_EQ(files_.Files("/f"), (Names{"b", "c", "x"}));
+    EXPECT_TRUE(store_.Holds());
+}
+
+// Nothing is renamed where the folder cannot be trusted, and the journal stays for a later try.
+TEST_F(UndoLastGoTest, RefusesAFolderThatIsGoneOrAnotherOne) {
+    Go({{"a", "x"}});
+    files_.RemoveFolder("/f");
+    UndoOutcome outcome = Undo();
+    EXPECT_EQ(outcome.status, UndoOutcome::Status::Refused);
+    EXPECT_EQ(outcome.message, "The folder of the last Go, /f, is no longer there. Nothing was renamed.");
+
+    files_.AddFile("/f", "x");
+    outcome = Undo();
+    EXPECT_EQ(outcome.status, UndoOutcome::Status::Refused);
+    EXPECT_EQ(outcome.message, "/f is no longer the folder of the last Go. Nothing was renamed.");
+    EXPECT_EQ(files_.Files("/f"), Names{"x"});
+    EXPECT_TRUE(store_.Holds());
+    EXPECT_TRUE(asked_.empty());
+}
+
+TEST_F(UndoLastGoTest, AJournalThatCannotBeWrittenAsksBeforeRenaming) {
+    Go({{"a", "x"}});
+    store_.failWrite = "disk full";
+    answer_ = false;
+    const auto batch = Go({{"b", "y"}});
+    EXPECT_FALSE(batch.listAgain);
+    EXPECT_EQ(asked_, Names{engine::StoredBatchJournal::WithoutUndoQuestion("disk full")});
+    EXPECT_EQ(files_.Files("/f"), (Names{"b", "c", "x"}));
+    // The earlier batch's journal is not left to pass for this one.
+    EXPECT_FALSE(store_.Holds());
+    answer_ = true;
+    EXPECT_EQ(Go({{"b", "y"}}).renamed, 1);
+}
+
+// A batch that asks nothing of the disk, or whose rows are all blank, leaves no journal behind.
+TEST_F(UndoLastGoTest, NothingToRenameWritesNoJournal) {
+    Go({{"a", ""}});
+    Go({{"a", "x"}}, "/missing");
+    EXPECT_FALSE(store_.Holds());
+    EXPECT_EQ(Undo().status, UndoOutcome::Status::Nothing);
+}
+
+} // namespace
