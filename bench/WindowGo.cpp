@@ -9,11 +9,12 @@
 #include "main/ControlNames.h"
 #include "main/Dialogs.h"
 #include "main/TForm1.h"
-#include "platform/files/JournalFile.h"
+#include "platform/files/JournalFolder.h"
 #include "platform/files/PosixFileSystem.h"
 #include "platform/settings/FolderStore.h"
 #include "platform/shell/LinuxShellNamespace.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -37,11 +38,13 @@ double Seconds(Clock::duration d) {
     return std::chrono::duration<double>(d).count();
 }
 
+// Counts the boxes; a question is answered `answer`.
 class CountingDialogs : public Dialogs {
 public:
     void ShowMessage(const std::string&) override { ++boxes; }
-    bool Confirm(const std::string&) override { return ++boxes, false; }
+    bool Confirm(const std::string&) override { return ++boxes, answer; }
     int boxes = 0;
+    bool answer = false;
 };
 
 std::string OldName(int i) {
@@ -106,32 +109,49 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-void GoAtSize(int count, int pairs) {
+// The window over a folder of `count` files named OldName(i), on tmpfs, as the program runs it: with its
+// undo journal in a state folder of its own on the disk of /tmp.
+struct WindowOnFolder {
+    explicit WindowOnFolder(int count) {
+        for (int i = 0; i < count; ++i)
+            folder.CreateEmptyFile(OldName(i));
+        form.show();
+        QCoreApplication::processEvents();
+    }
+    QWidget* Find(const char* name) { return form.findChild<QWidget*>(QLatin1String(name)); }
+    QString FirstName() { return grid->model()->index(0, 0).data().toString(); }
+    // "Part Replacer": Photo becomes Picture.
+    void ReplacePhoto() {
+        static_cast<QRadioButton*>(Find(names::rdbReplacer))->setChecked(true);
+        static_cast<QLineEdit*>(Find(names::edtReplace))->setText(QStringLiteral("Photo"));
+        static_cast<QLineEdit*>(Find(names::edtWith))->setText(QStringLiteral("Picture"));
+    }
+
     TmpfsFolder folder;
-    for (int i = 0; i < count; ++i)
-        folder.CreateEmptyFile(OldName(i));
-    auto shell = platform::CreateLinuxShellNamespace();
+    std::unique_ptr<platform::ShellNamespace> shell = platform::CreateLinuxShellNamespace();
     platform::PosixFileSystem files;
     platform::SettingsFolderStore store;
     CountingDialogs dialogs;
-    // Go as the program runs it: with its undo journal, kept where the program keeps it (the benchmark's
-    // own home folder, on the disk of /tmp).
-    platform::JournalFile journal;
-    TForm1 form(WindowServices{*shell, files, files, store, dialogs, &journal});
-    form.show();
-    QCoreApplication::processEvents();
-    const auto find = [&form](const char* name) { return form.findChild<QWidget*>(QLatin1String(name)); };
-    auto* tree = form.findChild<TFolderTree*>(QLatin1String(names::shlDir));
-    auto* grid = form.findChild<QTableView*>(QLatin1String(names::grdNames));
+    TmpfsFolder state{std::filesystem::temp_directory_path().string()};
+    platform::JournalFolder journal{state.Path()};
+    TForm1 form{WindowServices{*shell, files, files, store, dialogs, &journal}};
+    TFolderTree* tree = form.findChild<TFolderTree*>(QLatin1String(names::shlDir));
+    QTableView* grid = form.findChild<QTableView*>(QLatin1String(names::grdNames));
+};
+
+void GoAtSize(int count, int pairs) {
+    WindowOnFolder window(count);
+    TmpfsFolder& folder = window.folder;
+    CountingDialogs& dialogs = window.dialogs;
+    QTableView* grid = window.grid;
+    const auto find = [&window](const char* name) { return window.Find(name); };
 
     auto start = Clock::now();
-    tree->SelectPath(folder.Path());
+    window.tree->SelectPath(folder.Path());
     const double listing = Seconds(Clock::now() - start);
     if (grid->model()->rowCount() != count)
         throw std::runtime_error("the grid does not list the folder");
-    static_cast<QRadioButton*>(find(names::rdbReplacer))->setChecked(true);
-    static_cast<QLineEdit*>(find(names::edtReplace))->setText(QStringLiteral("Photo"));
-    static_cast<QLineEdit*>(find(names::edtWith))->setText(QStringLiteral("Picture"));
+    window.ReplacePhoto();
 
     GapRecorder gaps;
     std::vector<double> preview, go, bare, ratios;
@@ -179,7 +199,40 @@ void GoAtSize(int count, int pairs) {
     std::fflush(stdout);
 }
 
+// Go, then "Undo last Go" in the window, answering its question Yes: the time from the trigger to the
+// re-listed grid, and the longest stretch the event loop was blocked meanwhile.
+void UndoAtSize(int count) {
+    WindowOnFolder window(count);
+    CountingDialogs& dialogs = window.dialogs;
+    window.tree->SelectPath(window.folder.Path());
+    window.ReplacePhoto();
+    static_cast<QPushButton*>(window.Find(names::btnGo))->click();
+    if (dialogs.boxes != 0 || window.FirstName().left(7) != "Picture")
+        throw std::runtime_error("Go did not rename every file");
+
+    dialogs.answer = true;
+    GapRecorder gaps;
+    gaps.Start();
+    const auto start = Clock::now();
+    window.form.findChild<QAction*>(QLatin1String(names::actUndoGo))->trigger();
+    const double undo = Seconds(Clock::now() - start);
+    gaps.Stop();
+    if (dialogs.boxes != 1 || window.FirstName().left(5) != "Photo")
+        throw std::runtime_error("the undo did not rename every file back");
+    std::printf("%9d files: undo %8.1f ms (%5.0f ns a file), event loop blocked: longest %.1f ms, 99th "
+                "percentile %.1f ms\n",
+                count, undo * 1e3, undo * 1e9 / count, gaps.MaxMs(), gaps.PercentileMs(0.99));
+    std::fflush(stdout);
+}
+
 } // namespace
+
+void PrintUndoFigures(const std::vector<int>& sizes) {
+    std::printf("Undo last Go in the window on tmpfs, its question answered at once, from the trigger to the "
+                "re-listed grid:\n");
+    for (const int size : sizes)
+        UndoAtSize(size);
+}
 
 void PrintGoFigures(const std::vector<int>& sizes, int pairs) {
     std::printf(

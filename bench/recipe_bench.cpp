@@ -1,7 +1,10 @@
 // A recipe of three steps over 1,000 to 1,000,000 names, as the Rules preview and the command line run it:
 // a regular expression with two captures, a change of letter case, and a counter in natural order.
 //
-//   build/bench/recipe_bench [RUNS]     (3; the run of each size with the least processor time is printed)
+//   build/bench/recipe_bench [RUNS] [LARGEST]
+//
+// RUNS (3) runs of each size; the one with the least processor time is printed. LARGEST (1,000,000) stops
+// after that many names, so that an instruction-counting profiler can run the smaller sizes alone.
 //
 // Each run times the counter's values (a natural sort of every name), the new name of every row, and the
 // marks (refused names, duplicates, names taken by files not renamed) separately and in all. Linear growth
@@ -93,6 +96,7 @@ Figures RunOnce(const CompiledRecipe& recipe, const Counter& counter, const std:
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    const std::size_t largest = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1'000'000u;
     const RecipeParse parsed = ParseRecipe(kRecipe);
     if (!parsed.recipe) {
         std::fprintf(stderr, "%s\n", parsed.error.c_str());
@@ -102,6 +106,9 @@ int main(int argc, char** argv) {
     std::printf("%10s %12s %12s %12s %12s %12s %12s %10s\n", "names", "counter cpu", "names cpu", "marks cpu",
                 "cpu ms", "wall ms", "cpu ns/name", "renamed");
     for (const std::size_t count : {1'000u, 10'000u, 100'000u, 1'000'000u}) {
+        if (count > largest) {
+            break;
+        }
         const std::vector<std::string> names = MakeNames(count);
         Figures best;
         std::size_t changed = 0;

@@ -11,7 +11,7 @@
 #include "main/Dialogs.h"
 #include "main/rules/RulesDialog.h"
 #include "main/rules/RulesNames.h"
-#include "platform/files/JournalFile.h"
+#include "platform/files/JournalFolder.h"
 #include "platform/files/PosixFileSystem.h"
 #include "platform/metadata/LibraryFactsReader.h"
 #include "platform/settings/RecipeStore.h"
@@ -63,7 +63,7 @@ void DryRun(int size) {
     const std::string recipe = place.Path() + "/recipe.json";
     std::ofstream(recipe) << ThreeSteps;
     platform::PosixFileSystem files;
-    platform::JournalFile journal(place.Path() + "/journal");
+    platform::JournalFolder journal(place.Path() + "/journal");
     const platform::RecipeStore store(place.Path() + "/recipes");
     platform::metadata::LibraryFactsReader facts;
     // The best of three of each, interleaved, so that a busy moment of the machine does not decide.

@@ -11,7 +11,7 @@
 #include "RenameSets.h"
 #include "engine/undo/StoredBatchJournal.h"
 #include "engine/undo/UndoLastGo.h"
-#include "platform/files/JournalFile.h"
+#include "platform/files/JournalFolder.h"
 #include "platform/files/PosixFileSystem.h"
 
 #include <algorithm>
@@ -59,6 +59,12 @@ public:
     void ReportFailure(const std::string& text) override { throw std::runtime_error(text); }
 };
 
+// The undo's one question is answered Yes.
+class UndoAnswersYes : public NoQuestions {
+public:
+    bool Confirm(const std::string&) override { return true; }
+};
+
 void Print(const char* what, const Times& times, const Times& bare) {
     std::printf("%-34s %8.1f ms wall %8.1f ms CPU   ratio to bare: %.3f wall, %.3f CPU\n", what,
                 times.wall * 1e3, times.cpu * 1e3, times.wall / bare.wall, times.cpu / bare.cpu);
@@ -80,8 +86,9 @@ int main(int argc, char** argv) {
                 rounds);
 
     platform::PosixFileSystem files;
-    platform::JournalFile journal(journalFolder + "/last-go.journal");
+    platform::JournalFolder journal(journalFolder);
     NoQuestions prompts;
+    UndoAnswersYes undoPrompts;
     const int fd = ::open(folder.Path().c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     auto bareLoop = [fd](const std::vector<std::string>& from, const std::vector<std::string>& to) {
         for (int i = 0; i < fileCount; ++i)
@@ -99,11 +106,11 @@ int main(int argc, char** argv) {
         Measure(batchPlain, [&] { engine::RunBatch(forward, files, prompts); });
         Measure(batchPlain, [&] { engine::RunBatch(backward, files, prompts); });
         Measure(batchJournal, [&] {
-            engine::StoredBatchJournal recorder(journal, [](const std::string&) { return false; });
+            engine::StoredBatchJournal recorder(journal);
             engine::RunBatch(forward, files, prompts, &recorder);
         });
         Measure(undo, [&] {
-            const auto outcome = engine::UndoLastGo(journal, files, [](const std::string&) { return true; });
+            const auto outcome = engine::UndoLastGo(journal, files, undoPrompts, platform::LocalNow());
             if (outcome.renamed != fileCount || outcome.failed != 0)
                 throw std::runtime_error("the undo did not rename every file back");
         });

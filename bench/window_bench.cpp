@@ -5,6 +5,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/window_bench [--go-sizes=1000,10000,100000,1000000] [--go-pairs=3]
 //   QT_QPA_PLATFORM=offscreen build/bench/window_bench --go-sizes=    (no Go figures)
+//   QT_QPA_PLATFORM=offscreen build/bench/window_bench [--undo-sizes=100000,1000000]   (Undo last Go)
 #include "FolderTree/TFolderTree.h"
 #include "TestHome.h"
 #include "WindowGo.h"
@@ -197,6 +198,9 @@ int main(int argc, char** argv) {
     const std::vector<int> goSizes = Sizes(Option(argc, argv, "go-sizes", "1000,10000,100000,1000000"));
     if (!goSizes.empty())
         PrintGoFigures(goSizes, std::stoi(Option(argc, argv, "go-pairs", "3")));
+    const std::vector<int> undoSizes = Sizes(Option(argc, argv, "undo-sizes", "100000,1000000"));
+    if (!undoSizes.empty())
+        PrintUndoFigures(undoSizes);
     Bench bench;
     bench.form.show();
     for (QDeadlineTimer shown(5000); !bench.form.windowHandle()->isExposed() && !shown.hasExpired();)

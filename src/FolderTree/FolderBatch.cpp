@@ -1,5 +1,5 @@
-// Changes in bulk: queued changes handled in slices of the event loop, and creations gathered per parent
-// and merged into it at once.
+// Creations: folders made in a burst gathered per parent and merged into it at once, and a folder made on
+// its own.
 #include "PathNames.h"
 #include "TFolderTree.h"
 #include "UpdateLock.h"
@@ -11,10 +11,6 @@
 #include <unordered_set>
 
 namespace {
-
-std::uint32_t EventOf(std::uint32_t event) {
-    return event & ~platform::SHCNE_INTERRUPT;
-}
 
 // The one item that list has below base, when base is where list starts.
 std::optional<platform::IdList> ItemBelow(const platform::IdList& list, const platform::IdList& base) {
@@ -34,105 +30,50 @@ std::optional<platform::IdList> ItemBelow(const platform::IdList& list, const pl
 
 } // namespace
 
-void TFolderTree::DrainPending() {
-    QElapsedTimer clock;
-    clock.start();
-    while (!pending_.empty()) {
-        if (clock.elapsed() >= SliceMilliseconds) {
-            ScheduleDrain();
-            return;
-        }
-        if (EventOf(pending_.front().event) == platform::SHCNE_MKDIR) {
-            HandleCreations(clock);
-            continue;
-        }
-        if (EventOf(pending_.front().event) == platform::SHCNE_UPDATEDIR) {
-            if (!RelistAllListed(clock))
-                continue; // the clock says when to go on
-            // Lost again meanwhile: the lost changes queued anew start another round.
-            if (relistsAsked_ == relistsStarted_ && !pending_.empty() &&
-                EventOf(pending_.front().event) == platform::SHCNE_UPDATEDIR)
-                pending_.pop_front();
-            continue;
-        }
-        PendingChange change = std::move(pending_.front());
-        pending_.pop_front();
-        try {
-            HandleChange(change);
-        } catch (...) {
-            // A change that cannot be applied leaves the tree as it was.
-        }
-    }
-}
-
-void TFolderTree::ScheduleDrain() {
-    if (drainScheduled_)
+void TFolderTree::GatherCreation(const PendingChange& change, GatheredMap& gathered) {
+    const std::string path = change.hasFirst
+                                 ? NormalizeFolderPath(PathFromIDList(change.first)).value_or(std::string{})
+                                 : std::string{};
+    if (path.empty())
         return;
-    drainScheduled_ = true;
-    QTimer::singleShot(0, this, [this] {
-        drainScheduled_ = false;
-        if (busy_ == 0)
-            BusyScope drain(*this); // handles what is queued as it goes
-    });
-}
-
-void TFolderTree::HandleCreations(const QElapsedTimer& clock) {
-    // New folders of one listed parent are made first and join it together once the burst is over, so a
-    // burst costs one merge into the view per parent instead of one insertion per folder. What is gathered
-    // outlives a slice: the nodes wait until the last creation of the run is handled.
-    int handled = 0;
-    while (!pending_.empty() && EventOf(pending_.front().event) == platform::SHCNE_MKDIR) {
-        if (++handled % ItemsPerLook == 0 && clock.elapsed() >= SliceMilliseconds)
-            return;
-        const PendingChange change = std::move(pending_.front());
-        pending_.pop_front();
-        const std::string path =
-            change.hasFirst ? NormalizeFolderPath(PathFromIDList(change.first)).value_or(std::string{})
-                            : std::string{};
-        if (path.empty())
+    // A desktop folder can be open below its drive as well: both views follow the change.
+    for (const bool viaDesktop : {true, false}) {
+        if (!viaDesktop && !ShownTwice(path))
             continue;
-        // A desktop folder can be open below its drive as well: both views follow the change.
-        for (const bool viaDesktop : {true, false}) {
-            if (!viaDesktop && !ShownTwice(path))
-                continue;
-            const std::string parentPath = ParentPath(path);
-            auto found = gathered_.find({parentPath, viaDesktop});
-            if (found == gathered_.end()) {
-                GatheredCreations batch;
-                TFolderNodeItem* parent = FindNodeFrom(parentPath, true, viaDesktop);
-                if (parent && parent->childCount() > 0 && parent->Node.Path == parentPath)
-                    batch.parent = indexFromItem(parent);
-                found = gathered_.emplace(std::make_pair(parentPath, viaDesktop), std::move(batch)).first;
-            }
-            GatheredCreations& batch = found->second;
-            TFolderNodeItem* parent =
-                batch.parent.isValid() ? AsFolderNode(itemFromIndex(batch.parent)) : nullptr;
-            if (parent) {
-                if (!shell_.PathExists(path))
-                    continue; // made and gone again before its event arrived
-                if (std::optional<platform::IdList> item = ItemBelow(change.first, parent->Node.IDList)) {
-                    MadeNode made = MakeFolderNode(*item, parent, false);
-                    if (made.node && made.node->Node.Path == path) {
-                        batch.made.push_back(std::move(made.node));
-                        continue;
-                    }
+        const std::string parentPath = ParentPath(path);
+        auto found = gathered.find({parentPath, viaDesktop});
+        if (found == gathered.end()) {
+            GatheredCreations batch;
+            TFolderNodeItem* parent = FindNodeFrom(parentPath, true, viaDesktop);
+            if (parent && parent->childCount() > 0 && parent->Node.Path == parentPath)
+                batch.parent = indexFromItem(parent);
+            found = gathered.emplace(std::make_pair(parentPath, viaDesktop), std::move(batch)).first;
+        }
+        GatheredCreations& batch = found->second;
+        TFolderNodeItem* parent =
+            batch.parent.isValid() ? AsFolderNode(itemFromIndex(batch.parent)) : nullptr;
+        if (parent) {
+            if (!shell_.PathExists(path))
+                continue; // made and gone again before its event arrived
+            if (std::optional<platform::IdList> item = ItemBelow(change.first, parent->Node.IDList)) {
+                MadeNode made = MakeFolderNode(*item, parent, false);
+                if (made.node && made.node->Node.Path == path) {
+                    batch.made.push_back(std::move(made.node));
+                    continue;
                 }
             }
-            // Anything else (a parent not listed, a list the parent cannot place) goes the single way. It may
-            // list the parent, so the next creation there looks at it again; what was gathered for other
-            // parents stays gathered (a flush looks for each parent afresh and leaves out what it shows).
-            if (!parent)
-                gathered_.erase(found);
-            FolderCreated(path, change.first, viaDesktop, viaDesktop);
         }
+        // Anything else (a parent not listed, a list the parent cannot place) goes the single way. It may
+        // list the parent, so the next creation there looks at it again; what was gathered for other
+        // parents stays gathered (a flush looks for each parent afresh and leaves out what it shows).
+        if (!parent)
+            gathered.erase(found);
+        FolderCreated(path, change.first, viaDesktop, viaDesktop);
     }
-    FlushCreations();
 }
 
-void TFolderTree::FlushCreations() {
+void TFolderTree::FlushCreations(GatheredMap gathered) {
     UpdateLock lock(*this);
-    auto gathered = std::move(gathered_);
-    gathered_.clear();
     for (auto& [key, batch] : gathered) {
         TFolderNodeItem* parent =
             batch.parent.isValid() ? AsFolderNode(itemFromIndex(batch.parent)) : nullptr;

@@ -14,54 +14,33 @@ constexpr std::uint32_t WatchedEvents = platform::SHCNE_MKDIR | platform::SHCNE_
                                         platform::SHCNE_MEDIAINSERTED | platform::SHCNE_MEDIAREMOVED |
                                         platform::SHCNE_RENAMEFOLDER | platform::SHCNE_UPDATEDIR;
 
-} // namespace
-
-TFolderTree::BusyScope::~BusyScope() {
-    if (--tree_.busy_ > 0)
-        return;
-    ++tree_.busy_;
-    tree_.DrainPending();
-    --tree_.busy_;
+// The place among parent's children of the one whose path is path (a drive by its mount point, a folder
+// by its path); -1 when there is none.
+int ChildIndexOfPath(const TFolderNodeItem* parent, std::string_view path) {
+    for (int i = 0; parent && i < parent->childCount(); ++i)
+        if (const TFolderNodeItem* child = parent->ChildNode(i); child && child->Node.Path == path)
+            return i;
+    return -1;
 }
+
+TFolderNodeItem* ChildOfPath(TFolderNodeItem* parent, std::string_view path) {
+    const int index = ChildIndexOfPath(parent, path);
+    return index >= 0 ? parent->ChildNode(index) : nullptr;
+}
+
+} // namespace
 
 void TFolderTree::RegisterNotify() {
     registration_ = shell_.RegisterChangeNotify(
-        WatchedEvents, [this](const platform::ShellChange& change) { NotifyWndProc(change); });
+        WatchedEvents, [this](const platform::ShellChange& change) { queue_.Push(change); });
     if (!registration_)
         throw std::runtime_error("Could not register SHChangeNotify");
 }
 
 void TFolderTree::DeregisterNotify() {
     registration_.reset();
-    pending_.clear();
-    gathered_.clear();
+    queue_.Clear();
     relistAll_.reset();
-}
-
-void TFolderTree::NotifyWndProc(const platform::ShellChange& change) {
-    // Lost changes make every listed folder be looked at afresh: the single changes queued before them
-    // would only repeat part of that work.
-    if ((change.event & ~platform::SHCNE_INTERRUPT) == platform::SHCNE_UPDATEDIR) {
-        pending_.clear();
-        gathered_.clear();
-        ++relistsAsked_;
-    }
-    // The lists belong to the namespace's message; the tree keeps copies only while it handles it.
-    PendingChange copy;
-    copy.hasFirst = static_cast<bool>(change.first);
-    copy.hasSecond = static_cast<bool>(change.second);
-    if (copy.hasFirst)
-        copy.first = *change.first;
-    if (copy.hasSecond)
-        copy.second = *change.second;
-    copy.event = change.event;
-    pending_.push_back(std::move(copy));
-    // The rest of a burst is on its way: it is handled together with this one.
-    if (change.moreFollow) {
-        ScheduleDrain();
-        return;
-    }
-    BusyScope busy(*this);
 }
 
 void TFolderTree::HandleChange(const PendingChange& change) {
@@ -120,11 +99,7 @@ TFolderNodeItem* TFolderTree::NodeOfRemoved(const std::string& path, bool viaDes
     // A drive's own node comes and goes with the mount table; the folder it is mounted on can also be open
     // below the drive that holds it, and that node goes with the folder.
     if (node && node == DriveAncestor(node) && path != "/") {
-        TFolderNodeItem* parent = FindNodeFrom(ParentPath(path), true, viaDesktop);
-        node = nullptr;
-        for (int i = 0; parent && i < parent->childCount() && !node; ++i)
-            if (TFolderNodeItem* child = parent->ChildNode(i); child && child->Node.Path == path)
-                node = child;
+        node = ChildOfPath(FindNodeFrom(ParentPath(path), true, viaDesktop), path);
     }
     return node;
 }
@@ -252,11 +227,7 @@ void TFolderTree::RefreshComputer() {
         return;
     int position = 0;
     for (auto& node : fresh) {
-        int existing = -1;
-        for (int i = 0; i < drives->childCount() && existing < 0; ++i)
-            if (drives->ChildNode(i) && drives->ChildNode(i)->Node.Path == node->Node.Path)
-                existing = i;
-        if (existing >= 0) {
+        if (const int existing = ChildIndexOfPath(drives, node->Node.Path); existing >= 0) {
             position = existing + 1;
             continue;
         }
@@ -270,10 +241,7 @@ void TFolderTree::MediaChanged(const std::string& mountPoint, bool inserted) {
     TFolderNodeItem* drives = DrivesNode();
     if (!drives)
         return;
-    TFolderNodeItem* drive = nullptr;
-    for (int i = 0; i < drives->childCount() && !drive; ++i)
-        if (TFolderNodeItem* child = drives->ChildNode(i); child && child->Node.Path == mountPoint)
-            drive = child;
+    TFolderNodeItem* drive = ChildOfPath(drives, mountPoint);
     // Mounts come and go on Linux: a new mount point joins the computer, an unmounted one leaves it.
     bool stillMounted = true;
     if (!inserted && drive && drives->Node.ShellFolder) {
@@ -288,15 +256,12 @@ void TFolderTree::MediaChanged(const std::string& mountPoint, bool inserted) {
 }
 
 void TFolderTree::RefreshDrive(const std::string& mountPoint, bool force) {
-    BusyScope busy(*this);
+    BusyScope busy(queue_);
     try {
         TFolderNodeItem* drives = DrivesNode();
         if (!drives)
             return;
-        TFolderNodeItem* drive = nullptr;
-        for (int i = 0; i < drives->childCount() && !drive; ++i)
-            if (TFolderNodeItem* child = drives->ChildNode(i); child && child->Node.Path == mountPoint)
-                drive = child;
+        TFolderNodeItem* drive = ChildOfPath(drives, mountPoint);
         if (!drive)
             return;
         // A drive whose name cannot be parsed keeps its caption.

@@ -21,7 +21,7 @@ std::string TFolderTree::NodePath(const QTreeWidgetItem* item) {
 }
 
 QTreeWidgetItem* TFolderTree::SelectPath(const std::string& path) {
-    BusyScope busy(*this);
+    BusyScope busy(queue_);
     TFolderNodeItem* node = FindNode(path, false);
     // Reveal the node before it becomes current, so that whoever hears OnChange sees it in place.
     RevealNode(node);
@@ -137,7 +137,7 @@ void TFolderTree::CheckSelection() {
 }
 
 bool TFolderTree::RepairSelection() {
-    BusyScope busy(*this);
+    BusyScope busy(queue_);
     TFolderNodeItem* node = AsFolderNode(currentItem());
     if (!node)
         return false;

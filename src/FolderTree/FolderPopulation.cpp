@@ -85,7 +85,7 @@ void TFolderTree::UpdateNetworkNeighborhood() {
 bool TFolderTree::FillChildren(TFolderNodeItem* node) {
     if (!node)
         return false;
-    BusyScope busy(*this);
+    BusyScope busy(queue_);
     WaitCursor cursor;
     UpdateLock lock(*this);
     bool hasChildren = true;
@@ -146,7 +146,7 @@ bool TFolderTree::FolderExpanding(TFolderNodeItem* node) {
 
 void TFolderTree::OnItemExpanded(QTreeWidgetItem* item) {
     // The view has no veto before an expansion: a listing that adds nothing takes the expansion back.
-    BusyScope busy(*this);
+    BusyScope busy(queue_);
     TFolderNodeItem* node = AsFolderNode(item);
     if (node && node->Stale && node->childCount() > 0) {
         SyncChildren(node);
@@ -178,7 +178,7 @@ void TFolderTree::RecheckSubFolders(QTreeWidgetItem* item) {
 void TFolderTree::ClearChildren(TFolderNodeItem* node) {
     if (!node)
         return;
-    BusyScope busy(*this);
+    BusyScope busy(queue_);
     auto kept = [node](int i) {
         const TFolderNodeItem* child = node->ChildNode(i);
         return child && IsSpecialKind(child->Node.Kind);

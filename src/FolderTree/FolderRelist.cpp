@@ -7,7 +7,7 @@
 #include <QTreeWidgetItemIterator>
 
 bool TFolderTree::SyncChildren(TFolderNodeItem* node) {
-    BusyScope busy(*this);
+    BusyScope busy(queue_);
     Relisting relisting;
     if (!StartRelisting(node, relisting))
         return false;
@@ -45,7 +45,8 @@ bool TFolderTree::ContinueRelisting(Relisting& relisting, const QElapsedTimer* c
             std::string path = fresh.node->Node.Path;
             relisting.fresh.try_emplace(std::move(path), std::move(fresh.node));
         }
-        if (clock && ++made % ItemsPerLook == 0 && clock->elapsed() >= SliceMilliseconds)
+        if (clock && ++made % FolderChangeQueue::ItemsPerLook == 0 &&
+            clock->elapsed() >= FolderChangeQueue::SliceMilliseconds)
             return false;
     }
     relisting.listing.reset();
@@ -90,8 +91,8 @@ bool TFolderTree::RelistAllListed(const QElapsedTimer& clock) {
         // Changes were lost: every listed folder that is open is listed afresh in place, so the selection
         // and what is open stay where they are; a listed folder that is folded up is listed afresh when it
         // is next opened.
-        relistsStarted_ = relistsAsked_;
-        relistAll_.emplace();
+        queue_.RelistRoundStarts();
+        relistAll_ = RelistAll{};
         for (QTreeWidgetItemIterator it(this); *it; ++it) {
             TFolderNodeItem* node = AsFolderNode(*it);
             if (!node || node->childCount() == 0 || IsSpecialKind(node->Node.Kind) || node->Node.Path.empty())
@@ -118,7 +119,7 @@ bool TFolderTree::RelistAllListed(const QElapsedTimer& clock) {
             relistAll_.reset();
             break;
         }
-        if (clock.elapsed() >= SliceMilliseconds)
+        if (clock.elapsed() >= FolderChangeQueue::SliceMilliseconds)
             return false;
         Relisting relisting;
         if (StartRelisting(FindNode(round.open[round.next++], true), relisting))

@@ -36,7 +36,7 @@ TFolderTree::~TFolderTree() {
 }
 
 void TFolderTree::SetActive(bool active) {
-    BusyScope busy(*this);
+    BusyScope busy(queue_);
     if (active)
         Activate();
     else
@@ -44,7 +44,7 @@ void TFolderTree::SetActive(bool active) {
 }
 
 void TFolderTree::SetFolderOptions(SFolderOption options) {
-    BusyScope busy(*this);
+    BusyScope busy(queue_);
     folderOptions_ = options;
     if (active_) {
         UpdateRecycleBin();
@@ -53,7 +53,7 @@ void TFolderTree::SetFolderOptions(SFolderOption options) {
 }
 
 void TFolderTree::SetDisplayMode(TDisplayMode mode) {
-    BusyScope busy(*this);
+    BusyScope busy(queue_);
     displayMode_ = mode;
     if (active_)
         ApplyDisplayMode(DesktopNode());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FolderChangeQueue.h"
 #include "FolderImages.h"
 #include "FolderNode.h"
 #include "FolderTypes.h"
@@ -9,9 +10,7 @@
 #include <QTreeWidget>
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,7 +23,7 @@
 // recycle bin and the network neighbourhood. A folder's sub-folders are listed the first time it is
 // expanded; change notifications of the namespace keep listed folders current. The selected node is the
 // current item, and OnChange reports every change of it.
-class TFolderTree : public QTreeWidget {
+class TFolderTree : public QTreeWidget, private FolderChangeHandler {
     Q_OBJECT
 public:
     explicit TFolderTree(platform::ShellNamespace& shell, QWidget* owner = nullptr);
@@ -88,33 +87,7 @@ protected:
                                                          const QEvent* event = nullptr) const override;
 
 private:
-    // A change kept until the tree is no longer in the middle of another operation.
-    struct PendingChange {
-        platform::IdList first;
-        platform::IdList second;
-        bool hasFirst = false;
-        bool hasSecond = false;
-        std::uint32_t event = 0;
-    };
-    // Marks the tree as busy; the last one to go handles the changes that arrived meanwhile. An OnChange
-    // handler may run a nested event loop (a message box), which can deliver a notification while nodes
-    // are being deleted or walked.
-    class BusyScope {
-    public:
-        explicit BusyScope(TFolderTree& tree) : tree_(tree) { ++tree_.busy_; }
-        ~BusyScope();
-        BusyScope(const BusyScope&) = delete;
-        BusyScope& operator=(const BusyScope&) = delete;
-
-    private:
-        TFolderTree& tree_;
-    };
-
-    // Work on queued changes stops after this long and goes on from the event loop, so that a burst of
-    // thousands of changes never freezes the window.
-    static constexpr qint64 SliceMilliseconds = 40;
-    // How many changes or entries are handled between two looks at the clock.
-    static constexpr int ItemsPerLook = 32;
+    using BusyScope = FolderChangeQueue::BusyScope;
 
     // A folder being listed afresh, in steps: the nodes are made as the entries come and join the folder
     // when the listing is complete.
@@ -130,28 +103,23 @@ private:
         std::optional<Relisting> current;
     };
 
-    // New folders of one parent, made and waiting to join it at the end of a burst; parent is invalid when
-    // the parent is not listed.
-    struct GatheredCreations {
-        QPersistentModelIndex parent;
-        std::vector<std::unique_ptr<TFolderNodeItem>> made;
-    };
-
     struct MadeNode {
         std::unique_ptr<TFolderNodeItem> node;
         bool isVirtual = false;
     };
 
-    // Nodes and names (FolderNodes.cpp).
+    // The tree itself: selection, expansion and deleting nodes (TFolderTree.cpp).
+    void OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+    void CollapseWithDescendants(QTreeWidgetItem* node);
+    void DeleteNode(QTreeWidgetItem* node);
+
+    // Shell items made into nodes, and their captions (ShellItemToNode.cpp).
     std::optional<TPathInfo> GetSpecialFolder(int csidl);
     std::string PathFromIDList(const platform::IdList& list);
     MadeNode MakeFolderNode(const platform::IdList& item, TFolderNodeItem* parent, bool force);
     TFolderNodeItem* AddFolderNode(const platform::IdList& item, TFolderNodeItem* parent, bool force);
     void UpdateCaption(TFolderNodeItem* node);
     void ApplyDisplayMode(TFolderNodeItem* node);
-    void DeleteNode(QTreeWidgetItem* node);
-    // Nodes join their parent in sibling order, those that go to the same place in one step.
-    void MergeChildren(TFolderNodeItem* parent, std::vector<std::unique_ptr<TFolderNodeItem>> nodes);
 
     // Population (FolderPopulation.cpp).
     void Activate();
@@ -162,46 +130,47 @@ private:
     TFolderNodeItem* AddSpecialNode(int csidl, TFolderNodeKind kind, std::string path);
     bool FolderExpanding(TFolderNodeItem* node);
     void OnItemExpanded(QTreeWidgetItem* item);
-    void OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
-    void CollapseWithDescendants(QTreeWidgetItem* node);
+    void RecheckSubFolders(QTreeWidgetItem* item);
+
+    // Listing listed folders afresh (FolderRelist.cpp).
     // Lists a listed folder afresh in place: the sub-folders still there keep their nodes, listings,
     // expansion and the selection. False when the folder cannot be listed.
     bool SyncChildren(TFolderNodeItem* node);
     bool StartRelisting(TFolderNodeItem* node, Relisting& relisting);
     bool ContinueRelisting(Relisting& relisting, const QElapsedTimer* clock);
     void FinishRelisting(Relisting& relisting);
-    bool RelistAllListed(const QElapsedTimer& clock);
-    void RecheckSubFolders(QTreeWidgetItem* item);
+    bool RelistAllListed(const QElapsedTimer& clock) override;
 
-    // Paths (FolderPaths.cpp).
+    // Paths and repairs (FolderPaths.cpp).
     TFolderNodeItem* DriveOfPath(std::string_view path);
     TFolderNodeItem* DriveAncestor(const TFolderNodeItem* node) const;
     void RevealNode(QTreeWidgetItem* node);
     void ScrollToCaption(QTreeWidgetItem* node);
     bool RepairSelection();
+    void RepairVanished(TFolderNodeItem* node);
 
-    // Change notification (FolderNotify.cpp).
+    // Change notification (FolderNotify.cpp); the changes wait in queue_.
     void RegisterNotify();
     void DeregisterNotify();
-    void NotifyWndProc(const platform::ShellChange& change);
-    void DrainPending();
-    void ScheduleDrain();
-    void HandleChange(const PendingChange& change);
-    void HandleCreations(const QElapsedTimer& clock);
-    void FlushCreations();
-    void FolderCreated(const std::string& path, const platform::IdList& list, bool listOnTheWay,
-                       bool viaDesktop);
+    void HandleChange(const PendingChange& change) override;
     void FolderRemoved(const std::string& path, bool viaDesktop);
     void FolderRenamed(const std::string& path, const std::string& newPath, const platform::IdList& list,
                        bool viaDesktop);
-    TFolderNodeItem* InsertCreated(const std::string& path, const platform::IdList& list, bool viaDesktop);
     TFolderNodeItem* NodeOfRemoved(const std::string& path, bool viaDesktop);
     TFolderNodeItem* NearestExisting(TFolderNodeItem* node);
     bool ShownTwice(const std::string& path) const;
     void RefreshTarget(TFolderNodeItem* target);
     void RefreshComputer();
     void MediaChanged(const std::string& mountPoint, bool inserted);
-    void RepairVanished(TFolderNodeItem* node);
+
+    // Folders created, alone or in a burst (FolderBatch.cpp).
+    void GatherCreation(const PendingChange& change, GatheredMap& gathered) override;
+    void FlushCreations(GatheredMap gathered) override;
+    void FolderCreated(const std::string& path, const platform::IdList& list, bool listOnTheWay,
+                       bool viaDesktop);
+    TFolderNodeItem* InsertCreated(const std::string& path, const platform::IdList& list, bool viaDesktop);
+    // Nodes join their parent in sibling order, those that go to the same place in one step.
+    void MergeChildren(TFolderNodeItem* parent, std::vector<std::unique_ptr<TFolderNodeItem>> nodes);
 
     platform::ShellNamespace& shell_;
     std::shared_ptr<platform::ShellFolder> desktopFolder_;
@@ -212,11 +181,6 @@ private:
     bool active_ = false;
     std::unique_ptr<platform::ChangeRegistration> registration_;
     std::shared_ptr<std::size_t> liveRecords_ = std::make_shared<std::size_t>(0);
-    int busy_ = 0;
-    std::deque<PendingChange> pending_;
-    bool drainScheduled_ = false;
-    std::map<std::pair<std::string, bool>, GatheredCreations> gathered_; // by parent path and view
     std::optional<RelistAll> relistAll_;
-    std::uint64_t relistsAsked_ = 0;   // lost changes heard
-    std::uint64_t relistsStarted_ = 0; // value of relistsAsked_ when the running round began
+    FolderChangeQueue queue_{*this, *this};
 };

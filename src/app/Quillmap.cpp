@@ -5,7 +5,7 @@
 #include "main/Dialogs.h"
 #include "main/TForm1.h"
 #include "platform/files/FolderToOpen.h"
-#include "platform/files/JournalFile.h"
+#include "platform/files/JournalFolder.h"
 #include "platform/files/PosixFileSystem.h"
 #include "platform/metadata/LibraryFactsReader.h"
 #include "platform/settings/FolderStore.h"
@@ -46,12 +46,12 @@ int main(int argc, char** argv) {
         return CommandLineErrorCode;
     case CommandLine::Request::Undo: {
         platform::PosixFileSystem files;
-        platform::JournalFile journal;
+        platform::JournalFolder journal;
         return TerminalUndo(journal, files, std::cout, std::cerr);
     }
     case CommandLine::Request::Recipe: {
         platform::PosixFileSystem files;
-        platform::JournalFile journal;
+        platform::JournalFolder journal;
         const platform::RecipeStore recipes;
         platform::metadata::LibraryFactsReader facts;
         return TerminalRecipe({line.recipe, line.folder, line.apply}, {files, files, journal, recipes, facts},
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     platform::PosixFileSystem files;
     platform::SettingsFolderStore store;
     MessageBoxDialogs dialogs(ApplicationTitle(QCoreApplication::applicationFilePath()));
-    platform::JournalFile journal;
+    platform::JournalFolder journal;
     platform::RecipeStore recipes;
 
     // Destroyed when main returns, after the loop: that stores the folder the tree still shows.

@@ -108,15 +108,24 @@ int ShowNewNames(const FolderResult& folder, std::ostream& out) {
     return allDone ? RecipeAllDone : RecipeSomeNotDone;
 }
 
-// A batch run from the terminal: the user asked already, and a failure is printed as it comes.
+// A batch run from the terminal: the user asked already, and a failure is printed as it comes. Nobody is
+// there to agree to renaming without a way back: a journal that cannot be written stops the batch before
+// its first rename.
 class PrintedPrompts : public engine::BatchPrompts {
 public:
     explicit PrintedPrompts(std::ostream& err) : err_(err) {}
     bool ConfirmClash(const std::string&) override { return true; }
+    bool Confirm(const std::string& text) override {
+        err_ << text << '\n';
+        refused_ = true;
+        return false;
+    }
     void ReportFailure(const std::string& text) override { err_ << text << '\n'; }
+    bool Refused() const { return refused_; }
 
 private:
     std::ostream& err_;
+    bool refused_ = false;
 };
 
 int RenameFiles(const std::string& folderPath, const FolderResult& folder, const RecipeServices& services,
@@ -148,14 +157,7 @@ int RenameFiles(const std::string& folderPath, const FolderResult& folder, const
         batch.rows.push_back({folder.oldNames[row], newNames[row]});
 
     PrintedPrompts prompts(err);
-    // Nobody is there to agree to renaming without a way back: a journal that cannot be written stops the
-    // batch before its first rename.
-    bool journalRefused = false;
-    engine::StoredBatchJournal journal(services.journal, [&](const std::string& text) {
-        err << text << '\n';
-        journalRefused = true;
-        return false;
-    });
+    engine::StoredBatchJournal journal(services.journal);
     const engine::BatchResult result = engine::RunBatch(batch, services.renamer, prompts, &journal);
     for (std::size_t row = 0; row < result.renamedRows.size(); ++row) {
         if (result.renamedRows[row])
@@ -163,7 +165,7 @@ int RenameFiles(const std::string& folderPath, const FolderResult& folder, const
     }
     out << "Renamed " << result.renamed << (result.renamed == 1 ? " file" : " files") << " in "
         << engine::ShownName(folderPath) << ".\n";
-    const bool batchDone = !journalRefused && !result.folderMoved && result.failed == 0;
+    const bool batchDone = !prompts.Refused() && !result.folderMoved && result.failed == 0;
     return allDone && batchDone ? RecipeAllDone : RecipeSomeNotDone;
 }
 

@@ -5,7 +5,7 @@
 
 namespace engine {
 class FileRenamer;
-class JournalStore;
+class JournalHistory;
 } // namespace engine
 namespace platform {
 class FolderLister;
@@ -25,7 +25,7 @@ struct RecipeRequest {
 struct RecipeServices {
     platform::FolderLister& lister;
     engine::FileRenamer& renamer;
-    engine::JournalStore& journal;
+    engine::JournalHistory& journal;
     const platform::RecipeStore& store;
     platform::metadata::FileFactsReader& facts; // the values inside the files, for the file tokens
 };

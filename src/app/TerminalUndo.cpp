@@ -2,14 +2,26 @@
 
 #include "engine/names/ShownName.h"
 #include "engine/undo/UndoLastGo.h"
+#include "platform/files/JournalFolder.h"
 
+#include <limits>
 #include <ostream>
 
-int TerminalUndo(engine::JournalStore& journal, engine::FileRenamer& files, std::ostream& out,
+namespace {
+
+// Whoever types the command has asked already; there is nobody to answer a question.
+class NoOneToAsk : public engine::BatchPrompts {
+public:
+    bool ConfirmClash(const std::string&) override { return true; }
+    void ReportFailure(const std::string&) override {}
+};
+
+} // namespace
+
+int TerminalUndo(engine::JournalHistory& journal, engine::FileRenamer& files, std::ostream& out,
                  std::ostream& err) {
-    // Whoever types the command has asked already; there is nobody to answer a question.
-    const engine::UndoOutcome outcome =
-        engine::UndoLastGo(journal, files, [](const std::string&) { return true; });
+    NoOneToAsk prompts;
+    const engine::UndoOutcome outcome = engine::UndoLastGo(journal, files, prompts, platform::LocalNow());
     switch (outcome.status) {
     case engine::UndoOutcome::Status::Nothing:
         out << outcome.message << '\n';
@@ -25,6 +37,7 @@ int TerminalUndo(engine::JournalStore& journal, engine::FileRenamer& files, std:
         << engine::ShownName(outcome.folder) << ".\n";
     if (outcome.failed == 0)
         return 0;
-    err << outcome.message << '\n';
+    // A terminal's report may be long: every file is named, with its reason.
+    err << engine::UndoFailureReport(outcome.failures, std::numeric_limits<std::size_t>::max()) << '\n';
     return 1;
 }

@@ -13,13 +13,37 @@
 
 namespace {
 
-// Without a parent a box is centred on the screen and application modal. The text is plain: a file name
-// may hold anything that rich text would interpret.
+// A box belongs to the main window: the window manager keeps it above that window (and above anything
+// else of the program that the window owns) and gives it the focus. It still stands in the middle of the
+// screen, not of the window: the box, not the window, is what the user has to read.
+class Box : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        // The box takes its final size here; it is placed before it is mapped, so it never jumps.
+        QMessageBox::showEvent(event);
+        if (const QScreen* screen = this->screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+};
+
+// The text is plain: a file name may hold anything that rich text would interpret.
 void Prepare(QMessageBox& box, const QString& caption, const std::string& text) {
     box.setWindowTitle(caption);
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromUtf8(text));
     box.setWindowModality(Qt::ApplicationModal);
+}
+
+// The system's reason for a failure, behind the box's "Show Details..." button.
+void SetReason(QMessageBox& box, const std::string& reason) {
+    if (!reason.empty())
+        box.setDetailedText(QString::fromUtf8(reason));
 }
 
 // The widest a box's text grows before it wraps, as the toolkit's own boxes do.
@@ -69,16 +93,24 @@ void WrapAnywhere(QMessageBox& box) {
 MessageBoxDialogs::MessageBoxDialogs(QString applicationTitle) : title_(std::move(applicationTitle)) {}
 
 void MessageBoxDialogs::ShowMessage(const std::string& text) {
-    QMessageBox box;
+    ShowFailure(text, {});
+}
+
+void MessageBoxDialogs::ShowFailure(const std::string& text, const std::string& reason) {
+    Box box(window_);
     Prepare(box, title_, text);
+    SetReason(box, reason);
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
+    // "Show Details..." is a second button; OK stays the default and the answer to Escape.
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
     WrapAnywhere(box);
     box.exec();
 }
 
 bool MessageBoxDialogs::Confirm(const std::string& text) {
-    QMessageBox box;
+    Box box(window_);
     Prepare(box, QStringLiteral("Confirm"), text);
     box.setIcon(QMessageBox::Question);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -88,14 +120,19 @@ bool MessageBoxDialogs::Confirm(const std::string& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-engine::FailureAnswer Dialogs::AskAfterFailure(const std::string& text) {
+void Dialogs::ShowFailure(const std::string& text, const std::string& /*reason*/) {
     ShowMessage(text);
+}
+
+engine::FailureAnswer Dialogs::AskAfterFailure(const std::string& text, const std::string& reason) {
+    ShowFailure(text, reason);
     return engine::FailureAnswer::GoOn;
 }
 
-engine::FailureAnswer MessageBoxDialogs::AskAfterFailure(const std::string& text) {
-    QMessageBox box;
+engine::FailureAnswer MessageBoxDialogs::AskAfterFailure(const std::string& text, const std::string& reason) {
+    Box box(window_);
     Prepare(box, title_, text);
+    SetReason(box, reason);
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     // OK stays the default and the answer to Escape, as in the plain message this box stands in for.

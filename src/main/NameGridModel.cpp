@@ -36,15 +36,14 @@ QVariant NameGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};
     const std::string& cell = grid_.Cell(index.column(), index.row() + 1);
-    const bool oldName = index.column() == engine::NameGrid::OldColumn;
     switch (role) {
     case Qt::EditRole:
         return QString::fromUtf8(cell);
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
-        return QString::fromUtf8(oldName ? engine::ShownName(cell) : cell);
+        return QString::fromUtf8(engine::ShownName(cell));
     case ShownPartsRole:
-        return oldName ? ShownParts(cell) : QVariant();
+        return ShownParts(cell);
     default:
         return {};
     }

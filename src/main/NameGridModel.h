@@ -9,13 +9,13 @@
 // table's rows 0..N-1. Cells keep their bytes; the view only converts them for display, and a cell is
 // rewritten only when the user really changes its text.
 //
-// An old name is shown with visible stand-ins for what would otherwise be invisible or ambiguous (a line
-// feed, a byte that is not UTF-8); the tooltip role holds the whole name as shown, for cells too narrow
-// or altered.
+// A name, old or new, is shown with visible stand-ins for what would otherwise be invisible or ambiguous
+// (a line feed, a byte that is not UTF-8); the tooltip role holds the whole name as shown, for cells too
+// narrow or altered. The editor gets the cell's text itself.
 class NameGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    // For an old name shown with stand-ins: its shown parts as a string list, plain text at even places
+    // For a name shown with stand-ins: its shown parts as a string list, plain text at even places
     // and stand-ins at odd ones (the first part may be empty). No value for a name shown as it is.
     static constexpr int ShownPartsRole = Qt::UserRole + 1;
 

@@ -1,11 +1,13 @@
 #include "ShownNameDelegate.h"
 
 #include "NameGridModel.h"
+#include "ToolTipText.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QStyle>
 #include <QToolTip>
 
@@ -98,6 +100,10 @@ bool ShownNameDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
         QToolTip::hideText();
         return true;
     }
-    QToolTip::showText(event->globalPos(), tip, view, option.rect);
+    // The tooltip's own frame and margins take a little of the screen's width.
+    constexpr int frame = 24;
+    const QScreen* screen = view->screen();
+    const int width = (screen ? screen->availableGeometry().width() : 1024) - frame;
+    QToolTip::showText(event->globalPos(), WrappedToolTip(tip, QToolTip::font(), width), view, option.rect);
     return true;
 }

@@ -2,9 +2,10 @@
 
 #include "main/layout/GridLines.h"
 
-// Paints the name grid's cells: an old name with stand-ins shows them dimmed, so that "\n" in a name
+// Paints the name grid's cells: a name with stand-ins shows them dimmed, so that "\n" in a name
 // reads differently from a backslash and an n typed by someone. A cell shows its tooltip, the whole name
-// as shown, only where the cell's text is cut off or altered by stand-ins.
+// as shown, only where the cell's text is cut off or altered by stand-ins; a long one is broken into lines
+// that fit the screen.
 class ShownNameDelegate : public layout::VerticalLineDelegate {
 public:
     using layout::VerticalLineDelegate::VerticalLineDelegate;

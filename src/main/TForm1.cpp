@@ -41,6 +41,7 @@ TForm1::TForm1(const WindowServices& services, std::string startFolder, QWidget*
     setObjectName(QLatin1String(names::Form1));
     setWindowTitle(QStringLiteral("Title Shaper Workshop"));
     resize(DesignWidth, DesignHeight);
+    services_.dialogs.SetWindow(this);
     CreateControls();
     SetUpLayout();
     // The tree is built and registered before its change event is bound, so building it lists nothing.

@@ -14,7 +14,7 @@
 namespace engine {
 class BatchJournal;
 class FileRenamer;
-class JournalStore;
+class JournalHistory;
 } // namespace engine
 namespace layout {
 class InfoPanel;
@@ -48,8 +48,8 @@ struct WindowServices {
     engine::FileRenamer& renamer;
     platform::FolderStore& store;
     Dialogs& dialogs;
-    // Where Go records its batch for "Undo last Go"; without one, Go cannot be undone.
-    engine::JournalStore* journal = nullptr;
+    // Where each Go records its batch for "Undo last Go"; without one, Go cannot be undone.
+    engine::JournalHistory* journal = nullptr;
     // Where the Rules dialog keeps its saved recipes; without one, recipes cannot be saved.
     platform::RecipeStore* recipes = nullptr;
 };
@@ -102,7 +102,7 @@ public slots:
     void btnGoClick();
     // "Help & Info": the information panel is wired in here.
     void btnHelpClick();
-    // Renames the files of the last Go back (TForm1Undo.cpp).
+    // Renames the files of the most recent Go not undone yet back (TForm1Undo.cpp).
     void UndoLastGo();
     // Opens the Rules dialog over the listed files (TForm1Rules.cpp).
     void OpenRules();
@@ -127,6 +127,8 @@ private:
     // The new names of the Rules dialog, for the rows it was opened over, written in the Manual mode.
     void ApplyRules(const std::vector<std::string>& oldNames, std::vector<std::string> newNames);
     std::unique_ptr<engine::BatchJournal> GoJournal();
+    // After a Go or an undo: the change of folder that waited for it, if any.
+    void FollowHeldBackFolderChange();
     template <class Sender, class Signal> void Bind(Sender* sender, Signal signal, void (TForm1::*handler)());
     void BindMode(QRadioButton* button, void (TForm1::*handler)());
 
@@ -139,6 +141,8 @@ private:
     engine::Mode CheckedMode() const;
     engine::EntryTexts EntryTexts() const;
     QWidget* FieldOf(engine::EntryField field) const;
+    // Selects a grid row (counted from 1, as in the grid) and scrolls it into view.
+    void ShowRow(int row);
 
     WindowServices services_;
     std::string startFolder_;

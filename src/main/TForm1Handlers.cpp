@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
+#include <QTableView>
 #include <utility>
 
 namespace {
@@ -164,9 +165,19 @@ void TForm1::WorkOut() {
         services_.dialogs.ShowMessage(result.message);
         if (QWidget* field = FieldOf(result.focus))
             field->setFocus();
+        if (result.row > 0)
+            ShowRow(result.row);
         return;
     }
     aborted_ = 0;
+}
+
+void TForm1::ShowRow(int row) {
+    // The row's new name is where the user fixes it; the keyboard focus stays where it was.
+    const QModelIndex cell = gridModel->index(row - 1, engine::NameGrid::NewColumn);
+    grdNames->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect |
+                                                          QItemSelectionModel::Rows);
+    grdNames->scrollTo(cell);
 }
 
 void TForm1::btnGoClick() {
@@ -199,8 +210,5 @@ void TForm1::btnGoClick() {
     }
     if (result.stopped)
         services_.dialogs.ShowMessage(engine::StoppedMessage(result));
-    // A change of folder held back during the batch follows from the event loop, as it would have come.
-    if (std::exchange(folderChangeWaiting_, false))
-        QMetaObject::invokeMethod(
-            this, [this] { Run([this] { shlDirChange(); }); }, Qt::QueuedConnection);
+    FollowHeldBackFolderChange();
 }

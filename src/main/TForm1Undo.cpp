@@ -3,11 +3,12 @@
 #include "Dialogs.h"
 #include "TForm1.h"
 #include "engine/undo/StoredBatchJournal.h"
-#include "engine/undo/UndoLastGo.h"
+#include "main/longwork/BackgroundUndo.h"
+#include "main/longwork/ControlsLock.h"
 #include "main/longwork/FileList.h"
-#include "main/longwork/UserInterfaceThread.h"
 
 #include <QAction>
+#include <QScopedValueRollback>
 #include <QTableView>
 
 void TForm1::SetUpUndo() {
@@ -26,10 +27,7 @@ void TForm1::SetUpUndo() {
 std::unique_ptr<engine::BatchJournal> TForm1::GoJournal() {
     if (!services_.journal)
         return nullptr;
-    // The journal is written by the batch on its worker thread; its question is asked here.
-    return std::make_unique<engine::StoredBatchJournal>(*services_.journal, [this](const std::string& text) {
-        return OnThreadOf(this, [&] { return services_.dialogs.Confirm(text); });
-    });
+    return std::make_unique<engine::StoredBatchJournal>(*services_.journal);
 }
 
 void TForm1::UndoLastGo() {
@@ -40,14 +38,24 @@ void TForm1::UndoLastGo() {
         services_.dialogs.ShowMessage(engine::NothingToUndo);
         return;
     }
-    const engine::UndoOutcome outcome =
-        engine::UndoLastGo(*services_.journal, services_.renamer,
-                           [this](const std::string& text) { return services_.dialogs.Confirm(text); });
-    if (outcome.status == engine::UndoOutcome::Status::Declined)
-        return;
-    if (!outcome.message.empty())
+    engine::UndoOutcome outcome;
+    {
+        // The grid stays as it is while the files are renamed back, and a change of folder waits.
+        const ControlsLock locked(this);
+        const QScopedValueRollback running(batchRunning_, true);
+        outcome = RunUndoInBackground(*services_.journal, services_.renamer, services_.dialogs, this);
+    }
+    if (outcome.status != engine::UndoOutcome::Status::Declined && !outcome.message.empty())
         services_.dialogs.ShowMessage(outcome.message);
     // The grid shows the names as they are now only where it lists the folder undone; the tree stays.
     if (outcome.status == engine::UndoOutcome::Status::Done && lstFiles->Folder() == outcome.folder)
         btnRefreshClick();
+    FollowHeldBackFolderChange();
+}
+
+void TForm1::FollowHeldBackFolderChange() {
+    // A change of folder held back during the work follows from the event loop, as it would have come.
+    if (std::exchange(folderChangeWaiting_, false))
+        QMetaObject::invokeMethod(
+            this, [this] { Run([this] { shlDirChange(); }); }, Qt::QueuedConnection);
 }

@@ -3,7 +3,7 @@
 #include "ScratchFolder.h"
 #include "TestMedia.h"
 #include "app/TerminalRecipe.h"
-#include "platform/files/JournalFile.h"
+#include "platform/files/JournalFolder.h"
 #include "platform/files/PosixFileSystem.h"
 #include "platform/metadata/LibraryFactsReader.h"
 #include "platform/settings/RecipeStore.h"
@@ -28,7 +28,7 @@ TEST(RecipeFileTokensOnTheCommandLine, PrintsNamesFromInsideTheFilesAndWhatIsMis
                 R"({"steps": [{"replace": {"find": "^.*$", "with": "{taken:%Y%m%d_%H%M%S}_{camera}",
                                                           "regex": true, "scope": "name"}}]})");
     platform::PosixFileSystem files;
-    platform::JournalFile journal(place.Sub("journal"));
+    platform::JournalFolder journal(place.Sub("journal"));
     const platform::RecipeStore store(place.Sub("recipes"));
     platform::metadata::LibraryFactsReader facts;
     std::ostringstream out, err;

@@ -6,7 +6,7 @@
 #include "ScratchFolder.h"
 #include "app/TerminalUndo.h"
 #include "engine/names/ShownName.h"
-#include "platform/files/JournalFile.h"
+#include "platform/files/JournalFolder.h"
 #include "platform/files/PosixFileSystem.h"
 #include "platform/metadata/LibraryFactsReader.h"
 #include "platform/settings/RecipeStore.h"
@@ -48,7 +48,7 @@ protected:
     ScratchFolder place_;
     int recipes_ = 0;
     platform::PosixFileSystem files_;
-    platform::JournalFile journal_{place_.Sub("state/last-go.journal")};
+    platform::JournalFolder journal_{place_.Sub("state/journals")};
     platform::RecipeStore store_{place_.Sub("recipes")};
     platform::metadata::LibraryFactsReader facts_;
 };

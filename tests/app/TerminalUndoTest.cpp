@@ -1,14 +1,18 @@
 // "Quillmap --undo" as a user runs it from a terminal, where there may be no display at all.
+#include "app/TerminalUndo.h"
+
 #include "AnswerYes.h"
+#include "FakeFileSystem.h"
+#include "MemoryJournalHistory.h"
 #include "ScratchFolder.h"
 #include "engine/batch/BatchRename.h"
 #include "engine/undo/StoredBatchJournal.h"
-#include "engine/undo/UndoLastGo.h"
-#include "platform/files/JournalFile.h"
+#include "platform/files/JournalFolder.h"
 #include "platform/files/PosixFileSystem.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -22,9 +26,9 @@ class TerminalUndo : public ::testing::Test {
 protected:
     void Go(std::vector<engine::RenameRow> rows) {
         platform::PosixFileSystem files;
-        platform::JournalFile journal(state_.Name() + "/TitleShaperWorkshop/last-go.journal");
+        platform::JournalFolder journal(state_.Name() + "/TitleShaperWorkshop");
         fakes::AnswerYes prompts;
-        engine::StoredBatchJournal recorder(journal, [](const std::string&) { return false; });
+        engine::StoredBatchJournal recorder(journal);
         engine::RunBatch({folder_.Name(), std::move(rows)}, files, prompts, &recorder);
     }
     // Without any display: a program that opened a window here would fail to start.
@@ -66,6 +70,44 @@ TEST_F(TerminalUndo, ExitCodeTellsWhetherEverythingWasRenamedBack) {
     EXPECT_EQ(run.err, "1 file could not be renamed back: y (a file of the old name exists).\n");
     EXPECT_EQ(folder_.Read("b"), "new b");
     EXPECT_EQ(folder_.Read("y"), "B");
+}
+
+// Renames back that fail are each reported with the system's reason, all of them however many, and stay
+// for the next run, which puts them back.
+TEST(TerminalUndoReport, NamesEveryFileWithItsReasonAndTheNextRunTriesAgain) {
+    fakes::FakeFileSystem files;
+    fakes::MemoryJournalHistory history;
+    std::vector<engine::RenameRow> rows;
+    for (int i = 0; i < 25; ++i) {
+        files.AddFile("/f", "a" + std::to_string(i));
+        rows.push_back({"a" + std::to_string(i), "b" + std::to_string(i)});
+    }
+    fakes::AnswerYes prompts;
+    engine::StoredBatchJournal recorder(history);
+    engine::RunBatch({"/f", rows}, files, prompts, &recorder);
+    for (int back = 1; back <= 25; ++back)
+        if (back != 25)
+            files.FailRenameNumber(25 + back);
+
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(::TerminalUndo(history, files, out, err), 1);
+    EXPECT_EQ(out.str(), "Renamed 1 file back in /f.\n");
+    EXPECT_EQ(
+        err.str().rfind("24 files could not be renamed back: b24 (Read-only file system), b23 (Read-only "
+                        "file system), ",
+                        0),
+        0u)
+        << err.str();
+    EXPECT_NE(err.str().find(", b1 (Read-only file system).\n"), std::string::npos) << err.str();
+    EXPECT_EQ(err.str().find(" more"), std::string::npos) << err.str();
+
+    out.str("");
+    err.str("");
+    EXPECT_EQ(::TerminalUndo(history, files, out, err), 0);
+    EXPECT_EQ(out.str(), "Renamed 24 files back in /f.\n");
+    EXPECT_EQ(files.Files("/f").size(), 25u);
+    EXPECT_EQ(files.Files("/f").front(), "a0");
 }
 
 } // namespace

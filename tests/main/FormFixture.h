@@ -7,7 +7,7 @@
 #include "main/Dialogs.h"
 #include "main/NameGridModel.h"
 #include "main/TForm1.h"
-#include "platform/files/JournalFile.h"
+#include "platform/files/JournalFolder.h"
 #include "platform/files/PosixFileSystem.h"
 #include "platform/settings/FolderStore.h"
 #include "platform/settings/RecipeStore.h"
@@ -16,6 +16,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTableView>
@@ -45,10 +46,16 @@ public:
         answers.pop_front();
         return answer;
     }
+    // A failed rename's box: its text joins the messages, its reason the reasons.
+    void ShowFailure(const std::string& text, const std::string& reason) override {
+        messages.push_back(text);
+        reasons.push_back(reason);
+    }
     // The failure box that also offers "Skip All" and "Stop"; its text joins the messages, and it is
     // answered from its own script (OK when that has run out).
-    engine::FailureAnswer AskAfterFailure(const std::string& text) override {
+    engine::FailureAnswer AskAfterFailure(const std::string& text, const std::string& reason) override {
         messages.push_back(text);
+        reasons.push_back(reason);
         if (failureAnswers.empty())
             return engine::FailureAnswer::GoOn;
         const auto answer = failureAnswers.front();
@@ -62,6 +69,7 @@ public:
     }
 
     std::vector<std::string> messages;
+    std::vector<std::string> reasons; // of the failed renames' boxes, in order
     std::vector<std::string> questions;
     std::deque<bool> answers;
     std::deque<engine::FailureAnswer> failureAnswers;
@@ -80,7 +88,7 @@ protected:
     // A start folder stands for the FOLDER given on the command line.
     TForm1& Open(const std::string& startFolder = {}) {
         form_ = std::make_unique<TForm1>(
-            WindowServices{*shell_, *lister_, *renamer_, store_, dialogs_, &journal_, recipes_}, startFolder);
+            WindowServices{*shell_, *lister_, *renamer_, store_, *boxes_, &journal_, recipes_}, startFolder);
         form_->show();
         QApplication::setActiveWindow(form_.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
@@ -94,6 +102,25 @@ protected:
             folder_.Write(name, "x");
         Open();
         ListFiles();
+    }
+
+    // Lists ten files f01.txt .. f10.txt, with f replaced by g in their new names.
+    void OpenTenFilesToRename() {
+        std::vector<std::string> files;
+        for (int i = 1; i <= 10; ++i)
+            files.push_back((i < 10 ? "f0" : "f") + std::to_string(i) + ".txt");
+        OpenListing(files);
+        Click(names::rdbReplacer);
+        Type(names::edtReplace, QStringLiteral("f"));
+        Type(names::edtWith, QStringLiteral("g"));
+    }
+    // Answers a real box with its button of that caption, or with OK where it has none.
+    static void Answer(QMessageBox& box, const QString& caption) {
+        QAbstractButton* chosen = box.button(QMessageBox::Ok);
+        for (QAbstractButton* button : box.buttons())
+            if (button->text() == caption)
+                chosen = button;
+        chosen->click();
     }
 
     template <class T = QWidget> T* Find(const char* name) const {
@@ -188,10 +215,14 @@ protected:
     platform::FolderLister* lister_ = &files_;
     engine::FileRenamer* renamer_ = &files_;
     platform::SettingsFolderStore store_;
-    platform::JournalFile journal_;
+    // Each test's own history of Gos, so that no Go of an earlier test is there to undo.
+    ScratchFolder state_;
+    platform::JournalFolder journal_{state_.Name()};
     // Where the Rules dialog keeps saved recipes; none unless a test gives one.
     platform::RecipeStore* recipes_ = nullptr;
     DialogsRecorder dialogs_;
+    // What the window shows its boxes with; a test of the real boxes puts them here before it opens it.
+    Dialogs* boxes_ = &dialogs_;
     ScratchFolder folder_;
     std::unique_ptr<TForm1> form_;
 };

@@ -1,10 +1,13 @@
 // The name grid as the user sees and works it: its keys, and names that hold invisible characters.
 #include "FormFixture.h"
+#include "main/ClipboardBytes.h"
 #include "main/ShownNameDelegate.h"
 
 #include <QClipboard>
 #include <QItemSelectionModel>
 #include <QMimeData>
+#include <QScrollBar>
+#include <functional>
 
 namespace {
 
@@ -101,6 +104,113 @@ TEST_F(GridTest, InvisibleCharactersAndForeignBytesShowAsStandIns) {
         option.widget = grid;
         const QString tip = delegate->ToolTip(option, cell);
         EXPECT_EQ(tip, r.tooltip ? r.shown : QString());
+    }
+}
+
+// A name an editor gave back with U+FFFD for a byte it could not read is refused, by the row it is in, and
+// the new names show their stand-ins as the old names do.
+TEST_F(GridTest, ANameThatLostACharacterIsRefusedAndShownWithItsRow) {
+    OpenListing({"bad\xFF"
+                 "byte.txt",
+                 "ok.txt"});
+    // The names as an editor gives them back after a Copy: the bad byte has become U+FFFD.
+    clipboard_bytes::Put("bad\xEF\xBF\xBD"
+                         "byte.txt\nok2.txt");
+    Click(names::btnPaste);
+    const QModelIndex first = Grid()->model()->index(0, 1);
+    EXPECT_EQ(first.data(Qt::DisplayRole).toString(), QString::fromUtf8("bad\xEF\xBF\xBD"
+                                                                        "byte.txt"));
+    Click(names::btnGo);
+    EXPECT_EQ(dialogs_.messages, std::vector<std::string>{
+                                     "The new name of bad\\xFFbyte.txt holds the character U+FFFD where the "
+                                     "file's name has none: a character was lost, please correct the new "
+                                     "name."});
+    EXPECT_EQ(OnDisk(), (std::set<std::string>{"bad\xFF"
+                                               "byte.txt",
+                                               "ok.txt"}));
+    EXPECT_EQ(Grid()->selectionModel()->selectedRows(), QModelIndexList{Grid()->model()->index(0, 0)});
+    EXPECT_EQ(Grid()->currentIndex(), first);
+}
+
+TEST_F(GridTest, NewNamesShowStandInsAndEditTheirOwnText) {
+    OpenListing({"a.txt"});
+    Click(names::rdbManual);
+    const QModelIndex cell = Grid()->model()->index(0, 1);
+    Grid()->model()->setData(cell, QStringLiteral("a\nb.txt"));
+    EXPECT_EQ(cell.data(Qt::DisplayRole).toString(), QStringLiteral("a\\nb.txt"));
+    EXPECT_EQ(cell.data(Qt::ToolTipRole).toString(), QStringLiteral("a\\nb.txt"));
+    EXPECT_EQ(cell.data(NameGridModel::ShownPartsRole).toStringList(),
+              (QStringList{QStringLiteral("a"), QStringLiteral("\\n"), QStringLiteral("b.txt")}));
+    EXPECT_EQ(cell.data(Qt::EditRole).toString(), QStringLiteral("a\nb.txt"));
+}
+
+TEST_F(GridTest, AfterTheDuplicateMessageItsFirstRowIsSelectedAndInView) {
+    std::vector<std::string> files;
+    for (int i = 10; i < 70; ++i)
+        files.push_back("f" + std::to_string(i) + ".txt");
+    OpenListing(files);
+    Click(names::rdbManual);
+    QAbstractItemModel* model = Grid()->model();
+    for (const int row : {50, 55, 58})
+        model->setData(model->index(row - 1, 1), QStringLiteral("same.txt"));
+    model->setData(model->index(40 - 1, 1), QStringLiteral("other.txt"));
+    Click(names::btnView);
+    EXPECT_EQ(dialogs_.messages,
+              std::vector<std::string>{"The result of this will mean that 2 files will be called same.txt"});
+    EXPECT_EQ(Grid()->selectionModel()->selectedRows(), QModelIndexList{model->index(49, 0)});
+    EXPECT_EQ(Grid()->currentIndex(), model->index(49, 1));
+    EXPECT_TRUE(Grid()->viewport()->rect().contains(Grid()->visualRect(model->index(49, 1))))
+        << "the row is not in view";
+    EXPECT_EQ(QApplication::focusWidget(), Find(names::btnView)) << "the focus moved";
+}
+
+// The grid never slides sideways, whatever brings a New Name cell into view.
+TEST_F(GridTest, TheGridNeverScrollsSideways) {
+    std::vector<std::string> files{".hidden-config"};
+    for (int i = 10; i < 60; ++i)
+        files.push_back("a-rather-long-file-name-number-" + std::to_string(i) + ".txt");
+    OpenListing(files);
+    Click(names::rdbManual);
+    Click(names::btnCopyOver);
+    QTableView* grid = Grid();
+    const auto cellCentre = [grid](int row, int column) {
+        return grid->visualRect(grid->model()->index(row, column)).center();
+    };
+    const struct {
+        const char* name;
+        std::function<void()> act;
+    } cases[] = {
+        {"ClickOnANewName",
+         [&] { QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(0, 1)); }},
+        {"ArrowIntoTheNewNames",
+         [&] {
+             grid->setFocus();
+             grid->setCurrentIndex(grid->model()->index(3, 0));
+             QTest::keyClick(grid, Qt::Key_Right);
+             QTest::keyClick(grid, Qt::Key_Down);
+         }},
+        {"EditANewName",
+         [&] {
+             grid->setFocus();
+             grid->setCurrentIndex(grid->model()->index(45, 1));
+             QTest::keyClick(grid, Qt::Key_F2);
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+         }},
+        {"DragAcrossTheRight",
+         [&] {
+             QTest::mousePress(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(1, 0));
+             QTest::mouseMove(grid->viewport(), QPoint(grid->viewport()->width() - 1, cellCentre(1, 0).y()));
+             QTest::mouseRelease(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
+                                 QPoint(grid->viewport()->width() - 1, cellCentre(1, 0).y()));
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.act();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(grid->horizontalScrollBar()->value(), 0);
+        EXPECT_EQ(grid->visualRect(grid->model()->index(0, 0)).left(), 0) << "the old names are cut off";
     }
 }
 

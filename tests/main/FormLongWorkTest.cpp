@@ -21,13 +21,7 @@ protected:
     void OpenTenFiles() {
         held_.pauseAt = 4;
         renamer_ = &held_;
-        std::vector<std::string> files;
-        for (int i = 1; i <= 10; ++i)
-            files.push_back((i < 10 ? "f0" : "f") + std::to_string(i) + ".txt");
-        OpenListing(files);
-        Click(names::rdbReplacer);
-        Type(names::edtReplace, QStringLiteral("f"));
-        Type(names::edtWith, QStringLiteral("g"));
+        OpenTenFilesToRename();
     }
     // Lists a.txt and b.txt and types a new name for a.txt; the folder "big" will be held while read.
     void OpenWithTypedName() {
@@ -91,6 +85,45 @@ TEST_F(LongWork, StopHalfwayKeepsWhatWasDoneListsAgainAndSaysSo) {
               std::vector<std::string>{"Renaming stopped. Files renamed: 4. Files left as they were: 6."});
     EXPECT_TRUE(Find(names::btnGo)->isEnabled());
     EXPECT_FALSE(Find(names::btnCopy)->isEnabled()) << "a field its mode disables stays disabled";
+}
+
+// An undo renames back on the worker thread as Go renames: the window's event loop goes on, the progress
+// dialog counts the renames back, and Stop leaves the rest for the next undo.
+TEST_F(LongWork, UndoRunsLikeGoWithItsProgressAndStop) {
+    OpenTenFiles();
+    held_.pauseAt = 14; // the Go's ten renames go through; the undo's fourth is held
+    Click(names::btnGo);
+    ASSERT_EQ(OnDisk().count("g10.txt"), 1u);
+    dialogs_.answers = {true, true};
+    QString shown;
+    bool goLocked = false;
+    WhileHeld(
+        names::dlgProgress,
+        [this] { form_->findChild<QAction*>(QLatin1String(names::actUndoGo))->trigger(); },
+        [&](QWidget& progress) {
+            shown = progress.findChild<QLabel*>()->text();
+            goLocked = !Find(names::btnGo)->isEnabled() && !Grid()->isEnabled();
+            QTest::keyClick(&progress, Qt::Key_Escape);
+        });
+    EXPECT_EQ(shown, QStringLiteral("Renaming 3 of 10 back"));
+    EXPECT_TRUE(goLocked) << "Go and the grid must be locked while the undo runs";
+    ASSERT_EQ(dialogs_.questions.size(), 1u);
+    EXPECT_EQ(dialogs_.messages,
+              std::vector<std::string>{"Undo stopped. Files renamed back: 4. Files left as they were: 6."});
+    EXPECT_EQ(OnDisk().count("f10.txt"), 1u) << "the undo goes from the last rename to the first";
+    EXPECT_EQ(OnDisk().count("g06.txt"), 1u);
+    EXPECT_TRUE(Find(names::btnGo)->isEnabled());
+
+    dialogs_.Clear();
+    form_->findChild<QAction*>(QLatin1String(names::actUndoGo))->trigger();
+    ASSERT_EQ(dialogs_.questions.size(), 1u);
+    EXPECT_EQ(dialogs_.questions[0].rfind("Undo the renaming of 6 files in ", 0), 0u)
+        << dialogs_.questions[0];
+    EXPECT_TRUE(dialogs_.messages.empty());
+    std::set<std::string> before;
+    for (int i = 1; i <= 10; ++i)
+        before.insert((i < 10 ? "f0" : "f") + std::to_string(i) + ".txt");
+    EXPECT_EQ(OnDisk(), before);
 }
 
 TEST_F(LongWork, AFolderSelectedWhileTheBatchRunsIsListedAfterIt) {

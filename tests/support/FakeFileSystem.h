@@ -30,7 +30,14 @@ public:
     // A folder added again after its removal is another folder at the same path, with its own identity.
     void AddFolder(const std::string& folder) {
         folders_[folder];
-        identities_.try_emplace(folder, ++lastInode_);
+        if (identities_.count(folder) == 0)
+            identities_[folder] = {1, ++lastInode_, ++lastBirth_};
+    }
+    // The folder deleted and made again, empty, with the same inode number (as ext4 may hand it out
+    // again) but a birth time of its own.
+    void RecreateFolder(const std::string& folder) {
+        folders_[folder].clear();
+        identities_[folder].birth = ++lastBirth_;
     }
     // The content travels with the file through its renames, so tests can tell which file a name holds.
     void AddFile(const std::string& folder, const std::string& name, const std::string& content = {}) {
@@ -61,8 +68,12 @@ public:
         return folders_.at(folder).at(name);
     }
 
-    // The n-th call of Rename (counted from 1 over all folders) fails and changes nothing.
-    void FailRenameNumber(int n) { failing_.insert(n); }
+    // The n-th call of Rename (counted from 1 over all folders) fails and changes nothing; the folder then
+    // gives `reason` as the failure's reason, by default the one a read-only file system gives.
+    void FailRenameNumber(int n, std::string reason = "Read-only file system") {
+        failing_.insert(n);
+        reasons_[n] = std::move(reason);
+    }
     // OpenFolder of this folder answers nullptr, as for a folder that cannot be opened.
     void FailOpen(const std::string& folder) { unopenable_.insert(folder); }
 
@@ -95,8 +106,9 @@ private:
             const auto it = files_.identities_.find(folder_);
             if (it == files_.identities_.end())
                 return std::nullopt;
-            return engine::FolderIdentity{1, it->second};
+            return it->second;
         }
+        std::string FailureReason() const override { return files_.failure_; }
         std::optional<std::vector<std::string>> EntryNames() override { return files_.Files(folder_); }
 
     private:
@@ -112,19 +124,20 @@ private:
     bool Rename(const std::string& folder, const std::string& oldName, const std::string& newName) {
         const int number = static_cast<int>(attempts_.size()) + 1;
         attempts_.push_back({folder, oldName, newName, false});
-        if (failing_.count(number) != 0 || Refused(oldName) || Refused(newName))
-            return false;
+        failure_.clear();
+        if (failing_.count(number) != 0)
+            return failure_ = reasons_.at(number), false;
+        if (Refused(oldName) || Refused(newName))
+            return failure_ = "Invalid argument", false;
         // A folder removed while it was open has no files left to rename.
         const auto it = folders_.find(folder);
-        if (it == folders_.end())
-            return false;
+        if (it == folders_.end() || it->second.count(oldName) == 0)
+            return failure_ = "No such file or directory", false;
         auto& files = it->second;
         const auto source = files.find(oldName);
-        if (source == files.end())
-            return false;
         if (oldName != newName) {
             if (files.count(newName) != 0)
-                return false;
+                return failure_ = "File exists", false;
             std::string content = std::move(source->second);
             files.erase(source);
             files.emplace(newName, std::move(content));
@@ -134,9 +147,12 @@ private:
     }
 
     std::map<std::string, std::map<std::string, std::string>> folders_; // folder -> name -> content
-    std::map<std::string, std::uint64_t> identities_;
+    std::map<std::string, engine::FolderIdentity> identities_;
     std::uint64_t lastInode_ = 0;
+    std::int64_t lastBirth_ = 1000000000;
+    std::string failure_; // why the last Rename failed
     std::set<int> failing_;
+    std::map<int, std::string> reasons_;
     std::set<std::string> unopenable_;
     std::vector<Attempt> attempts_;
     int openCount_ = 0;

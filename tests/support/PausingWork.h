@@ -46,8 +46,9 @@ private:
 
 // Hands every listing and rename on to another file system, but holds one piece of work at its gate until
 // the test releases it: the `pauseAt`-th rename (counted from 1), or the listing of `heldFolder` after
-// counting `shownRead` names as read. Once `refuse` is set it refuses every listing, as a folder whose
-// permissions were taken away would. Set these before the work starts.
+// counting `shownRead` names as read. The `failAt`-th rename fails, once let go, with `failReason`. Once
+// `refuse` is set it refuses every listing, as a folder whose permissions were taken away would. Set these
+// before the work starts.
 class PausingFiles : public platform::FolderLister, public engine::FileRenamer {
 public:
     PausingFiles(platform::FolderLister& lister, engine::FileRenamer& renamer)
@@ -71,6 +72,8 @@ public:
 
     Gate gate;
     int pauseAt = 0;
+    int failAt = 0;
+    std::string failReason;
     std::string heldFolder;
     std::size_t shownRead = 0;
     bool refuse = false;
@@ -81,14 +84,23 @@ private:
         Folder(PausingFiles& owner, std::unique_ptr<engine::FolderRenamer> inner)
             : owner_(owner), inner_(std::move(inner)) {}
         bool Rename(const std::string& oldName, const std::string& newName) override {
-            if (++owner_.renames_ == owner_.pauseAt)
+            const int number = ++owner_.renames_;
+            if (number == owner_.pauseAt)
                 owner_.gate.Hold();
-            return inner_->Rename(oldName, newName);
+            failedHere_ = number == owner_.failAt;
+            return !failedHere_ && inner_->Rename(oldName, newName);
         }
+        std::string FailureReason() const override {
+            return failedHere_ ? owner_.failReason : inner_->FailureReason();
+        }
+        std::string StrandedName() const override { return inner_->StrandedName(); }
+        std::optional<engine::FolderIdentity> Identity() override { return inner_->Identity(); }
+        std::optional<std::vector<std::string>> EntryNames() override { return inner_->EntryNames(); }
 
     private:
         PausingFiles& owner_;
         std::unique_ptr<engine::FolderRenamer> inner_;
+        bool failedHere_ = false;
     };
 
     void Check() const {

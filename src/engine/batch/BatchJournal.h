@@ -14,10 +14,10 @@ namespace engine {
 class BatchJournal {
 public:
     virtual ~BatchJournal() = default;
-    // renames: the rows with a new name, in order, valid only during the call. False ends the batch before
-    // anything is renamed.
-    virtual bool Begin(const std::string& folder, const std::optional<FolderIdentity>& identity,
-                       const PlannedRenames& renames) = 0;
+    // renames: the rows with a new name, in order, valid only during the call. Answers why the record
+    // could not be written, empty once it is; the batch then asks whether to rename without it.
+    virtual std::string Begin(const std::string& folder, const std::optional<FolderIdentity>& identity,
+                              const PlannedRenames& renames) = 0;
     // done[i] tells whether rename i of Begin was renamed.
     virtual void Finish(const std::vector<bool>& done) = 0;
 };

@@ -4,6 +4,7 @@
 
 #include "engine/grid/NameIndex.h"
 #include "engine/names/RenameableName.h"
+#include "engine/names/ShownName.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -81,15 +82,28 @@ std::string ClashMessage(const std::string& newName) {
            " will be the same as a file not renamed yet, to continue and face the error click yes.";
 }
 
+std::string WithoutUndoQuestion(const std::string& error) {
+    return "The record needed to undo this Go cannot be written (" + error +
+           "). Rename the files anyway, without a way to undo it?";
+}
+
 std::string FolderMovedMessage(const std::string& folder) {
     return "Nothing was renamed: the folder shown is no longer at " + folder + ", so it is listed again.";
 }
 
+std::string StrandedNote(const std::string& folder, const FolderRenamer& renamer) {
+    const std::string stranded = renamer.StrandedName();
+    if (stranded.empty())
+        return {};
+    return (renamer.StrandedBesideOldName() ? "the file is also under " : "the file is now ") +
+           ShownName(JoinPath(folder, stranded));
+}
+
 std::string RenameFailedMessage(const std::string& folder, const std::string& oldName,
-                                const std::string& stranded) {
-    std::string text = "Error renaming file " + JoinPath(folder, oldName);
-    if (!stranded.empty())
-        text += " (the file is now " + JoinPath(folder, stranded) + ")";
+                                const std::string& note) {
+    std::string text = "Error renaming file " + ShownName(JoinPath(folder, oldName));
+    if (!note.empty())
+        text += " (" + note + ")";
     return text;
 }
 
@@ -171,6 +185,10 @@ std::string GatheredFailuresMessage(const std::vector<std::string>& firstTexts, 
     return message;
 }
 
+std::string GatheredFailureLine(const std::string& text, const std::string& reason) {
+    return reason.empty() ? text : text + ": " + reason;
+}
+
 std::string StoppedMessage(const BatchResult& result) {
     return "Renaming stopped. Files renamed: " + std::to_string(result.renamed) +
            ". Files left as they were: " + std::to_string(result.total - result.renamed) + ".";
@@ -220,10 +238,16 @@ BatchResult RunRows(const std::string& folderPath, const std::optional<FolderIde
     std::vector<bool> journalDone;
     if (journal && folder) {
         const PlannedOf<Rows> planned(rows, static_cast<std::size_t>(total));
-        if (!journal->Begin(folderPath, opened, planned)) {
-            return result;
+        const std::string error = journal->Begin(folderPath, opened, planned);
+        if (!error.empty()) {
+            if (!prompts.Confirm(WithoutUndoQuestion(error))) {
+                return result;
+            }
+            journal = nullptr;
         }
-        journalDone.reserve(planned.Count());
+        if (journal) {
+            journalDone.reserve(planned.Count());
+        }
     } else {
         journal = nullptr;
     }
@@ -257,14 +281,17 @@ BatchResult RunRows(const std::string& folderPath, const std::optional<FolderIde
             continue;
         }
         ++result.failed;
-        std::string text =
-            RenameFailedMessage(folderPath, oldName, renameable ? folder->StrandedName() : std::string());
+        std::string text = RenameFailedMessage(
+            folderPath, oldName, renameable ? StrandedNote(folderPath, *folder) : std::string());
+        const std::string reason = !folder      ? FolderNotOpenedReason
+                                   : renameable ? folder->FailureReason()
+                                                : NameRefusedReason;
         if (gathering) {
-            gathered.Add(std::move(text));
+            gathered.Add(GatheredFailureLine(text, reason));
         } else if (tried == total) {
-            prompts.ReportFailure(text);
+            prompts.ReportRenameFailure(text, reason);
         } else {
-            const FailureAnswer answer = prompts.AskAfterFailure(text);
+            const FailureAnswer answer = prompts.AskAfterRenameFailure(text, reason);
             if (answer == FailureAnswer::Stop) {
                 result.stopped = true;
                 break;

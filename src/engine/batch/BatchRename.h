@@ -42,7 +42,9 @@ struct BatchResult {
 // The number of rows with a new name: the renames a batch will try.
 int CountRenames(const BatchSnapshot& batch);
 
-// With a journal, the batch is recorded there before its first rename and completed after its last.
+// With a journal, the batch is recorded there before its first rename and completed after its last. A
+// record that cannot be written is no reason to lose anything: the batch asks (Confirm) whether to rename
+// without it, and a No ends the batch before anything is renamed or thrown away.
 BatchResult RunBatch(const BatchSnapshot& batch, FileRenamer& files, BatchPrompts& prompts,
                      BatchJournal* journal = nullptr);
 // The same batch over the grid's own rows, without copying a name: for a caller that keeps the grid
@@ -58,17 +60,30 @@ bool ConfirmClashes(const BatchSnapshot& batch, BatchPrompts& prompts);
 std::string ClashMessage(const std::string& newName);
 // The one report of the failures gathered after "Skip All": the first few texts, then the count of the rest.
 std::string GatheredFailuresMessage(const std::vector<std::string>& firstTexts, int moreCount);
+// A failure's line in that report: its text and, where known, its reason.
+std::string GatheredFailureLine(const std::string& text, const std::string& reason);
 // The message after a stopped batch: how many files were renamed and how many were left as they were.
 std::string StoppedMessage(const BatchResult& result);
 // How many failure texts the gathered report lists before it only counts.
 inline constexpr std::size_t GatheredFailuresShown = 20;
+// The question of a batch whose record for undo cannot be written, with the reason.
+std::string WithoutUndoQuestion(const std::string& error);
 // The report of a batch whose folder is no longer the one that was listed under that path.
 std::string FolderMovedMessage(const std::string& folder);
-// The report of a failed rename; stranded is the name the file was left under, if any (see StrandedName).
+// Where a failed rename left the file when that is not simply its old name, as "the file is now <path>"
+// or "the file is also under <path>"; empty otherwise.
+std::string StrandedNote(const std::string& folder, const FolderRenamer& renamer);
+// The report of a failed rename; note is the StrandedNote, if any. The paths are shown as the grid shows
+// names, so a line feed or a byte that is not UTF-8 stays visible.
 std::string RenameFailedMessage(const std::string& folder, const std::string& oldName,
-                                const std::string& stranded = {});
+                                const std::string& note = {});
 
 // A folder and a name joined with one '/' (none added when the folder already ends in one or is empty).
 std::string JoinPath(const std::string& folder, const std::string& name);
+
+// Why the batch itself refused a rename: the folder could not be opened, or a name is not renameable.
+inline constexpr char FolderNotOpenedReason[] = "The folder cannot be opened.";
+inline constexpr char NameRefusedReason[] =
+    "A file name cannot be empty, \".\" or \"..\", and cannot hold \"/\" or a NUL byte.";
 
 } // namespace engine

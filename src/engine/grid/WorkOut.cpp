@@ -7,6 +7,7 @@
 #include "engine/grid/NameIndex.h"
 #include "engine/names/ReadPosition.h"
 #include "engine/names/Replace.h"
+#include "engine/names/ShownName.h"
 
 #include <cstdint>
 
@@ -26,7 +27,7 @@ void AllReplace(NameGrid& grid, std::string_view search, std::string_view replac
     }
 }
 
-std::optional<std::string> FindDuplicateNewName(const NameGrid& grid) {
+int FindDuplicateRow(const NameGrid& grid) {
     // A scan of every pair meets first the lowest row whose name some later row repeats: that is the
     // lowest first row among the names that occur twice, found here in one pass.
     const int rows = grid.RowCount();
@@ -46,10 +47,36 @@ std::optional<std::string> FindDuplicateNewName(const NameGrid& grid) {
             found = firstRow.RowAt(slot);
         }
     }
-    if (found == 0) {
+    return static_cast<int>(found);
+}
+
+std::optional<std::string> FindDuplicateNewName(const NameGrid& grid) {
+    const int row = FindDuplicateRow(grid);
+    if (row == 0) {
         return std::nullopt;
     }
-    return newNameOf(found);
+    return grid.Cell(NameGrid::NewColumn, row);
+}
+
+int FindLostCharacterRow(const NameGrid& grid) {
+    constexpr std::string_view replacement = "\xEF\xBF\xBD";
+    for (int row = 1; row < grid.RowCount(); ++row) {
+        if (grid.Cell(NameGrid::NewColumn, row).find(replacement) != std::string::npos &&
+            grid.Cell(NameGrid::OldColumn, row).find(replacement) == std::string::npos) {
+            return row;
+        }
+    }
+    return 0;
+}
+
+std::string LostCharacterMessage(const std::string& oldName) {
+    return "The new name of " + ShownName(oldName) +
+           " holds the character U+FFFD where the file's name has none: a character was lost, please "
+           "correct the new name.";
+}
+
+std::string DuplicateMessage(const std::string& newName) {
+    return "The result of this will mean that 2 files will be called " + ShownName(newName);
 }
 
 WorkOutResult WorkOut(Mode mode, const EntryTexts& texts, NameGrid& grid) {
@@ -85,9 +112,13 @@ WorkOutResult WorkOut(Mode mode, const EntryTexts& texts, NameGrid& grid) {
         // The new names are whatever was typed or pasted; only the duplicate check applies.
         break;
     }
-    if (auto duplicate = FindDuplicateNewName(grid)) {
-        return Stop("The result of this will mean that 2 files will be called " + *duplicate,
-                    EntryField::None);
+    if (const int row = FindLostCharacterRow(grid)) {
+        return WorkOutResult{false, LostCharacterMessage(grid.Cell(NameGrid::OldColumn, row)),
+                             EntryField::None, row};
+    }
+    if (const int row = FindDuplicateRow(grid)) {
+        return WorkOutResult{false, DuplicateMessage(grid.Cell(NameGrid::NewColumn, row)), EntryField::None,
+                             row};
     }
     return WorkOutResult{true, {}, EntryField::None};
 }

@@ -160,11 +160,8 @@ std::size_t FoldedLength(std::string_view name, std::string& scratch) {
 std::vector<std::size_t> PlainOrder(const std::vector<std::string>& names) {
     std::vector<std::pair<std::string, std::size_t>> keyed;
     keyed.reserve(names.size());
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        std::string key(names[i].size(), '\0');
-        key.resize(FoldedLength(names[i], key));
-        keyed.emplace_back(std::move(key), i);
-    }
+    for (std::size_t i = 0; i < names.size(); ++i)
+        keyed.emplace_back(SortKey(names[i]), i);
     std::sort(keyed.begin(), keyed.end(), [&names](const auto& a, const auto& b) {
         if (const int order = a.first.compare(b.first); order != 0)
             return order < 0;
@@ -186,7 +183,9 @@ std::vector<SortEntry> CompactOrder(const std::vector<std::string>& names, std::
     std::vector<SortEntry> entries;
     entries.reserve(names.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const std::string_view folded(key.data(), FoldedLength(names[i], key));
+        // The length first: folding resizes the key, which may move its bytes elsewhere.
+        const std::size_t length = FoldedLength(names[i], key);
+        const std::string_view folded(key.data(), length);
         std::uint32_t restStart = NoRest;
         if (folded.size() > InlineKeyBytes) {
             restStart = static_cast<std::uint32_t>(rests.size());
@@ -227,6 +226,12 @@ std::vector<SortEntry> CompactOrder(const std::vector<std::string>& names, std::
 }
 
 } // namespace
+
+std::string SortKey(std::string_view name) {
+    std::string key;
+    key.resize(FoldedLength(name, key));
+    return key;
+}
 
 void SortFileNames(std::vector<std::string>& names) {
     // Only the rests of the longer keys are kept, all in one buffer rather than one string each: at a

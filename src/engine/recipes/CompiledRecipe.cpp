@@ -183,7 +183,7 @@ bool ApplyStep(const CompiledStep& compiled, std::string_view part, const TokenV
         return ReplaceLiteral(*replace, *compiled.text, part, values, out, missing);
     }
     if (const auto* change = std::get_if<CaseStep>(&step)) {
-        out.append(ChangeCase(part, change->to));
+        AppendChangeCase(part, change->to, out);
         return true;
     }
     if (const auto* insert = std::get_if<InsertStep>(&step)) {

@@ -3,7 +3,9 @@
 #include "engine/names/Utf8.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <numeric>
 #include <unicode/uchar.h>
@@ -47,11 +49,24 @@ void AppendNaturalKey(std::string_view name, std::string& key) {
             pos = end;
             continue;
         }
+        if (static_cast<unsigned char>(name[pos]) < 0x80) {
+            // A run of ASCII other than digits, lowered in place.
+            std::size_t end = pos + 1;
+            while (end < name.size() && static_cast<unsigned char>(name[end]) < 0x80 && !IsDigit(name[end])) {
+                ++end;
+            }
+            const std::size_t start = key.size();
+            key.append(name.substr(pos, end - pos));
+            char* const lowered = key.data() + start;
+            for (std::size_t k = 0; k < end - pos; ++k) {
+                const char c = lowered[k];
+                lowered[k] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c;
+            }
+            pos = end;
+            continue;
+        }
         const std::size_t length = utf8::CharLength(name, pos);
-        const auto lead = static_cast<unsigned char>(name[pos]);
-        if (lead < 0x80) {
-            key.push_back(lead >= 'A' && lead <= 'Z' ? static_cast<char>(lead + 0x20) : name[pos]);
-        } else if (length == 1) {
+        if (length == 1) {
             key.push_back(name[pos]); // a byte that is not UTF-8 stands for itself
         } else {
             AppendUtf8(
@@ -77,10 +92,19 @@ struct Keyed {
     std::size_t row;
 };
 
+// keys ends with eight bytes of padding, so that eight bytes can be read from any key at once.
 std::uint64_t HeadAt(std::string_view keys, const Keyed& keyed, std::size_t depth) {
-    std::uint64_t head = 0;
-    for (std::size_t k = depth; k < depth + 8; ++k) {
-        head = (head << 8) | (k < keyed.length ? static_cast<unsigned char>(keys[keyed.offset + k]) : 0U);
+    if (depth >= keyed.length) {
+        return 0;
+    }
+    std::uint64_t bytes = 0;
+    std::memcpy(&bytes, keys.data() + keyed.offset + depth, sizeof bytes);
+    std::uint64_t head = bytes; // the first byte the most significant
+    if constexpr (std::endian::native == std::endian::little) {
+        head = __builtin_bswap64(bytes);
+    }
+    if (const std::size_t left = keyed.length - depth; left < 8) {
+        head &= ~std::uint64_t{0} << (8 * (8 - left)); // bytes past the key's end count as zero
     }
     return head;
 }
@@ -141,6 +165,11 @@ void SortKeys(std::string_view keys, const std::vector<std::string>& names, std:
 // Rows ordered by natural key, then by the bytes of the name ("a01" and "a1" share a key), then as listed.
 std::vector<std::size_t> NaturalRanks(const std::vector<std::string>& names, std::vector<std::size_t> rows) {
     std::string keys;
+    std::size_t bytes = 8;
+    for (const std::size_t row : rows) {
+        bytes += names[row].size() + 8; // room for a digit run's marker or two
+    }
+    keys.reserve(bytes);
     std::vector<Keyed> keyed;
     keyed.reserve(rows.size());
     for (const std::size_t row : rows) {
@@ -149,6 +178,7 @@ std::vector<std::size_t> NaturalRanks(const std::vector<std::string>& names, std
         keyed.push_back(
             {0, static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(keys.size() - offset), row});
     }
+    keys.append(8, '\0');
     SortKeys(keys, names, keyed);
     for (std::size_t k = 0; k < keyed.size(); ++k) {
         rows[k] = keyed[k].row;
@@ -194,15 +224,28 @@ bool NaturalLess(std::string_view a, std::string_view b) {
 }
 
 std::string CounterText(long long value, int width) {
-    const bool negative = value < 0;
+    std::string text;
+    AppendCounterText(value, width, text);
+    return text;
+}
+
+void AppendCounterText(long long value, int width, std::string& out) {
     // The magnitude of the smallest long long does not fit a long long; unsigned arithmetic holds it.
-    const unsigned long long magnitude =
-        negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
-    std::string digits = std::to_string(magnitude);
-    if (static_cast<int>(digits.size()) < width) {
-        digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
+    unsigned long long magnitude =
+        value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    char digits[20]; // the most a 64-bit magnitude takes
+    std::size_t count = 0;
+    do {
+        digits[sizeof digits - ++count] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) {
+        out.push_back('-');
     }
-    return negative ? "-" + digits : digits;
+    if (width > 0 && static_cast<std::size_t>(width) > count) {
+        out.append(static_cast<std::size_t>(width) - count, '0');
+    }
+    out.append(digits + sizeof digits - count, count);
 }
 
 std::vector<long long> CounterValues(const Counter& counter, const std::vector<std::string>& oldNames,

@@ -25,4 +25,7 @@ bool NaturalLess(std::string_view a, std::string_view b);
 // The counter value as text, zero-padded to width digits (a minus sign precedes the digits).
 std::string CounterText(long long value, int width);
 
+// The same, appended to out.
+void AppendCounterText(long long value, int width, std::string& out);
+
 } // namespace engine::recipes

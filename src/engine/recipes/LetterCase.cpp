@@ -43,16 +43,42 @@ void Map(std::string_view text, Mapping mapping, std::string& out) {
     }
 }
 
+bool IsAsciiWordChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
 bool IsWordChar(std::uint32_t c) {
+    if (c < 0x80) { // the letters and digits of ASCII, without a look-up in ICU's tables
+        return IsAsciiWordChar(static_cast<char>(c));
+    }
     const auto mask = U_GET_GC_MASK(static_cast<UChar32>(c));
     return (mask & (U_GC_L_MASK | U_GC_M_MASK | U_GC_N_MASK)) != 0;
+}
+
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c;
+}
+
+char AsciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c;
+}
+
+bool IsAscii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool IsApostrophe(std::uint32_t c) {
     return c == U'\'' || c == U'\u2019';
 }
 
-// Title case of one well-formed run: every word titled, what lies between words lowered.
+// Title case of one well-formed run: every word titled, what lies between words lowered. A word or a gap
+// that is all ASCII is mapped here: a gap then holds no letter, and a word's first character goes upper
+// and the rest lower, as ICU maps them; only the others cost a call into ICU.
 void TitleRun(std::string_view run, std::string& out) {
     std::size_t pos = 0;
     while (pos < run.size()) {
@@ -65,7 +91,12 @@ void TitleRun(std::string_view run, std::string& out) {
             }
             wordStart += length;
         }
-        Map(run.substr(pos, wordStart - pos), Mapping::Lower, out);
+        const std::string_view gap = run.substr(pos, wordStart - pos);
+        if (IsAscii(gap)) {
+            out.append(gap);
+        } else {
+            Map(gap, Mapping::Lower, out);
+        }
         // The word, apostrophes included when a word character follows them.
         std::size_t wordEnd = wordStart;
         while (wordEnd < run.size()) {
@@ -83,21 +114,17 @@ void TitleRun(std::string_view run, std::string& out) {
             }
             break;
         }
-        Map(run.substr(wordStart, wordEnd - wordStart), Mapping::TitleFirst, out);
+        const std::string_view word = run.substr(wordStart, wordEnd - wordStart);
+        if (!word.empty() && IsAscii(word)) {
+            out.push_back(AsciiUpper(word.front()));
+            for (const char c : word.substr(1)) {
+                out.push_back(AsciiLower(c));
+            }
+        } else {
+            Map(word, Mapping::TitleFirst, out);
+        }
         pos = wordEnd;
     }
-}
-
-bool IsAsciiWordChar(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-}
-
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c;
-}
-
-char AsciiUpper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c;
 }
 
 // The same mappings for a run of ASCII, where the Unicode rules come down to A-Z and a-z; most names are
@@ -131,23 +158,19 @@ void MapAscii(std::string_view run, LetterCase to, std::string& out) {
     }
 }
 
-bool IsAscii(std::string_view text) {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 std::string ChangeCase(std::string_view text, LetterCase to) {
     std::string out;
     out.reserve(text.size() + 8);
+    AppendChangeCase(text, to, out);
+    return out;
+}
+
+void AppendChangeCase(std::string_view text, LetterCase to, std::string& out) {
     if (to != LetterCase::Sentence && IsAscii(text)) {
         MapAscii(text, to, out);
-        return out;
+        return;
     }
     bool sentenceStarted = false;
     std::size_t pos = 0;
@@ -198,7 +221,6 @@ std::string ChangeCase(std::string_view text, LetterCase to) {
             ++pos;
         }
     }
-    return out;
 }
 
 } // namespace engine::recipes

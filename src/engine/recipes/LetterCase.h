@@ -15,4 +15,7 @@ namespace engine::recipes {
 // digits, with apostrophes inside it. Sentence: the first letter or digit of the text upper, the rest lower.
 std::string ChangeCase(std::string_view text, LetterCase to);
 
+// The same, appended to out (no string of its own for each name).
+void AppendChangeCase(std::string_view text, LetterCase to, std::string& out);
+
 } // namespace engine::recipes

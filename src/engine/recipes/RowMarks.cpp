@@ -15,7 +15,8 @@ bool IsRefused(std::string_view name) {
 }
 
 // A set of names by open addressing over one array of row numbers: a million names cost two arrays, not a
-// million allocations.
+// million allocations. Each slot keeps 32 bits of the name's hash beside the row, so that a probe reads
+// another row's name only when the hashes agree, sparing a million names as many misses of the cache.
 class NameSet {
 public:
     explicit NameSet(std::size_t expected) {
@@ -28,30 +29,36 @@ public:
 
     // The first row added under this name; adds row when the name is new.
     std::size_t Add(std::string_view name, std::size_t row, const std::vector<std::string_view>& names) {
-        std::uint32_t& slot = Slot(name, names);
+        const std::size_t hash = std::hash<std::string_view>{}(name);
+        std::uint64_t& slot = Slot(name, hash, names);
         if (slot == kEmpty) {
-            slot = static_cast<std::uint32_t>(row);
+            slot = (static_cast<std::uint64_t>(Tag(hash)) << 32) | static_cast<std::uint32_t>(row);
         }
-        return slot;
+        return static_cast<std::uint32_t>(slot);
     }
 
     bool Contains(std::string_view name, const std::vector<std::string_view>& names) {
-        return Slot(name, names) != kEmpty;
+        return Slot(name, std::hash<std::string_view>{}(name), names) != kEmpty;
     }
 
 private:
-    static constexpr std::uint32_t kEmpty = 0xFFFFFFFF;
+    static constexpr std::uint64_t kEmpty = ~std::uint64_t{0};
 
-    std::uint32_t& Slot(std::string_view name, const std::vector<std::string_view>& names) {
+    static std::uint32_t Tag(std::size_t hash) { return static_cast<std::uint32_t>(hash >> 32); }
+
+    std::uint64_t& Slot(std::string_view name, std::size_t hash, const std::vector<std::string_view>& names) {
         const std::size_t mask = slots_.size() - 1;
-        for (std::size_t k = std::hash<std::string_view>{}(name)&mask;; k = (k + 1) & mask) {
-            if (slots_[k] == kEmpty || names[slots_[k]] == name) {
+        const std::uint32_t tag = Tag(hash);
+        for (std::size_t k = hash & mask;; k = (k + 1) & mask) {
+            const std::uint64_t slot = slots_[k];
+            if (slot == kEmpty || (static_cast<std::uint32_t>(slot >> 32) == tag &&
+                                   names[static_cast<std::uint32_t>(slot)] == name)) {
                 return slots_[k];
             }
         }
     }
 
-    std::vector<std::uint32_t> slots_;
+    std::vector<std::uint64_t> slots_;
 };
 
 // marks holds Unchanged, Missing or Refused for the rows that are not renamed and None for the others;

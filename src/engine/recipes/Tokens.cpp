@@ -329,6 +329,33 @@ bool ParseGroupReference(std::string_view text, std::size_t& pos, const RegexGro
     return true;
 }
 
+// Appends one alternative's text for a row; false when the row has no such value. The values every row
+// has are appended without a string of their own.
+bool AppendValue(const TextTemplate::Alternative& alt, const TokenValues& values, std::string& out) {
+    if (alt.literal) {
+        out.append(alt.text);
+        return true;
+    }
+    switch (alt.kind) {
+    case Kind::Counter:
+        AppendCounterText(values.number, PadWidth(alt.format, values.counterWidth), out);
+        return true;
+    case Kind::Stem:
+        out.append(values.oldStem);
+        return true;
+    case Kind::Ext:
+        out.append(values.oldExtension);
+        return true;
+    default:
+        break;
+    }
+    const std::optional<std::string> value = Value(alt, values);
+    if (value) {
+        out.append(*value);
+    }
+    return value.has_value();
+}
+
 } // namespace
 
 std::optional<TextTemplate> TextTemplate::Parse(std::string_view text, const RegexGroups* groups,
@@ -416,13 +443,7 @@ bool TextTemplate::Expand(const TokenValues& values, std::span<const std::string
         case Piece::Type::Token: {
             bool found = false;
             for (const Alternative& alt : piece.alternatives) {
-                if (alt.literal) {
-                    out.append(alt.text);
-                    found = true;
-                    break;
-                }
-                if (const std::optional<std::string> value = Value(alt, values)) {
-                    out.append(*value);
+                if (AppendValue(alt, values, out)) {
                     found = true;
                     break;
                 }

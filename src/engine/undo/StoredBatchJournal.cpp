@@ -1,4 +1,4 @@
-// The batch's journal written to its store: the plan before the first rename, the outcome after the last.
+// The record a Go writes for its undo, one record a Go.
 
 #include "engine/undo/StoredBatchJournal.h"
 
@@ -6,29 +6,39 @@
 
 namespace engine {
 
-bool StoredBatchJournal::Begin(const std::string& folder, const std::optional<FolderIdentity>& identity,
-                               const PlannedRenames& renames) {
-    std::string error = store_.WritePieces([&](const std::function<void(std::string_view)>& put) {
-        EncodePlanPieces(folder, identity.value_or(FolderIdentity{}), renames, put);
-    });
-    written_ = error.empty();
-    if (written_) {
-        return true;
+std::string StoredBatchJournal::Begin(const std::string& folder,
+                                      const std::optional<FolderIdentity>& identity,
+                                      const PlannedRenames& renames) {
+    changes_.assign(renames.Count(), false);
+    for (std::size_t i = 0; i < renames.Count(); ++i) {
+        changes_[i] = renames.OldName(i) != renames.NewName(i);
     }
-    // A journal of an earlier batch must not stay behind as if it were this one's.
-    store_.Discard();
-    return goOnWithoutUndo_(WithoutUndoQuestion(error));
+    std::string error;
+    record_ = history_.Create(
+        [&](const std::function<void(std::string_view)>& put) {
+            EncodePlanPieces(folder, identity.value_or(FolderIdentity{}), renames, put);
+        },
+        error);
+    return record_ ? std::string() : error;
 }
 
 void StoredBatchJournal::Finish(const std::vector<bool>& done) {
-    if (written_) {
-        store_.Append(EncodeOutcome(done));
+    if (!record_) {
+        return;
     }
-}
-
-std::string StoredBatchJournal::WithoutUndoQuestion(const std::string& error) {
-    return "The record needed to undo this Go cannot be written (" + error +
-           "). Rename the files anyway, without a way to undo it?";
+    const std::unique_ptr<HeldRecord> record = std::move(record_);
+    // A file renamed onto its own name counts as done, yet changed nothing.
+    bool changed = false;
+    for (std::size_t i = 0; i < done.size() && i < changes_.size() && !changed; ++i) {
+        changed = done[i] && changes_[i];
+    }
+    if (!changed) {
+        record->Discard();
+        return;
+    }
+    // An outcome that cannot be added is no loss: the plan alone is undone as the disk then decides.
+    record->Append(EncodeOutcome(done));
+    history_.Prune(UndoHistoryLength);
 }
 
 } // namespace engine

@@ -1,34 +1,31 @@
 #pragma once
 
-#include "JournalStore.h"
+#include "JournalHistory.h"
 #include "engine/batch/BatchJournal.h"
 
-#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace engine {
 
-// The batch's journal kept in a store. When the plan cannot be written, the user is asked whether to
-// rename without a way back; an outcome that cannot be added is no loss, as the disk then decides.
+// A batch's journal kept as a record of its own in the history, held from its plan to its outcome. A Go
+// that changed no name (every rename failed, or gave a file its own name) leaves no record, so that it pushes
+// no earlier Go out of the history; one that renamed something is kept, and only the records older than the
+// last UndoHistoryLength go.
 class StoredBatchJournal : public BatchJournal {
 public:
-    using Question = std::function<bool(const std::string& text)>;
-    StoredBatchJournal(JournalStore& store, Question goOnWithoutUndo)
-        : store_(store), goOnWithoutUndo_(std::move(goOnWithoutUndo)) {}
+    explicit StoredBatchJournal(JournalHistory& history) : history_(history) {}
 
-    bool Begin(const std::string& folder, const std::optional<FolderIdentity>& identity,
-               const PlannedRenames& renames) override;
+    std::string Begin(const std::string& folder, const std::optional<FolderIdentity>& identity,
+                      const PlannedRenames& renames) override;
     void Finish(const std::vector<bool>& done) override;
 
-    static std::string WithoutUndoQuestion(const std::string& error);
-
 private:
-    JournalStore& store_;
-    Question goOnWithoutUndo_;
-    bool written_ = false;
+    JournalHistory& history_;
+    std::unique_ptr<HeldRecord> record_;
+    std::vector<bool> changes_; // which renames of Begin change a name
 };
 
 } // namespace engine

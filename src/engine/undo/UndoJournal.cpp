@@ -10,7 +10,9 @@ namespace {
 
 constexpr std::string_view planMagic = "TSW-UNDO";
 constexpr std::string_view outcomeMagic = "DONE";
-constexpr std::uint32_t version = 1;
+// Version 2 adds the folder's birth time; a record of version 1 still reads, with the birth time unknown.
+constexpr std::uint32_t version = 2;
+constexpr std::uint32_t versionWithoutBirth = 1;
 
 // FNV-1a over 64 bits: not a defence against someone forging a record, but any torn write, flipped bit or
 // hand edit changes it.
@@ -110,6 +112,7 @@ void EncodePlanPieces(const std::string& folder, const FolderIdentity& identity,
     PutName(piece, folder);
     Put<std::uint64_t>(piece, identity.device);
     Put<std::uint64_t>(piece, identity.inode);
+    Put<std::int64_t>(piece, identity.birth);
     Put<std::uint64_t>(piece, count);
     for (std::size_t i = 0; i < count; ++i) {
         PutName(piece, renames.OldName(i));
@@ -167,14 +170,14 @@ DecodedJournal DecodeJournal(std::string_view bytes) {
     if (!in.Get(readVersion)) {
         return Refused("it is cut short");
     }
-    if (readVersion != version) {
+    if (readVersion != version && readVersion != versionWithoutBirth) {
         return Refused("it was written by another version of the program (format " +
                        std::to_string(readVersion) + ")");
     }
     Journal journal;
     std::uint64_t count = 0;
     if (!in.GetName(journal.folder) || !in.Get(journal.identity.device) || !in.Get(journal.identity.inode) ||
-        !in.Get(count)) {
+        (readVersion == version && !in.Get(journal.identity.birth)) || !in.Get(count)) {
         return Refused("it is cut short");
     }
     // Every row takes at least eight bytes; a larger count cannot be true and must not be reserved.

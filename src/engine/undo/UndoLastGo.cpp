@@ -1,4 +1,4 @@
-// The undo of the last batch, from its journal, alike for the window and the command line.
+// The undo of the last Gos, one at a time from their records, alike for the window and the command line.
 
 #include "engine/undo/UndoLastGo.h"
 
@@ -9,53 +9,96 @@ namespace engine {
 namespace {
 
 UndoOutcome Refuse(std::string folder, std::string message) {
-    return {UndoOutcome::Status::Refused, std::move(folder), std::move(message) + " Nothing was renamed.", 0,
-            0};
+    UndoOutcome outcome;
+    outcome.status = UndoOutcome::Status::Refused;
+    outcome.folder = std::move(folder);
+    outcome.message = std::move(message) + " Nothing was renamed.";
+    return outcome;
+}
+
+// Keeps in the record only the rows that are still renamed and may go back on a later try.
+void Spend(HeldRecord& record, const Journal& journal, const UndoResult& result) {
+    if (result.left.empty()) {
+        record.Discard();
+        return;
+    }
+    std::vector<bool> done(journal.rows.size(), false);
+    for (const std::size_t row : result.left) {
+        done[row] = true;
+    }
+    // Should this fail, the record stays as it was: the rows put back then need nothing on the next try.
+    record.Replace(EncodePlan(journal.folder, journal.identity, journal.rows) + EncodeOutcome(done));
+}
+
+std::string Message(const UndoResult& result, int left) {
+    std::string message = result.stopped ? UndoStoppedMessage(result.renamed, left) : std::string();
+    if (!result.failures.empty()) {
+        message += (message.empty() ? "" : "\n") + UndoFailureReport(result.failures);
+    }
+    return message;
 }
 
 } // namespace
 
-UndoOutcome UndoLastGo(JournalStore& store, FileRenamer& files,
-                       const std::function<bool(const std::string& question)>& confirm) {
-    std::string error;
-    const std::optional<std::string> bytes = store.Read(error);
-    if (!bytes) {
-        if (error.empty()) {
-            return {UndoOutcome::Status::Nothing, {}, NothingToUndo, 0, 0};
+std::string UndoStoppedMessage(int renamed, int left) {
+    return "Undo stopped. Files renamed back: " + std::to_string(renamed) +
+           ". Files left as they were: " + std::to_string(left) + ".";
+}
+
+UndoOutcome UndoLastGo(JournalHistory& history, FileRenamer& files, BatchPrompts& prompts,
+                       const LocalTime& now) {
+    for (const JournalHistory::Entry& entry : history.List()) {
+        const std::unique_ptr<HeldRecord> record = history.Take(entry.id);
+        if (!record) {
+            continue;
         }
-        return Refuse({}, "The record of the last Go cannot be read: " + error + ".");
+        std::string error;
+        const std::optional<std::string> bytes = record->Read(error);
+        if (!bytes) {
+            return Refuse({}, "The record of the last Go cannot be read: " + error + ".");
+        }
+        DecodedJournal decoded = DecodeJournal(*bytes);
+        if (!decoded.journal) {
+            return Refuse({}, "The record of the last Go cannot be used: " + decoded.error + ".");
+        }
+        const Journal& journal = *decoded.journal;
+        const std::unique_ptr<FolderRenamer> folder = files.OpenFolder(journal.folder);
+        const std::string shown = ShownName(journal.folder);
+        if (!folder) {
+            return Refuse(journal.folder, "The folder of the last Go, " + shown + ", is no longer there.");
+        }
+        if (folder->Identity() != std::optional<FolderIdentity>(journal.identity)) {
+            return Refuse(journal.folder, shown + " is no longer the folder of the last Go.");
+        }
+        const std::optional<std::vector<std::string>> present = folder->EntryNames();
+        if (!present) {
+            return Refuse(journal.folder, "The folder of the last Go, " + shown + ", cannot be read.");
+        }
+        const UndoPlan plan = PlanUndo(journal, *present);
+        if (plan.steps.empty() && plan.failures.empty()) {
+            record->Discard();
+            continue;
+        }
+        UndoOutcome outcome;
+        outcome.folder = journal.folder;
+        if (!plan.steps.empty() &&
+            !prompts.Confirm(UndoQuestion(plan.steps.size(), journal.folder, entry.madeAt, now))) {
+            outcome.status = UndoOutcome::Status::Declined;
+            return outcome;
+        }
+        UndoResult result = RunUndo(journal, plan, *folder, prompts);
+        Spend(*record, journal, result);
+        outcome.status = UndoOutcome::Status::Done;
+        outcome.renamed = result.renamed;
+        outcome.failed = static_cast<int>(result.failures.size());
+        outcome.stopped = result.stopped;
+        outcome.message = Message(result, static_cast<int>(plan.steps.size()) - result.renamed);
+        outcome.failures = std::move(result.failures);
+        return outcome;
     }
-    DecodedJournal decoded = DecodeJournal(*bytes);
-    if (!decoded.journal) {
-        return Refuse({}, "The record of the last Go cannot be used: " + decoded.error + ".");
-    }
-    const Journal& journal = *decoded.journal;
-    const std::unique_ptr<FolderRenamer> folder = files.OpenFolder(journal.folder);
-    const std::string shown = ShownName(journal.folder);
-    if (!folder) {
-        return Refuse(journal.folder, "The folder of the last Go, " + shown + ", is no longer there.");
-    }
-    if (folder->Identity() != std::optional<FolderIdentity>(journal.identity)) {
-        return Refuse(journal.folder, shown + " is no longer the folder of the last Go.");
-    }
-    const std::optional<std::vector<std::string>> present = folder->EntryNames();
-    if (!present) {
-        return Refuse(journal.folder, "The folder of the last Go, " + shown + ", cannot be read.");
-    }
-    const UndoPlan plan = PlanUndo(journal, *present);
-    if (plan.steps.empty() && plan.failures.empty()) {
-        store.Discard();
-        return {UndoOutcome::Status::Nothing, journal.folder, NothingToUndo, 0, 0};
-    }
-    if (!plan.steps.empty() && !confirm(UndoQuestion(plan.steps.size(), journal.folder))) {
-        return {UndoOutcome::Status::Declined, journal.folder, {}, 0, 0};
-    }
-    const UndoResult result = RunUndo(journal, plan, *folder);
-    store.Discard();
-    const int failed = static_cast<int>(result.failures.size());
-    return {UndoOutcome::Status::Done, journal.folder,
-            result.failures.empty() ? std::string() : UndoFailureReport(result.failures), result.renamed,
-            failed};
+    UndoOutcome nothing;
+    nothing.message = NothingToUndo;
+    return nothing;
 }
 
 } // namespace engine

@@ -2,6 +2,7 @@
 
 #include "engine/undo/UndoPlan.h"
 
+#include "engine/batch/BatchRename.h"
 #include "engine/names/RenameableName.h"
 #include "engine/names/ShownName.h"
 
@@ -72,27 +73,51 @@ UndoPlan PlanUndo(const Journal& journal, const std::vector<std::string>& presen
     return plan;
 }
 
-UndoResult RunUndo(const Journal& journal, const UndoPlan& plan, FolderRenamer& folder) {
+UndoResult RunUndo(const Journal& journal, const UndoPlan& plan, FolderRenamer& folder,
+                   BatchPrompts& prompts) {
     UndoResult result;
     result.failures = plan.failures;
-    for (const std::size_t step : plan.steps) {
+    const int total = static_cast<int>(plan.steps.size());
+    for (std::size_t tried = 0; tried < plan.steps.size(); ++tried) {
+        const std::size_t step = plan.steps[tried];
+        if (!result.stopped && !prompts.Proceed(static_cast<int>(tried), total)) {
+            result.stopped = true;
+        }
+        if (result.stopped) {
+            result.left.push_back(step);
+            continue;
+        }
         const RenameRow& row = journal.rows[step];
         if (folder.Rename(row.newName, row.oldName)) {
             ++result.renamed;
-        } else {
-            // The folder changed since the plan was made; the rename refused to overwrite, or found nothing.
-            result.failures.push_back({row.newName, "the rename back failed"});
+            continue;
         }
+        // The folder changed since the plan was made (the rename refused to overwrite, or found nothing),
+        // or the system refused; the row stays for a later try. A rename back that left the file under
+        // another name says where it is.
+        const std::string reason = folder.FailureReason();
+        std::string text = reason.empty() ? "the rename back failed" : reason;
+        if (const std::string note = StrandedNote(journal.folder, folder); !note.empty())
+            text += ", " + note;
+        result.failures.push_back({row.newName, std::move(text)});
+        result.left.push_back(step);
     }
     return result;
 }
 
-std::string UndoQuestion(std::size_t files, const std::string& folder) {
-    return "Undo the renaming of " + Plural(files, " file", " files") + " in " + ShownName(folder) + "?";
+std::string UndoQuestion(std::size_t files, const std::string& folder, const LocalTime& madeAt,
+                         const LocalTime& now) {
+    const auto twoDigits = [](int number) { return (number < 10 ? "0" : "") + std::to_string(number); };
+    const std::string clock = twoDigits(madeAt.hour) + ":" + twoDigits(madeAt.minute);
+    const std::string when = madeAt.SameDay(now)
+                                 ? "made at " + clock
+                                 : "made on " + std::to_string(madeAt.year) + "-" + twoDigits(madeAt.month) +
+                                       "-" + twoDigits(madeAt.day) + " at " + clock;
+    return "Undo the renaming of " + Plural(files, " file", " files") + " in " + ShownName(folder) + ", " +
+           when + "?";
 }
 
-std::string UndoFailureReport(const std::vector<UndoFailure>& failures) {
-    constexpr std::size_t shown = 20;
+std::string UndoFailureReport(const std::vector<UndoFailure>& failures, std::size_t shown) {
     std::string text = Plural(failures.size(), " file", " files") + " could not be renamed back: ";
     for (std::size_t i = 0; i < failures.size() && i < shown; ++i) {
         if (i != 0) {

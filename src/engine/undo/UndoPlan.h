@@ -1,6 +1,8 @@
 #pragma once
 
+#include "JournalHistory.h"
 #include "UndoJournal.h"
+#include "engine/batch/BatchPrompts.h"
 #include "engine/batch/FileRenamer.h"
 
 #include <cstddef>
@@ -32,16 +34,24 @@ UndoPlan PlanUndo(const Journal& journal, const std::vector<std::string>& presen
 struct UndoResult {
     int renamed = 0;
     std::vector<UndoFailure> failures; // the plan's, then those of renames that failed
+    // The rows still renamed that a later undo may bring back: those whose rename back failed, and
+    // those a stop left untried.
+    std::vector<std::size_t> left;
+    bool stopped = false;
 };
 
-// Renames back, in the plan's order, with the folder's no-replace rename.
-UndoResult RunUndo(const Journal& journal, const UndoPlan& plan, FolderRenamer& folder);
+// Renames back, in the plan's order, with the folder's no-replace rename. prompts.Proceed is asked before
+// each rename back (with the renames tried so far and the plan's count); false stops the undo there.
+UndoResult RunUndo(const Journal& journal, const UndoPlan& plan, FolderRenamer& folder,
+                   BatchPrompts& prompts);
 
-// "Undo the renaming of N files in <folder>?"
-std::string UndoQuestion(std::size_t files, const std::string& folder);
-// One message for all failures: how many, then at most 20 of them by name with their reason. Names and
-// the folder are shown with stand-ins for what would garble a one-line message (line breaks, bytes that
-// are not UTF-8).
-std::string UndoFailureReport(const std::vector<UndoFailure>& failures);
+// "Undo the renaming of N files in <folder>, made at 14:03?"; for a Go of another day than `now`,
+// "..., made on 2026-12-07 at 14:03?".
+std::string UndoQuestion(std::size_t files, const std::string& folder, const LocalTime& madeAt,
+                         const LocalTime& now);
+// One message for all failures: how many, then at most `shown` of them by name with their reason. Names
+// and the folder are shown with stand-ins for what would garble a one-line message (line breaks, bytes
+// that are not UTF-8).
+std::string UndoFailureReport(const std::vector<UndoFailure>& failures, std::size_t shown = 20);
 
 } // namespace engine

@@ -59,6 +59,14 @@ void ApplyGridLook(QTableView* grid) {
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     grid->verticalScrollBar()->setTracking(true);
+    // The grid scrolls only vertically. Its two columns fill its width, so the view itself would slide it
+    // sideways to show a whole cell (on a click, an edit, an arrow key into the New Name column, a drag),
+    // cutting off the start of every old name, with no scroll bar to bring it back.
+    QScrollBar* sideways = grid->horizontalScrollBar();
+    QObject::connect(sideways, &QScrollBar::valueChanged, sideways, [sideways](int value) {
+        if (value != sideways->minimum())
+            sideways->setValue(sideways->minimum());
+    });
 
     // Tab passes the grid by: it is reached by the mouse only, and Tab inside it leaves it as well.
     grid->setFocusPolicy(Qt::ClickFocus);

@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-BatchProgressDialog::BatchProgressDialog(QWidget* window) : QDialog(window) {
+BatchProgressDialog::BatchProgressDialog(QWidget* window, Wording wording)
+    : QDialog(window), wording_(wording) {
     setObjectName(QLatin1String(names::dlgProgress));
     setWindowTitle(window ? window->windowTitle() : QString());
     setWindowModality(Qt::WindowModal);
@@ -35,7 +36,10 @@ void BatchProgressDialog::SetProgress(int tried, int total) {
         bar_->setRange(0, 0);
         return;
     }
-    text_->setText(QStringLiteral("Renaming %1 of %2").arg(tried).arg(total));
+    text_->setText((wording_ == Wording::RenamingBack ? QStringLiteral("Renaming %1 of %2 back")
+                                                      : QStringLiteral("Renaming %1 of %2"))
+                       .arg(tried)
+                       .arg(total));
     bar_->setRange(0, std::max(total, 1));
     bar_->setValue(tried);
 }

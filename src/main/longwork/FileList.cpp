@@ -1,16 +1,12 @@
 #include "FileList.h"
 
+#include "WorkerThread.h"
 #include "main/ControlNames.h"
 #include "platform/files/FolderLister.h"
 
-#include <QCoreApplication>
 #include <QScopeGuard>
-#include <atomic>
 #include <chrono>
-#include <condition_variable>
-#include <exception>
-#include <mutex>
-#include <thread>
+#include <memory>
 
 namespace {
 
@@ -26,16 +22,7 @@ struct FileList::Job {
     platform::ListingControl control;
     std::vector<std::string> names;
     engine::FolderIdentity identity;
-    std::exception_ptr error;
-    std::atomic<bool> finished{false};
-    std::mutex mutex;
-    std::condition_variable ended;
-    std::thread worker;
-
-    bool WaitQuietly() {
-        std::unique_lock lock(mutex);
-        return ended.wait_for(lock, QuietWait, [this] { return finished.load(); });
-    }
+    std::unique_ptr<WorkerThread> worker;
 };
 
 FileList::FileList(platform::FolderLister& lister, QObject* parent) : QObject(parent), lister_(lister) {
@@ -43,10 +30,10 @@ FileList::FileList(platform::FolderLister& lister, QObject* parent) : QObject(pa
 }
 
 FileList::~FileList() {
-    for (const auto& job : jobs_) {
+    for (const auto& job : jobs_)
         job->control.cancelled = true;
-        job->worker.join();
-    }
+    // Each worker is waited for as its job goes.
+    jobs_.clear();
 }
 
 void FileList::SetFolder(const std::string& folder) {
@@ -71,12 +58,7 @@ void FileList::Cancel() {
 }
 
 void FileList::Prune() {
-    std::erase_if(jobs_, [](const std::shared_ptr<Job>& job) {
-        if (!job->finished)
-            return false;
-        job->worker.join();
-        return true;
-    });
+    std::erase_if(jobs_, [](const std::shared_ptr<Job>& job) { return job->worker->Finished(); });
 }
 
 void FileList::Read(const std::string& folder) {
@@ -85,23 +67,11 @@ void FileList::Read(const std::string& folder) {
     auto job = std::make_shared<Job>();
     job->folder = folder;
     current_ = job;
-    job->worker = std::thread([this, work = job.get()] {
-        try {
-            work->names = lister_.ListFilesWatched(work->folder, work->identity, work->control);
-        } catch (...) {
-            work->error = std::current_exception();
-        }
-        {
-            const std::lock_guard lock(work->mutex);
-            work->finished = true;
-        }
-        work->ended.notify_all();
-        // Wakes the wait below. The list joins every worker before it goes, so it is still there.
-        QMetaObject::invokeMethod(
-            this, [] {}, Qt::QueuedConnection);
+    job->worker = std::make_unique<WorkerThread>([this, work = job.get()] {
+        work->names = lister_.ListFilesWatched(work->folder, work->identity, work->control);
     });
     jobs_.push_back(job);
-    if (!job->WaitQuietly())
+    if (!job->worker->WaitQuietly(QuietWait))
         WaitWithEvents(*job);
     if (current_ == job)
         current_.reset();
@@ -109,8 +79,7 @@ void FileList::Read(const std::string& folder) {
         return;
     // A folder that cannot be read throws before anything here changes, so the list, and the grid filled
     // from it, stay as they were.
-    if (job->error)
-        std::rethrow_exception(job->error);
+    job->worker->RethrowError();
     folder_ = folder;
     names_ = std::move(job->names);
     identity_ = job->identity;
@@ -124,8 +93,7 @@ void FileList::WaitWithEvents(Job& job) {
         if (--reading_ == 0)
             emit Busy(false);
     });
-    // Not a nested QEventLoop: a quit of the application must not end the wait early. Another folder chosen
-    // here (by the user, or by the tree after a change notification) cancels this read.
-    while (!job.finished && !job.control.cancelled)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // Another folder chosen here (by the user, or by the tree after a change notification) cancels this
+    // read.
+    job.worker->WaitWithEvents([&job] { return job.control.cancelled.load(); });
 }

@@ -10,6 +10,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace platform {
@@ -39,13 +40,7 @@ public:
         identity = IdentityOf(info);
         return 0;
     }
-    int IdentifyFolder(FileIdentity& identity) override {
-        struct stat info {};
-        if (::fstat(fd_, &info) != 0)
-            return errno;
-        identity = IdentityOf(info);
-        return 0;
-    }
+    int IdentifyFolder(FileIdentity& identity) override { return IdentifyOpenFolder(fd_, identity); }
     int ListNames(std::vector<std::string>& names) override {
         // The descriptor is opened for paths only; reading the folder takes a descriptor of its own.
         const int readable = ::openat(fd_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -80,6 +75,20 @@ private:
 
 FileIdentity IdentityOf(const struct stat& info) {
     return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
+int IdentifyOpenFolder(int fd, FileIdentity& identity) {
+    struct statx info {};
+    if (::statx(fd, "", AT_EMPTY_PATH | AT_SYMLINK_NOFOLLOW, STATX_INO | STATX_BTIME, &info) != 0)
+        return errno;
+    identity = {static_cast<std::uint64_t>(makedev(info.stx_dev_major, info.stx_dev_minor)),
+                static_cast<std::uint64_t>(info.stx_ino), 0};
+    // A folder deleted and made again at the same path may get the same inode number; its birth time
+    // then tells it from the one that was there.
+    if ((info.stx_mask & STATX_BTIME) != 0)
+        identity.birth =
+            static_cast<std::int64_t>(info.stx_btime.tv_sec) * 1000000000 + info.stx_btime.tv_nsec;
+    return 0;
 }
 
 std::unique_ptr<FolderCalls> OpenFolderCalls(const std::string& folder) {

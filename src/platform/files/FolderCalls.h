@@ -14,6 +14,8 @@ namespace platform {
 struct FileIdentity {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
+    // Nanoseconds since 1970; 0 where it is not asked for or the file system keeps none.
+    std::int64_t birth = 0;
     bool operator==(const FileIdentity&) const = default;
 };
 
@@ -42,6 +44,8 @@ public:
 
 // The identity a stat call reports.
 FileIdentity IdentityOf(const struct stat& info);
+// The identity of an open folder with its birth time where the file system keeps one; 0 or the errno.
+int IdentifyOpenFolder(int fd, FileIdentity& identity);
 
 // Opens the folder once; the returned object owns the descriptor and closes it. nullptr when the folder
 // cannot be opened. Later renames stay inside this folder even when it is moved or renamed meanwhile.

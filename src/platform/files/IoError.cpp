@@ -1,6 +1,7 @@
 #include "IoError.h"
 
 #include <cerrno>
+#include <cstring>
 
 namespace platform {
 
@@ -23,6 +24,13 @@ std::string IoErrorText(int error) {
     default:
         return "I/O error " + std::to_string(error);
     }
+}
+
+std::string SystemErrorText(int error) {
+    // Unlike strerror, the description is neither translated nor kept in a buffer another thread may reuse.
+    if (const char* text = ::strerrordesc_np(error))
+        return text;
+    return "Unknown error " + std::to_string(error);
 }
 
 } // namespace platform

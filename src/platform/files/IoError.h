@@ -20,4 +20,7 @@ private:
 // user can act on, "I/O error <number>" for any other.
 std::string IoErrorText(int error);
 
+// The system's own description of an errno value, in English whatever the locale ("File name too long").
+std::string SystemErrorText(int error);
+
 } // namespace platform

@@ -45,10 +45,8 @@ std::vector<std::string> ReadFileNames(const std::string& folder, FileIdentity* 
     if (!dir)
         throw IoError(errno);
     if (identity) {
-        struct stat info {};
-        if (::fstat(::dirfd(dir.get()), &info) != 0)
-            throw IoError(errno);
-        *identity = IdentityOf(info);
+        if (const int error = IdentifyOpenFolder(::dirfd(dir.get()), *identity); error != 0)
+            throw IoError(error);
     }
     std::vector<std::string> names;
     for (;;) {
@@ -81,7 +79,7 @@ std::vector<std::string> PosixFileSystem::ListFiles(const std::string& folder,
                                                     engine::FolderIdentity& identity) {
     FileIdentity read;
     auto names = ReadFileNames(folder, &read);
-    identity = {read.device, read.inode};
+    identity = {read.device, read.inode, read.birth};
     engine::SortFileNames(names);
     return names;
 }
@@ -91,7 +89,7 @@ std::vector<std::string> PosixFileSystem::ListFilesWatched(const std::string& fo
                                                            ListingControl& control) {
     FileIdentity read;
     auto names = ReadFileNames(folder, &read, &control);
-    identity = {read.device, read.inode};
+    identity = {read.device, read.inode, read.birth};
     if (!control.cancelled)
         engine::SortFileNames(names);
     return names;

@@ -1,5 +1,6 @@
 #include "PosixFolderRenamer.h"
 
+#include "IoError.h"
 #include "LetterCase.h"
 #include "engine/names/RenameableName.h"
 
@@ -15,26 +16,41 @@ bool PosixFolderRenamer::RefusedName(const std::string& name) {
     return !engine::IsRenameableName(name);
 }
 
+bool PosixFolderRenamer::Succeeded(int error) {
+    error_ = error;
+    return error == 0;
+}
+
+std::string PosixFolderRenamer::FailureReason() const {
+    return error_ == 0 ? std::string() : SystemErrorText(error_);
+}
+
 bool PosixFolderRenamer::Rename(const std::string& oldName, const std::string& newName) {
     stranded_.clear();
+    strandedBesideOld_ = false;
+    leftLinked_.clear();
     if (RefusedName(oldName) || RefusedName(newName))
-        return false;
+        return Succeeded(EINVAL);
     FileIdentity source;
     if (oldName == newName)
-        return calls_->Identify(oldName, source) == 0; // nothing to do, as long as the file is there
+        return Succeeded(calls_->Identify(oldName, source)); // nothing to do, as long as the file is there
     const int error = MoveNoReplace(oldName, newName);
     if (error == 0)
-        return true;
+        return Succeeded(0);
+    if (!leftLinked_.empty()) {
+        Strand(leftLinked_, oldName);
+        return Succeeded(error);
+    }
     // On a file system that ignores case, "a.txt" -> "A.txt" finds its own file as the target. Only then
     // is the target not another name, and the new spelling is set through a temporary name. Another hard
     // link of the same file is a name of its own, and stays in the way like any other.
     if (error != EEXIST || !DifferInLetterCaseOnly(oldName, newName))
-        return false;
+        return Succeeded(error);
     FileIdentity target;
     if (calls_->Identify(oldName, source) != 0 || calls_->Identify(newName, target) != 0 ||
         !(source == target))
-        return false;
-    return MoveThroughTemporary(oldName, newName);
+        return Succeeded(error);
+    return Succeeded(MoveThroughTemporary(oldName, newName));
 }
 
 std::optional<engine::FolderIdentity> PosixFolderRenamer::Identity() {
@@ -75,11 +91,15 @@ int PosixFolderRenamer::MoveByLink(const std::string& from, const std::string& t
     if (unlinked == 0)
         return 0;
     // The file now has both names. Take the new one away again, so that it stays under its old name only,
-    // as long as that name still is this file.
+    // as long as that name still is this file. Where that fails too, or the names cannot be compared, the
+    // new name is remembered, so that the report can say where else the file is.
     FileIdentity source;
     FileIdentity target;
-    if (calls_->Identify(from, source) == 0 && calls_->Identify(to, target) == 0 && source == target)
-        calls_->Unlink(to);
+    const bool compared = calls_->Identify(from, source) == 0 && calls_->Identify(to, target) == 0;
+    if (compared && !(source == target))
+        return unlinked; // the new name is another file's by now
+    if (!compared || calls_->Unlink(to) != 0)
+        leftLinked_ = to;
     return unlinked;
 }
 
@@ -96,7 +116,7 @@ int PosixFolderRenamer::MoveAfterCheck(const std::string& from, const std::strin
     return calls_->RenameReplacing(from, to);
 }
 
-bool PosixFolderRenamer::MoveThroughTemporary(const std::string& from, const std::string& to) {
+int PosixFolderRenamer::MoveThroughTemporary(const std::string& from, const std::string& to) {
     // A few tries are plenty: a temporary name is taken only by a leftover of an interrupted run or by a
     // second instance renaming in the same folder at the same moment.
     constexpr int tries = 16;
@@ -105,18 +125,32 @@ bool PosixFolderRenamer::MoveThroughTemporary(const std::string& from, const std
         const int error = MoveNoReplace(from, temporary);
         if (error == EEXIST)
             continue;
-        if (error != 0)
-            return false;
-        if (MoveNoReplace(temporary, to) == 0)
-            return true;
+        if (error != 0) {
+            // A first step that linked the temporary name but could neither remove the old name nor take
+            // the temporary one away again leaves the file under both.
+            if (leftLinked_ == temporary)
+                Strand(temporary, from);
+            return error;
+        }
+        const int second = MoveNoReplace(temporary, to);
+        if (second == 0)
+            return 0;
         // The second step failed; put the file back under its old name so that the failed rename changes
         // nothing. A put-back that fails twice (a read-only or failing disk, or the old name taken
         // meanwhile) leaves the file under the temporary name, which the failure report then names.
         if (MoveNoReplace(temporary, from) != 0 && MoveNoReplace(temporary, from) != 0)
-            stranded_ = temporary;
-        return false;
+            Strand(temporary, from);
+        return second;
     }
-    return false;
+    return EEXIST;
+}
+
+void PosixFolderRenamer::Strand(const std::string& name, const std::string& oldName) {
+    stranded_ = name;
+    FileIdentity stranded;
+    FileIdentity old;
+    strandedBesideOld_ =
+        calls_->Identify(name, stranded) == 0 && calls_->Identify(oldName, old) == 0 && stranded == old;
 }
 
 std::string PosixFolderRenamer::NextTemporaryName() {

@@ -21,6 +21,8 @@ public:
 
     bool Rename(const std::string& oldName, const std::string& newName) override;
     std::string StrandedName() const override { return stranded_; }
+    bool StrandedBesideOldName() const override { return strandedBesideOld_; }
+    std::string FailureReason() const override;
     std::optional<engine::FolderIdentity> Identity() override;
     std::optional<std::vector<std::string>> EntryNames() override;
 
@@ -31,13 +33,19 @@ private:
     int MoveNoReplace(const std::string& from, const std::string& to);
     int MoveByLink(const std::string& from, const std::string& to);
     int MoveAfterCheck(const std::string& from, const std::string& to);
-    bool MoveThroughTemporary(const std::string& from, const std::string& to);
+    int MoveThroughTemporary(const std::string& from, const std::string& to);
+    bool Succeeded(int error); // records the error of a rename; true when there was none
     std::string NextTemporaryName();
+    void Strand(const std::string& name, const std::string& oldName);
 
     std::unique_ptr<FolderCalls> calls_;
     bool useFlag_;
     unsigned temporaryCount_ = 0;
     std::string stranded_;
+    bool strandedBesideOld_ = false;
+    // The new name of the last MoveByLink that failed after linking and could not take that name away.
+    std::string leftLinked_;
+    int error_ = 0; // the errno of the last failed rename
 };
 
 } // namespace platform

@@ -1,7 +1,6 @@
 #include "FakeFileSystem.h"
-#include "MemoryJournalStore.h"
+#include "MemoryJournalHistory.h"
 #include "engine/batch/BatchRename.h"
-#include "engine/undo/JournalStore.h"
 #include "engine/undo/StoredBatchJournal.h"
 #include "engine/undo/UndoJournal.h"
 
@@ -41,6 +40,16 @@ public:
         return answer;
     }
     void ReportFailure(const std::string& text) override { failures.push_back(text); }
+    // The reasons of the failed renames' boxes, in order.
+    Texts reasons;
+    void ReportRenameFailure(const std::string& text, const std::string& reason) override {
+        reasons.push_back(reason);
+        ReportFailure(text);
+    }
+    engine::FailureAnswer AskAfterRenameFailure(const std::string& text, const std::string& reason) override {
+        reasons.push_back(reason);
+        return AskAfterFailure(text);
+    }
 
     // The failure box that offers "Skip All" and "Stop": answered from its own script (OK when it has run
     // out); its texts join the failures, and `offered` counts how many of them offered the choice.
@@ -234,9 +243,9 @@ fakes::FakeFileSystem DiskWith(std::initializer_list<const char*> names) {
 // journal with the rows it never tried marked as not renamed, so that an undo puts back exactly that.
 TEST_F(BatchTest, ProgressCountsTheRenamesAndAStopFallsBetweenTwo) {
     struct Recorder : engine::BatchJournal {
-        bool Begin(const std::string&, const std::optional<engine::FolderIdentity>&,
-                   const engine::PlannedRenames&) override {
-            return true;
+        std::string Begin(const std::string&, const std::optional<engine::FolderIdentity>&,
+                          const engine::PlannedRenames&) override {
+            return {};
         }
         void Finish(const std::vector<bool>& outcome) override { done = outcome; }
         std::vector<bool> done;
@@ -318,11 +327,53 @@ TEST_F(BatchTest, GatheredFailuresShowTheFirstTwentyAndCountTheRest) {
     ASSERT_EQ(prompts.failures.size(), 2u);
     EXPECT_EQ(prompts.offered, 1);
     EXPECT_EQ(result.failed, 31);
+    // Each gathered line gives its reason.
     std::string expected;
     for (int i = 1; i <= 20; ++i)
-        expected += "Error renaming file /f/f" + std::to_string(i) + "\n";
+        expected += "Error renaming file /f/f" + std::to_string(i) + ": The folder cannot be opened.\n";
     expected += "... and 10 more files could not be renamed.";
     EXPECT_EQ(prompts.failures[1], expected);
+}
+
+// Every failure tells why: the file system's own reason, or the batch's where it refused the rename
+// itself; the box shows it apart from its text, the gathered report on the file's line. Names are shown
+// with the grid's stand-ins, so a line feed cannot break a report's lines.
+TEST_F(BatchTest, FailuresGiveTheirReasonsAndShowNamesWithStandIns) {
+    fakes::FakeFileSystem disk = DiskWith({"a\nb", "c\xFF", "d", "e"});
+    disk.FailRenameNumber(1, "File name too long");
+    disk.FailRenameNumber(2, "Read-only file system");
+    disk.FailRenameNumber(3, "No such file or directory"); // d's rename is refused before it is tried
+    const auto rows =
+        std::vector<engine::RenameRow>{{"a\nb", "x"}, {"c\xFF", "y"}, {"d", "../d"}, {"e", "z"}};
+    const struct {
+        const char* name;
+        std::deque<engine::FailureAnswer> answers;
+        Texts failures;
+        Texts reasons; // of the boxes
+    } cases[] = {
+        {"EachInItsBox",
+         {},
+         {"Error renaming file /f/a\\nb", "Error renaming file /f/c\\xFF", "Error renaming file /f/d",
+          "Error renaming file /f/e"},
+         {"File name too long", "Read-only file system", engine::NameRefusedReason,
+          "No such file or directory"}},
+        {"GatheredAfterSkipAll",
+         {engine::FailureAnswer::SkipAll},
+         {"Error renaming file /f/a\\nb",
+          "Error renaming file /f/c\\xFF: Read-only file system\nError renaming file /f/d: " +
+              std::string(engine::NameRefusedReason) +
+              "\nError renaming file /f/e: No such file or directory"},
+         {"File name too long"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fakes::FakeFileSystem files = disk;
+        ScriptedPrompts script;
+        script.failureAnswers = c.answers;
+        engine::RunBatch(Batch(rows), files, script);
+        EXPECT_EQ(script.failures, c.failures);
+        EXPECT_EQ(script.reasons, c.reasons);
+    }
 }
 
 // Up to seven rows of one-letter names, some blank, over the files b, c and d: clashes, chains, own names,
@@ -352,8 +403,8 @@ TEST(RunBatchOnTheGrid, DoesAndJournalsWhatTheSnapshotDoes) {
         struct Run {
             fakes::FakeFileSystem disk = DiskWith({"b", "c", "d"});
             ScriptedPrompts prompts;
-            fakes::MemoryJournalStore store;
-            engine::StoredBatchJournal journal{store, [](const std::string&) { return true; }};
+            fakes::MemoryJournalHistory history;
+            engine::StoredBatchJournal journal{history};
         } fromSnapshot, fromGrid;
         const auto a = engine::RunBatch(engine::TakeSnapshot("/f", grid), fromSnapshot.disk,
                                         fromSnapshot.prompts, &fromSnapshot.journal);
@@ -370,14 +421,22 @@ TEST(RunBatchOnTheGrid, DoesAndJournalsWhatTheSnapshotDoes) {
             if (!grid.Cell(NameGrid::NewColumn, row).empty())
                 planned.push_back({grid.Cell(NameGrid::OldColumn, row), grid.Cell(NameGrid::NewColumn, row)});
         }
+        // Only a Go that changed a name leaves a record; a file renamed onto its own name changes none.
+        bool changedName = false;
+        for (std::size_t row = 0; row < b.renamedRows.size(); ++row) {
+            const int gridRow = static_cast<int>(row) + 1;
+            changedName = changedName || (b.renamedRows[row] && grid.Cell(NameGrid::OldColumn, gridRow) !=
+                                                                    grid.Cell(NameGrid::NewColumn, gridRow));
+        }
         for (Run* run : {&fromSnapshot, &fromGrid}) {
-            ASSERT_EQ(run->store.Holds(), !planned.empty());
-            if (planned.empty())
+            ASSERT_EQ(run->history.Count(), changedName ? 1u : 0u);
+            if (!changedName)
                 continue;
             const std::string plan =
                 engine::EncodePlan("/f", *run->disk.OpenFolder("/f")->Identity(), planned);
-            ASSERT_EQ(run->store.Bytes().substr(0, plan.size()), plan);
-            const auto decoded = engine::DecodeJournal(run->store.Bytes());
+            const std::string bytes = *run->history.Newest();
+            ASSERT_EQ(bytes.substr(0, plan.size()), plan);
+            const auto decoded = engine::DecodeJournal(bytes);
             ASSERT_TRUE(decoded.journal && decoded.journal->done) << decoded.error;
             const auto& done = *decoded.journal->done;
             EXPECT_EQ(std::count(done.begin(), done.end(), true), b.renamed);

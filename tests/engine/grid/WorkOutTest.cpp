@@ -119,4 +119,60 @@ TEST(FindDuplicateNewName, ReportsWhatAScanOfEveryPairFinds) {
     }
 }
 
+// The checks that name a row: the first row whose new name lost a character to an editor (U+FFFD where
+// its old name has none), and otherwise the first row of a duplicate name.
+struct RowCheckCase {
+    const char* label;
+    Names oldNames;
+    Names newNames;
+    std::string message; // empty: every check passed
+    int row;
+};
+
+void PrintTo(const RowCheckCase& row, std::ostream* out) {
+    *out << row.label;
+}
+
+class RowChecks : public testing::TestWithParam<RowCheckCase> {};
+
+TEST_P(RowChecks, NameTheRowTheyStopAt) {
+    const auto& c = GetParam();
+    NameGrid grid;
+    grid.List(c.oldNames);
+    for (std::size_t i = 0; i < c.newNames.size(); ++i)
+        grid.SetCell(NameGrid::NewColumn, static_cast<int>(i) + 1, c.newNames[i]);
+    const auto result = engine::WorkOut(Mode::Renamer, {}, grid);
+    EXPECT_EQ(result.message, c.message);
+    EXPECT_EQ(result.passed, c.message.empty());
+    EXPECT_EQ(result.row, c.row);
+}
+
+const std::string fffd = "\xEF\xBF\xBD";
+std::string Lost(const std::string& shownOld) {
+    return "The new name of " + shownOld +
+           " holds the character U+FFFD where the file's name has none: a character was lost, please correct "
+           "the new name.";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RowChecks,
+    testing::Values(
+        RowCheckCase{"ByteTurnedIntoReplacement",
+                     {"a.txt", "bad\xFF.txt"},
+                     {"a.txt", "bad" + fffd + ".txt"},
+                     Lost("bad\\xFF.txt"),
+                     2},
+        RowCheckCase{"ReplacementAlreadyInTheOldName", {"x" + fffd}, {"y" + fffd}, "", 0},
+        RowCheckCase{
+            "ReplacementAddedToAValidName", {"a.txt", "b.txt"}, {"", "b" + fffd + ".txt"}, Lost("b.txt"), 2},
+        RowCheckCase{"LostCharacterBeforeDuplicates",
+                     {"a", "b\xFE", "c\xFF"},
+                     {"a", "b" + fffd, "b" + fffd},
+                     Lost("b\\xFE"),
+                     2},
+        RowCheckCase{
+            "DuplicateNamesItsFirstRow", {"a", "b", "c", "d"}, {"x", "d", "y", "d"}, duplicate + "d", 2},
+        RowCheckCase{"DuplicateShownWithStandIns", {"a", "b"}, {"n\nm", "n\nm"}, duplicate + "n\\nm", 1}),
+    [](const auto& info) { return std::string(info.param.label); });
+
 } // namespace

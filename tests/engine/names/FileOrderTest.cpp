@@ -59,7 +59,11 @@ INSTANTIATE_TEST_SUITE_P(
         // Names alike in their first eight bytes, but for case, are told apart by the rest of their keys.
         OrderCase{"AlikeInTheFirstEightBytes",
                   {"IMG_0001b.JPG", "img_0001", "IMG_0001A.jpg", "img_00010"},
-                  {"img_0001", "img_00010", "IMG_0001A.jpg", "IMG_0001b.JPG"}}),
+                  {"img_0001", "img_00010", "IMG_0001A.jpg", "IMG_0001b.JPG"}},
+        // Each name's key is longer than any before it, so folding it needs more room than the last one.
+        OrderCase{"EachKeyLongerThanTheLast",
+                  {"IMG_20261208_0001.jpg", "IMG_20261208_holiday_at_the_sea_0002.jpg", "b"},
+                  {"b", "IMG_20261208_0001.jpg", "IMG_20261208_holiday_at_the_sea_0002.jpg"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Random names that share their first sixteen bytes or fewer, end there or just after, or differ only in

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <unicode/bytestream.h>
+#include <unicode/casemap.h>
+#include <unicode/stringoptions.h>
 
 namespace {
 
@@ -42,6 +45,39 @@ INSTANTIATE_TEST_SUITE_P(Cases, AsciiAgreesWithIcu,
                                          CaseRun{"Upper", LetterCase::Upper, " É"},
                                          CaseRun{"Title", LetterCase::Title, " É"}),
                          [](const auto& info) { return std::string(info.param.label); });
+
+// ICU's title case of one word taken as a whole, the mapping that title case gives each word.
+std::string IcuTitleOfWord(const std::string& word) {
+    std::string out;
+    icu::StringByteSink<std::string> sink(&out);
+    UErrorCode status = U_ZERO_ERROR;
+    icu::CaseMap::utf8ToTitle("", U_TITLECASE_WHOLE_STRING, nullptr, word, sink, nullptr, status);
+    EXPECT_TRUE(U_SUCCESS(status)) << u_errorName(status);
+    return out;
+}
+
+// Inside a text that is not all ASCII, its ASCII words are titled without ICU; they must come out as ICU
+// titles them, apostrophes and digits included.
+TEST(LetterCase, AsciiWordsAmongAccentedOnesAsIcuTitlesThem) {
+    const std::string first = "aZbY09xQ";
+    const std::string rest = "aZbY09xQ'";
+    std::mt19937 random(2026);
+    std::uniform_int_distribution<std::size_t> pickFirst(0, first.size() - 1);
+    std::uniform_int_distribution<std::size_t> pickRest(0, rest.size() - 1);
+    std::uniform_int_distribution<int> length(0, 10);
+    for (int sample = 0; sample < 2000; ++sample) {
+        std::string word(1, first[pickFirst(random)]);
+        for (int k = length(random); k > 0; --k) {
+            // An apostrophe belongs to the word only with a letter or digit after it.
+            word.push_back(word.back() == '\'' ? first[pickFirst(random)] : rest[pickRest(random)]);
+        }
+        if (word.back() == '\'') {
+            word.push_back('a');
+        }
+        EXPECT_EQ(ChangeCase("ÉTÉ " + word + " à", LetterCase::Title), "Été " + IcuTitleOfWord(word) + " À")
+            << '"' << word << '"';
+    }
+}
 
 TEST(LetterCase, FullMappingsAndFinalSigma) {
     EXPECT_EQ(ChangeCase("ǆemal", LetterCase::Title), "ǅemal"); // a digraph's title form, not its capital

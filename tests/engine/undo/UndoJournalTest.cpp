@@ -11,7 +11,7 @@ using engine::EncodeOutcome;
 using engine::EncodePlan;
 using engine::RenameRow;
 
-const engine::FolderIdentity identity{0x0102030405060708ULL, 0xfedcba9876543210ULL};
+const engine::FolderIdentity identity{0x0102030405060708ULL, 0xfedcba9876543210ULL, 1765280000123456789LL};
 
 struct RoundTrip {
     const char* name;
@@ -35,6 +35,7 @@ TEST_P(JournalRoundTrip, DecodesWhatWasEncoded) {
     ASSERT_TRUE(decoded.journal) << decoded.error;
     EXPECT_EQ(decoded.journal->folder, c.folder);
     EXPECT_EQ(decoded.journal->identity, identity);
+    EXPECT_EQ(decoded.journal->identity.birth, identity.birth);
     ASSERT_EQ(decoded.journal->rows.size(), c.rows.size());
     for (std::size_t i = 0; i < c.rows.size(); ++i) {
         EXPECT_EQ(decoded.journal->rows[i].oldName, c.rows[i].oldName) << i;
@@ -113,7 +114,7 @@ TEST(JournalDecode, EveryChangedByteIsRefused) {
 
 TEST(JournalDecode, RefusalsSayWhy) {
     std::string otherVersion = SampleJournal(false);
-    otherVersion[8] = 2;
+    otherVersion[8] = 3;
     std::string edited = SampleJournal(false);
     edited[20] = 'X';
     const struct {
@@ -123,7 +124,7 @@ TEST(JournalDecode, RefusalsSayWhy) {
     } cases[] = {
         {"empty", "", "it is cut short"},
         {"another file", "#!/bin/sh\necho hello\n", "it is not an undo record of this program"},
-        {"newer format", otherVersion, "it was written by another version of the program (format 2)"},
+        {"newer format", otherVersion, "it was written by another version of the program (format 3)"},
         {"edited plan", edited, "its checksum does not match: it was damaged or edited"},
         {"two outcomes", SampleJournal(true) + EncodeOutcome({true, false}),
          "it holds more than one batch's record"},
@@ -139,7 +140,7 @@ TEST(JournalDecode, RefusalsSayWhy) {
 
 // A row count that the bytes cannot hold is refused before anything is made for it.
 TEST(JournalDecode, AnImpossibleRowCountIsRefused) {
-    std::string bytes = EncodePlan("/f", identity, {});
+    std::string bytes = EncodePlan("/f", identity, std::vector<RenameRow>{});
     const std::size_t countAt = bytes.size() - 16;
     for (int i = 0; i < 8; ++i)
         bytes[countAt + i] = '\xff';

@@ -1,6 +1,6 @@
 #include "AnswerYes.h"
 #include "FakeFileSystem.h"
-#include "MemoryJournalStore.h"
+#include "MemoryJournalHistory.h"
 #include "engine/batch/BatchRename.h"
 #include "engine/undo/StoredBatchJournal.h"
 #include "engine/undo/UndoLastGo.h"
@@ -75,14 +75,18 @@ INSTANTIATE_TEST_SUITE_P(
 // clang-format on
 
 TEST(UndoTexts, QuestionAndFailureReport) {
-    EXPECT_EQ(engine::UndoQuestion(3, "/home/u/p"), "Undo the renaming of 3 files in /home/u/p?");
-    EXPECT_EQ(engine::UndoQuestion(1, "/x"), "Undo the renaming of 1 file in /x?");
+    const engine::LocalTime today{2026, 12, 9, 14, 3};
+    EXPECT_EQ(engine::UndoQuestion(3, "/home/u/p", today, today),
+              "Undo the renaming of 3 files in /home/u/p, made at 14:03?");
+    EXPECT_EQ(engine::UndoQuestion(1, "/x", today, today),
+              "Undo the renaming of 1 file in /x, made at 14:03?");
     EXPECT_EQ(engine::UndoFailureReport({{"x.txt", "a file of the old name exists"}}),
               "1 file could not be renamed back: x.txt (a file of the old name exists).");
     // A line break or a byte that is not UTF-8 must not garble the one-line message.
     EXPECT_EQ(engine::UndoFailureReport({{"two\nlines\xff", "it is no longer there"}}),
               "1 file could not be renamed back: two\\nlines\\xFF (it is no longer there).");
-    EXPECT_EQ(engine::UndoQuestion(2, "/odd\tfolder"), "Undo the renaming of 2 files in /odd\\tfolder?");
+    EXPECT_EQ(engine::UndoQuestion(2, "/odd\tfolder", today, today),
+              "Undo the renaming of 2 files in /odd\\tfolder, made at 14:03?");
     std::vector<engine::UndoFailure> many;
     for (int i = 1; i <= 23; ++i)
         many.push_back({"f" + std::to_string(i), "it is no longer there"});
@@ -101,22 +105,24 @@ protected:
             files_.AddFile("/f", name, std::string("content ") + name);
     }
     engine::BatchResult Go(std::vector<RenameRow> rows, std::string folder = "/f") {
-        engine::StoredBatchJournal journal(store_, [this](const std::string& text) {
-            asked_.push_back(text);
-            return answer_;
-        });
+        engine::StoredBatchJournal journal(history_);
         return engine::RunBatch({std::move(folder), std::move(rows)}, files_, prompts_, &journal);
     }
-    UndoOutcome Undo() {
-        return engine::UndoLastGo(store_, files_, [this](const std::string& text) {
-            asked_.push_back(text);
-            return answer_;
-        });
-    }
+    UndoOutcome Undo() { return engine::UndoLastGo(history_, files_, prompts_, history_.clock); }
+
+    // Records every question and answers it with `answer`.
+    struct Asking : fakes::AnswerYes {
+        explicit Asking(UndoLastGoTest& test) : test_(test) {}
+        bool Confirm(const std::string& text) override {
+            test_.asked_.push_back(text);
+            return test_.answer_;
+        }
+        UndoLastGoTest& test_;
+    };
 
     fakes::FakeFileSystem files_;
-    fakes::MemoryJournalStore store_;
-    fakes::AnswerYes prompts_;
+    fakes::MemoryJournalHistory history_;
+    Asking prompts_{*this};
     Names asked_;
     bool answer_ = true;
 };
@@ -126,7 +132,7 @@ TEST_F(UndoLastGoTest, AnsweringNoRenamesNothingAndKeepsTheJournal) {
     answer_ = false;
     EXPECT_EQ(Undo().status, UndoOutcome::Status::Declined);
     EXPECT_EQ(files_.Files("/f"), (Names{"b", "c", "x"}));
-    EXPECT_TRUE(store_.Holds());
+    EXPECT_EQ(history_.Count(), 1u);
 }
 
 // Nothing is renamed where the folder cannot be trusted, and the journal stays for a later try.
@@ -142,29 +148,36 @@ TEST_F(UndoLastGoTest, RefusesAFolderThatIsGoneOrAnotherOne) {
     EXPECT_EQ(outcome.status, UndoOutcome::Status::Refused);
     EXPECT_EQ(outcome.message, "/f is no longer the folder of the last Go. Nothing was renamed.");
     EXPECT_EQ(files_.Files("/f"), Names{"x"});
-    EXPECT_TRUE(store_.Holds());
+    EXPECT_EQ(history_.Count(), 1u);
     EXPECT_TRUE(asked_.empty());
 }
 
 TEST_F(UndoLastGoTest, AJournalThatCannotBeWrittenAsksBeforeRenaming) {
     Go({{"a", "x"}});
-    store_.failWrite = "disk full";
+    history_.failWrite = "disk full";
     answer_ = false;
     const auto batch = Go({{"b", "y"}});
     EXPECT_FALSE(batch.listAgain);
-    EXPECT_EQ(asked_, Names{engine::StoredBatchJournal::WithoutUndoQuestion("disk full")});
+    EXPECT_EQ(asked_, Names{engine::WithoutUndoQuestion("disk full")});
     EXPECT_EQ(files_.Files("/f"), (Names{"b", "c", "x"}));
-    // The earlier batch's journal is not left to pass for this one.
-    EXPECT_FALSE(store_.Holds());
+    // Declined, the Go threw nothing away: the earlier Go can still be undone.
+    EXPECT_EQ(history_.Count(), 1u);
     answer_ = true;
     EXPECT_EQ(Go({{"b", "y"}}).renamed, 1);
+    // Renamed without a record, that Go adds none; the earlier one is still there for its own files.
+    history_.failWrite.clear();
+    EXPECT_EQ(history_.Count(), 1u);
+    asked_.clear();
+    EXPECT_EQ(Undo().renamed, 1);
+    EXPECT_EQ(asked_, Names{"Undo the renaming of 1 file in /f, made at 14:03?"});
+    EXPECT_EQ(files_.Files("/f"), (Names{"a", "c", "y"}));
 }
 
 // A batch that asks nothing of the disk, or whose rows are all blank, leaves no journal behind.
 TEST_F(UndoLastGoTest, NothingToRenameWritesNoJournal) {
     Go({{"a", ""}});
     Go({{"a", "x"}}, "/missing");
-    EXPECT_FALSE(store_.Holds());
+    EXPECT_EQ(history_.Count(), 0u);
     EXPECT_EQ(Undo().status, UndoOutcome::Status::Nothing);
 }
 

@@ -1,7 +1,9 @@
 // The renaming rules on a folder that ignores letter case (vfat, exFAT), which a test machine cannot
 // mount: an in-memory folder answers the system calls the way such a file system does.
 
+#include "AnswerYes.h"
 #include "engine/batch/BatchRename.h"
+#include "engine/undo/UndoPlan.h"
 #include "platform/files/PosixFolderRenamer.h"
 
 #include <algorithm>
@@ -32,7 +34,9 @@ public:
     }
 
     bool flagRefused = false; // the file system answers EINVAL to RENAME_NOREPLACE
-    // Called before each rename; a non-zero answer is returned as that rename's failure.
+    bool hardLinks = false;   // the file system has hard links (ext4 with casefold, ntfs3), unlike vfat
+    int unlinkError = 0;      // every Unlink fails with this error when it is not 0
+    // Called before each rename or new link; a non-zero answer is returned as that call's failure.
     std::function<int(const std::string& from, const std::string& to)> interfere;
 
     int RenameNoReplace(const std::string& from, const std::string& to) override {
@@ -48,9 +52,26 @@ public:
             return entries_.count(Fold(from)) != 0 ? 0 : ENOENT;
         return Move(from, to);
     }
-    // Like vfat, the folder has no hard links.
-    int Link(const std::string&, const std::string&) override { return EPERM; }
-    int Unlink(const std::string& name) override { return entries_.erase(Fold(name)) != 0 ? 0 : ENOENT; }
+    // Like vfat, the folder has no hard links, unless told otherwise.
+    int Link(const std::string& from, const std::string& to) override {
+        if (!hardLinks)
+            return EPERM;
+        const auto it = entries_.find(Fold(from));
+        if (it == entries_.end())
+            return ENOENT;
+        if (entries_.count(Fold(to)) != 0)
+            return EEXIST;
+        if (interfere)
+            if (const int error = interfere(from, to); error != 0)
+                return error;
+        entries_[Fold(to)] = {to, it->second.inode};
+        return 0;
+    }
+    int Unlink(const std::string& name) override {
+        if (unlinkError != 0)
+            return unlinkError;
+        return entries_.erase(Fold(name)) != 0 ? 0 : ENOENT;
+    }
     int IdentifyFolder(FileIdentity& identity) override {
         identity = {1, 0};
         return 0;
@@ -91,10 +112,41 @@ private:
     std::uint64_t lastInode_ = 0;
 };
 
+// What a batch of one rename reported, and the folder's names at the moment of the report.
+struct BatchReport {
+    std::string text;
+    std::vector<std::string> spellings;
+};
+
+BatchReport RunOneRename(std::unique_ptr<engine::FolderRenamer> renamer,
+                         const CaseInsensitiveFolder& folder) {
+    struct OneFolder : engine::FileRenamer {
+        std::unique_ptr<engine::FolderRenamer> renamer;
+        std::unique_ptr<engine::FolderRenamer> OpenFolder(const std::string&) override {
+            return std::move(renamer);
+        }
+    } files;
+    files.renamer = std::move(renamer);
+    // The report is read while the batch still holds the folder, and compared with what the folder holds.
+    struct Report : engine::BatchPrompts {
+        const CaseInsensitiveFolder* folder;
+        BatchReport report;
+        bool ConfirmClash(const std::string&) override { return true; }
+        void ReportFailure(const std::string& failure) override {
+            report.text = failure;
+            report.spellings = folder->Spellings();
+        }
+    } prompts;
+    prompts.folder = &folder;
+    engine::RunBatch({"/media/stick", {{"a.txt", "A.txt"}}}, files, prompts);
+    return prompts.report;
+}
+
 struct Setup {
     const char* name;
     NoReplaceFlag flag;
     bool flagRefused;
+    bool hardLinks = false;
 };
 
 void PrintTo(const Setup& row, std::ostream* out) {
@@ -106,6 +158,7 @@ protected:
     CaseInsensitiveRename() {
         auto calls = std::make_unique<CaseInsensitiveFolder>();
         calls->flagRefused = GetParam().flagRefused;
+        calls->hardLinks = GetParam().hardLinks;
         folder = calls.get();
         renamer = std::make_unique<PosixFolderRenamer>(std::move(calls), GetParam().flag);
     }
@@ -155,36 +208,56 @@ TEST_P(CaseInsensitiveRename, AFailedPutBackIsTriedAgainAndThenNamedInTheReport)
     EXPECT_EQ(folder->Spellings(), std::vector<std::string>{"a.txt"});
 
     putBackFailures = 2;
-    struct OneFolder : engine::FileRenamer {
-        std::unique_ptr<engine::FolderRenamer> renamer;
-        std::unique_ptr<engine::FolderRenamer> OpenFolder(const std::string&) override {
-            return std::move(renamer);
-        }
-    } files;
-    files.renamer = std::move(renamer);
-    // The report is read while the batch still holds the folder, and compared with what the folder holds.
-    struct Report : engine::BatchPrompts {
-        CaseInsensitiveFolder* folder;
-        std::string text;
-        std::vector<std::string> spellings;
-        bool ConfirmClash(const std::string&) override { return true; }
-        void ReportFailure(const std::string& failure) override {
-            text = failure;
-            spellings = folder->Spellings();
-        }
-    } report;
-    report.folder = folder;
-    engine::RunBatch({"/media/stick", {{"a.txt", "A.txt"}}}, files, report);
+    const BatchReport report = RunOneRename(std::move(renamer), *folder);
     ASSERT_EQ(report.spellings.size(), 1u);
     EXPECT_TRUE(report.spellings[0].starts_with(".tsw-rename-")) << report.spellings[0];
     EXPECT_EQ(report.text, "Error renaming file /media/stick/a.txt (the file is now /media/stick/" +
                                report.spellings[0] + ")");
 }
 
+// Undo renames "A.txt" back to "a.txt" the same way; when its put-back fails for good, its report says
+// where the file is rather than only that the rename back failed.
+TEST_P(CaseInsensitiveRename, AnUndoThatLeavesATemporaryNameSaysWhereTheFileIs) {
+    folder->Add("A.txt");
+    folder->interfere = [](const std::string&, const std::string& to) {
+        return to == "a.txt" || to == "A.txt" ? EIO : 0;
+    };
+    engine::Journal journal{"/media/stick", {1, 0}, {{"a.txt", "A.txt"}}, std::vector<bool>{true}};
+    const engine::UndoPlan plan = engine::PlanUndo(journal, folder->Spellings());
+    fakes::AnswerYes prompts;
+    const engine::UndoResult result = engine::RunUndo(journal, plan, *renamer, prompts);
+    const std::vector<std::string> spellings = folder->Spellings();
+    ASSERT_EQ(spellings.size(), 1u);
+    ASSERT_TRUE(spellings[0].starts_with(".tsw-rename-")) << spellings[0];
+    EXPECT_EQ(
+        engine::UndoFailureReport(result.failures),
+        "1 file could not be renamed back: A.txt (the rename back failed, the file is now /media/stick/" +
+            spellings[0] + ").");
+}
+
 INSTANTIATE_TEST_SUITE_P(Folders, CaseInsensitiveRename,
                          testing::Values(Setup{"WithFlag", NoReplaceFlag::Use, false},
                                          Setup{"FlagRefused", NoReplaceFlag::Use, true},
-                                         Setup{"FlagNotTried", NoReplaceFlag::Emulate, false}),
+                                         Setup{"FlagNotTried", NoReplaceFlag::Emulate, false},
+                                         Setup{"HardLinksFlagRefused", NoReplaceFlag::Use, true, true}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A file system with hard links that refuses the no-replace flag: the step to the temporary name links
+// it and then removes the old name. When no name can be removed (a failing disk), the file keeps its old
+// name and the temporary one, and the report names the temporary one.
+TEST(CaseInsensitiveRenameWithLinks, ATemporaryNameThatCannotBeTakenAwayIsNamedInTheReport) {
+    auto calls = std::make_unique<CaseInsensitiveFolder>();
+    CaseInsensitiveFolder& folder = *calls;
+    folder.flagRefused = true;
+    folder.hardLinks = true;
+    folder.unlinkError = EIO;
+    folder.Add("a.txt");
+    const BatchReport report = RunOneRename(std::make_unique<PosixFolderRenamer>(std::move(calls)), folder);
+    ASSERT_EQ(report.spellings.size(), 2u);
+    EXPECT_EQ(report.spellings[1], "a.txt");
+    EXPECT_TRUE(report.spellings[0].starts_with(".tsw-rename-")) << report.spellings[0];
+    EXPECT_EQ(report.text, "Error renaming file /media/stick/a.txt (the file is also under /media/stick/" +
+                               report.spellings[0] + ")");
+}
 
 } // namespace

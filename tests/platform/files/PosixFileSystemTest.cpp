@@ -215,3 +215,30 @@ TEST(PosixRenaming, AFileGivenAsFolderGivesNoRenamer) {
 }
 
 } // namespace
+
+// A failed rename tells why in the system's words, which the failure box shows under its details; a
+// rename that worked leaves no reason behind.
+TEST(PosixRenaming, AFailedRenameGivesTheSystemsReason) {
+    ScratchFolder dir;
+    dir.Write("a.txt", "a");
+    dir.Write("b.txt", "b");
+    const struct {
+        const char* name;
+        std::string from;
+        std::string to;
+        std::string reason;
+    } cases[] = {
+        {"NameTooLong", "a.txt", std::string(300, 'n'), "File name too long"},
+        {"SourceGone", "gone.txt", "c.txt", "No such file or directory"},
+        {"TargetTaken", "a.txt", "b.txt", "File exists"},
+        {"Renamed", "a.txt", "c.txt", ""},
+    };
+    PosixFileSystem files;
+    const auto folder = files.OpenFolder(dir.Name());
+    ASSERT_NE(folder, nullptr);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(folder->Rename(c.from, c.to), c.reason.empty());
+        EXPECT_EQ(folder->FailureReason(), c.reason);
+    }
+}

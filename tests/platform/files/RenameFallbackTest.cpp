@@ -10,6 +10,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,7 @@ public:
     explicit InterposedCalls(std::unique_ptr<FolderCalls> real) : real_(std::move(real)) {}
 
     bool flagRefused = true;
-    std::string unremovable; // Unlink of this name fails with EIO
+    std::set<std::string> unremovable; // Unlink of these names fails with EIO
     std::function<void(const std::string& from, const std::string& to)> before;
 
     int RenameNoReplace(const std::string& from, const std::string& to) override {
@@ -40,7 +41,7 @@ public:
         return Changing(from, to, [&] { return real_->Link(from, to); });
     }
     int Unlink(const std::string& name) override {
-        return name == unremovable ? EIO : Changing(name, {}, [&] { return real_->Unlink(name); });
+        return unremovable.count(name) != 0 ? EIO : Changing(name, {}, [&] { return real_->Unlink(name); });
     }
     int Identify(const std::string& name, FileIdentity& identity) override {
         return real_->Identify(name, identity);
@@ -91,10 +92,25 @@ TEST_P(RenameFallback, RenamesAndKeepsASymbolicLinkALink) {
 
 TEST_P(RenameFallback, AnOldNameThatCannotBeRemovedKeepsTheFileUnderItAlone) {
     dir.Write("a", "content");
-    folder->unremovable = "a";
+    folder->unremovable = {"a"};
     EXPECT_FALSE(renamer->Rename("a", "b"));
     EXPECT_EQ(dir.Entries(), Names{"a"});
     EXPECT_EQ(dir.Read("a"), "content");
+}
+
+// Neither name can be removed (a failing disk): the file keeps both, and the renamer says so.
+TEST_P(RenameFallback, ANewNameThatCannotBeTakenAwayAgainIsReported) {
+    dir.Write("a", "content");
+    folder->unremovable = {"a", "b"};
+    EXPECT_FALSE(renamer->Rename("a", "b"));
+    EXPECT_EQ(dir.Entries(), (Names{"a", "b"}));
+    EXPECT_EQ(renamer->StrandedName(), "b");
+    EXPECT_TRUE(renamer->StrandedBesideOldName());
+    // The next rename starts afresh.
+    folder->unremovable.clear();
+    EXPECT_TRUE(renamer->Rename("b", "c"));
+    EXPECT_EQ(renamer->StrandedName(), "");
+    EXPECT_EQ(dir.Entries(), (Names{"a", "c"}));
 }
 
 // Another hard link of the same file is a name of its own: with or without the flag the rename fails at

@@ -5,10 +5,11 @@
 #include "engine/batch/BatchRename.h"
 #include "engine/undo/StoredBatchJournal.h"
 #include "engine/undo/UndoLastGo.h"
-#include "platform/files/JournalFile.h"
+#include "platform/files/JournalFolder.h"
 #include "platform/files/PosixFileSystem.h"
 
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -32,21 +33,35 @@ protected:
     }
     engine::BatchResult Go(std::vector<RenameRow> rows, engine::BatchPrompts* prompts = nullptr) {
         fakes::AnswerYes yes;
-        engine::StoredBatchJournal journal(journal_, [](const std::string&) { return false; });
+        engine::StoredBatchJournal journal(journal_);
         return engine::RunBatch({folder_.Name(), std::move(rows)}, files_, prompts ? *prompts : yes,
                                 &journal);
     }
     UndoOutcome Undo() {
-        return engine::UndoLastGo(journal_, files_, [this](const std::string& text) {
-            questions_.push_back(text);
-            return true;
-        });
+        struct Asking : fakes::AnswerYes {
+            explicit Asking(Names& questions) : questions_(questions) {}
+            bool Confirm(const std::string& text) override {
+                questions_.push_back(text);
+                return true;
+            }
+            Names& questions_;
+        } asking(questions_);
+        return engine::UndoLastGo(journal_, files_, asking, platform::LocalNow());
+    }
+    // The file of the newest record.
+    std::string RecordPath() { return journal_.PathOf(journal_.List().at(0).id); }
+    // ", made at HH:MM" for the newest record, as the question of today's Go ends.
+    std::string MadeAt() {
+        const engine::LocalTime made = journal_.List().at(0).madeAt;
+        char text[16];
+        std::snprintf(text, sizeof text, "%02d:%02d", made.hour, made.minute);
+        return std::string(", made at ") + text;
     }
 
     ScratchFolder folder_;
     ScratchFolder state_;
     platform::PosixFileSystem files_;
-    platform::JournalFile journal_{state_.Sub("TitleShaperWorkshop/last-go.journal")};
+    platform::JournalFolder journal_{state_.Sub("TitleShaperWorkshop")};
     Names questions_;
 };
 
@@ -59,19 +74,21 @@ TEST_F(UndoOnDisk, GoThenUndoRestoresEveryNameAndContent) {
         {"untouched", ""}});
     EXPECT_EQ(folder_.Entries(), (Names{"Holiday 1.jpg", "Holiday 2.jpg", "plain", "untouched"}));
     // The journal is the user's alone, and no temporary file of it is left.
+    const std::string record = RecordPath();
+    const std::string madeAt = MadeAt();
     struct stat info {};
-    ASSERT_EQ(::stat(journal_.Path().c_str(), &info), 0);
+    ASSERT_EQ(::stat(record.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
-    EXPECT_FALSE(std::filesystem::exists(journal_.Path() + ".new"));
+    EXPECT_FALSE(std::filesystem::exists(record + ".new"));
 
     const UndoOutcome outcome = Undo();
     EXPECT_EQ(outcome.status, UndoOutcome::Status::Done);
     EXPECT_EQ(outcome.renamed, 3);
-    EXPECT_EQ(questions_, Names{"Undo the renaming of 3 files in " + folder_.Name() + "?"});
+    EXPECT_EQ(questions_, Names{"Undo the renaming of 3 files in " + folder_.Name() + madeAt + "?"});
     EXPECT_EQ(folder_.Entries(), (Names{"IMG_1.JPG", "IMG_2.JPG", "odd \n\xff name", "untouched"}));
     for (const auto& name : names)
         EXPECT_EQ(folder_.Read(name), "content of " + name);
-    EXPECT_FALSE(std::filesystem::exists(journal_.Path()));
+    EXPECT_FALSE(std::filesystem::exists(record));
     EXPECT_EQ(Undo().status, UndoOutcome::Status::Nothing);
 }
 
@@ -94,7 +111,7 @@ TEST_F(UndoOnDisk, OnlyTheDoneRowsAreUndoneAndAChainInReverse) {
 TEST_F(UndoOnDisk, ATornJournalIsRefusedAndNothingRenamed) {
     Files({"a", "b"});
     Go({{"a", "x"}, {"b", "y"}});
-    std::filesystem::resize_file(journal_.Path(), 30);
+    std::filesystem::resize_file(RecordPath(), 30);
     const UndoOutcome outcome = Undo();
     EXPECT_EQ(outcome.status, UndoOutcome::Status::Refused);
     EXPECT_EQ(outcome.message,

@@ -1,4 +1,4 @@
-// Node records: names, attributes, icons and the one routine that turns a shell item into a node.
+// Shell items made into nodes: the record, attributes, icons and caption of each node, and special folders.
 #include "DisplayNames.h"
 #include "TFolderTree.h"
 #include "engine/names/ShownName.h"
