@@ -43,6 +43,35 @@ QString ProgramName(const std::vector<std::string>& arguments) {
     return QString::fromStdString(std::filesystem::path(arguments.front()).filename().string());
 }
 
+CommandLine Refused(const QString& program, const QString& text) {
+    CommandLine line;
+    line.request = CommandLine::Request::Refuse;
+    line.text = program + QStringLiteral(": ") + text;
+    return line;
+}
+
+// "--recipe FILE FOLDER", with or without --apply.
+CommandLine RecipeLine(const QCommandLineParser& parser, const QCommandLineOption& recipe,
+                       const QCommandLineOption& undo, const QString& program,
+                       const std::vector<std::string>& arguments) {
+    if (!parser.isSet(recipe))
+        return Refused(program, QStringLiteral("--apply needs --recipe FILE FOLDER; see --help."));
+    if (parser.isSet(undo))
+        return Refused(program, QStringLiteral("--recipe and --undo cannot be given together; see --help."));
+    const QStringList recipes = parser.values(recipe);
+    if (recipes.size() > 1)
+        return Refused(program, QStringLiteral("only one recipe can be given; see --help."));
+    const QStringList folders = parser.positionalArguments();
+    if (folders.size() != 1)
+        return Refused(program, QStringLiteral("--recipe needs exactly one FOLDER; see --help."));
+    CommandLine line;
+    line.request = CommandLine::Request::Recipe;
+    line.recipe = RawArgument(recipes.front(), arguments);
+    line.folder = RawArgument(folders.front(), arguments);
+    line.apply = parser.isSet(QStringLiteral("apply"));
+    return line;
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -67,9 +96,24 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
                                                    "without a window, and exit: 0 when every file was "
                                                    "renamed back, 1 when any could not be, 2 when there is "
                                                    "nothing to undo."));
+    const QCommandLineOption recipe(
+        QStringLiteral("recipe"),
+        QCoreApplication::translate(
+            "CommandLine",
+            "Show, without a window, the new names a recipe gives the files of FOLDER: one line "
+            "a file it renames, the old name, a tab and the new name, and what stands in the way "
+            "of a rename. FILE is a recipe file or the name of a saved recipe. Exit 0 when every "
+            "rename can be done, 1 when any cannot, 2 for a bad recipe or folder."),
+        QCoreApplication::translate("CommandLine", "FILE"));
+    const QCommandLineOption apply(
+        QStringLiteral("apply"),
+        QCoreApplication::translate("CommandLine", "With --recipe: rename the files as shown, never "
+                                                   "overwriting one; --undo renames them back."));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(undo);
+    parser.addOption(recipe);
+    parser.addOption(apply);
     parser.addOptions(ToolkitOptions());
     parser.addPositionalArgument(
         QStringLiteral("FOLDER"),
@@ -100,6 +144,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         return line;
     }
     const QStringList folders = parser.positionalArguments();
+    if (parser.isSet(recipe) || parser.isSet(apply))
+        return RecipeLine(parser, recipe, undo, program, arguments);
     if (parser.isSet(undo)) {
         line.request = folders.isEmpty() ? CommandLine::Request::Undo : CommandLine::Request::Refuse;
         // The undo acts in the folder of the last Go, which its record names; a folder here means nothing.

@@ -1,5 +1,6 @@
 // The program entry: the command line, the services, the one window, the event loop.
 #include "CommandLine.h"
+#include "TerminalRecipe.h"
 #include "TerminalUndo.h"
 #include "main/Dialogs.h"
 #include "main/TForm1.h"
@@ -8,7 +9,9 @@
 #include "platform/files/FolderToOpen.h"
 #include "platform/files/JournalFolder.h"
 #include "platform/files/PosixFileSystem.h"
+#include "platform/metadata/LibraryFactsReader.h"
 #include "platform/settings/FolderStore.h"
+#include "platform/settings/RecipeStore.h"
 #include "platform/shell/LinuxShellNamespace.h"
 
 #include <QApplication>
@@ -53,6 +56,14 @@ int main(int argc, char** argv) {
         platform::JournalFolder journal;
         return TerminalUndo(journal, files, std::cout, std::cerr);
     }
+    case CommandLine::Request::Recipe: {
+        platform::PosixFileSystem files;
+        platform::JournalFolder journal;
+        const platform::RecipeStore recipes;
+        platform::metadata::LibraryFactsReader facts;
+        return TerminalRecipe({line.recipe, line.folder, line.apply}, {files, files, journal, recipes, facts},
+                              std::cout, std::cerr);
+    }
     case CommandLine::Request::Run:
         break;
     }
@@ -68,9 +79,11 @@ int main(int argc, char** argv) {
     platform::SettingsFolderStore store;
     MessageBoxDialogs dialogs(ApplicationTitle(QCoreApplication::applicationFilePath()));
     platform::JournalFolder journal;
+    platform::RecipeStore recipes;
 
     // Destroyed when main returns, after the loop: that stores the folder the tree still shows.
-    TForm1 form({*shell, files, files, store, dialogs, &journal}, FolderToOpen(line.folder, CurrentFolder()));
+    TForm1 form({*shell, files, files, store, dialogs, &journal, &recipes},
+                FolderToOpen(line.folder, CurrentFolder()));
     if (const QScreen* screen = form.screen())
         form.move(layout::CentredOnScreen(screen->availableGeometry(), form.frameGeometry().size()));
     form.show();

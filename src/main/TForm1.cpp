@@ -169,6 +169,7 @@ void TForm1::ConnectHandlers() {
     Bind(btnGo, &QPushButton::clicked, &TForm1::btnGoClick);
     Bind(btnHelp, &QPushButton::clicked, &TForm1::btnHelpClick);
     SetUpUndo();
+    SetUpRules();
     connect(new FolderDrop(this), &FolderDrop::Dropped, this,
             [this](const std::string& path) { Run([this, &path] { FormDragDrop(path); }); });
 }

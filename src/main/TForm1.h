@@ -1,12 +1,15 @@
 #pragma once
 
 #include "engine/grid/WorkOut.h"
+#include "engine/recipes/Recipe.h"
 #include "main/layout/Anchoring.h"
 
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace engine {
 class BatchJournal;
@@ -19,6 +22,7 @@ class InfoPanel;
 namespace platform {
 class FolderLister;
 class FolderStore;
+class RecipeStore;
 class ShellNamespace;
 } // namespace platform
 
@@ -46,6 +50,8 @@ struct WindowServices {
     Dialogs& dialogs;
     // Where each Go records its batch for "Undo last Go"; without one, Go cannot be undone.
     engine::JournalHistory* journal = nullptr;
+    // Where the Rules dialog keeps its saved recipes; without one, recipes cannot be saved.
+    platform::RecipeStore* recipes = nullptr;
 };
 
 // The main window, "Form1". Handlers read the controls, call the rename engine or a platform service and
@@ -98,6 +104,8 @@ public slots:
     void btnHelpClick();
     // Renames the files of the most recent Go not undone yet back (TForm1Undo.cpp).
     void UndoLastGo();
+    // Opens the Rules dialog over the listed files (TForm1Rules.cpp).
+    void OpenRules();
     // A folder dropped onto the window is selected in the tree; a file dropped selects its folder.
     void FormDragDrop(const std::string& path);
 
@@ -116,6 +124,9 @@ private:
     void LayOut();
     void ConnectHandlers();
     void SetUpUndo();
+    void SetUpRules();
+    // The new names of the Rules dialog, for the rows it was opened over, written in the Manual mode.
+    void ApplyRules(const std::vector<std::string>& oldNames, std::vector<std::string> newNames);
     std::unique_ptr<engine::BatchJournal> GoJournal();
     // After a Go or an undo: the change of folder that waited for it, if any.
     void FollowHeldBackFolderChange();
@@ -143,6 +154,8 @@ private:
     bool folderChangeWaiting_ = false;
     // The mode the last Preview was made in.
     engine::Mode previewMode_ = engine::Mode::Renamer;
+    // The recipe the Rules dialog was last closed with in this run; it opens with it again.
+    std::optional<engine::recipes::Recipe> lastRecipe_;
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

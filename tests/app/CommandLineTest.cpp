@@ -58,7 +58,15 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"UnknownOptionBesideAFolder", {"Quillmap", "/tmp", "-q"}, Refuse, "", "Quillmap: Unknown option 'q'."},
         ParseCase{"Undo", {"Quillmap", "--undo"}, Undo, "", ""},
         ParseCase{"UndoWithAFolder", {"Quillmap", "--undo", "/tmp"}, Refuse, "", "Quillmap: --undo takes no folder"},
-        ParseCase{"TwoFolders", {"Quillmap", "/tmp", "/var"}, Refuse, "", "Quillmap: only one folder"}),
+        ParseCase{"TwoFolders", {"Quillmap", "/tmp", "/var"}, Refuse, "", "Quillmap: only one folder"},
+        ParseCase{"Recipe", {"Quillmap", "--recipe", "numbers", "/tmp"}, Recipe, "/tmp", ""},
+        ParseCase{"RecipeApplied", {"Quillmap", "/tmp", "--apply", "--recipe=r.json"}, Recipe, "/tmp", ""},
+        ParseCase{"RecipeWithoutAFolder", {"Quillmap", "--recipe", "r.json"}, Refuse, "", "Quillmap: --recipe needs exactly one FOLDER"},
+        ParseCase{"RecipeWithTwoFolders", {"Quillmap", "--recipe", "r.json", "/tmp", "/var"}, Refuse, "", "Quillmap: --recipe needs exactly one FOLDER"},
+        ParseCase{"RecipeWithoutItsFile", {"Quillmap", "/tmp", "--recipe"}, Refuse, "", "Quillmap: Missing value after '--recipe'."},
+        ParseCase{"TwoRecipes", {"Quillmap", "--recipe", "a", "--recipe", "b", "/tmp"}, Refuse, "", "Quillmap: only one recipe"},
+        ParseCase{"RecipeAndUndo", {"Quillmap", "--undo", "--recipe", "a", "/tmp"}, Refuse, "", "Quillmap: --recipe and --undo"},
+        ParseCase{"ApplyAlone", {"Quillmap", "--apply", "/tmp"}, Refuse, "", "Quillmap: --apply needs --recipe"}),
     [](const ::testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -83,6 +91,31 @@ TEST(ParseCommandLineRefusal, EndsWithAPointerToTheHelp) {
         const CommandLine line = ParseCommandLine(c.arguments);
         EXPECT_EQ(line.request, CommandLine::Request::Refuse) << c.name;
         EXPECT_EQ(line.text.toStdString(), c.line) << c.name;
+    }
+}
+
+TEST(ParseRecipeLine, KeepsTheRecipesBytesAndWhetherToApply) {
+    const struct {
+        const char* label;
+        std::vector<std::string> arguments;
+        std::string recipe;
+        bool apply;
+    } cases[] = {
+        {"a saved recipe's name",
+         {"Quillmap", "--recipe", "Holiday photos", "/tmp"},
+         "Holiday photos",
+         false},
+        {"a path that is not UTF-8",
+         {"Quillmap", "--apply", "--recipe", "/tmp/r\xE9.json", "/tmp"},
+         "/tmp/r\xE9.json",
+         true},
+        {"the folder named like the recipe", {"Quillmap", "--recipe", "same", "same"}, "same", false},
+    };
+    for (const auto& c : cases) {
+        const CommandLine line = ParseCommandLine(c.arguments);
+        EXPECT_EQ(line.request, CommandLine::Request::Recipe) << c.label;
+        EXPECT_EQ(line.recipe, c.recipe) << c.label;
+        EXPECT_EQ(line.apply, c.apply) << c.label;
     }
 }
 

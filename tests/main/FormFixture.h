@@ -10,6 +10,7 @@
 #include "platform/files/JournalFolder.h"
 #include "platform/files/PosixFileSystem.h"
 #include "platform/settings/FolderStore.h"
+#include "platform/settings/RecipeStore.h"
 #include "platform/shell/LinuxShellNamespace.h"
 
 #include <QAbstractButton>
@@ -87,7 +88,7 @@ protected:
     // A start folder stands for the FOLDER given on the command line.
     TForm1& Open(const std::string& startFolder = {}) {
         form_ = std::make_unique<TForm1>(
-            WindowServices{*shell_, *lister_, *renamer_, store_, *boxes_, &journal_}, startFolder);
+            WindowServices{*shell_, *lister_, *renamer_, store_, *boxes_, &journal_, recipes_}, startFolder);
         form_->show();
         QApplication::setActiveWindow(form_.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
@@ -217,6 +218,8 @@ protected:
     // Each test's own history of Gos, so that no Go of an earlier test is there to undo.
     ScratchFolder state_;
     platform::JournalFolder journal_{state_.Name()};
+    // Where the Rules dialog keeps saved recipes; none unless a test gives one.
+    platform::RecipeStore* recipes_ = nullptr;
     DialogsRecorder dialogs_;
     // What the window shows its boxes with; a test of the real boxes puts them here before it opens it.
     Dialogs* boxes_ = &dialogs_;

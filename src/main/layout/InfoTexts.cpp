@@ -34,7 +34,8 @@ QString HelpText() {
         "Substring Adder first inserts the text beside Position after that many characters, then adds "
         "Begining in front and End behind. Text placed past the end of a name is joined at its end.\n"
         "\n"
-        "Ctrl+Z (or Quillmap --undo) renames the files of the last Go back, even after a crash.\n"
+        "Ctrl+Z (or Quillmap --undo) renames the files of the last Go back, even after a crash. Ctrl+R: "
+        "Rules.\n"
         "The list follows folders that are created, removed or renamed, but not files changed by other "
         "programs: press Refresh to read the folder again.");
 }

@@ -1,0 +1,222 @@
+// Recipes at 1,000 to 1,000,000 files. First the command line's dry run (Quillmap --recipe FILE FOLDER)
+// beside the listing alone, on tmpfs; then the Rules dialog over as many rows: how long a keystroke in
+// a step's field takes until the preview is painted again, the longest the event loop goes unserved
+// while typing and while the marks are worked out behind, and how long Apply takes. Every time is
+// wall-clock time; the recipe has a pattern with two captures, a letter case and a natural-order counter.
+//
+//   QT_QPA_PLATFORM=offscreen build/bench/rules_bench [--sizes=1000,10000,100000,1000000]
+#include "TestHome.h"
+#include "TmpfsFolder.h"
+#include "app/TerminalRecipe.h"
+#include "main/Dialogs.h"
+#include "main/rules/RulesDialog.h"
+#include "main/rules/RulesNames.h"
+#include "platform/files/JournalFolder.h"
+#include "platform/files/PosixFileSystem.h"
+#include "platform/metadata/LibraryFactsReader.h"
+#include "platform/settings/RecipeStore.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr char ThreeSteps[] =
+    R"({"counter": {"width": 7, "order": "natural"},
+        "steps": [{"replace": {"find": "^([A-Za-z]+)_(\\d+)$", "with": "$2-$1", "regex": true, "scope": "name"}},
+                  {"case": {"to": "lower", "scope": "extension"}},
+                  {"insert": {"text": "{n} "}}]})";
+
+std::string NameOf(int i) {
+    return "IMG_" + std::to_string(static_cast<long long>(i) * 7919 % 1000003) + (i % 2 ? ".JPG" : ".jpeg");
+}
+
+double Seconds(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+class NoDialogs : public Dialogs {
+public:
+    void ShowMessage(const std::string& text) override { std::fprintf(stderr, "box: %s\n", text.c_str()); }
+    bool Confirm(const std::string&) override { return false; }
+};
+
+void DryRun(int size) {
+    TmpfsFolder folder;
+    for (int i = 0; i < size; ++i)
+        folder.CreateEmptyFile(NameOf(i));
+    TmpfsFolder place;
+    const std::string recipe = place.Path() + "/recipe.json";
+    std::ofstream(recipe) << ThreeSteps;
+    platform::PosixFileSystem files;
+    platform::JournalFolder journal(place.Path() + "/journal");
+    const platform::RecipeStore store(place.Path() + "/recipes");
+    platform::metadata::LibraryFactsReader facts;
+    // The best of three of each, interleaved, so that a busy moment of the machine does not decide.
+    double listing = 1e9;
+    double dryRun = 1e9;
+    int code = -1;
+    for (int round = 0; round < 3; ++round) {
+        listing = std::min(listing, Seconds([&] { files.ListFiles(folder.Path()); }));
+        std::ofstream out("/dev/null");
+        dryRun = std::min(dryRun, Seconds([&] {
+                              code = TerminalRecipe({recipe, folder.Path(), false},
+                                                    {files, files, journal, store, facts}, out, out);
+                          }));
+    }
+    std::printf("dry run %8d files: listing %8.3f s, --recipe %8.3f s, ratio %.2f (exit %d)%s\n", size,
+                listing, dryRun, dryRun / listing, code, folder.OnTmpfs() ? "" : " [not on tmpfs]");
+}
+
+// Serves the event loop every millisecond and keeps the longest gap between two turns.
+class StallWatch {
+public:
+    StallWatch() {
+        timer_.setInterval(1);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            const qint64 now = clock_.elapsed();
+            longest_ = std::max(longest_, now - last_);
+            last_ = now;
+        });
+    }
+    void Start() {
+        clock_.start();
+        last_ = 0;
+        longest_ = 0;
+        timer_.start();
+    }
+    qint64 Longest() {
+        timer_.stop();
+        return longest_;
+    }
+
+private:
+    QTimer timer_;
+    QElapsedTimer clock_;
+    qint64 last_ = 0;
+    qint64 longest_ = 0;
+};
+
+void SpinFor(int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+template <class Condition> bool SpinUntil(Condition condition, int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return condition();
+}
+
+void Dialog(int size) {
+    auto names = std::make_shared<std::vector<std::string>>();
+    for (int i = 0; i < size; ++i)
+        names->push_back(NameOf(i));
+    engine::recipes::Recipe recipe;
+    recipe.counter = {1, 1, 7, engine::recipes::CounterOrder::Natural};
+    recipe.steps = {
+        engine::recipes::CaseStep{engine::recipes::LetterCase::Lower, engine::recipes::Scope::Extension},
+        engine::recipes::InsertStep{"{n} ", {}, engine::recipes::Scope::Whole}};
+    NoDialogs dialogs;
+    StallWatch watch;
+    watch.Start();
+    rules::RulesDialog* dialog = nullptr;
+    const double open = Seconds([&] {
+        dialog = new rules::RulesDialog(names, "/nowhere", recipe, nullptr, dialogs);
+        dialog->show();
+        QCoreApplication::processEvents();
+    });
+    auto* status = dialog->findChild<QLabel*>(QLatin1String(rulesnames::lblStatus));
+    const auto marked = [status] { return status->text().contains(QStringLiteral("renamed")); };
+    const double firstMarks = Seconds([&] { SpinUntil(marked, 60000); });
+    const qint64 openStall = watch.Longest();
+
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QLatin1String(rulesnames::btnAddReplace)),
+                      Qt::LeftButton);
+    auto* find = dialog->findChild<QLineEdit*>(QLatin1String(rulesnames::edtFind));
+    auto* table = dialog->findChild<QTableView*>(QLatin1String(rulesnames::grdPreview));
+    find->setFocus();
+    SpinUntil(marked, 60000);
+    // Typed at a brisk pace, one key every 60 ms; each key counts until the preview is painted again.
+    const QString typed = QStringLiteral("IMG_12");
+    std::vector<double> keys;
+    watch.Start();
+    for (const QChar key : typed) {
+        keys.push_back(Seconds([&] {
+            QTest::keyClick(find, key.toLatin1());
+            table->viewport()->repaint();
+        }));
+        SpinFor(60);
+    }
+    const double lastMarks = Seconds([&] { SpinUntil(marked, 60000); });
+    const qint64 typingStall = watch.Longest();
+    std::sort(keys.begin(), keys.end());
+
+    watch.Start();
+    std::size_t written = 0;
+    const double apply = Seconds([&] {
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QLatin1String(rulesnames::btnApply)),
+                          Qt::LeftButton);
+        SpinUntil([dialog] { return !dialog->isVisible(); }, 60000);
+        written = dialog->TakeNewNames().size();
+    });
+    // The gap of the last turn shows only once the loop turns again.
+    SpinFor(20);
+    const qint64 applyStall = watch.Longest();
+    std::printf(
+        "dialog %8d rows: open %.3f s (marks after %.3f s, longest stall %lld ms); keystroke median "
+        "%.1f ms, worst %.1f ms; marks %.3f s after the last key; longest stall while typing %lld ms; "
+        "apply %.3f s (%zu names, longest stall %lld ms)\n",
+        size, open, firstMarks, static_cast<long long>(openStall), keys[keys.size() / 2] * 1000,
+        keys.back() * 1000, lastMarks, static_cast<long long>(typingStall), apply, written,
+        static_cast<long long>(applyStall));
+    delete dialog;
+}
+
+std::vector<int> Sizes(int argc, char** argv) {
+    std::vector<int> sizes{1000, 10000, 100000, 1000000};
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument.rfind("--sizes=", 0) != 0)
+            continue;
+        sizes.clear();
+        std::size_t at = 8;
+        while (at < argument.size()) {
+            const std::size_t comma = argument.find(',', at);
+            sizes.push_back(std::stoi(argument.substr(at, comma - at)));
+            at = comma == std::string::npos ? argument.size() : comma + 1;
+        }
+    }
+    return sizes;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    TestHome home;
+    QApplication application(argc, argv);
+    const std::vector<int> sizes = Sizes(argc, argv);
+    for (const int size : sizes)
+        DryRun(size);
+    for (const int size : sizes)
+        Dialog(size);
+    return 0;
+}

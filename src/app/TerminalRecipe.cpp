@@ -1,0 +1,194 @@
+#include "TerminalRecipe.h"
+
+#include "engine/batch/BatchPrompts.h"
+#include "engine/batch/BatchRename.h"
+#include "engine/batch/FolderIdentity.h"
+#include "engine/names/ShownName.h"
+#include "engine/recipes/RecipeJson.h"
+#include "engine/recipes/RenameOrder.h"
+#include "engine/undo/StoredBatchJournal.h"
+#include "main/rules/RecipeRows.h"
+#include "platform/files/FolderLister.h"
+#include "platform/metadata/FolderFacts.h"
+#include "platform/settings/RecipeStore.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <ostream>
+#include <stdexcept>
+
+namespace {
+
+using engine::recipes::RowMark;
+
+// The recipe's text: the file at that path, else the saved recipe of that name.
+std::optional<std::string> RecipeText(const std::string& recipe, const platform::RecipeStore& store,
+                                      std::string& error) {
+    std::error_code ignored;
+    if (std::filesystem::is_regular_file(recipe, ignored)) {
+        std::ifstream file(recipe, std::ios::binary);
+        std::string text(std::istreambuf_iterator<char>(file), {});
+        if (file.bad() || !file.is_open()) {
+            error = "The recipe file " + engine::ShownName(recipe) + " cannot be read.";
+            return std::nullopt;
+        }
+        return text;
+    }
+    if (platform::RecipeNameProblem(recipe).empty() && std::filesystem::exists(store.PathOf(recipe), ignored))
+        return store.Load(recipe, error);
+    error = "There is no recipe file " + engine::ShownName(recipe) + " and no saved recipe of that name.";
+    return std::nullopt;
+}
+
+std::optional<engine::recipes::CompiledRecipe>
+LoadRecipe(const std::string& recipe, const platform::RecipeStore& store, std::string& error) {
+    const std::optional<std::string> text = RecipeText(recipe, store, error);
+    if (!text)
+        return std::nullopt;
+    const engine::recipes::RecipeParse parse = engine::recipes::ParseRecipe(*text);
+    if (!parse.recipe) {
+        error = "The recipe " + engine::ShownName(recipe) + " cannot be used: " + parse.error;
+        return std::nullopt;
+    }
+    engine::recipes::CompileResult compiled = engine::recipes::CompiledRecipe::Compile(*parse.recipe);
+    if (!compiled.compiled)
+        error = "The recipe " + engine::ShownName(recipe) + " cannot be used: " + compiled.error;
+    return std::move(compiled.compiled);
+}
+
+// The recipe over the folder's files as the window would list them.
+struct FolderResult {
+    std::vector<std::string> oldNames;
+    engine::FolderIdentity identity;
+    rules::RecipeRows rows;
+};
+
+FolderResult WorkOutFolder(const engine::recipes::CompiledRecipe& recipe, const std::string& folder,
+                           platform::FolderLister& lister, platform::metadata::FileFactsReader& reader) {
+    FolderResult result;
+    platform::ListingControl unwatched;
+    result.oldNames = lister.ListFilesWatched(folder, result.identity, unwatched);
+    const engine::recipes::FactSet wanted = recipe.FactsNeeded();
+    const rules::RowFacts facts =
+        wanted.any()
+            ? rules::PointAt(platform::metadata::ReadFolderFacts(reader, folder, result.oldNames, wanted))
+            : rules::RowFacts{};
+    const std::vector<long long> counters = rules::CountersOf(recipe.Source(), result.oldNames, facts);
+    result.rows = *rules::WorkOutRows(recipe, result.oldNames, counters, facts);
+    return result;
+}
+
+// What stands in the way of a row's rename, for the end of its line.
+std::string Reason(RowMark mark, const engine::recipes::NameResult& result) {
+    if (mark == RowMark::Missing && !result.missing.empty())
+        return result.missing;
+    return engine::recipes::MarkText(mark);
+}
+
+void PrintRow(std::ostream& stream, const std::string& oldName, const std::string& newName,
+              const std::string& reason) {
+    stream << engine::ShownName(oldName) << '\t' << engine::ShownName(newName);
+    if (!reason.empty())
+        stream << '\t' << reason;
+    stream << '\n';
+}
+
+int ShowNewNames(const FolderResult& folder, std::ostream& out) {
+    bool allDone = true;
+    for (std::size_t row = 0; row < folder.oldNames.size(); ++row) {
+        const RowMark mark = folder.rows.marks[row];
+        if (mark == RowMark::Unchanged)
+            continue;
+        allDone = allDone && mark == RowMark::None;
+        PrintRow(out, folder.oldNames[row], folder.rows.results[row].name,
+                 Reason(mark, folder.rows.results[row]));
+    }
+    return allDone ? RecipeAllDone : RecipeSomeNotDone;
+}
+
+// A batch run from the terminal: the user asked already, and a failure is printed as it comes. Nobody is
+// there to agree to renaming without a way back: a journal that cannot be written stops the batch before
+// its first rename.
+class PrintedPrompts : public engine::BatchPrompts {
+public:
+    explicit PrintedPrompts(std::ostream& err) : err_(err) {}
+    bool ConfirmClash(const std::string&) override { return true; }
+    bool Confirm(const std::string& text) override {
+        err_ << text << '\n';
+        refused_ = true;
+        return false;
+    }
+    void ReportFailure(const std::string& text) override { err_ << text << '\n'; }
+    bool Refused() const { return refused_; }
+
+private:
+    std::ostream& err_;
+    bool refused_ = false;
+};
+
+int RenameFiles(const std::string& folderPath, const FolderResult& folder, const RecipeServices& services,
+                std::ostream& out, std::ostream& err) {
+    // Only rows that nothing stands in the way of are renamed; the others keep their names.
+    bool allDone = true;
+    std::vector<std::string> newNames(folder.oldNames.size());
+    for (std::size_t row = 0; row < folder.oldNames.size(); ++row) {
+        const RowMark mark = folder.rows.marks[row];
+        newNames[row] = mark == RowMark::None ? folder.rows.results[row].name : folder.oldNames[row];
+        if (mark != RowMark::None && mark != RowMark::Unchanged) {
+            allDone = false;
+            PrintRow(err, folder.oldNames[row], folder.rows.results[row].name,
+                     Reason(mark, folder.rows.results[row]));
+        }
+    }
+    const engine::recipes::RenameOrder order = engine::recipes::OrderRenames(folder.oldNames, newNames);
+    for (const auto* leftAlone : {&order.cycles, &order.blocked}) {
+        for (std::size_t row : *leftAlone) {
+            allDone = false;
+            PrintRow(err, folder.oldNames[row], newNames[row],
+                     leftAlone == &order.cycles ? "a cycle of renames, left alone"
+                                                : "waits on a cycle, left alone");
+        }
+    }
+    engine::BatchSnapshot batch{folderPath, {}, folder.identity};
+    batch.rows.reserve(order.order.size());
+    for (std::size_t row : order.order)
+        batch.rows.push_back({folder.oldNames[row], newNames[row]});
+
+    PrintedPrompts prompts(err);
+    engine::StoredBatchJournal journal(services.journal);
+    const engine::BatchResult result = engine::RunBatch(batch, services.renamer, prompts, &journal);
+    for (std::size_t row = 0; row < result.renamedRows.size(); ++row) {
+        if (result.renamedRows[row])
+            PrintRow(out, batch.rows[row].oldName, batch.rows[row].newName, {});
+    }
+    out << "Renamed " << result.renamed << (result.renamed == 1 ? " file" : " files") << " in "
+        << engine::ShownName(folderPath) << ".\n";
+    const bool batchDone = !prompts.Refused() && !result.folderMoved && result.failed == 0;
+    return allDone && batchDone ? RecipeAllDone : RecipeSomeNotDone;
+}
+
+} // namespace
+
+int TerminalRecipe(const RecipeRequest& request, const RecipeServices& services, std::ostream& out,
+                   std::ostream& err) {
+    std::string error;
+    const std::optional<engine::recipes::CompiledRecipe> recipe =
+        LoadRecipe(request.recipe, services.store, error);
+    if (!recipe) {
+        err << error << '\n';
+        return RecipeRefused;
+    }
+    FolderResult folder;
+    try {
+        folder = WorkOutFolder(*recipe, request.folder, services.lister, services.facts);
+    } catch (const std::exception& failure) {
+        err << "The folder " << engine::ShownName(request.folder) << " cannot be read: " << failure.what()
+            << ".\n";
+        return RecipeRefused;
+    }
+    if (!request.apply)
+        return ShowNewNames(folder, out);
+    return RenameFiles(request.folder, folder, services, out, err);
+}

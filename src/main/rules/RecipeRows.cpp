@@ -1,0 +1,46 @@
+#include "RecipeRows.h"
+
+#include "engine/recipes/CounterValues.h"
+
+namespace rules {
+
+RowFacts PointAt(std::vector<engine::recipes::FileFacts> values) {
+    RowFacts facts{std::move(values), {}};
+    facts.pointers.reserve(facts.values.size());
+    for (const engine::recipes::FileFacts& value : facts.values)
+        facts.pointers.push_back(&value);
+    return facts;
+}
+
+std::optional<RecipeRows> WorkOutRows(const engine::recipes::CompiledRecipe& recipe,
+                                      const std::vector<std::string>& oldNames,
+                                      const std::vector<long long>& counters, const RowFacts& facts,
+                                      const std::function<bool()>& stop) {
+    // Often enough that a stale preview gives way at once, seldom enough to cost nothing.
+    constexpr std::size_t StopCheck = 4096;
+    RecipeRows rows;
+    rows.results.reserve(oldNames.size());
+    for (std::size_t row = 0; row < oldNames.size(); ++row) {
+        if (stop && row % StopCheck == 0 && stop())
+            return std::nullopt;
+        rows.results.push_back(recipe.Apply(oldNames[row], counters[row],
+                                            facts.pointers.empty() ? nullptr : facts.pointers[row]));
+    }
+    if (stop && stop())
+        return std::nullopt;
+    rows.marks = engine::recipes::MarkResults(oldNames, rows.results);
+    return rows;
+}
+
+std::string NewNameOf(const std::string& oldName, const engine::recipes::NameResult& result) {
+    if (!result.missing.empty() || result.name == oldName)
+        return {};
+    return result.name;
+}
+
+std::vector<long long> CountersOf(const engine::recipes::Recipe& recipe,
+                                  const std::vector<std::string>& oldNames, const RowFacts& facts) {
+    return engine::recipes::CounterValues(recipe.counter, oldNames, facts.pointers);
+}
+
+} // namespace rules
