@@ -62,6 +62,18 @@
         <source>%1: only one folder can be opened, but %2 were given; see --help.</source>
         <translation>%1: Es lässt sich nur ein Ordner öffnen, angegeben wurden aber %2; siehe --help.</translation>
     </message>
+    <message>
+        <source>Show, without a window, the new names a recipe gives the files of FOLDER: one line a file it renames, the old name, a tab and the new name, and what stands in the way of a rename. FILE is a recipe file or the name of a saved recipe. Exit 0 when every rename can be done, 1 when any cannot, 2 for a bad recipe or folder.</source>
+        <translation>Zeigt ohne Fenster die neuen Namen, die ein Rezept den Dateien in ORDNER gibt: eine Zeile je umbenannter Datei mit altem Namen, Tabulator und neuem Namen, dazu, was einer Umbenennung im Weg steht. DATEI ist eine Rezeptdatei oder der Name eines gespeicherten Rezepts. Ende mit 0, wenn jede Umbenennung möglich ist, mit 1, wenn eine nicht möglich ist, mit 2 bei fehlerhaftem Rezept oder Ordner.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>With --recipe: rename the files as shown, never overwriting one; --undo renames them back.</source>
+        <translation>Mit --recipe: benennt die Dateien wie gezeigt um, ohne je eine zu überschreiben; --undo benennt sie zurück.</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -80,28 +92,6 @@
 </context>
 <context>
     <name>InfoTexts</name>
-    <message>
-        <source>Choose a folder in the tree at the top left, or drop one onto the window; its files fill the grid below, the present names on the left and the new names on the right. Press Go to apply the checked mode at once, or press Preview, edit the results in the grid by hand and then press Go. Without a Preview in the mode now checked, Go first works the new names out as Preview does (in Part Replacer, Substring Deleter and Substring Adder afresh, so changes made by hand count only after Preview) and stops with a message when two new names are the same. After a Preview in the mode now checked, Go takes the new names as they stand; when that Preview stopped with a message, Go does nothing until a Preview passes. A blank new name leaves its file alone (Delete blanks the selected ones). Go never overwrites a file; when a new name is the name of a file further down the list, you are asked whether to go on. Checking another mode, choosing another folder and Refresh blank the new names.
-
-Veze Zazedoz works through the clipboard: Copy puts the old names on it, one a line; edit them in any editor, copy them and Paste them back as the new names, line by line. Paste changes nothing while the clipboard holds fewer lines than there are files.
-Manual: Duiplicate copies the old names over, ready to be edited by hand.
-Part Replacer replaces the Replace text by the With text wherever it stands in a name, and deletes it when With is blank.
-Substring Deleter deletes the String To Delete text from every name.
-Substring Adder first inserts the text beside Position after that many characters, then adds Begining in front and End behind. Text placed past the end of a name is joined at its end.
-
-Ctrl+Z (or Quillmap --undo) renames the files of the last Go back, even after a crash.
-The list follows folders that are created, removed or renamed, but not files changed by other programs: press Refresh to read the folder again.</source>
-        <translation>Wählen Sie oben links einen Ordner oder ziehen Sie ihn auf das Fenster; seine Dateien füllen das Raster, links die jetzigen, rechts die neuen Namen. Umbenennen wendet die gewählte Art sofort an; oder Sie drücken Vorschau, bearbeiten das Ergebnis von Hand und drücken dann Umbenennen. Ohne Vorschau in der gewählten Art berechnet Umbenennen die Namen erst wie die Vorschau (in den Arten mit Textfeldern neu: Handänderungen zählen erst nach einer Vorschau) und hält an, wenn zwei neue Namen gleich sind. Nach einer Vorschau in der gewählten Art nimmt es die Namen, wie sie dastehen; hielt die Vorschau mit einer Meldung an, tut es nichts, bis eine Vorschau gelingt. Ein leerer neuer Name lässt seine Datei, wie sie ist (Entf leert die gewählten). Umbenennen überschreibt nie eine Datei; trägt ein neuer Name den Namen einer Datei weiter unten, werden Sie gefragt, ob es weitergeht. Eine andere Art, ein anderer Ordner und Neu lesen leeren die neuen Namen.
-
-Veze Zazedoz nutzt die Zwischenablage: Kopieren legt die alten Namen dort ab, einen je Zeile; bearbeiten Sie sie in einem Editor, kopieren Sie sie und holen Sie sie mit Einfügen als neue Namen zurück. Einfügen ändert nichts, solange die Zwischenablage weniger Zeilen hat, als es Dateien gibt.
-Manuell: Duplikat übernimmt die alten Namen, bereit zum Bearbeiten.
-Teil ersetzen setzt überall im Namen den Text unter Durch an die Stelle dessen unter Ersetzen; ist Durch leer, wird er gelöscht.
-Text löschen löscht den Text unter Zu löschen aus jedem Namen.
-Text anfügen fügt den Text neben Position nach so vielen Zeichen ein, dann Anfang vorn und Ende hinten; was hinter das Ende fiele, kommt ans Ende.
-
-Strg+Z (oder Quillmap --undo) macht das letzte Umbenennen rückgängig, auch nach einem Absturz.
-Die Liste folgt neuen, entfernten und umbenannten Ordnern, nicht aber Dateien, die andere Programme ändern: Neu lesen liest den Ordner noch einmal.</translation>
-    </message>
     <message>
         <source>Title Shaper Workshop
 
@@ -161,6 +151,28 @@ Wenn es Ihnen einen Nachmittag Umbenennen erspart hat und Sie etwas zurückgeben
 Die Beiträge, die am meisten helfen, kosten gar kein Geld: Sagen Sie dort, wo Sie das Programm gefunden haben, was Ihnen gefallen hat und was schiefging, beschreiben Sie einen Ordner, dessen Namen es schlecht behandelt hat, oder schlagen Sie eine Art vor, die Ihnen gefehlt hat. Ein kurzer, genauer Fehlerbericht ist mehr wert als jede Zahlung.
 
 Wenn Sie lieber Geld geben, spenden Sie es im Namen des Programms für einen Zweck, der Ihnen am Herzen liegt, und betrachten Sie die Schuld als vollständig beglichen.</translation>
+    </message>
+    <message>
+        <source>Choose a folder in the tree at the top left, or drop one onto the window; its files fill the grid below, the present names on the left and the new names on the right. Press Go to apply the checked mode at once, or press Preview, edit the results in the grid by hand and then press Go. Without a Preview in the mode now checked, Go first works the new names out as Preview does (in Part Replacer, Substring Deleter and Substring Adder afresh, so changes made by hand count only after Preview) and stops with a message when two new names are the same. After a Preview in the mode now checked, Go takes the new names as they stand; when that Preview stopped with a message, Go does nothing until a Preview passes. A blank new name leaves its file alone (Delete blanks the selected ones). Go never overwrites a file; when a new name is the name of a file further down the list, you are asked whether to go on. Checking another mode, choosing another folder and Refresh blank the new names.
+
+Veze Zazedoz works through the clipboard: Copy puts the old names on it, one a line; edit them in any editor, copy them and Paste them back as the new names, line by line. Paste changes nothing while the clipboard holds fewer lines than there are files.
+Manual: Duiplicate copies the old names over, ready to be edited by hand.
+Part Replacer replaces the Replace text by the With text wherever it stands in a name, and deletes it when With is blank.
+Substring Deleter deletes the String To Delete text from every name.
+Substring Adder first inserts the text beside Position after that many characters, then adds Begining in front and End behind. Text placed past the end of a name is joined at its end.
+
+Ctrl+Z (or Quillmap --undo) renames the files of the last Go back, even after a crash. Ctrl+R: Rules.
+The list follows folders that are created, removed or renamed, but not files changed by other programs: press Refresh to read the folder again.</source>
+        <translation>Wählen Sie oben links einen Ordner oder ziehen Sie ihn auf das Fenster; seine Dateien füllen das Raster, links die jetzigen, rechts die neuen Namen. Umbenennen wendet die gewählte Art sofort an; oder Sie drücken Vorschau, bearbeiten das Ergebnis von Hand und drücken dann Umbenennen. Ohne Vorschau in der gewählten Art berechnet Umbenennen die Namen erst wie die Vorschau (in den Arten mit Textfeldern neu: Handänderungen zählen erst nach einer Vorschau) und hält an, wenn zwei neue Namen gleich sind. Nach einer Vorschau in der gewählten Art nimmt es die Namen, wie sie dastehen; hielt die Vorschau mit einer Meldung an, tut es nichts, bis eine Vorschau gelingt. Ein leerer neuer Name lässt seine Datei, wie sie ist (Entf leert die gewählten). Umbenennen überschreibt nie eine Datei; trägt ein neuer Name den Namen einer Datei weiter unten, werden Sie gefragt, ob es weitergeht. Eine andere Art, ein anderer Ordner und Neu lesen leeren die neuen Namen.
+
+Veze Zazedoz nutzt die Zwischenablage: Kopieren legt die alten Namen dort ab, einen je Zeile; bearbeiten Sie sie in einem Editor, kopieren Sie sie und holen Sie sie mit Einfügen als neue Namen zurück. Einfügen ändert nichts, solange die Zwischenablage weniger Zeilen hat, als es Dateien gibt.
+Manuell: Duplikat übernimmt die alten Namen, bereit zum Bearbeiten.
+Teil ersetzen setzt überall im Namen den Text unter Durch an die Stelle dessen unter Ersetzen; ist Durch leer, wird er gelöscht.
+Text löschen löscht den Text unter Zu löschen aus jedem Namen.
+Text anfügen fügt den Text neben Position nach so vielen Zeichen ein, dann Anfang vorn und Ende hinten; was hinter das Ende fiele, kommt ans Ende.
+
+Strg+Z (oder Quillmap --undo) macht das letzte Umbenennen rückgängig, auch nach einem Absturz. Strg+R: Regeln.
+Die Liste folgt neuen, entfernten und umbenannten Ordnern, nicht aber Dateien, die andere Programme ändern: Neu lesen liest den Ordner noch einmal.</translation>
     </message>
 </context>
 <context>
@@ -316,6 +328,215 @@ Wenn Sie lieber Geld geben, spenden Sie es im Namen des Programms für einen Zwe
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>rules::RecipePreviewModel</name>
+    <message>
+        <source>Reading %1 of %2 files</source>
+        <translation>Lese Datei %1 von %2</translation>
+    </message>
+    <message>
+        <source>Numbering the files...</source>
+        <translation>Dateien werden nummeriert...</translation>
+    </message>
+    <message>
+        <source>Checking the new names...</source>
+        <translation>Neue Namen werden geprüft...</translation>
+    </message>
+    <message>
+        <source>%1 file renamed</source>
+        <translation>%1 Datei wird umbenannt</translation>
+    </message>
+    <message>
+        <source>%1 files renamed</source>
+        <translation>%1 Dateien werden umbenannt</translation>
+    </message>
+    <message>
+        <source>, %1 marked</source>
+        <translation>, %1 markiert</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Neuer Name</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+</context>
+<context>
+    <name>rules::RulesDialog</name>
+    <message>
+        <source>Rules</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop reading the files</source>
+        <translation>Lesen der Dateien anhalten</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Saved recipes</source>
+        <translation>Gespeicherte Rezepte</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Steps, in the order they work</source>
+        <translation>Schritte, in der Reihenfolge ihrer Ausführung</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Groß/klein</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Add a step:</source>
+        <translation>Schritt hinzufügen:</translation>
+    </message>
+    <message>
+        <source>Counter {n}</source>
+        <translation>Zähler {n}</translation>
+    </message>
+    <message>
+        <source>as listed</source>
+        <translation>wie aufgelistet</translation>
+    </message>
+    <message>
+        <source>by name, numbers as numbers</source>
+        <translation>nach Name, Zahlen als Zahlen</translation>
+    </message>
+    <message>
+        <source>by date modified</source>
+        <translation>nach Änderungsdatum</translation>
+    </message>
+    <message>
+        <source>by date taken</source>
+        <translation>nach Aufnahmedatum</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schrittweite</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <translation>Stellen</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Save recipe</source>
+        <translation>Rezept speichern</translation>
+    </message>
+    <message>
+        <source>Name of the recipe:</source>
+        <translation>Name des Rezepts:</translation>
+    </message>
+</context>
+<context>
+    <name>rules::StepEditor</name>
+    <message>
+        <source>Works on</source>
+        <translation>Wirkt auf</translation>
+    </message>
+    <message>
+        <source>Regular expression ($1..$9 in With)</source>
+        <translation>Regulärer Ausdruck ($1..$9 im Ersatztext)</translation>
+    </message>
+    <message>
+        <source>Ignore letter case</source>
+        <translation>Groß-/Kleinschreibung ignorieren</translation>
+    </message>
+    <message>
+        <source>Every occurrence</source>
+        <translation>Jedes Vorkommen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Replace with</source>
+        <translation>Ersetzen durch</translation>
+    </message>
+    <message>
+        <source>Letter case</source>
+        <translation>Schreibweise</translation>
+    </message>
+    <message>
+        <source>{n} the counter, {name} the old name, {ext} its extension, {{ and }} a brace</source>
+        <translation>{n} der Zähler, {name} der alte Name, {ext} seine Endung, {{ und }} eine Klammer</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Wo</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>Count from the end</source>
+        <translation>Vom Ende her zählen</translation>
+    </message>
+    <message>
+        <source>From character</source>
+        <translation>Ab Zeichen</translation>
+    </message>
+    <message>
+        <source>Characters</source>
+        <translation>Zeichen</translation>
     </message>
 </context>
 </TS>
