@@ -295,6 +295,10 @@ Die Liste folgt neuen, entfernten und umbenannten Ordnern, nicht aber Dateien, d
         <source>Undo last Go</source>
         <translation>Letztes Umbenennen rückgängig machen</translation>
     </message>
+    <message>
+        <source>Rules...</source>
+        <translation>Regeln...</translation>
+    </message>
 </context>
 <context>
     <name>TerminalUndo</name>

@@ -12,7 +12,7 @@
 #include <QTableView>
 
 void TForm1::SetUpRules() {
-    auto* action = new QAction(QStringLiteral("Rules..."), this);
+    auto* action = new QAction(tr("Rules..."), this);
     action->setObjectName(QLatin1String(rulesnames::actRules));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     action->setShortcutContext(Qt::WindowShortcut);

@@ -141,7 +141,8 @@ TEST_F(PseudoTranslated, TheBoxesAndTheProgressOfAGoShowNoTextLeftUnmarked) {
 }
 
 TEST_F(PseudoTranslated, TheCommandLinesHelpAndErrorsAreMarked) {
-    // Outside the marks stand only the program's name and the options as they are typed.
+    // Outside the marks stand only the program's name, the options as they are typed and the brackets
+    // around an option's (marked) value name.
     const QString help = ParseCommandLine({"Quillmap", "--help"}).text;
     QString rest = help;
     rest.remove(QRegularExpression(QStringLiteral("⟦[^⟦⟧]*⟧")));
@@ -149,7 +150,7 @@ TEST_F(PseudoTranslated, TheCommandLinesHelpAndErrorsAreMarked) {
     const QStringList words = rest.split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
     for (const QString& word : words)
         EXPECT_TRUE(word.startsWith(QLatin1Char('-')) || word == QLatin1String("FOLDER") ||
-                    word == QLatin1String("[FOLDER]"))
+                    word == QLatin1String("[FOLDER]") || word == QLatin1String("<>"))
             << "unmarked in --help: " << word.toStdString() << "\n"
             << help.toStdString();
 
