@@ -55,15 +55,20 @@ CommandLine RecipeLine(const QCommandLineParser& parser, const QCommandLineOptio
                        const QCommandLineOption& undo, const QString& program,
                        const std::vector<std::string>& arguments) {
     if (!parser.isSet(recipe))
-        return Refused(program, QStringLiteral("--apply needs --recipe FILE FOLDER; see --help."));
+        return Refused(program, QCoreApplication::translate(
+                                    "CommandLine", "--apply needs --recipe FILE FOLDER; see --help."));
     if (parser.isSet(undo))
-        return Refused(program, QStringLiteral("--recipe and --undo cannot be given together; see --help."));
+        return Refused(program,
+                       QCoreApplication::translate(
+                           "CommandLine", "--recipe and --undo cannot be given together; see --help."));
     const QStringList recipes = parser.values(recipe);
     if (recipes.size() > 1)
-        return Refused(program, QStringLiteral("only one recipe can be given; see --help."));
+        return Refused(
+            program, QCoreApplication::translate("CommandLine", "only one recipe can be given; see --help."));
     const QStringList folders = parser.positionalArguments();
     if (folders.size() != 1)
-        return Refused(program, QStringLiteral("--recipe needs exactly one FOLDER; see --help."));
+        return Refused(program, QCoreApplication::translate(
+                                    "CommandLine", "--recipe needs exactly one FOLDER; see --help."));
     CommandLine line;
     line.request = CommandLine::Request::Recipe;
     line.recipe = RawArgument(recipes.front(), arguments);

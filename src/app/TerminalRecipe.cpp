@@ -12,6 +12,7 @@
 #include "platform/metadata/FolderFacts.h"
 #include "platform/settings/RecipeStore.h"
 
+#include <QCoreApplication>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -23,6 +24,10 @@ namespace {
 
 using engine::recipes::RowMark;
 
+QString Shown(const std::string& name) {
+    return QString::fromStdString(engine::ShownName(name));
+}
+
 // The recipe's text: the file at that path, else the saved recipe of that name.
 std::optional<std::string> RecipeText(const std::string& recipe, const platform::RecipeStore& store,
                                       std::string& error) {
@@ -31,15 +36,26 @@ std::optional<std::string> RecipeText(const std::string& recipe, const platform:
         std::ifstream file(recipe, std::ios::binary);
         std::string text(std::istreambuf_iterator<char>(file), {});
         if (file.bad() || !file.is_open()) {
-            error = "The recipe file " + engine::ShownName(recipe) + " cannot be read.";
+            error = QCoreApplication::translate("TerminalRecipe", "The recipe file %1 cannot be read.")
+                        .arg(Shown(recipe))
+                        .toStdString();
             return std::nullopt;
         }
         return text;
     }
     if (platform::RecipeNameProblem(recipe).empty() && std::filesystem::exists(store.PathOf(recipe), ignored))
         return store.Load(recipe, error);
-    error = "There is no recipe file " + engine::ShownName(recipe) + " and no saved recipe of that name.";
+    error = QCoreApplication::translate("TerminalRecipe",
+                                        "There is no recipe file %1 and no saved recipe of that name.")
+                .arg(Shown(recipe))
+                .toStdString();
     return std::nullopt;
+}
+
+std::string CannotBeUsed(const std::string& recipe, const std::string& why) {
+    return QCoreApplication::translate("TerminalRecipe", "The recipe %1 cannot be used: %2")
+        .arg(Shown(recipe), QString::fromStdString(why))
+        .toStdString();
 }
 
 std::optional<engine::recipes::CompiledRecipe>
@@ -49,12 +65,12 @@ LoadRecipe(const std::string& recipe, const platform::RecipeStore& store, std::s
         return std::nullopt;
     const engine::recipes::RecipeParse parse = engine::recipes::ParseRecipe(*text);
     if (!parse.recipe) {
-        error = "The recipe " + engine::ShownName(recipe) + " cannot be used: " + parse.error;
+        error = CannotBeUsed(recipe, parse.error);
         return std::nullopt;
     }
     engine::recipes::CompileResult compiled = engine::recipes::CompiledRecipe::Compile(*parse.recipe);
     if (!compiled.compiled)
-        error = "The recipe " + engine::ShownName(recipe) + " cannot be used: " + compiled.error;
+        error = CannotBeUsed(recipe, compiled.error);
     return std::move(compiled.compiled);
 }
 
@@ -147,8 +163,10 @@ int RenameFiles(const std::string& folderPath, const FolderResult& folder, const
         for (std::size_t row : *leftAlone) {
             allDone = false;
             PrintRow(err, folder.oldNames[row], newNames[row],
-                     leftAlone == &order.cycles ? "a cycle of renames, left alone"
-                                                : "waits on a cycle, left alone");
+                     (leftAlone == &order.cycles
+                          ? QCoreApplication::translate("TerminalRecipe", "a cycle of renames, left alone")
+                          : QCoreApplication::translate("TerminalRecipe", "waits on a cycle, left alone"))
+                         .toStdString());
         }
     }
     engine::BatchSnapshot batch{folderPath, {}, folder.identity};
@@ -163,8 +181,12 @@ int RenameFiles(const std::string& folderPath, const FolderResult& folder, const
         if (result.renamedRows[row])
             PrintRow(out, batch.rows[row].oldName, batch.rows[row].newName, {});
     }
-    out << "Renamed " << result.renamed << (result.renamed == 1 ? " file" : " files") << " in "
-        << engine::ShownName(folderPath) << ".\n";
+    const QString renamed =
+        result.renamed == 1
+            ? QCoreApplication::translate("TerminalRecipe", "Renamed 1 file in %1.").arg(Shown(folderPath))
+            : QCoreApplication::translate("TerminalRecipe", "Renamed %1 files in %2.")
+                  .arg(QString::number(result.renamed), Shown(folderPath));
+    out << renamed.toStdString() << '\n';
     const bool batchDone = !prompts.Refused() && !result.folderMoved && result.failed == 0;
     return allDone && batchDone ? RecipeAllDone : RecipeSomeNotDone;
 }
@@ -184,8 +206,10 @@ int TerminalRecipe(const RecipeRequest& request, const RecipeServices& services,
     try {
         folder = WorkOutFolder(*recipe, request.folder, services.lister, services.facts);
     } catch (const std::exception& failure) {
-        err << "The folder " << engine::ShownName(request.folder) << " cannot be read: " << failure.what()
-            << ".\n";
+        err << QCoreApplication::translate("TerminalRecipe", "The folder %1 cannot be read: %2.")
+                   .arg(Shown(request.folder), QString::fromStdString(failure.what()))
+                   .toStdString()
+            << '\n';
         return RecipeRefused;
     }
     if (!request.apply)

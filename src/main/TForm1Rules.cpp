@@ -62,7 +62,8 @@ void TForm1::ApplyRules(const std::vector<std::string>& oldNames, std::vector<st
         same = grid.Cell(engine::NameGrid::OldColumn, static_cast<int>(row) + 1) == oldNames[row];
     if (!same) {
         services_.dialogs.ShowMessage(
-            "The folder was listed again while Rules was open, so no new name was written.");
+            tr("The folder was listed again while Rules was open, so no new name was written.")
+                .toStdString());
         return;
     }
     // As a click on "Manual" would; its handler blanks the column. Checked already, the column is blanked

@@ -35,7 +35,7 @@ void TForm1::UndoLastGo() {
     if (batchRunning_)
         return;
     if (!services_.journal) {
-        services_.dialogs.ShowMessage(engine::NothingToUndo);
+        services_.dialogs.ShowMessage(engine::NothingToUndo());
         return;
     }
     engine::UndoOutcome outcome;

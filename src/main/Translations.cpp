@@ -1,5 +1,7 @@
 #include "Translations.h"
 
+#include "engine/text/EngineText.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
@@ -44,7 +46,12 @@ Translations::Translations(const QStringList& uiLanguages, const QString& folder
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
+std::string TranslateEngineText(const char* context, const char* source) {
+    return QCoreApplication::translate(context, source).toStdString();
+}
+
 void Translations::Install() {
+    engine::SetTextTranslation(&TranslateEngineText);
     if (language_.isEmpty())
         return;
     QCoreApplication::installTranslator(&toolkit_);

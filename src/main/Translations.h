@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QStringList>
 #include <QTranslator>
+#include <string>
 
 // The program's texts, and the toolkit's own (its standard buttons, the command line's messages), in the
 // user's language. English is the language the program is written in and needs no file.
@@ -13,7 +14,8 @@ public:
     explicit Translations(const QStringList& uiLanguages = QLocale::system().uiLanguages(),
                           const QString& folder = QStringLiteral(":/i18n"));
 
-    // Into the application running now; a later application needs it again.
+    // Into the application running now; a later application needs it again. The engine's texts (its
+    // messages, reasons and marks) are translated through TranslateEngineText from then on.
     void Install();
     // The language loaded, such as "de"; empty for English.
     QString Language() const { return language_; }
@@ -27,3 +29,7 @@ private:
 // Of the user's languages in their order of preference, the first the program is translated into, as the
 // suffix of its file ("de", "pt_BR"); empty when English comes first or nothing fits.
 QString ChooseLanguage(const QStringList& uiLanguages, const QStringList& translated);
+
+// An engine text's template in the language of the translations installed, as UTF-8: the translation
+// the engine is handed. Any thread may call it.
+std::string TranslateEngineText(const char* context, const char* source);

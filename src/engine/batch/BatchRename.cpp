@@ -5,6 +5,7 @@
 #include "engine/grid/NameIndex.h"
 #include "engine/names/RenameableName.h"
 #include "engine/names/ShownName.h"
+#include "engine/text/EngineText.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -78,33 +79,39 @@ template <class Rows> int CountRenamesIn(const Rows& rows) {
 } // namespace
 
 std::string ClashMessage(const std::string& newName) {
-    return "This rename batch will not work as " + newName +
-           " will be the same as a file not renamed yet, to continue and face the error click yes.";
+    return Fill(ENGINE_TEXT("Renaming",
+                            "This rename batch will not work as %1 will be the same as a file not "
+                            "renamed yet, to continue and face the error click yes."),
+                {newName});
 }
 
 std::string WithoutUndoQuestion(const std::string& error) {
-    return "The record needed to undo this Go cannot be written (" + error +
-           "). Rename the files anyway, without a way to undo it?";
+    return Fill(ENGINE_TEXT("Renaming",
+                            "The record needed to undo this Go cannot be written (%1). Rename the "
+                            "files anyway, without a way to undo it?"),
+                {error});
 }
 
 std::string FolderMovedMessage(const std::string& folder) {
-    return "Nothing was renamed: the folder shown is no longer at " + folder + ", so it is listed again.";
+    return Fill(ENGINE_TEXT("Renaming", "Nothing was renamed: the folder shown is no longer at %1, so it is "
+                                        "listed again."),
+                {folder});
 }
 
 std::string StrandedNote(const std::string& folder, const FolderRenamer& renamer) {
     const std::string stranded = renamer.StrandedName();
     if (stranded.empty())
         return {};
-    return (renamer.StrandedBesideOldName() ? "the file is also under " : "the file is now ") +
-           ShownName(JoinPath(folder, stranded));
+    return Fill(renamer.StrandedBesideOldName() ? ENGINE_TEXT("Renaming", "the file is also under %1")
+                                                : ENGINE_TEXT("Renaming", "the file is now %1"),
+                {ShownName(JoinPath(folder, stranded))});
 }
 
 std::string RenameFailedMessage(const std::string& folder, const std::string& oldName,
                                 const std::string& note) {
-    std::string text = "Error renaming file " + ShownName(JoinPath(folder, oldName));
-    if (!note.empty())
-        text += " (" + note + ")";
-    return text;
+    const std::string path = ShownName(JoinPath(folder, oldName));
+    return note.empty() ? Fill(ENGINE_TEXT("Renaming", "Error renaming file %1"), {path})
+                        : Fill(ENGINE_TEXT("Renaming", "Error renaming file %1 (%2)"), {path, note});
 }
 
 namespace {
@@ -177,7 +184,9 @@ std::string GatheredFailuresMessage(const std::vector<std::string>& firstTexts, 
         message += '\n';
     }
     if (moreCount > 0) {
-        message += "... and " + std::to_string(moreCount) + " more files could not be renamed.\n";
+        message += Fill(ENGINE_TEXT("Renaming", "... and %1 more files could not be renamed."),
+                        {std::to_string(moreCount)}) +
+                   '\n';
     }
     if (!message.empty()) {
         message.pop_back();
@@ -186,12 +195,12 @@ std::string GatheredFailuresMessage(const std::vector<std::string>& firstTexts, 
 }
 
 std::string GatheredFailureLine(const std::string& text, const std::string& reason) {
-    return reason.empty() ? text : text + ": " + reason;
+    return reason.empty() ? text : Fill(ENGINE_TEXT("Renaming", "%1: %2"), {text, reason});
 }
 
 std::string StoppedMessage(const BatchResult& result) {
-    return "Renaming stopped. Files renamed: " + std::to_string(result.renamed) +
-           ". Files left as they were: " + std::to_string(result.total - result.renamed) + ".";
+    return Fill(ENGINE_TEXT("Renaming", "Renaming stopped. Files renamed: %1. Files left as they were: %2."),
+                {std::to_string(result.renamed), std::to_string(result.total - result.renamed)});
 }
 
 namespace {
@@ -283,9 +292,9 @@ BatchResult RunRows(const std::string& folderPath, const std::optional<FolderIde
         ++result.failed;
         std::string text = RenameFailedMessage(
             folderPath, oldName, renameable ? StrandedNote(folderPath, *folder) : std::string());
-        const std::string reason = !folder      ? FolderNotOpenedReason
+        const std::string reason = !folder      ? TranslatedText(RenamingTexts, FolderNotOpenedReason)
                                    : renameable ? folder->FailureReason()
-                                                : NameRefusedReason;
+                                                : TranslatedText(RenamingTexts, NameRefusedReason);
         if (gathering) {
             gathered.Add(GatheredFailureLine(text, reason));
         } else if (tried == total) {

@@ -6,6 +6,7 @@
 #include "FolderIdentity.h"
 #include "PlannedRenames.h"
 #include "engine/grid/NameGrid.h"
+#include "engine/text/EngineText.h"
 
 #include <cstddef>
 #include <optional>
@@ -82,8 +83,10 @@ std::string RenameFailedMessage(const std::string& folder, const std::string& ol
 std::string JoinPath(const std::string& folder, const std::string& name);
 
 // Why the batch itself refused a rename: the folder could not be opened, or a name is not renameable.
-inline constexpr char FolderNotOpenedReason[] = "The folder cannot be opened.";
-inline constexpr char NameRefusedReason[] =
-    "A file name cannot be empty, \".\" or \"..\", and cannot hold \"/\" or a NUL byte.";
+// English; their translations come from TranslatedText(RenamingTexts, ...).
+inline constexpr char RenamingTexts[] = "Renaming";
+inline constexpr char FolderNotOpenedReason[] = ENGINE_TEXT_NOOP("Renaming", "The folder cannot be opened.");
+inline constexpr char NameRefusedReason[] = ENGINE_TEXT_NOOP(
+    "Renaming", "A file name cannot be empty, \".\" or \"..\", and cannot hold \"/\" or a NUL byte.");
 
 } // namespace engine

@@ -2,7 +2,9 @@
 
 #include "engine/grid/ClipboardText.h"
 
+#include "engine/names/ShownName.h"
 #include "engine/names/Utf8.h"
+#include "engine/text/EngineText.h"
 
 namespace engine {
 namespace {
@@ -39,7 +41,9 @@ std::optional<std::string> NameWithLineBreak(const NameGrid& grid) {
 }
 
 std::string LineBreakMessage(const std::string& name) {
-    return "The file name " + name + " holds a line break and cannot be copied to the clipboard.";
+    return Fill(ENGINE_TEXT("Clipboard", "The file name %1 holds a line break and cannot be copied to the "
+                                         "clipboard."),
+                {ShownName(name)});
 }
 
 std::vector<std::string> PasteLines(std::string_view text) {

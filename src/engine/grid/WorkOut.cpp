@@ -8,6 +8,7 @@
 #include "engine/names/ReadPosition.h"
 #include "engine/names/Replace.h"
 #include "engine/names/ShownName.h"
+#include "engine/text/EngineText.h"
 
 #include <cstdint>
 
@@ -70,39 +71,45 @@ int FindLostCharacterRow(const NameGrid& grid) {
 }
 
 std::string LostCharacterMessage(const std::string& oldName) {
-    return "The new name of " + ShownName(oldName) +
-           " holds the character U+FFFD where the file's name has none: a character was lost, please "
-           "correct the new name.";
+    return Fill(ENGINE_TEXT("Preview", "The new name of %1 holds the character U+FFFD where the file's name "
+                                       "has none: a character was lost, please correct the new name."),
+                {ShownName(oldName)});
 }
 
 std::string DuplicateMessage(const std::string& newName) {
-    return "The result of this will mean that 2 files will be called " + ShownName(newName);
+    return Fill(ENGINE_TEXT("Preview", "The result of this will mean that 2 files will be called %1"),
+                {ShownName(newName)});
 }
 
 WorkOutResult WorkOut(Mode mode, const EntryTexts& texts, NameGrid& grid) {
     switch (mode) {
     case Mode::Replacer:
         if (texts.replace.empty()) {
-            return Stop("The length of the text to replace has to be at least one character",
-                        EntryField::Replace);
+            return Stop(
+                ENGINE_TEXT("Preview", "The length of the text to replace has to be at least one character"),
+                EntryField::Replace);
         }
         AllReplace(grid, texts.replace, texts.with);
         break;
     case Mode::Deleter:
         if (texts.remove.empty()) {
-            return Stop("The length of the text to delete has to be at least one character",
-                        EntryField::Delete);
+            return Stop(
+                ENGINE_TEXT("Preview", "The length of the text to delete has to be at least one character"),
+                EntryField::Delete);
         }
         AllReplace(grid, texts.remove, {});
         break;
     case Mode::Adder: {
         const auto position = ReadPosition(texts.position);
         if (!position) {
-            return Stop("Please make sure that a non decimal number is entered for the position.",
-                        EntryField::Position);
+            return Stop(
+                ENGINE_TEXT("Preview",
+                            "Please make sure that a non decimal number is entered for the position."),
+                EntryField::Position);
         }
         if (texts.after.empty() && texts.beginning.empty() && texts.end.empty()) {
-            return Stop("Please enter text to add to at least one place.", EntryField::Beginning);
+            return Stop(ENGINE_TEXT("Preview", "Please enter text to add to at least one place."),
+                        EntryField::Beginning);
         }
         Adder(grid, *position, texts.after, texts.beginning, texts.end);
         break;

@@ -5,6 +5,7 @@
 #include "StepNames.h"
 #include "Tokens.h"
 #include "engine/names/Utf8.h"
+#include "engine/text/EngineText.h"
 
 #include <algorithm>
 #include <re2/re2.h>
@@ -39,38 +40,42 @@ std::string CompileStep(std::size_t index, CompiledStep& compiled) {
     std::string error;
     if (const auto* replace = std::get_if<ReplaceStep>(&step)) {
         if (replace->find.empty()) {
-            return Sentence(index, step, "\"find\" must not be empty");
+            return Sentence(index, step, ENGINE_TEXT("Recipe", "\"find\" must not be empty"));
         }
         RegexGroups groups;
         if (replace->regex || replace->ignoreCase) {
             compiled.pattern = CompilePattern(replace->find, !replace->regex, replace->ignoreCase);
             if (!compiled.pattern->ok()) {
                 return Sentence(index, step,
-                                "\"find\" is not a valid regular expression (" + compiled.pattern->error() +
-                                    ")");
+                                Fill(ENGINE_TEXT("Recipe", "\"find\" is not a valid regular expression (%1)"),
+                                     {compiled.pattern->error()}));
             }
             groups.count = compiled.pattern->NumberOfCapturingGroups();
             groups.names = compiled.pattern->NamedCapturingGroups();
         }
         compiled.text = TextTemplate::Parse(replace->with, replace->regex ? &groups : nullptr, error);
         if (!compiled.text) {
-            return Sentence(index, step, "\"with\" " + error);
+            return Sentence(index, step, Fill(ENGINE_TEXT("Recipe", "\"with\" %1"), {error}));
         }
         compiled.submatches = 1 + groups.count;
     } else if (const auto* insert = std::get_if<InsertStep>(&step)) {
         if (insert->at.kind == InsertAt::Kind::Position && insert->at.position == 0) {
-            return Sentence(index, step, "\"at\" must be start, end or a character position other than 0");
+            return Sentence(
+                index, step,
+                ENGINE_TEXT("Recipe", "\"at\" must be start, end or a character position other than 0"));
         }
         compiled.text = TextTemplate::Parse(insert->text, nullptr, error);
         if (!compiled.text) {
-            return Sentence(index, step, "\"text\" " + error);
+            return Sentence(index, step, Fill(ENGINE_TEXT("Recipe", "\"text\" %1"), {error}));
         }
     } else if (const auto* remove = std::get_if<RemoveStep>(&step)) {
         if (remove->from < 1) {
-            return Sentence(index, step, "\"from\" must be a whole number of at least 1");
+            return Sentence(index, step,
+                            ENGINE_TEXT("Recipe", "\"from\" must be a whole number of at least 1"));
         }
         if (remove->count < 0) {
-            return Sentence(index, step, "\"count\" must be a whole number of at least 0");
+            return Sentence(index, step,
+                            ENGINE_TEXT("Recipe", "\"count\" must be a whole number of at least 0"));
         }
     }
     return {};
@@ -236,7 +241,8 @@ CompiledRecipe::CompiledRecipe(std::shared_ptr<const Impl> impl) : impl_(std::mo
 
 CompileResult CompiledRecipe::Compile(const Recipe& recipe) {
     if (recipe.counter.width < 1 || recipe.counter.width > kMaxCounterWidth) {
-        return {std::nullopt, "Counter: \"width\" must be a whole number from 1 to 20."};
+        return {std::nullopt,
+                ENGINE_TEXT("Recipe", "Counter: \"width\" must be a whole number from 1 to 20.")};
     }
     auto impl = std::make_shared<Impl>();
     impl->recipe = recipe;

@@ -2,6 +2,7 @@
 
 #include "CompiledRecipe.h"
 #include "StepNames.h"
+#include "engine/text/EngineText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,7 +34,7 @@ public:
         const auto found = object_.find(key);
         if (found == object_.end()) {
             if (required) {
-                Fail(key, "is missing");
+                Fail(key, ENGINE_TEXT("Recipe", "is missing"));
             }
             return nullptr;
         }
@@ -43,7 +44,7 @@ public:
     void String(const std::string& key, std::string& out, bool required = false) {
         if (const Json* value = Find(key, required)) {
             if (!value->is_string()) {
-                Fail(key, "must be a string");
+                Fail(key, ENGINE_TEXT("Recipe", "must be a string"));
             }
             out = value->get<std::string>();
         }
@@ -52,7 +53,7 @@ public:
     void Bool(const std::string& key, bool& out) {
         if (const Json* value = Find(key, false)) {
             if (!value->is_boolean()) {
-                Fail(key, "must be true or false");
+                Fail(key, ENGINE_TEXT("Recipe", "must be true or false"));
             }
             out = value->get<bool>();
         }
@@ -83,9 +84,9 @@ public:
                 return static_cast<Int>(n);
             }
         } else {
-            Fail(key, "must be a whole number");
+            Fail(key, ENGINE_TEXT("Recipe", "must be a whole number"));
         }
-        Fail(key, "is too large");
+        Fail(key, ENGINE_TEXT("Recipe", "is too large"));
         return 0;
     }
 
@@ -109,14 +110,14 @@ public:
         for (std::size_t k = 0; k < N; ++k) {
             list += (k == 0 ? "" : ", ") + std::string(words[k].first);
         }
-        Fail(key, "must be one of " + list);
+        Fail(key, Fill(ENGINE_TEXT("Recipe", "must be one of %1"), {list}));
     }
 
     // Refuses a key that no Find asked for.
     void Finish() const {
         for (const auto& [key, value] : object_.items()) {
             if (std::find(known_.begin(), known_.end(), key) == known_.end()) {
-                throw Refusal{prefix_ + "unknown key \"" + key + "\"."};
+                throw Refusal{prefix_ + Fill(ENGINE_TEXT("Recipe", "unknown key \"%1\"."), {key})};
             }
         }
     }
@@ -143,7 +144,7 @@ InsertAt ReadAt(ObjectReader& reader) {
         at.kind = InsertAt::Kind::Position;
         at.position = reader.ToInteger<int>("at", *value);
     } else {
-        reader.Fail("at", "must be start, end or a character position other than 0");
+        reader.Fail("at", ENGINE_TEXT("Recipe", "must be start, end or a character position other than 0"));
     }
     return at;
 }
@@ -183,15 +184,16 @@ Step ReadStep(const std::string& kind, ObjectReader& reader) {
 
 Recipe ReadRecipe(const Json& root) {
     if (!root.is_object()) {
-        throw Refusal{"The recipe must be a JSON object with \"counter\" and \"steps\"."};
+        throw Refusal{
+            ENGINE_TEXT("Recipe", "The recipe must be a JSON object with \"counter\" and \"steps\".")};
     }
     Recipe recipe;
-    ObjectReader top(root, "The recipe: ");
+    ObjectReader top(root, ENGINE_TEXT("Recipe", "The recipe: "));
     if (const Json* counter = top.Find("counter", false)) {
         if (!counter->is_object()) {
-            top.Fail("counter", "must be an object");
+            top.Fail("counter", ENGINE_TEXT("Recipe", "must be an object"));
         }
-        ObjectReader reader(*counter, "Counter: ");
+        ObjectReader reader(*counter, ENGINE_TEXT("Recipe", "Counter: "));
         reader.Integer("start", recipe.counter.start);
         reader.Integer("step", recipe.counter.step);
         reader.Integer("width", recipe.counter.width);
@@ -200,20 +202,26 @@ Recipe ReadRecipe(const Json& root) {
     }
     if (const Json* steps = top.Find("steps", false)) {
         if (!steps->is_array()) {
-            top.Fail("steps", "must be a list of steps");
+            top.Fail("steps", ENGINE_TEXT("Recipe", "must be a list of steps"));
         }
         for (std::size_t index = 0; index < steps->size(); ++index) {
             const Json& entry = (*steps)[index];
-            const std::string where = "Step " + std::to_string(index + 1) + ": ";
+            const std::string where = Fill(ENGINE_TEXT("Recipe", "Step %1: "), {std::to_string(index + 1)});
             if (!entry.is_object() || entry.size() != 1) {
-                throw Refusal{where + "must be an object with one key: replace, case, insert or remove."};
+                throw Refusal{
+                    where + ENGINE_TEXT("Recipe",
+                                        "must be an object with one key: replace, case, insert or remove.")};
             }
             const std::string kind = entry.begin().key();
             if (kind != "replace" && kind != "case" && kind != "insert" && kind != "remove") {
-                throw Refusal{where + "\"" + kind + "\" is not a step; use replace, case, insert or remove."};
+                throw Refusal{where +
+                              Fill(ENGINE_TEXT("Recipe", "\"%1\" is not a step; use replace, case, insert or "
+                                                         "remove."),
+                                   {kind})};
             }
             if (!entry.begin().value().is_object()) {
-                throw Refusal{StepPrefix(index, kind) + "\"" + kind + "\" must be an object."};
+                throw Refusal{StepPrefix(index, kind) +
+                              Fill(ENGINE_TEXT("Recipe", "\"%1\" must be an object."), {kind})};
             }
             ObjectReader reader(entry.begin().value(), StepPrefix(index, kind));
             recipe.steps.push_back(ReadStep(kind, reader));
@@ -273,7 +281,7 @@ RecipeParse ParseRecipe(std::string_view json) {
         if (const std::size_t tag = what.find("] "); tag != std::string::npos) {
             what.erase(0, tag + 2);
         }
-        return {std::nullopt, "The recipe is not valid JSON: " + what};
+        return {std::nullopt, Fill(ENGINE_TEXT("Recipe", "The recipe is not valid JSON: %1"), {what})};
     }
     Recipe recipe;
     try {

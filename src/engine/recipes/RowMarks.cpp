@@ -1,5 +1,7 @@
 #include "RowMarks.h"
 
+#include "engine/text/EngineText.h"
+
 #include <cstdint>
 #include <functional>
 #include <string_view>
@@ -142,15 +144,15 @@ std::string MarkText(RowMark mark) {
     case RowMark::None:
         return {};
     case RowMark::Unchanged:
-        return "unchanged";
+        return ENGINE_TEXT("Recipe", "unchanged");
     case RowMark::Missing:
-        return "missing value";
+        return ENGINE_TEXT("Recipe", "missing value");
     case RowMark::Refused:
-        return "name not allowed";
+        return ENGINE_TEXT("Recipe", "name not allowed");
     case RowMark::Duplicate:
-        return "duplicate name";
+        return ENGINE_TEXT("Recipe", "duplicate name");
     case RowMark::TakenByUnrenamed:
-        return "name taken by a file not renamed";
+        return ENGINE_TEXT("Recipe", "name taken by a file not renamed");
     }
     return {};
 }

@@ -4,6 +4,7 @@
 // that name a step. Internal to the recipe engine.
 
 #include "Recipe.h"
+#include "engine/text/EngineText.h"
 
 #include <array>
 #include <string>
@@ -42,7 +43,7 @@ inline std::string_view StepWord(const Step& step) {
 
 // "Step 2 (case): " before a message about a step's key.
 inline std::string StepPrefix(std::size_t index, std::string_view word) {
-    return "Step " + std::to_string(index + 1) + " (" + std::string(word) + "): ";
+    return Fill(ENGINE_TEXT("Recipe", "Step %1 (%2): "), {std::to_string(index + 1), word});
 }
 
 } // namespace engine::recipes

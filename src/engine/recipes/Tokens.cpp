@@ -1,6 +1,7 @@
 #include "Tokens.h"
 
 #include "CounterValues.h"
+#include "engine/text/EngineText.h"
 
 #include <array>
 #include <chrono>
@@ -90,33 +91,33 @@ std::optional<Fact> FactOf(Kind kind) {
 std::string MissingText(Kind kind) {
     switch (kind) {
     case Kind::Taken:
-        return "no date taken";
+        return ENGINE_TEXT("Recipe", "no date taken");
     case Kind::Modified:
-        return "no date modified";
+        return ENGINE_TEXT("Recipe", "no date modified");
     case Kind::Camera:
-        return "no camera";
+        return ENGINE_TEXT("Recipe", "no camera");
     case Kind::Artist:
-        return "no artist";
+        return ENGINE_TEXT("Recipe", "no artist");
     case Kind::Album:
-        return "no album";
+        return ENGINE_TEXT("Recipe", "no album");
     case Kind::Title:
-        return "no title";
+        return ENGINE_TEXT("Recipe", "no title");
     case Kind::Genre:
-        return "no genre";
+        return ENGINE_TEXT("Recipe", "no genre");
     case Kind::Width:
-        return "no width";
+        return ENGINE_TEXT("Recipe", "no width");
     case Kind::Height:
-        return "no height";
+        return ENGINE_TEXT("Recipe", "no height");
     case Kind::Track:
-        return "no track number";
+        return ENGINE_TEXT("Recipe", "no track number");
     case Kind::Year:
-        return "no year";
+        return ENGINE_TEXT("Recipe", "no year");
     case Kind::Counter:
     case Kind::Stem:
     case Kind::Ext:
         break;
     }
-    return "no value";
+    return ENGINE_TEXT("Recipe", "no value");
 }
 
 // strftime conversions a name can use: no time zone (the times are wall-clock times without one) and no
@@ -127,7 +128,7 @@ bool IsDateConversion(char c) {
 
 bool CheckDateFormat(std::string_view format, std::string& error) {
     if (format.empty()) {
-        error = "has an empty date format";
+        error = ENGINE_TEXT("Recipe", "has an empty date format");
         return false;
     }
     for (std::size_t k = 0; k < format.size(); ++k) {
@@ -135,8 +136,8 @@ bool CheckDateFormat(std::string_view format, std::string& error) {
             continue;
         }
         if (k + 1 == format.size() || !IsDateConversion(format[k + 1])) {
-            error = "has a date format with an unknown conversion \"" +
-                    std::string(format.substr(k, k + 1 < format.size() ? 2 : 1)) + "\"";
+            error = Fill(ENGINE_TEXT("Recipe", "has a date format with an unknown conversion \"%1\""),
+                         {format.substr(k, k + 1 < format.size() ? 2 : 1)});
             return false;
         }
         ++k;
@@ -152,7 +153,9 @@ bool CheckPadWidth(std::string_view width, std::string& error) {
         value = value * 10 + (c - '0');
     }
     if (!ok || value < 1 || value > kMaxPadWidth) {
-        error = "has a number width \"" + std::string(width) + "\" that is not a whole number from 1 to 20";
+        error =
+            Fill(ENGINE_TEXT("Recipe", "has a number width \"%1\" that is not a whole number from 1 to 20"),
+                 {width});
         return false;
     }
     return true;
@@ -249,7 +252,7 @@ bool ParseToken(std::string_view content, TextTemplate::Piece& piece, std::strin
         TextTemplate::Alternative alt;
         if (!kind) {
             if (k == 0 || k + 1 < parts.size()) {
-                error = "has an unknown token {" + std::string(k == 0 ? content : name) + "}";
+                error = Fill(ENGINE_TEXT("Recipe", "has an unknown token {%1}"), {k == 0 ? content : name});
                 return false;
             }
             alt.literal = true;
@@ -269,7 +272,7 @@ bool ParseToken(std::string_view content, TextTemplate::Piece& piece, std::strin
                     return false;
                 }
             } else {
-                error = "has a format after {" + std::string(name) + "}, which takes none";
+                error = Fill(ENGINE_TEXT("Recipe", "has a format after {%1}, which takes none"), {name});
                 return false;
             }
         }
@@ -306,24 +309,29 @@ bool ParseGroupReference(std::string_view text, std::size_t& pos, const RegexGro
         const std::string_view name =
             close == std::string_view::npos ? std::string_view() : text.substr(pos + 2, close - pos - 2);
         if (name.empty()) {
-            error = "has a \"${\" without a group name and its \"}\"";
+            error = ENGINE_TEXT("Recipe", "has a \"${\" without a group name and its \"}\"");
             return false;
         }
         const auto found = groups.names.find(std::string(name));
         if (found == groups.names.end()) {
-            error = "refers to the group \"" + std::string(name) + "\", which \"find\" does not name";
+            error = Fill(ENGINE_TEXT("Recipe", "refers to the group \"%1\", which \"find\" does not name"),
+                         {name});
             return false;
         }
         group = found->second;
         pos = close + 1;
     } else {
-        error = "has a \"$\" that is not followed by a group number, {group name} or \"$\" (write $$ for a "
-                "dollar)";
+        error =
+            ENGINE_TEXT("Recipe", "has a \"$\" that is not followed by a group number, {group name} or \"$\" "
+                                  "(write $$ for a dollar)");
         return false;
     }
     if (group > groups.count) {
-        error = "refers to group " + std::to_string(group) + ", but \"find\" has " +
-                (groups.count == 0 ? std::string("none") : "only " + std::to_string(groups.count));
+        error = groups.count == 0
+                    ? Fill(ENGINE_TEXT("Recipe", "refers to group %1, but \"find\" has none"),
+                           {std::to_string(group)})
+                    : Fill(ENGINE_TEXT("Recipe", "refers to group %1, but \"find\" has only %2"),
+                           {std::to_string(group), std::to_string(groups.count)});
         return false;
     }
     return true;
@@ -375,7 +383,7 @@ std::optional<TextTemplate> TextTemplate::Parse(std::string_view text, const Reg
             const std::size_t close = text.find('}', pos + 1);
             const std::size_t inner = text.find('{', pos + 1);
             if (close == std::string_view::npos || (inner != std::string_view::npos && inner < close)) {
-                error = "has a \"{\" without its \"}\" (write {{ for a brace)";
+                error = ENGINE_TEXT("Recipe", "has a \"{\" without its \"}\" (write {{ for a brace)");
                 return std::nullopt;
             }
             Piece piece;
@@ -391,7 +399,7 @@ std::optional<TextTemplate> TextTemplate::Parse(std::string_view text, const Reg
             result.pieces_.push_back(std::move(piece));
             pos = close + 1;
         } else if (c == '}' && !doubled) {
-            error = "has a \"}\" without its \"{\" (write }} for a brace)";
+            error = ENGINE_TEXT("Recipe", "has a \"}\" without its \"{\" (write }} for a brace)");
             return std::nullopt;
         } else if ((c == '{' || c == '}') && doubled) {
             literal(text.substr(pos, 1));
@@ -404,7 +412,7 @@ std::optional<TextTemplate> TextTemplate::Parse(std::string_view text, const Reg
             }
             int group = 0;
             if (pos + 1 == text.size()) {
-                error = "ends in a \"$\" (write $$ for a dollar)";
+                error = ENGINE_TEXT("Recipe", "ends in a \"$\" (write $$ for a dollar)");
                 return std::nullopt;
             }
             if (!ParseGroupReference(text, pos, *groups, group, error)) {

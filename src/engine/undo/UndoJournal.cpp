@@ -2,6 +2,8 @@
 
 #include "engine/undo/UndoJournal.h"
 
+#include "engine/text/EngineText.h"
+
 #include <array>
 #include <cstdint>
 
@@ -161,40 +163,41 @@ DecodedJournal DecodeJournal(std::string_view bytes) {
     Reader in(bytes);
     std::string magic;
     if (!in.Get(magic, planMagic.size())) {
-        return Refused("it is cut short");
+        return Refused(ENGINE_TEXT("Undo", "it is cut short"));
     }
     if (magic != planMagic) {
-        return Refused("it is not an undo record of this program");
+        return Refused(ENGINE_TEXT("Undo", "it is not an undo record of this program"));
     }
     std::uint32_t readVersion = 0;
     if (!in.Get(readVersion)) {
-        return Refused("it is cut short");
+        return Refused(ENGINE_TEXT("Undo", "it is cut short"));
     }
     if (readVersion != version && readVersion != versionWithoutBirth) {
-        return Refused("it was written by another version of the program (format " +
-                       std::to_string(readVersion) + ")");
+        return Refused(
+            Fill(ENGINE_TEXT("Undo", "it was written by another version of the program (format %1)"),
+                 {std::to_string(readVersion)}));
     }
     Journal journal;
     std::uint64_t count = 0;
     if (!in.GetName(journal.folder) || !in.Get(journal.identity.device) || !in.Get(journal.identity.inode) ||
         (readVersion == version && !in.Get(journal.identity.birth)) || !in.Get(count)) {
-        return Refused("it is cut short");
+        return Refused(ENGINE_TEXT("Undo", "it is cut short"));
     }
     // Every row takes at least eight bytes; a larger count cannot be true and must not be reserved.
     if (count > in.Left() / 8) {
-        return Refused("it is cut short or damaged");
+        return Refused(ENGINE_TEXT("Undo", "it is cut short or damaged"));
     }
     journal.rows.resize(count);
     for (RenameRow& row : journal.rows) {
         if (!in.GetName(row.oldName) || !in.GetName(row.newName)) {
-            return Refused("it is cut short");
+            return Refused(ENGINE_TEXT("Undo", "it is cut short"));
         }
     }
     switch (in.GetChecksum(0)) {
     case Reader::Check::Short:
-        return Refused("it is cut short");
+        return Refused(ENGINE_TEXT("Undo", "it is cut short"));
     case Reader::Check::Bad:
-        return Refused("its checksum does not match: it was damaged or edited");
+        return Refused(ENGINE_TEXT("Undo", "its checksum does not match: it was damaged or edited"));
     case Reader::Check::Good:
         break;
     }
@@ -207,14 +210,15 @@ DecodedJournal DecodeJournal(std::string_view bytes) {
         return {std::move(journal), {}};
     }
     if (in.Left() > outcomeSize) {
-        return Refused("it holds more than one batch's record");
+        return Refused(ENGINE_TEXT("Undo", "it holds more than one batch's record"));
     }
     const std::size_t from = in.At();
     std::uint64_t doneCount = 0;
     std::string bits;
     if (!in.Get(magic, outcomeMagic.size()) || magic != outcomeMagic || !in.Get(doneCount) ||
         doneCount != count || !in.Get(bits, (count + 7) / 8) || in.GetChecksum(from) != Reader::Check::Good) {
-        return Refused("its record of the renamed files does not match: it was damaged or edited");
+        return Refused(
+            ENGINE_TEXT("Undo", "its record of the renamed files does not match: it was damaged or edited"));
     }
     std::vector<bool> done(count);
     for (std::size_t i = 0; i < count; ++i) {

@@ -3,6 +3,7 @@
 #include "engine/undo/UndoLastGo.h"
 
 #include "engine/names/ShownName.h"
+#include "engine/text/EngineText.h"
 #include "engine/undo/UndoJournal.h"
 
 namespace engine {
@@ -12,7 +13,7 @@ UndoOutcome Refuse(std::string folder, std::string message) {
     UndoOutcome outcome;
     outcome.status = UndoOutcome::Status::Refused;
     outcome.folder = std::move(folder);
-    outcome.message = std::move(message) + " Nothing was renamed.";
+    outcome.message = Fill(ENGINE_TEXT("Undo", "%1 Nothing was renamed."), {message});
     return outcome;
 }
 
@@ -40,9 +41,13 @@ std::string Message(const UndoResult& result, int left) {
 
 } // namespace
 
+std::string NothingToUndo() {
+    return ENGINE_TEXT("Undo", "Nothing to undo.");
+}
+
 std::string UndoStoppedMessage(int renamed, int left) {
-    return "Undo stopped. Files renamed back: " + std::to_string(renamed) +
-           ". Files left as they were: " + std::to_string(left) + ".";
+    return Fill(ENGINE_TEXT("Undo", "Undo stopped. Files renamed back: %1. Files left as they were: %2."),
+                {std::to_string(renamed), std::to_string(left)});
 }
 
 UndoOutcome UndoLastGo(JournalHistory& history, FileRenamer& files, BatchPrompts& prompts,
@@ -55,24 +60,31 @@ UndoOutcome UndoLastGo(JournalHistory& history, FileRenamer& files, BatchPrompts
         std::string error;
         const std::optional<std::string> bytes = record->Read(error);
         if (!bytes) {
-            return Refuse({}, "The record of the last Go cannot be read: " + error + ".");
+            return Refuse(
+                {}, Fill(ENGINE_TEXT("Undo", "The record of the last Go cannot be read: %1."), {error}));
         }
         DecodedJournal decoded = DecodeJournal(*bytes);
         if (!decoded.journal) {
-            return Refuse({}, "The record of the last Go cannot be used: " + decoded.error + ".");
+            return Refuse({}, Fill(ENGINE_TEXT("Undo", "The record of the last Go cannot be used: %1."),
+                                   {decoded.error}));
         }
         const Journal& journal = *decoded.journal;
         const std::unique_ptr<FolderRenamer> folder = files.OpenFolder(journal.folder);
         const std::string shown = ShownName(journal.folder);
         if (!folder) {
-            return Refuse(journal.folder, "The folder of the last Go, " + shown + ", is no longer there.");
+            return Refuse(
+                journal.folder,
+                Fill(ENGINE_TEXT("Undo", "The folder of the last Go, %1, is no longer there."), {shown}));
         }
         if (folder->Identity() != std::optional<FolderIdentity>(journal.identity)) {
-            return Refuse(journal.folder, shown + " is no longer the folder of the last Go.");
+            return Refuse(journal.folder,
+                          Fill(ENGINE_TEXT("Undo", "%1 is no longer the folder of the last Go."), {shown}));
         }
         const std::optional<std::vector<std::string>> present = folder->EntryNames();
         if (!present) {
-            return Refuse(journal.folder, "The folder of the last Go, " + shown + ", cannot be read.");
+            return Refuse(
+                journal.folder,
+                Fill(ENGINE_TEXT("Undo", "The folder of the last Go, %1, cannot be read."), {shown}));
         }
         const UndoPlan plan = PlanUndo(journal, *present);
         if (plan.steps.empty() && plan.failures.empty()) {
@@ -97,7 +109,7 @@ UndoOutcome UndoLastGo(JournalHistory& history, FileRenamer& files, BatchPrompts
         return outcome;
     }
     UndoOutcome nothing;
-    nothing.message = NothingToUndo;
+    nothing.message = NothingToUndo();
     return nothing;
 }
 

@@ -26,7 +26,8 @@ struct UndoOutcome {
     std::vector<UndoFailure> failures; // every file not renamed back, with its reason
 };
 
-inline constexpr char NothingToUndo[] = "Nothing to undo.";
+// "Nothing to undo."
+std::string NothingToUndo();
 
 // Undoes the most recent Go of the history that is not undone yet: reads and checks its record, opens its
 // folder by its path and checks that it is still the same folder, works out the plan from the folder's

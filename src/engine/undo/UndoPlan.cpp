@@ -5,6 +5,7 @@
 #include "engine/batch/BatchRename.h"
 #include "engine/names/RenameableName.h"
 #include "engine/names/ShownName.h"
+#include "engine/text/EngineText.h"
 
 #include <algorithm>
 #include <memory_resource>
@@ -35,8 +36,9 @@ private:
     std::pmr::unordered_set<std::string_view> names_;
 };
 
-std::string Plural(std::size_t count, const char* one, const char* many) {
-    return std::to_string(count) + (count == 1 ? one : many);
+std::string Files(std::size_t count) {
+    return Fill(count == 1 ? ENGINE_TEXT("Undo", "%1 file") : ENGINE_TEXT("Undo", "%1 files"),
+                {std::to_string(count)});
 }
 
 } // namespace
@@ -54,7 +56,7 @@ UndoPlan PlanUndo(const Journal& journal, const std::vector<std::string>& presen
         // The same refusals as the batch: a name that could leave the folder is never handed on.
         if (!IsRenameableName(row.oldName) || !IsRenameableName(row.newName)) {
             if (known) {
-                plan.failures.push_back({row.newName, "its name is not allowed"});
+                plan.failures.push_back({row.newName, ENGINE_TEXT("Undo", "its name is not allowed")});
             }
             continue;
         }
@@ -64,9 +66,9 @@ UndoPlan PlanUndo(const Journal& journal, const std::vector<std::string>& presen
             plan.steps.push_back(i);
             names.Move(row.newName, row.oldName);
         } else if (known && newThere) {
-            plan.failures.push_back({row.newName, "a file of the old name exists"});
+            plan.failures.push_back({row.newName, ENGINE_TEXT("Undo", "a file of the old name exists")});
         } else if (known && !oldThere) {
-            plan.failures.push_back({row.newName, "it is no longer there"});
+            plan.failures.push_back({row.newName, ENGINE_TEXT("Undo", "it is no longer there")});
         }
     }
     std::reverse(plan.failures.begin(), plan.failures.end());
@@ -96,9 +98,9 @@ UndoResult RunUndo(const Journal& journal, const UndoPlan& plan, FolderRenamer& 
         // or the system refused; the row stays for a later try. A rename back that left the file under
         // another name says where it is.
         const std::string reason = folder.FailureReason();
-        std::string text = reason.empty() ? "the rename back failed" : reason;
+        std::string text = reason.empty() ? ENGINE_TEXT("Undo", "the rename back failed") : reason;
         if (const std::string note = StrandedNote(journal.folder, folder); !note.empty())
-            text += ", " + note;
+            text = Fill(ENGINE_TEXT("Undo", "%1, %2"), {text, note});
         result.failures.push_back({row.newName, std::move(text)});
         result.left.push_back(step);
     }
@@ -109,26 +111,27 @@ std::string UndoQuestion(std::size_t files, const std::string& folder, const Loc
                          const LocalTime& now) {
     const auto twoDigits = [](int number) { return (number < 10 ? "0" : "") + std::to_string(number); };
     const std::string clock = twoDigits(madeAt.hour) + ":" + twoDigits(madeAt.minute);
+    const std::string day =
+        std::to_string(madeAt.year) + "-" + twoDigits(madeAt.month) + "-" + twoDigits(madeAt.day);
     const std::string when = madeAt.SameDay(now)
-                                 ? "made at " + clock
-                                 : "made on " + std::to_string(madeAt.year) + "-" + twoDigits(madeAt.month) +
-                                       "-" + twoDigits(madeAt.day) + " at " + clock;
-    return "Undo the renaming of " + Plural(files, " file", " files") + " in " + ShownName(folder) + ", " +
-           when + "?";
+                                 ? Fill(ENGINE_TEXT("Undo", "made at %1"), {clock})
+                                 : Fill(ENGINE_TEXT("Undo", "made on %1 at %2"), {day, clock});
+    return Fill(ENGINE_TEXT("Undo", "Undo the renaming of %1 in %2, %3?"),
+                {Files(files), ShownName(folder), when});
 }
 
 std::string UndoFailureReport(const std::vector<UndoFailure>& failures, std::size_t shown) {
-    std::string text = Plural(failures.size(), " file", " files") + " could not be renamed back: ";
+    std::string list;
     for (std::size_t i = 0; i < failures.size() && i < shown; ++i) {
         if (i != 0) {
-            text += ", ";
+            list += ", ";
         }
-        text += ShownName(failures[i].name) + " (" + failures[i].reason + ")";
+        list += Fill(ENGINE_TEXT("Undo", "%1 (%2)"), {ShownName(failures[i].name), failures[i].reason});
     }
     if (failures.size() > shown) {
-        text += " and " + std::to_string(failures.size() - shown) + " more";
+        list = Fill(ENGINE_TEXT("Undo", "%1 and %2 more"), {list, std::to_string(failures.size() - shown)});
     }
-    return text + ".";
+    return Fill(ENGINE_TEXT("Undo", "%1 could not be renamed back: %2."), {Files(failures.size()), list});
 }
 
 } // namespace engine

@@ -287,7 +287,11 @@ void RulesDialog::ChooseSaved(int index) {
     const std::optional<std::string> text = store_->Load(name, error);
     RecipeParse parse = text ? ParseRecipe(*text) : RecipeParse{std::nullopt, error};
     if (!parse.recipe) {
-        dialogs_.ShowMessage(text ? "The recipe \"" + name + "\" cannot be used: " + parse.error : error);
+        dialogs_.ShowMessage(text
+                                 ? tr("The recipe \"%1\" cannot be used: %2")
+                                       .arg(QString::fromStdString(name), QString::fromStdString(parse.error))
+                                       .toStdString()
+                                 : error);
         return;
     }
     recipe_ = std::move(*parse.recipe);
@@ -311,7 +315,7 @@ void RulesDialog::SaveAs() {
     }
     const std::vector<std::string> names = store_->Names();
     if (std::find(names.begin(), names.end(), name) != names.end() &&
-        !dialogs_.Confirm("A recipe named \"" + name + "\" is saved already. Replace it?"))
+        !dialogs_.Confirm(tr("A recipe named \"%1\" is saved already. Replace it?").arg(typed).toStdString()))
         return;
     std::string error = store_->Save(name, RecipeToJson(recipe_));
     if (error.empty())
@@ -325,7 +329,7 @@ void RulesDialog::DeleteSaved() {
     if (!store_ || saved_->currentIndex() <= 0)
         return;
     const std::string name = saved_->currentText().toStdString();
-    if (!dialogs_.Confirm("Delete the saved recipe \"" + name + "\"?"))
+    if (!dialogs_.Confirm(tr("Delete the saved recipe \"%1\"?").arg(saved_->currentText()).toStdString()))
         return;
     if (const std::string error = store_->Remove(name); !error.empty())
         dialogs_.ShowMessage(error);

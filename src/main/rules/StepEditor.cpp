@@ -21,10 +21,11 @@ std::string Utf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
+// The items are marked for translation where they are listed.
 QComboBox* Choices(const char* name, std::initializer_list<const char*> items) {
     auto* box = Named(new QComboBox, name);
     for (const char* item : items)
-        box->addItem(QString::fromLatin1(item));
+        box->addItem(StepEditor::tr(item));
     return box;
 }
 
@@ -39,9 +40,24 @@ QString ScopeWords(Scope scope) {
     case Scope::Whole:
         return {};
     case Scope::Name:
-        return QStringLiteral(" (name)");
+        return StepEditor::tr(" (name)");
     case Scope::Extension:
-        return QStringLiteral(" (extension)");
+        return StepEditor::tr(" (extension)");
+    }
+    return {};
+}
+
+// The letter case a summary names, in the recipe's own words.
+QString CaseWord(LetterCase to) {
+    switch (to) {
+    case LetterCase::Lower:
+        return StepEditor::tr("lower");
+    case LetterCase::Upper:
+        return StepEditor::tr("upper");
+    case LetterCase::Title:
+        return StepEditor::tr("title");
+    case LetterCase::Sentence:
+        return StepEditor::tr("sentence");
     }
     return {};
 }
@@ -58,7 +74,9 @@ StepEditor::StepEditor(QWidget* parent) : QWidget(parent) {
     pages_->addWidget(CasePage());
     pages_->addWidget(InsertPage());
     pages_->addWidget(RemovePage());
-    scope_ = Choices(rulesnames::cmbScope, {"whole name", "name without extension", "extension"});
+    scope_ = Choices(rulesnames::cmbScope, {QT_TRANSLATE_NOOP("rules::StepEditor", "whole name"),
+                                            QT_TRANSLATE_NOOP("rules::StepEditor", "name without extension"),
+                                            QT_TRANSLATE_NOOP("rules::StepEditor", "extension")});
     connect(scope_, &QComboBox::currentIndexChanged, this, &StepEditor::Report);
     auto* scopeRow = new QFormLayout;
     scopeRow->addRow(tr("Works on"), scope_);
@@ -92,7 +110,10 @@ QWidget* StepEditor::ReplacePage() {
 QWidget* StepEditor::CasePage() {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
-    case_ = Choices(rulesnames::cmbCase, {"lower", "UPPER", "Title Case", "Sentence case"});
+    case_ = Choices(rulesnames::cmbCase, {QT_TRANSLATE_NOOP("rules::StepEditor", "lower"),
+                                          QT_TRANSLATE_NOOP("rules::StepEditor", "UPPER"),
+                                          QT_TRANSLATE_NOOP("rules::StepEditor", "Title Case"),
+                                          QT_TRANSLATE_NOOP("rules::StepEditor", "Sentence case")});
     form->addRow(tr("Letter case"), case_);
     connect(case_, &QComboBox::currentIndexChanged, this, &StepEditor::Report);
     return page;
@@ -103,7 +124,9 @@ QWidget* StepEditor::InsertPage() {
     auto* form = new QFormLayout(page);
     text_ = Named(new QLineEdit, rulesnames::edtText);
     text_->setToolTip(tr("{n} the counter, {name} the old name, {ext} its extension, {{ and }} a brace"));
-    at_ = Choices(rulesnames::cmbAt, {"at the start", "at the end", "before character"});
+    at_ = Choices(rulesnames::cmbAt, {QT_TRANSLATE_NOOP("rules::StepEditor", "at the start"),
+                                      QT_TRANSLATE_NOOP("rules::StepEditor", "at the end"),
+                                      QT_TRANSLATE_NOOP("rules::StepEditor", "before character")});
     // Negative positions count from the end; 0 is no position.
     position_ = Number(rulesnames::spnAt, -9999, 9999);
     form->addRow(tr("Text"), text_);
@@ -202,27 +225,24 @@ void StepEditor::FocusFirstField() {
 QString StepSummary(const Step& step) {
     const QString scope = ScopeWords(ScopeOf(step));
     if (const auto* replace = std::get_if<ReplaceStep>(&step)) {
-        return QStringLiteral("Replace %1\"%2\" with \"%3\"%4")
-            .arg(replace->regex ? QStringLiteral("pattern ") : QString(), FieldText(replace->find),
-                 FieldText(replace->with), scope);
+        return (replace->regex ? StepEditor::tr("Replace pattern \"%1\" with \"%2\"%3")
+                               : StepEditor::tr("Replace \"%1\" with \"%2\"%3"))
+            .arg(FieldText(replace->find), FieldText(replace->with), scope);
     }
     if (const auto* letters = std::get_if<CaseStep>(&step)) {
-        static const char* const words[] = {"lower", "upper", "title", "sentence"};
-        return QStringLiteral("Letter case %1%2")
-            .arg(QLatin1String(words[static_cast<int>(letters->to)]), scope);
+        return StepEditor::tr("Letter case %1%2").arg(CaseWord(letters->to), scope);
     }
     if (const auto* insert = std::get_if<InsertStep>(&step)) {
-        const QString where = insert->at.kind == InsertAt::Kind::Start ? QStringLiteral("at the start")
+        const QString where = insert->at.kind == InsertAt::Kind::Start ? StepEditor::tr("at the start")
                               : insert->at.kind == InsertAt::Kind::End
-                                  ? QStringLiteral("at the end")
-                                  : QStringLiteral("before character %1").arg(insert->at.position);
-        return QStringLiteral("Insert \"%1\" %2%3").arg(FieldText(insert->text), where, scope);
+                                  ? StepEditor::tr("at the end")
+                                  : StepEditor::tr("before character %1").arg(insert->at.position);
+        return StepEditor::tr("Insert \"%1\" %2%3").arg(FieldText(insert->text), where, scope);
     }
     const auto& remove = std::get<RemoveStep>(step);
-    return QStringLiteral("Remove %1 from character %2%3%4")
-        .arg(remove.count)
-        .arg(remove.from)
-        .arg(remove.fromEnd ? QStringLiteral(" from the end") : QString(), scope);
+    return (remove.fromEnd ? StepEditor::tr("Remove %1 from character %2 from the end%3")
+                           : StepEditor::tr("Remove %1 from character %2%3"))
+        .arg(QString::number(remove.count), QString::number(remove.from), scope);
 }
 
 } // namespace rules

@@ -20,7 +20,8 @@ private:
 // user can act on, "I/O error <number>" for any other.
 std::string IoErrorText(int error);
 
-// The system's own description of an errno value, in English whatever the locale ("File name too long").
+// The system's own description of an errno value ("File name too long"), in the program's language where
+// it is one of the causes the program's files meet, else in English whatever the locale.
 std::string SystemErrorText(int error);
 
 } // namespace platform

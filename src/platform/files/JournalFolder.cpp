@@ -1,5 +1,8 @@
 #include "JournalFolder.h"
 
+#include "IoError.h"
+#include "engine/text/EngineText.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -22,8 +25,9 @@ constexpr std::string_view RecordSuffix = ".journal";
 // The one record kept by earlier versions of the program.
 constexpr char EarlierRecord[] = "last-go.journal";
 
-std::string Failure(const char* what, const std::string& path, int error) {
-    return std::string(what) + " " + path + ": " + std::strerror(error);
+// pattern is a translated "cannot write %1: %2", with the path and the system's reason to fill in.
+std::string Failure(const std::string& pattern, const std::string& path, int error) {
+    return engine::Fill(pattern, {path, SystemErrorText(error)});
 }
 
 // Writes all the bytes, through short writes and interruptions; 0 or the errno of the failure.
@@ -104,11 +108,12 @@ public:
 
     std::string Append(const std::string& bytes) override {
         if (::lseek(fd_, 0, SEEK_END) < 0)
-            return Failure("cannot write", path_, errno);
+            return Failure(ENGINE_TEXT("Undo", "cannot write %1: %2"), path_, errno);
         int failed = WriteAll(fd_, bytes);
         if (failed == 0 && ::fsync(fd_) != 0)
             failed = errno;
-        return failed == 0 ? std::string() : Failure("cannot write", path_, failed);
+        return failed == 0 ? std::string()
+                           : Failure(ENGINE_TEXT("Undo", "cannot write %1: %2"), path_, failed);
     }
 
     std::optional<std::string> Read(std::string& error) override {
@@ -120,7 +125,7 @@ public:
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0) {
-                error = Failure("cannot read", path_, errno);
+                error = Failure(ENGINE_TEXT("Undo", "cannot read %1: %2"), path_, errno);
                 return std::nullopt;
             }
             if (n == 0)
@@ -136,7 +141,7 @@ public:
         const std::string temporary = path_ + ".new";
         const int fd = ::open(temporary.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
         if (fd < 0)
-            return Failure("cannot create", temporary, errno);
+            return Failure(ENGINE_TEXT("Undo", "cannot create %1: %2"), temporary, errno);
         int failed = ::flock(fd, LOCK_EX) == 0 ? 0 : errno;
         if (failed == 0)
             failed =
@@ -146,7 +151,7 @@ public:
         if (failed != 0) {
             ::unlink(temporary.c_str());
             ::close(fd);
-            return Failure("cannot write", path_, failed);
+            return Failure(ENGINE_TEXT("Undo", "cannot write %1: %2"), path_, failed);
         }
         SyncFolder(std::filesystem::path(path_).parent_path());
         ::close(fd_);
@@ -209,7 +214,8 @@ std::unique_ptr<engine::HeldRecord> JournalFolder::Create(const Pieces& produce,
     std::error_code made;
     std::filesystem::create_directories(folder_, made);
     if (made) {
-        error = "cannot create " + folder_ + ": " + made.message();
+        error = engine::Fill(ENGINE_TEXT("Undo", "cannot create %1: %2"),
+                             {folder_, SystemErrorText(made.value())});
         return nullptr;
     }
     // The records list the user's file names: only the user may read them.
@@ -232,7 +238,7 @@ std::unique_ptr<engine::HeldRecord> JournalFolder::Create(const Pieces& produce,
         }
     }
     if (fd < 0) {
-        error = Failure("cannot create", temporary, errno);
+        error = Failure(ENGINE_TEXT("Undo", "cannot create %1: %2"), temporary, errno);
         return nullptr;
     }
     int failed = ::flock(fd, LOCK_EX) == 0 ? 0 : errno;
@@ -243,7 +249,7 @@ std::unique_ptr<engine::HeldRecord> JournalFolder::Create(const Pieces& produce,
     if (failed != 0) {
         ::unlink(temporary.c_str());
         ::close(fd);
-        error = Failure("cannot write", path, failed);
+        error = Failure(ENGINE_TEXT("Undo", "cannot write %1: %2"), path, failed);
         return nullptr;
     }
     SyncFolder(folder_);

@@ -1,6 +1,9 @@
 #include "RecipeStore.h"
 
+#include "engine/text/EngineText.h"
+
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -18,6 +21,11 @@ constexpr char LastUsedFile[] = ".last-used";
 
 QString PathText(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// A text for the user in the program's language; names and reasons go in as the bytes they are.
+std::string Said(const char* source, std::initializer_list<std::string_view> arguments = {}) {
+    return engine::Fill(QCoreApplication::translate("RecipeStore", source).toStdString(), arguments);
 }
 
 bool IsUtf8(const std::string& text) {
@@ -39,13 +47,15 @@ std::optional<std::string> ReadAll(const std::string& path, std::string& error) 
 // is complete.
 std::string WriteWhole(const std::string& folder, const std::string& path, const std::string& text) {
     if (!QDir().mkpath(PathText(folder)))
-        return "cannot create the folder " + folder;
+        return Said(QT_TRANSLATE_NOOP("RecipeStore", "cannot create the folder %1"), {folder});
     QSaveFile file(PathText(path));
     if (!file.open(QIODevice::WriteOnly))
-        return "cannot write " + path + ": " + file.errorString().toStdString();
+        return Said(QT_TRANSLATE_NOOP("RecipeStore", "cannot write %1: %2"),
+                    {path, file.errorString().toStdString()});
     if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
         !file.commit())
-        return "cannot write " + path + ": " + file.errorString().toStdString();
+        return Said(QT_TRANSLATE_NOOP("RecipeStore", "cannot write %1: %2"),
+                    {path, file.errorString().toStdString()});
     return {};
 }
 
@@ -61,23 +71,23 @@ std::string ConfigFolder() {
 
 std::string RecipeNameProblem(const std::string& name) {
     if (name.empty())
-        return "A recipe needs a name.";
+        return Said(QT_TRANSLATE_NOOP("RecipeStore", "A recipe needs a name."));
     if (!IsUtf8(name))
-        return "A recipe's name must be readable text.";
+        return Said(QT_TRANSLATE_NOOP("RecipeStore", "A recipe's name must be readable text."));
     if (name.size() + sizeof(Extension) - 1 > 255)
-        return "A recipe's name is too long.";
+        return Said(QT_TRANSLATE_NOOP("RecipeStore", "A recipe's name is too long."));
     if (name.front() == '.')
-        return "A recipe's name cannot start with a dot.";
+        return Said(QT_TRANSLATE_NOOP("RecipeStore", "A recipe's name cannot start with a dot."));
     if (name.front() == ' ' || name.back() == ' ')
-        return "A recipe's name cannot start or end with a space.";
+        return Said(QT_TRANSLATE_NOOP("RecipeStore", "A recipe's name cannot start or end with a space."));
     if (name.find('/') != std::string::npos)
-        return "A recipe's name cannot hold \"/\".";
+        return Said(QT_TRANSLATE_NOOP("RecipeStore", "A recipe's name cannot hold \"/\"."));
     const bool control = std::any_of(name.begin(), name.end(), [](char c) {
         const auto byte = static_cast<unsigned char>(c);
         return byte < 0x20 || byte == 0x7F;
     });
     if (control)
-        return "A recipe's name cannot hold a control character.";
+        return Said(QT_TRANSLATE_NOOP("RecipeStore", "A recipe's name cannot hold a control character."));
     return {};
 }
 
@@ -113,7 +123,8 @@ std::optional<std::string> RecipeStore::Load(const std::string& name, std::strin
     std::string reason;
     std::optional<std::string> text = ReadAll(PathOf(name), reason);
     if (!text)
-        error = "The recipe \"" + name + "\" cannot be read: " + reason + ".";
+        error =
+            Said(QT_TRANSLATE_NOOP("RecipeStore", "The recipe \"%1\" cannot be read: %2."), {name, reason});
     return text;
 }
 
@@ -121,7 +132,8 @@ std::string RecipeStore::Save(const std::string& name, const std::string& text) 
     if (std::string problem = RecipeNameProblem(name); !problem.empty())
         return problem;
     if (std::string error = WriteWhole(folder_, PathOf(name), text); !error.empty())
-        return "The recipe \"" + name + "\" could not be saved: " + error + ".";
+        return Said(QT_TRANSLATE_NOOP("RecipeStore", "The recipe \"%1\" could not be saved: %2."),
+                    {name, error});
     return {};
 }
 
@@ -130,7 +142,8 @@ std::string RecipeStore::Remove(const std::string& name) {
         return problem;
     QFile file(PathText(PathOf(name)));
     if (!file.remove())
-        return "The recipe \"" + name + "\" could not be deleted: " + file.errorString().toStdString() + ".";
+        return Said(QT_TRANSLATE_NOOP("RecipeStore", "The recipe \"%1\" could not be deleted: %2."),
+                    {name, file.errorString().toStdString()});
     return {};
 }
 

@@ -33,7 +33,7 @@ TEST(CopyText, ANameWithALineBreakIsFound) {
     EXPECT_EQ(engine::NameWithLineBreak(Listed({"a", "b\nc", "d\re"})), "b\nc");
     EXPECT_EQ(engine::NameWithLineBreak(Listed({"a", "x\ry"})), "x\ry");
     EXPECT_EQ(engine::LineBreakMessage("b\nc"),
-              "The file name b\nc holds a line break and cannot be copied to the clipboard.");
+              "The file name b\\nc holds a line break and cannot be copied to the clipboard.");
 }
 
 struct PasteCase {
