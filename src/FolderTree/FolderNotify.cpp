@@ -34,7 +34,7 @@ void TFolderTree::RegisterNotify() {
     registration_ = shell_.RegisterChangeNotify(
         WatchedEvents, [this](const platform::ShellChange& change) { queue_.Push(change); });
     if (!registration_)
-        throw std::runtime_error("Could not register SHChangeNotify");
+        throw std::runtime_error(tr("Could not register SHChangeNotify").toStdString());
 }
 
 void TFolderTree::DeregisterNotify() {

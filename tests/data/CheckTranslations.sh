@@ -10,8 +10,9 @@ status=0
 for ts in "$source"/translations/*.ts; do
     copy=$work/$(basename "$ts")
     cp "$ts" "$copy"
-    "$lupdate" -I "$source/src" "$source/src/main" "$source/src/app" -ts "$copy" -locations none \
-        >/dev/null
+    "$lupdate" -I "$source/src" "$source/src/engine" "$source/src/platform" "$source/src/FolderTree" \
+        "$source/src/main" "$source/src/app" -ts "$copy" -locations none \
+        -tr-function-alias QT_TRANSLATE_NOOP+=ENGINE_TEXT,QT_TRANSLATE_NOOP+=ENGINE_TEXT_NOOP >/dev/null
     if grep -q 'type="unfinished"\|type="vanished"\|type="obsolete"' "$copy"; then
         echo "$(basename "$ts"): entries to translate or remove:"
         grep -B3 'type="unfinished"\|type="vanished"\|type="obsolete"' "$copy" | grep '<source>' || true

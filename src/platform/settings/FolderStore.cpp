@@ -1,6 +1,7 @@
 #include "FolderStore.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QSettings>
 #include <QString>
 #include <QVariant>
@@ -40,7 +41,9 @@ std::string SettingsFolderStore::LoadFolder() {
     case QMetaType::QByteArray:
         return UpToNul(value.toByteArray());
     default:
-        throw std::runtime_error(std::string("Invalid data type for '") + ValueName + "'");
+        throw std::runtime_error(QCoreApplication::translate("FolderStore", "Invalid data type for '%1'")
+                                     .arg(QLatin1String(ValueName))
+                                     .toStdString());
     }
 }
 
@@ -54,7 +57,9 @@ void SettingsFolderStore::SaveFolder(const std::string& folder) {
         settings.setValue(QLatin1String(ValueName), bytes);
     settings.sync();
     if (settings.status() != QSettings::NoError)
-        throw std::runtime_error(std::string("Failed to set data for '") + ValueName + "'");
+        throw std::runtime_error(QCoreApplication::translate("FolderStore", "Failed to set data for '%1'")
+                                     .arg(QLatin1String(ValueName))
+                                     .toStdString());
 }
 
 std::string SettingsFolderStore::Location() const {

@@ -3,6 +3,7 @@
 #include "FolderProbe.h"
 #include "ShellNamespace.h"
 
+#include <QCoreApplication>
 #include <filesystem>
 
 namespace platform {
@@ -16,12 +17,18 @@ const MountEntry* FindDrive(const std::vector<MountEntry>& drives, const std::st
     return nullptr;
 }
 
+// A caption of the desktop's own places, in the program's language.
+std::string Caption(const char* english) {
+    return QCoreApplication::translate("LinuxShellNamespace", english).toStdString();
+}
+
 std::string DriveName(const LinuxShellState& state, const std::string& mountPoint) {
     const auto drives = state.Drives();
     if (const MountEntry* drive = FindDrive(drives, mountPoint))
         if (auto label = VolumeLabel(drive->source, state.LabelFolder()))
             return *label;
-    return mountPoint == "/" ? "File System" : LastComponent(mountPoint);
+    return mountPoint == "/" ? Caption(QT_TRANSLATE_NOOP("LinuxShellNamespace", "File System"))
+                             : LastComponent(mountPoint);
 }
 
 std::string ShareDisplayName(const LinuxShellState& state, const std::string& mountPoint) {
@@ -52,11 +59,11 @@ std::string ItemName(const LinuxShellState& state, const ShellLocation& location
         // The in-folder parsing name of a folder is its own name; the full one is its path.
         return parsing && !(flags & SHGDN_INFOLDER) ? *location.path : location.data;
     case ItemKind::Computer:
-        return parsing ? "computer:///" : "Computer";
+        return parsing ? "computer:///" : Caption(QT_TRANSLATE_NOOP("LinuxShellNamespace", "Computer"));
     case ItemKind::Trash:
-        return parsing ? "trash:///" : "Trash";
+        return parsing ? "trash:///" : Caption(QT_TRANSLATE_NOOP("LinuxShellNamespace", "Trash"));
     case ItemKind::Network:
-        return parsing ? "network:///" : "Network";
+        return parsing ? "network:///" : Caption(QT_TRANSLATE_NOOP("LinuxShellNamespace", "Network"));
     case ItemKind::Drive:
         return parsing ? location.data : DriveName(state, location.data);
     case ItemKind::Server:
