@@ -36,6 +36,38 @@ TEST(CopyText, ANameWithALineBreakIsFound) {
               "The file name b\\nc holds a line break and cannot be copied to the clipboard.");
 }
 
+struct LineBreakCase {
+    const char* label;
+    std::string name;
+    std::string shownInMessage;
+};
+
+void PrintTo(const LineBreakCase& row, std::ostream* out) {
+    *out << row.label;
+}
+
+class LineBreakMessageTest : public testing::TestWithParam<LineBreakCase> {};
+
+// The message names the file as the grid shows it: a raw line feed would break the box's line there, and
+// a byte that is not UTF-8 would be lost on the way to the screen.
+TEST_P(LineBreakMessageTest, ShowsTheNameWithItsStandIns) {
+    EXPECT_EQ(engine::LineBreakMessage(GetParam().name),
+              "The file name " + GetParam().shownInMessage +
+                  " holds a line break and cannot be copied to the clipboard.");
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Names, LineBreakMessageTest,
+    testing::Values(
+        LineBreakCase{"LineFeed", "two\nlines.txt", "two\\nlines.txt"},
+        LineBreakCase{"CarriageReturnAndTab", "a\r\tb", "a\\r\\tb"},
+        LineBreakCase{"ByteThatIsNotUtf8", "caf\xE9\n", "caf\\xE9\\n"},
+        LineBreakCase{"PlaceholderInTheName", "%1\n%2", "%1\\n%2"},
+        LineBreakCase{"RightToLeftOverride", "a\xE2\x80\xAE\nb", "a\\u202E\\nb"}),
+    [](const testing::TestParamInfo<LineBreakCase>& info) { return std::string(info.param.label); });
+// clang-format on
+
 struct PasteCase {
     const char* label;
     std::string text;
