@@ -82,20 +82,20 @@
         <translation>Mit --recipe: benennt die Dateien wie gezeigt um, ohne je eine zu überschreiben; --undo benennt sie zurück.</translation>
     </message>
     <message>
-        <source>--apply needs --recipe FILE FOLDER; see --help.</source>
-        <translation>--apply braucht --recipe DATEI ORDNER; siehe --help.</translation>
+        <source>%1: --apply needs --recipe FILE FOLDER; see --help.</source>
+        <translation>%1: --apply braucht --recipe DATEI ORDNER; siehe --help.</translation>
     </message>
     <message>
-        <source>--recipe and --undo cannot be given together; see --help.</source>
-        <translation>--recipe und --undo lassen sich nicht zusammen angeben; siehe --help.</translation>
+        <source>%1: --recipe and --undo cannot be given together; see --help.</source>
+        <translation>%1: --recipe und --undo lassen sich nicht zusammen angeben; siehe --help.</translation>
     </message>
     <message>
-        <source>only one recipe can be given; see --help.</source>
-        <translation>es lässt sich nur ein Rezept angeben; siehe --help.</translation>
+        <source>%1: only one recipe can be given; see --help.</source>
+        <translation>%1: es lässt sich nur ein Rezept angeben; siehe --help.</translation>
     </message>
     <message>
-        <source>--recipe needs exactly one FOLDER; see --help.</source>
-        <translation>--recipe braucht genau einen ORDNER; siehe --help.</translation>
+        <source>%1: --recipe needs exactly one FOLDER; see --help.</source>
+        <translation>%1: --recipe braucht genau einen ORDNER; siehe --help.</translation>
     </message>
 </context>
 <context>

@@ -43,10 +43,11 @@ QString ProgramName(const std::vector<std::string>& arguments) {
     return QString::fromStdString(std::filesystem::path(arguments.front()).filename().string());
 }
 
-CommandLine Refused(const QString& program, const QString& text) {
+// The text names the program as %1.
+CommandLine Refused(const QString& program, const char* text) {
     CommandLine line;
     line.request = CommandLine::Request::Refuse;
-    line.text = program + QStringLiteral(": ") + text;
+    line.text = QCoreApplication::translate("CommandLine", text).arg(program);
     return line;
 }
 
@@ -55,20 +56,20 @@ CommandLine RecipeLine(const QCommandLineParser& parser, const QCommandLineOptio
                        const QCommandLineOption& undo, const QString& program,
                        const std::vector<std::string>& arguments) {
     if (!parser.isSet(recipe))
-        return Refused(program, QCoreApplication::translate(
-                                    "CommandLine", "--apply needs --recipe FILE FOLDER; see --help."));
+        return Refused(
+            program, QT_TRANSLATE_NOOP("CommandLine", "%1: --apply needs --recipe FILE FOLDER; see --help."));
     if (parser.isSet(undo))
         return Refused(program,
-                       QCoreApplication::translate(
-                           "CommandLine", "--recipe and --undo cannot be given together; see --help."));
+                       QT_TRANSLATE_NOOP("CommandLine",
+                                         "%1: --recipe and --undo cannot be given together; see --help."));
     const QStringList recipes = parser.values(recipe);
     if (recipes.size() > 1)
-        return Refused(
-            program, QCoreApplication::translate("CommandLine", "only one recipe can be given; see --help."));
+        return Refused(program,
+                       QT_TRANSLATE_NOOP("CommandLine", "%1: only one recipe can be given; see --help."));
     const QStringList folders = parser.positionalArguments();
     if (folders.size() != 1)
-        return Refused(program, QCoreApplication::translate(
-                                    "CommandLine", "--recipe needs exactly one FOLDER; see --help."));
+        return Refused(
+            program, QT_TRANSLATE_NOOP("CommandLine", "%1: --recipe needs exactly one FOLDER; see --help."));
     CommandLine line;
     line.request = CommandLine::Request::Recipe;
     line.recipe = RawArgument(recipes.front(), arguments);

@@ -3,20 +3,31 @@
 #include "FormFixture.h"
 #include "OpenBox.h"
 #include "app/CommandLine.h"
+#include "engine/text/EngineText.h"
+#include "engine/undo/UndoLastGo.h"
 #include "main/Translations.h"
 #include "main/layout/InfoPanel.h"
 #include "main/longwork/BatchProgressDialog.h"
+#include "main/rules/RulesDialog.h"
+#include "main/rules/RulesNames.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTranslator>
+#include <QXmlStreamReader>
+#include <set>
 
 namespace {
 
@@ -67,14 +78,28 @@ bool Marked(const QString& text) {
     return text.startsWith(QStringLiteral("⟦")) && text.endsWith(QStringLiteral("⟧"));
 }
 
+// A text built of several translated parts, such as an engine message with a step's prefix, a reason
+// and a full stop: no word stands outside the marks.
+bool MarkedInParts(QString text) {
+    static const QRegularExpression innermost(QStringLiteral("⟦[^⟦⟧]*⟧"));
+    static const QRegularExpression letter(QStringLiteral("[A-Za-z]"));
+    for (qsizetype before = -1; before != text.size();) {
+        before = text.size();
+        text.remove(innermost);
+    }
+    return !text.contains(letter) && !text.contains(QStringLiteral("⟦"));
+}
+
 class PseudoTranslated : public FormTest {
 protected:
     void SetUp() override {
         FormTest::SetUp();
         QCoreApplication::installTranslator(&marking_);
+        engine::SetTextTranslation(&TranslateEngineText);
     }
     void TearDown() override {
         FormTest::TearDown();
+        engine::SetTextTranslation(nullptr);
         QCoreApplication::removeTranslator(&marking_);
     }
 
@@ -140,6 +165,120 @@ TEST_F(PseudoTranslated, TheBoxesAndTheProgressOfAGoShowNoTextLeftUnmarked) {
     }
 }
 
+TEST_F(PseudoTranslated, TheRulesDialogShowsNoTextLeftUnmarked) {
+    // Two names that one letter case makes the same: the preview marks them.
+    OpenListing({"Q.txt", "q.TXT"});
+    QApplication::setActiveWindow(form_.get());
+    QTest::keyClick(form_.get(), Qt::Key_R, Qt::ControlModifier);
+    rules::RulesDialog* dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        const auto open = form_->findChildren<rules::RulesDialog*>();
+        dialog = open.isEmpty() ? nullptr : open.back();
+        return dialog && dialog->isVisible();
+    }));
+    const auto click = [&](const char* name) {
+        QTest::mouseClick(dialog->findChild<QAbstractButton*>(QLatin1String(name)), Qt::LeftButton);
+    };
+    for (const char* add : {rulesnames::btnAddReplace, rulesnames::btnAddCase, rulesnames::btnAddInsert,
+                            rulesnames::btnAddRemove})
+        click(add);
+    auto* status = dialog->findChild<QLabel*>(QLatin1String(rulesnames::lblStatus));
+    // The replace step has no "find" yet: the engine's refusal names the step.
+    ASSERT_TRUE(WaitUntil([&] { return status->text().contains(QStringLiteral("find")); }));
+    EXPECT_TRUE(MarkedInParts(status->text())) << status->text().toStdString();
+
+    auto* steps = dialog->findChild<QListWidget*>(QLatin1String(rulesnames::lstSteps));
+    steps->setCurrentRow(0);
+    auto* find = dialog->findChild<QLineEdit*>(QLatin1String(rulesnames::edtFind));
+    find->setFocus();
+    QTest::keyClicks(find, QStringLiteral("z"));
+    auto* preview = dialog->findChild<QTableView*>(QLatin1String(rulesnames::grdPreview));
+    const auto note = [&](int row) { return preview->model()->index(row, 2).data().toString(); };
+    ASSERT_TRUE(WaitUntil([&] { return !note(0).isEmpty(); })) << status->text().toStdString();
+
+    std::vector<std::string> unmarked = Unmarked(dialog);
+    const auto check = [&](const char* what, const QString& text) {
+        if (!MarkedInParts(text))
+            unmarked.push_back(std::string(what) + ": " + text.toStdString());
+    };
+    for (int row = 0; row < preview->model()->rowCount(); ++row)
+        check("note", note(row));
+    for (int row = 0; row < steps->count(); ++row)
+        check("step", steps->item(row)->text());
+    for (auto* box : dialog->findChildren<QGroupBox*>())
+        check("group", box->title());
+    for (auto* choices : dialog->findChildren<QComboBox*>()) {
+        // The saved recipes are the user's own names.
+        if (choices->objectName() == QLatin1String(rulesnames::cmbRecipes))
+            continue;
+        for (int item = 0; item < choices->count(); ++item)
+            check(choices->objectName().toUtf8().constData(), choices->itemText(item));
+    }
+    EXPECT_EQ(steps->count(), 4);
+    EXPECT_EQ(unmarked, std::vector<std::string>{});
+    QTest::keyClick(dialog, Qt::Key_Escape);
+}
+
+// What the engine hands the window to say: each way to one of its texts, and the box that shows one.
+enum class EngineTextWay {
+    PreviewWithoutAText,
+    CopyANameWithALineBreak,
+    UndoWithNothingToUndo,
+    FailedRename
+};
+
+class EngineTextsPseudoTranslated : public PseudoTranslated,
+                                    public testing::WithParamInterface<EngineTextWay> {};
+
+TEST_P(EngineTextsPseudoTranslated, ReachTheUserMarked) {
+    switch (GetParam()) {
+    case EngineTextWay::PreviewWithoutAText:
+        OpenListing({"a.txt"});
+        Click(names::rdbReplacer);
+        Click(names::btnView);
+        break;
+    case EngineTextWay::CopyANameWithALineBreak:
+        OpenListing({"two\nlines.txt"});
+        Click(names::btnCopy);
+        break;
+    case EngineTextWay::UndoWithNothingToUndo:
+        Open();
+        form_->UndoLastGo();
+        break;
+    case EngineTextWay::FailedRename:
+        // The second file's new name is the first's, whose file stays: the rename is refused.
+        OpenListing({"a.txt", "b.txt"});
+        Click(names::rdbManual);
+        EditNewName(2, QStringLiteral("a.txt"));
+        Click(names::btnGo);
+        break;
+    }
+    ASSERT_TRUE(WaitUntil([this] { return !dialogs_.messages.empty(); }));
+    for (const std::vector<std::string>* texts : {&dialogs_.messages, &dialogs_.reasons})
+        for (const std::string& text : *texts)
+            EXPECT_TRUE(MarkedInParts(QString::fromStdString(text))) << text;
+}
+
+std::string WayName(const testing::TestParamInfo<EngineTextWay>& info) {
+    const char* const names[] = {"PreviewWithoutAText", "CopyANameWithALineBreak", "UndoWithNothingToUndo",
+                                 "FailedRename"};
+    return names[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, EngineTextsPseudoTranslated,
+                         testing::Values(EngineTextWay::PreviewWithoutAText,
+                                         EngineTextWay::CopyANameWithALineBreak,
+                                         EngineTextWay::UndoWithNothingToUndo, EngineTextWay::FailedRename),
+                         WayName);
+
+TEST_F(PseudoTranslated, AMessageBoxOfAnEngineTextShowsItMarked) {
+    MessageBoxDialogs dialogs(QStringLiteral("Quillmap"));
+    QString shown;
+    LookAtOpenBox([&] { dialogs.ShowMessage(engine::NothingToUndo()); },
+                  [&](QMessageBox& box) { shown = box.text(); });
+    EXPECT_EQ(shown, QStringLiteral("⟦Nothing to undo.⟧"));
+}
+
 TEST_F(PseudoTranslated, TheCommandLinesHelpAndErrorsAreMarked) {
     // Outside the marks stand only the program's name, the options as they are typed and the brackets
     // around an option's (marked) value name.
@@ -154,10 +293,56 @@ TEST_F(PseudoTranslated, TheCommandLinesHelpAndErrorsAreMarked) {
             << "unmarked in --help: " << word.toStdString() << "\n"
             << help.toStdString();
 
-    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
-             {"Quillmap", "--frobnicate"}, {"Quillmap", "--undo", "/tmp"}, {"Quillmap", "/tmp", "/var"}}) {
+    for (const std::vector<std::string>& arguments :
+         std::vector<std::vector<std::string>>{{"Quillmap", "--frobnicate"},
+                                               {"Quillmap", "--undo", "/tmp"},
+                                               {"Quillmap", "/tmp", "/var"},
+                                               {"Quillmap", "--apply", "/tmp"},
+                                               {"Quillmap", "--recipe", "r", "--undo", "/tmp"},
+                                               {"Quillmap", "--recipe", "r", "--recipe", "s", "/tmp"},
+                                               {"Quillmap", "--recipe", "r"}}) {
         const QString refusal = ParseCommandLine(arguments).text;
         EXPECT_TRUE(Marked(refusal)) << refusal.toStdString();
+    }
+}
+
+std::multiset<QString> Placeholders(const QString& text) {
+    std::multiset<QString> found;
+    static const QRegularExpression number(QStringLiteral("%[1-9]"));
+    for (const QRegularExpressionMatch& match : number.globalMatch(text))
+        found.insert(match.captured());
+    return found;
+}
+
+// Every translation of every language fills in what its English text fills in, each placeholder as often,
+// and keeps the spaces at the edges of the pieces that are joined to others (" (name)", "Step %1: ").
+TEST(TranslationFiles, KeepThePlaceholdersAndTheSpacesAtTheEdges) {
+    const QDir folder(QStringLiteral(TSW_TS_FOLDER));
+    const QStringList files = folder.entryList({QStringLiteral("*.ts")}, QDir::Files);
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& name : files) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        QXmlStreamReader xml(&file);
+        QString source;
+        int translations = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("source")) {
+                source = xml.readElementText();
+            } else if (xml.name() == QLatin1String("translation")) {
+                const QString translation = xml.readElementText();
+                ++translations;
+                const std::string where = name.toStdString() + ": " + source.toStdString();
+                EXPECT_EQ(Placeholders(translation), Placeholders(source)) << where;
+                EXPECT_EQ(translation.startsWith(QLatin1Char(' ')), source.startsWith(QLatin1Char(' ')))
+                    << where;
+                EXPECT_EQ(translation.endsWith(QLatin1Char(' ')), source.endsWith(QLatin1Char(' '))) << where;
+            }
+        }
+        EXPECT_FALSE(xml.hasError()) << name.toStdString() << ": " << xml.errorString().toStdString();
+        EXPECT_GT(translations, 0) << name.toStdString();
     }
 }
 
