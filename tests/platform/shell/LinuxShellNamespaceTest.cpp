@@ -1,5 +1,7 @@
 #include "platform/shell/LinuxShellNamespace.h"
 
+#include <QCoreApplication>
+#include <QTranslator>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -171,6 +173,49 @@ TEST_F(LinuxShell, TrashAndNetworkAreVirtual) {
         EXPECT_NE(desktop->BindToObject(**location)->EnumObjects(kListFlags), nullptr);
     }
     EXPECT_FALSE(shell_->GetSpecialFolderLocation(0x05));
+}
+
+// Marks every text that passes through the program's translation.
+class MarkingTranslator : public QTranslator {
+public:
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return QStringLiteral("[") + QString::fromUtf8(source) + QStringLiteral("]");
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// The desktop's own places are captions of the program, in its language; their parsing names are not.
+TEST_F(LinuxShell, PlacesAreNamedInTheProgramsLanguage) {
+    const struct {
+        int csidl;
+        const char* caption;
+        const char* parsing;
+    } places[] = {{CSIDL_DRIVES, "Computer", "computer:///"},
+                  {CSIDL_BITBUCKET, "Trash", "trash:///"},
+                  {CSIDL_NETWORK, "Network", "network:///"}};
+    auto desktop = shell_->GetDesktopFolder();
+    // Returns the root drive's caption.
+    const auto check = [&](const std::string& mark) -> std::string {
+        for (const auto& place : places) {
+            auto location = shell_->GetSpecialFolderLocation(place.csidl);
+            EXPECT_TRUE(location);
+            if (!location)
+                return {};
+            EXPECT_EQ(Name(*desktop, **location, SHGDN_NORMAL),
+                      mark + place.caption + (mark.empty() ? "" : "]"));
+            EXPECT_EQ(Name(*desktop, **location, SHGDN_FORPARSING), place.parsing);
+        }
+        auto computer = desktop->BindToObject(**shell_->GetSpecialFolderLocation(CSIDL_DRIVES));
+        const auto drives = computer ? ListAll(*computer) : std::vector<IdList>{};
+        EXPECT_FALSE(drives.empty());
+        return drives.empty() ? std::string() : Name(*computer, drives.front(), SHGDN_NORMAL);
+    };
+    const std::string root = check("");
+    MarkingTranslator marking;
+    QCoreApplication::installTranslator(&marking);
+    // The root file system is "File System" unless it carries a label of its own.
+    EXPECT_EQ(check("["), root == "File System" ? "[File System]" : root);
+    QCoreApplication::removeTranslator(&marking);
 }
 
 TEST_F(LinuxShell, MalformedListsFailQuietly) {
