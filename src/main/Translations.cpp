@@ -51,9 +51,10 @@ std::string TranslateEngineText(const char* context, const char* source) {
 }
 
 void Translations::Install() {
-    engine::SetTextTranslation(&TranslateEngineText);
+    // English needs no translation, and its texts cost the engine nothing more then.
     if (language_.isEmpty())
         return;
+    engine::SetTextTranslation(&TranslateEngineText);
     QCoreApplication::installTranslator(&toolkit_);
     QCoreApplication::installTranslator(&program_);
 }

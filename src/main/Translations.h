@@ -14,8 +14,8 @@ public:
     explicit Translations(const QStringList& uiLanguages = QLocale::system().uiLanguages(),
                           const QString& folder = QStringLiteral(":/i18n"));
 
-    // Into the application running now; a later application needs it again. The engine's texts (its
-    // messages, reasons and marks) are translated through TranslateEngineText from then on.
+    // Into the application running now; a later application needs it again. Where a language is loaded,
+    // the engine's texts (its messages, reasons and marks) are translated through TranslateEngineText.
     void Install();
     // The language loaded, such as "de"; empty for English.
     QString Language() const { return language_; }

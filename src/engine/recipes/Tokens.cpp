@@ -391,6 +391,7 @@ std::optional<TextTemplate> TextTemplate::Parse(std::string_view text, const Reg
             if (!ParseToken(text.substr(pos + 1, close - pos - 1), piece, error)) {
                 return std::nullopt;
             }
+            piece.missing = MissingText(piece.alternatives.front().kind);
             for (const Alternative& alt : piece.alternatives) {
                 if (const auto fact = alt.literal ? std::nullopt : FactOf(alt.kind)) {
                     result.facts_.set(static_cast<std::size_t>(*fact));
@@ -457,7 +458,7 @@ bool TextTemplate::Expand(const TokenValues& values, std::span<const std::string
                 }
             }
             if (!found) {
-                missing = MissingText(piece.alternatives.front().kind);
+                missing = piece.missing;
                 return false;
             }
             break;

@@ -82,6 +82,8 @@ public:
         std::string text;                      // Literal
         int group = 0;                         // Group
         std::vector<Alternative> alternatives; // Token
+        // Token: the mark of a name for which no alternative has a value, worded once for every name.
+        std::string missing;
     };
 
 private:

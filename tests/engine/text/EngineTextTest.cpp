@@ -2,6 +2,7 @@
 // program hands in, with names and numbers going in untouched.
 #include "engine/text/EngineText.h"
 
+#include "../recipes/RecipeRun.h"
 #include "engine/batch/BatchRename.h"
 #include "engine/recipes/RecipeJson.h"
 #include "engine/recipes/RowMarks.h"
@@ -77,6 +78,7 @@ std::string Reordering(const char*, const char* source) {
         {"Step %1 (%2): ", "Schritt %1 (%2): "},
         {"must be one of %1", "muss eines sein von: %1"},
         {"duplicate name", "doppelter Name"},
+        {"no date taken", "kein Aufnahmedatum"},
     };
     const auto found = table.find(source);
     return found != table.end() ? found->second : std::string(source);
@@ -131,6 +133,13 @@ INSTANTIATE_TEST_SUITE_P(
         TranslatedCase{"RecipeRefusalNamingStepAndKey",
                        [] { return engine::recipes::ParseRecipe(R"({"steps": [{"case": {"to": 3}}]})").error; },
                        R"(Schritt 1 (case): "to" muss eines sein von: lower, upper, title, sentence.)"},
+        TranslatedCase{"MissingValueOfAName",
+                       [] {
+                           const auto run = recipe_test::RunRecipe(
+                               R"({"steps": [{"insert": {"text": "{taken} ", "at": "start"}}]})", {"a.jpg"});
+                           return run.results.empty() ? std::string() : run.results.front().missing;
+                       },
+                       "kein Aufnahmedatum"},
         TranslatedCase{"RowMark",
                        [] { return engine::recipes::MarkText(engine::recipes::RowMark::Duplicate); },
                        "doppelter Name"}),
