@@ -258,28 +258,6 @@ Die Beiträge, die am meisten helfen, kosten gar kein Geld: Sagen Sie dort, wo S
 Wenn Sie lieber Geld geben, spenden Sie es im Namen des Programms für einen Zweck, der Ihnen am Herzen liegt, und betrachten Sie die Schuld als vollständig beglichen.</translation>
     </message>
     <message>
-        <source>Choose a folder in the tree at the top left, or drop one onto the window; its files fill the grid below, the present names on the left and the new names on the right. Press Go to apply the checked mode at once, or press Preview, edit the results in the grid by hand and then press Go. Without a Preview in the mode now checked, Go first works the new names out as Preview does (in Part Replacer, Substring Deleter and Substring Adder afresh, so changes made by hand count only after Preview) and stops with a message when two new names are the same. After a Preview in the mode now checked, Go takes the new names as they stand; when that Preview stopped with a message, Go does nothing until a Preview passes. A blank new name leaves its file alone (Delete blanks the selected ones). Go never overwrites a file; when a new name is the name of a file further down the list, you are asked whether to go on. Checking another mode, choosing another folder and Refresh blank the new names.
-
-Veze Zazedoz works through the clipboard: Copy puts the old names on it, one a line; edit them in any editor, copy them and Paste them back as the new names, line by line. Paste changes nothing while the clipboard holds fewer lines than there are files.
-Manual: Duiplicate copies the old names over, ready to be edited by hand.
-Part Replacer replaces the Replace text by the With text wherever it stands in a name, and deletes it when With is blank.
-Substring Deleter deletes the String To Delete text from every name.
-Substring Adder first inserts the text beside Position after that many characters, then adds Begining in front and End behind. Text placed past the end of a name is joined at its end.
-
-Ctrl+Z (or Quillmap --undo) undoes the latest Go, even after a crash, and then the Gos before it in turn, up to 20. Ctrl+R: Rules.
-The list follows folders that are created, removed or renamed, but not files changed by other programs: press Refresh to read the folder again.</source>
-        <translation>Wählen Sie oben links einen Ordner oder ziehen Sie ihn auf das Fenster; seine Dateien füllen das Raster, links die jetzigen, rechts die neuen Namen. Umbenennen wendet die gewählte Art sofort an; oder Sie drücken Vorschau, bearbeiten das Ergebnis von Hand und drücken dann Umbenennen. Ohne Vorschau in der gewählten Art berechnet Umbenennen die Namen erst wie die Vorschau (in den Arten mit Textfeldern neu: Handänderungen zählen erst nach einer Vorschau) und hält an, wenn zwei neue Namen gleich sind. Nach einer Vorschau in der gewählten Art nimmt es die Namen, wie sie dastehen; hielt die Vorschau mit einer Meldung an, tut es nichts, bis eine Vorschau gelingt. Ein leerer neuer Name lässt seine Datei, wie sie ist (Entf leert die gewählten). Umbenennen überschreibt nie eine Datei; trägt ein neuer Name den Namen einer Datei weiter unten, werden Sie gefragt, ob es weitergeht. Eine andere Art, ein anderer Ordner und Neu lesen leeren die neuen Namen.
-
-Veze Zazedoz nutzt die Zwischenablage: Kopieren legt die alten Namen dort ab, einen je Zeile; bearbeiten Sie sie in einem Editor, kopieren Sie sie und holen Sie sie mit Einfügen als neue Namen zurück. Einfügen ändert nichts, solange die Zwischenablage weniger Zeilen hat, als es Dateien gibt.
-Manuell: Duplikat übernimmt die alten Namen, bereit zum Bearbeiten.
-Teil ersetzen setzt überall im Namen den Text unter Durch an die Stelle dessen unter Ersetzen; ist Durch leer, wird er gelöscht.
-Text löschen löscht den Text unter Zu löschen aus jedem Namen.
-Text anfügen fügt den Text neben Position nach so vielen Zeichen ein, dann Anfang vorn und Ende hinten; was hinter das Ende fiele, kommt ans Ende.
-
-Strg+Z (oder Quillmap --undo) macht das letzte Umbenennen rückgängig, auch nach einem Absturz, und dann der Reihe nach die davor, bis zu 20. Strg+R: Regeln.
-Die Liste folgt neuen, entfernten und umbenannten Ordnern, nicht aber Dateien, die andere Programme ändern: Neu lesen liest den Ordner noch einmal.</translation>
-    </message>
-    <message>
         <source>Title Shaper Workshop
 
 This program was written for a plain reason: a camera, a scanner or a download leaves a folder full of names like IMG_0412.JPG, and giving a hundred files sensible names one at a time is tedious and easy to get wrong. Here the whole folder is renamed in one go, and every new name can be looked at and corrected before a single file is touched.
@@ -322,6 +300,28 @@ Das Umbenennen selbst erledigt eine kleine Maschine, die nichts von Fenstern ode
 Zwischen zwei Starts merkt sich das Programm den zuletzt angesehenen Ordner in Ihrer Einstellungsdatei, %1, unter dem Schlüssel CloseDir, und die Protokolle der letzten 20 Umbenennungen im Ordner TitleShaperWorkshop Ihres Zustandsordners ($XDG_STATE_HOME, meist ~/.local/state); löschen Sie beides, um neu anzufangen.
 
 Alle Texte dieser Seiten stecken im Fenster selbst; eine Hilfedatei gibt es nicht. Die beiden Spalten des Rasters wachsen und schrumpfen mit dem Fenster, sodass jede stets die Hälfte seiner Breite einnimmt.</translation>
+    </message>
+    <message>
+        <source>Choose a folder in the tree at the top left, or drop one onto the window; its files fill the grid below, the present names on the left and the new names on the right. Press Go to apply the checked mode at once, or press Preview, edit the results in the grid by hand and then press Go. Without a Preview in the mode now checked, Go first works the new names out as Preview does (in Part Replacer, Substring Deleter and Substring Adder afresh, so changes made by hand count only after Preview) and stops with a message when two new names are the same. After a Preview in the mode now checked, Go takes the new names as they stand; when that Preview stopped with a message, Go does nothing until a Preview passes. A blank new name leaves its file alone (Delete blanks the selected ones). Go never overwrites a file; when a new name is the name of a file further down the list, you are asked whether to go on. Checking another mode, choosing another folder and Refresh blank the new names.
+
+Veze Zazedoz works through the clipboard: Copy puts the old names on it, one a line; edit them in any editor, copy them and Paste them back as the new names, line by line. Paste changes nothing while the clipboard holds fewer lines than there are files.
+Manual: Duiplicate copies the old names over, ready to be edited by hand.
+Part Replacer replaces the Replace text by the With text wherever it stands in a name, and deletes it when With is blank.
+Substring Deleter deletes the String To Delete text from every name.
+Substring Adder first inserts the text beside Position after that many characters, then adds Begining in front and End behind. Text placed past the end of a name is joined at its end.
+
+Ctrl+Z (or Quillmap --undo) undoes the last 20 Gos one by one, even after a crash. Ctrl+R: Rules.
+The list follows folders that are created, removed or renamed, but not files changed by other programs: press Refresh to read the folder again.</source>
+        <translation>Wählen Sie oben links einen Ordner oder ziehen Sie ihn auf das Fenster; seine Dateien füllen das Raster, links die jetzigen, rechts die neuen Namen. Umbenennen wendet die gewählte Art sofort an; oder Sie drücken Vorschau, bearbeiten das Ergebnis von Hand und drücken dann Umbenennen. Ohne Vorschau in der gewählten Art berechnet Umbenennen die Namen erst wie die Vorschau (in den Arten mit Textfeldern neu: Handänderungen zählen erst nach einer Vorschau) und hält an, wenn zwei neue Namen gleich sind. Nach einer Vorschau in der gewählten Art nimmt es die Namen, wie sie dastehen; hielt die Vorschau mit einer Meldung an, tut es nichts, bis eine Vorschau gelingt. Ein leerer neuer Name lässt seine Datei, wie sie ist (Entf leert die gewählten). Umbenennen überschreibt nie eine Datei; trägt ein neuer Name den Namen einer Datei weiter unten, werden Sie gefragt, ob es weitergeht. Eine andere Art, ein anderer Ordner und Neu lesen leeren die neuen Namen.
+
+Veze Zazedoz nutzt die Zwischenablage: Kopieren legt die alten Namen dort ab, einen je Zeile; bearbeiten Sie sie in einem Editor, kopieren Sie sie und holen Sie sie mit Einfügen als neue Namen zurück. Einfügen ändert nichts, solange die Zwischenablage weniger Zeilen hat, als es Dateien gibt.
+Manuell: Duplikat übernimmt die alten Namen, bereit zum Bearbeiten.
+Teil ersetzen setzt überall im Namen den Text unter Durch an die Stelle dessen unter Ersetzen; ist Durch leer, wird er gelöscht.
+Text löschen löscht den Text unter Zu löschen aus jedem Namen.
+Text anfügen fügt den Text neben Position nach so vielen Zeichen ein, dann Anfang vorn und Ende hinten; was hinter das Ende fiele, kommt ans Ende.
+
+Strg+Z (oder Quillmap --undo) macht die letzten 20 Umbenennungen eine nach der anderen rückgängig, auch nach einem Absturz. Strg+R: Regeln.
+Die Liste folgt neuen, entfernten und umbenannten Ordnern, nicht aber Dateien, die andere Programme ändern: Neu lesen liest den Ordner noch einmal.</translation>
     </message>
 </context>
 <context>

@@ -34,8 +34,8 @@ QString HelpText() {
         "Substring Adder first inserts the text beside Position after that many characters, then adds "
         "Begining in front and End behind. Text placed past the end of a name is joined at its end.\n"
         "\n"
-        "Ctrl+Z (or Quillmap --undo) undoes the latest Go, even after a crash, and then the Gos before it "
-        "in turn, up to 20. Ctrl+R: Rules.\n"
+        "Ctrl+Z (or Quillmap --undo) undoes the last 20 Gos one by one, even after a crash. Ctrl+R: "
+        "Rules.\n"
         "The list follows folders that are created, removed or renamed, but not files changed by other "
         "programs: press Refresh to read the folder again.");
 }
