@@ -1,5 +1,6 @@
 #include "RecipePreviewModel.h"
 
+#include "CoreThreads.h"
 #include "engine/names/ShownName.h"
 #include "platform/metadata/FactsReadJob.h"
 
@@ -146,7 +147,7 @@ void RecipePreviewModel::StartRanking(CounterOrder order) {
     ranking.counter = {0, 1, 1, order};
     pool_.start([this, ranking, names = oldNames_, facts = facts_] {
         auto ranks = std::make_shared<const std::vector<long long>>(
-            CountersOf(ranking, *names, facts ? *facts : RowFacts{}));
+            CountersOf(ranking, *names, facts ? *facts : RowFacts{}, OnAllCores()));
         QMetaObject::invokeMethod(
             this,
             [this, order = ranking.counter.order, ranks] {
@@ -171,7 +172,7 @@ void RecipePreviewModel::StartRows() {
         for (std::size_t row = 0; row < counters.size(); ++row)
             counters[row] =
                 counter.start + counter.step * (ranks ? (*ranks)[row] : static_cast<long long>(row));
-        auto rows = WorkOutRows(recipe, *names, counters, facts ? *facts : RowFacts{}, stale);
+        auto rows = WorkOutRows(recipe, *names, counters, facts ? *facts : RowFacts{}, stale, OnAllCores());
         if (!rows)
             return;
         std::vector<std::string> newNames(names->size());

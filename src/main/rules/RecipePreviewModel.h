@@ -23,8 +23,8 @@ namespace rules {
 // out only when the view asks for its row. The rest runs on worker threads in this order, each piece
 // once: the values inside the files (only those the recipe uses, on a pool of workers, each file read
 // once while the dialog is open; a row shows its name as soon as its file is read), each counter order's
-// ranking, and, for every recipe in turn, all new names and their marks. A recipe typed over is not waited
-// for: its work stops at the next check and its result is dropped.
+// ranking, and, for every recipe in turn, all new names and their marks, each of these two on every core.
+// A recipe typed over is not waited for: its work stops at the next check and its result is dropped.
 class RecipePreviewModel : public QAbstractTableModel {
     Q_OBJECT
 public:
