@@ -117,10 +117,8 @@ int ShowNewNames(const FolderResult& folder, std::ostream& out,
     const std::size_t pieces = parallel.Pieces(rows);
     std::vector<std::string> texts(pieces);
     std::vector<char> allDone(pieces, true);
-    parallel.Run(pieces, [&](std::size_t piece) {
-        const std::size_t end = engine::recipes::ParallelJobs::PieceBegin(rows, pieces, piece + 1);
-        for (std::size_t row = engine::recipes::ParallelJobs::PieceBegin(rows, pieces, piece); row < end;
-             ++row) {
+    parallel.RunPieces(rows, pieces, [&](std::size_t piece, std::size_t begin, std::size_t end) {
+        for (std::size_t row = begin; row < end; ++row) {
             const RowMark mark = folder.rows.marks[row];
             if (mark == RowMark::Unchanged)
                 continue;

@@ -214,9 +214,8 @@ void SortInPieces(std::vector<Keyed>& keyed, const std::vector<std::string>& nam
     }
     // Bucket of each row: how many splitters go before it or are it.
     std::vector<std::uint8_t> bucket(keyed.size());
-    parallel.Run(pieces, [&](std::size_t piece) {
-        const std::size_t end = ParallelJobs::PieceBegin(keyed.size(), pieces, piece + 1);
-        for (std::size_t k = ParallelJobs::PieceBegin(keyed.size(), pieces, piece); k < end; ++k) {
+    parallel.RunPieces(keyed.size(), pieces, [&](std::size_t, std::size_t begin, std::size_t end) {
+        for (std::size_t k = begin; k < end; ++k) {
             bucket[k] = static_cast<std::uint8_t>(
                 std::upper_bound(splitters.begin(), splitters.end(), keyed[k], less) - splitters.begin());
         }
@@ -246,9 +245,8 @@ std::vector<std::size_t> NaturalRanks(const std::vector<std::string>& names, std
     const std::size_t pieces = std::min<std::size_t>(parallel.Pieces(rows.size()), 256);
     std::vector<std::string> keys(pieces);
     std::vector<Keyed> keyed(rows.size());
-    parallel.Run(pieces, [&](std::size_t piece) {
-        BuildKeys(names, rows, ParallelJobs::PieceBegin(rows.size(), pieces, piece),
-                  ParallelJobs::PieceBegin(rows.size(), pieces, piece + 1), keys[piece], keyed);
+    parallel.RunPieces(rows.size(), pieces, [&](std::size_t piece, std::size_t begin, std::size_t end) {
+        BuildKeys(names, rows, begin, end, keys[piece], keyed);
     });
     if (pieces == 1) {
         SortKeys(keyed, names);

@@ -40,6 +40,16 @@ struct ParallelJobs {
     static std::size_t PieceBegin(std::size_t rows, std::size_t pieces, std::size_t k) {
         return rows / pieces * k + (k < rows % pieces ? k : rows % pieces);
     }
+
+    // Cuts rows [0, rows) into `pieces` contiguous pieces and runs work(piece, begin, end) for each as a
+    // job of its own.
+    void
+    RunPieces(std::size_t rows, std::size_t pieces,
+              const std::function<void(std::size_t piece, std::size_t begin, std::size_t end)>& work) const {
+        Run(pieces, [&](std::size_t piece) {
+            work(piece, PieceBegin(rows, pieces, piece), PieceBegin(rows, pieces, piece + 1));
+        });
+    }
 };
 
 } // namespace engine::recipes

@@ -78,10 +78,8 @@ void MarkClashes(const std::vector<std::string>& oldNames, const std::vector<std
         return marks[row] == RowMark::None ? newNames[row] : std::string_view(oldNames[row]);
     };
     std::vector<std::size_t> hashes(rows);
-    const std::size_t pieces = parallel.Pieces(rows);
-    parallel.Run(pieces, [&](std::size_t piece) {
-        const std::size_t end = ParallelJobs::PieceBegin(rows, pieces, piece + 1);
-        for (std::size_t row = ParallelJobs::PieceBegin(rows, pieces, piece); row < end; ++row) {
+    parallel.RunPieces(rows, parallel.Pieces(rows), [&](std::size_t, std::size_t begin, std::size_t end) {
+        for (std::size_t row = begin; row < end; ++row) {
             hashes[row] = std::hash<std::string_view>{}(nameOf(row));
         }
     });

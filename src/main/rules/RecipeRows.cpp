@@ -24,11 +24,8 @@ std::optional<RecipeRows> WorkOutRows(const engine::recipes::CompiledRecipe& rec
     RecipeRows rows;
     rows.results.resize(oldNames.size());
     std::atomic<bool> stopped = false;
-    const std::size_t pieces = parallel.Pieces(oldNames.size());
-    parallel.Run(pieces, [&](std::size_t piece) {
-        const std::size_t end = engine::recipes::ParallelJobs::PieceBegin(oldNames.size(), pieces, piece + 1);
-        for (std::size_t row = engine::recipes::ParallelJobs::PieceBegin(oldNames.size(), pieces, piece);
-             row < end; ++row) {
+    const auto workOut = [&](std::size_t, std::size_t begin, std::size_t end) {
+        for (std::size_t row = begin; row < end; ++row) {
             if (stop && row % StopCheck == 0 && (stopped || stop())) {
                 stopped = true;
                 return;
@@ -36,7 +33,8 @@ std::optional<RecipeRows> WorkOutRows(const engine::recipes::CompiledRecipe& rec
             rows.results[row] = recipe.Apply(oldNames[row], counters[row],
                                              facts.pointers.empty() ? nullptr : facts.pointers[row]);
         }
-    });
+    };
+    parallel.RunPieces(oldNames.size(), parallel.Pieces(oldNames.size()), workOut);
     if (stopped || (stop && stop()))
         return std::nullopt;
     rows.marks = engine::recipes::MarkResults(oldNames, rows.results, parallel);
