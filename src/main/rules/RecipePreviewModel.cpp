@@ -50,6 +50,7 @@ RecipePreviewModel::~RecipePreviewModel() {
 
 std::string RecipePreviewModel::SetRecipe(const engine::recipes::Recipe& recipe) {
     ++*generation_;
+    FreeOnWorker(std::move(rows_), {});
     rows_.reset();
     engine::recipes::CompileResult compiled = engine::recipes::CompiledRecipe::Compile(recipe);
     recipe_ = std::move(compiled.compiled);
@@ -185,6 +186,7 @@ void RecipePreviewModel::StartRows() {
             [this, generation, shared] {
                 if (*generation_ != generation)
                     return;
+                FreeOnWorker(std::nullopt, std::move(newNames_));
                 rows_ = std::move(shared->first);
                 newNames_ = std::move(shared->second);
                 ShowChanges();
@@ -192,6 +194,14 @@ void RecipePreviewModel::StartRows() {
             },
             Qt::QueuedConnection);
     });
+}
+
+void RecipePreviewModel::FreeOnWorker(std::optional<RecipeRows> rows, std::vector<std::string> names) {
+    if (!rows && names.empty())
+        return;
+    // The worker drops its copy of the job once run, and with it the last hold on the names.
+    pool_.start([rows = std::make_shared<std::optional<RecipeRows>>(std::move(rows)),
+                 names = std::make_shared<std::vector<std::string>>(std::move(names))] {});
 }
 
 void RecipePreviewModel::ShowChanges() {
