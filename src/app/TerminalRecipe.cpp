@@ -7,12 +7,14 @@
 #include "engine/recipes/RecipeJson.h"
 #include "engine/recipes/RenameOrder.h"
 #include "engine/undo/StoredBatchJournal.h"
+#include "main/rules/CoreThreads.h"
 #include "main/rules/RecipeRows.h"
 #include "platform/files/FolderLister.h"
 #include "platform/metadata/FolderFacts.h"
 #include "platform/settings/RecipeStore.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -82,7 +84,8 @@ struct FolderResult {
 };
 
 FolderResult WorkOutFolder(const engine::recipes::CompiledRecipe& recipe, const std::string& folder,
-                           platform::FolderLister& lister, platform::metadata::FileFactsReader& reader) {
+                           platform::FolderLister& lister, platform::metadata::FileFactsReader& reader,
+                           const engine::recipes::ParallelJobs& parallel) {
     FolderResult result;
     platform::ListingControl unwatched;
     result.oldNames = lister.ListFilesWatched(folder, result.identity, unwatched);
@@ -91,8 +94,9 @@ FolderResult WorkOutFolder(const engine::recipes::CompiledRecipe& recipe, const 
         wanted.any()
             ? rules::PointAt(platform::metadata::ReadFolderFacts(reader, folder, result.oldNames, wanted))
             : rules::RowFacts{};
-    const std::vector<long long> counters = rules::CountersOf(recipe.Source(), result.oldNames, facts);
-    result.rows = *rules::WorkOutRows(recipe, result.oldNames, counters, facts);
+    const std::vector<long long> counters =
+        rules::CountersOf(recipe.Source(), result.oldNames, facts, parallel);
+    result.rows = *rules::WorkOutRows(recipe, result.oldNames, counters, facts, {}, parallel);
     return result;
 }
 
@@ -103,25 +107,47 @@ std::string Reason(RowMark mark, const engine::recipes::NameResult& result) {
     return engine::recipes::MarkText(mark);
 }
 
-void PrintRow(std::ostream& stream, const std::string& oldName, const std::string& newName,
-              const std::string& reason) {
-    stream << engine::ShownName(oldName) << '\t' << engine::ShownName(newName);
-    if (!reason.empty())
-        stream << '\t' << reason;
-    stream << '\n';
+void AppendRow(std::string& text, const std::string& oldName, const std::string& newName,
+               const std::string& reason) {
+    engine::AppendShownName(oldName, text);
+    text += '\t';
+    engine::AppendShownName(newName, text);
+    if (!reason.empty()) {
+        text += '\t';
+        text += reason;
+    }
+    text += '\n';
 }
 
-int ShowNewNames(const FolderResult& folder, std::ostream& out) {
-    bool allDone = true;
-    for (std::size_t row = 0; row < folder.oldNames.size(); ++row) {
-        const RowMark mark = folder.rows.marks[row];
-        if (mark == RowMark::Unchanged)
-            continue;
-        allDone = allDone && mark == RowMark::None;
-        PrintRow(out, folder.oldNames[row], folder.rows.results[row].name,
-                 Reason(mark, folder.rows.results[row]));
-    }
-    return allDone ? RecipeAllDone : RecipeSomeNotDone;
+void PrintRow(std::ostream& stream, const std::string& oldName, const std::string& newName,
+              const std::string& reason) {
+    std::string line;
+    AppendRow(line, oldName, newName, reason);
+    stream << line;
+}
+
+int ShowNewNames(const FolderResult& folder, std::ostream& out,
+                 const engine::recipes::ParallelJobs& parallel) {
+    // A million lines are put together in pieces at once, and each piece goes out in one write, in order.
+    const std::size_t rows = folder.oldNames.size();
+    const std::size_t pieces = parallel.Pieces(rows);
+    std::vector<std::string> texts(pieces);
+    std::vector<char> allDone(pieces, true);
+    parallel.RunPieces(rows, pieces, [&](std::size_t piece, std::size_t begin, std::size_t end) {
+        for (std::size_t row = begin; row < end; ++row) {
+            const RowMark mark = folder.rows.marks[row];
+            if (mark == RowMark::Unchanged)
+                continue;
+            allDone[piece] = allDone[piece] && mark == RowMark::None;
+            AppendRow(texts[piece], folder.oldNames[row], folder.rows.results[row].name,
+                      Reason(mark, folder.rows.results[row]));
+        }
+    });
+    for (const std::string& text : texts)
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    return std::all_of(allDone.begin(), allDone.end(), [](char done) { return done != 0; })
+               ? RecipeAllDone
+               : RecipeSomeNotDone;
 }
 
 // A batch run from the terminal: the user asked already, and a failure is printed as it comes. Nobody is
@@ -202,9 +228,11 @@ int TerminalRecipe(const RecipeRequest& request, const RecipeServices& services,
         err << error << '\n';
         return RecipeRefused;
     }
+    // The names are worked out, and the lines put together, on every core.
+    const engine::recipes::ParallelJobs parallel = rules::OnAllCores();
     FolderResult folder;
     try {
-        folder = WorkOutFolder(*recipe, request.folder, services.lister, services.facts);
+        folder = WorkOutFolder(*recipe, request.folder, services.lister, services.facts, parallel);
     } catch (const std::exception& failure) {
         err << QCoreApplication::translate("TerminalRecipe", "The folder %1 cannot be read: %2.")
                    .arg(Shown(request.folder), QString::fromStdString(failure.what()))
@@ -213,6 +241,6 @@ int TerminalRecipe(const RecipeRequest& request, const RecipeServices& services,
         return RecipeRefused;
     }
     if (!request.apply)
-        return ShowNewNames(folder, out);
+        return ShowNewNames(folder, out, parallel);
     return RenameFiles(request.folder, folder, services, out, err);
 }

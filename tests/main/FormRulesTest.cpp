@@ -3,13 +3,18 @@
 #include "FormFixture.h"
 #include "RecipeExamples.h"
 #include "engine/names/ShownName.h"
+#include "engine/recipes/RecipeJson.h"
 #include "main/rules/RulesDialog.h"
 #include "main/rules/RulesNames.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QTimer>
+#include <filesystem>
+#include <optional>
 
 namespace {
 
@@ -154,6 +159,138 @@ TEST_P(RecipeExamplesInTheDialog, ApplyWritesTheRecipesNames) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, RecipeExamplesInTheDialog, ::testing::ValuesIn(RecipeExamples()),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+} // namespace
+
+namespace {
+
+// "Save as..." and "Delete" over a recipes folder of the test's own.
+class FormRulesSaved : public FormRules {
+protected:
+    void SetUp() override {
+        FormRules::SetUp();
+        recipes_ = &store_;
+    }
+    // Clicks "Save as..." and types `name` into the box that asks for it, from within the box's own loop.
+    void SaveAs(const QString& name) {
+        bool asked = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            if (asked || !box || !box->isVisible())
+                return;
+            asked = true;
+            box->setTextValue(name);
+            box->accept();
+        });
+        poll.start(10);
+        ClickInDialog(rulesnames::btnSaveRecipe);
+        poll.stop();
+        EXPECT_TRUE(asked) << "no box asked for the recipe's name";
+    }
+    QStringList Offered() const {
+        QStringList names;
+        auto* combo = InDialog<QComboBox>(rulesnames::cmbRecipes);
+        for (int k = 0; k < combo->count(); ++k)
+            names << combo->itemText(k);
+        return names;
+    }
+    // The files of the recipes folder: the recipes and the note of the last one used, nothing half-written.
+    std::vector<std::string> Files() const {
+        std::vector<std::string> files;
+        std::error_code none;
+        for (const auto& entry : std::filesystem::directory_iterator(config_.Sub("recipes"), none))
+            files.push_back(entry.path().filename().string());
+        std::sort(files.begin(), files.end());
+        return files;
+    }
+    std::optional<engine::recipes::Recipe> Saved(const std::string& name) const {
+        return engine::recipes::ParseRecipe(config_.Read("recipes/" + name + ".json")).recipe;
+    }
+
+    ScratchFolder config_;
+    platform::RecipeStore store_{config_.Sub("recipes")};
+};
+
+TEST_F(FormRulesSaved, SaveAsKeepsTheRecipeAndDeleteRemovesIt) {
+    OpenListing({"a.txt", "b.txt"});
+    ASSERT_NE(OpenRules(), nullptr);
+    ClickInDialog(rulesnames::btnAddInsert);
+    TypeInDialog(rulesnames::edtText, QStringLiteral("new-"));
+    SaveAs(QStringLiteral("Holiday"));
+    EXPECT_TRUE(dialogs_.None());
+    EXPECT_EQ(Files(), (std::vector<std::string>{".last-used", "Holiday.json"}));
+    EXPECT_EQ(Saved("Holiday"), Dialog()->CurrentRecipe());
+    EXPECT_EQ(InDialog<QComboBox>(rulesnames::cmbRecipes)->currentText(), QStringLiteral("Holiday"));
+    EXPECT_EQ(Offered(), (QStringList{QString(), QStringLiteral("Holiday")}));
+
+    // Saved again under its name, after a yes to the question, the file is replaced whole.
+    ClickInDialog(rulesnames::btnAddCase);
+    dialogs_.answers.push_back(true);
+    SaveAs(QStringLiteral("Holiday"));
+    EXPECT_EQ(dialogs_.questions,
+              (std::vector<std::string>{"A recipe named \"Holiday\" is saved already. Replace it?"}));
+    EXPECT_EQ(Saved("Holiday"), Dialog()->CurrentRecipe());
+    EXPECT_EQ(Files(), (std::vector<std::string>{".last-used", "Holiday.json"}));
+
+    // A dialog opened later starts with it.
+    ClickInDialog(rulesnames::btnCancel);
+    ASSERT_TRUE(WaitUntil([this] { return Closed(); }));
+    ASSERT_NE(OpenRules(), nullptr);
+    EXPECT_EQ(InDialog<QComboBox>(rulesnames::cmbRecipes)->currentText(), QStringLiteral("Holiday"));
+    EXPECT_EQ(InDialog<QListWidget>(rulesnames::lstSteps)->count(), 2);
+    EXPECT_EQ(PreviewCell(0, 1), QStringLiteral("new-a.txt"));
+
+    dialogs_.Clear();
+    dialogs_.answers.push_back(true);
+    ClickInDialog(rulesnames::btnDeleteRecipe);
+    EXPECT_EQ(dialogs_.questions, (std::vector<std::string>{"Delete the saved recipe \"Holiday\"?"}));
+    EXPECT_TRUE(dialogs_.messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(store_.PathOf("Holiday")));
+    EXPECT_EQ(Offered(), QStringList{QString()});
+    EXPECT_EQ(store_.LastUsed(), "");
+}
+
+TEST_F(FormRulesSaved, DeleteAnsweredNoKeepsTheRecipe) {
+    ASSERT_EQ(store_.Save("Keep", R"({"steps": []})"), "");
+    OpenListing({"a.txt"});
+    ASSERT_NE(OpenRules(), nullptr);
+    InDialog<QComboBox>(rulesnames::cmbRecipes)->setCurrentIndex(1);
+    dialogs_.answers.push_back(false);
+    ClickInDialog(rulesnames::btnDeleteRecipe);
+    EXPECT_EQ(dialogs_.questions.size(), 1u);
+    EXPECT_TRUE(std::filesystem::exists(store_.PathOf("Keep")));
+    EXPECT_EQ(Offered(), (QStringList{QString(), QStringLiteral("Keep")}));
+}
+
+struct RefusedName {
+    const char* label;
+    const char* name;
+};
+
+void PrintTo(const RefusedName& row, std::ostream* out) {
+    *out << row.label;
+}
+
+class FormRulesRefusedName : public FormRulesSaved, public ::testing::WithParamInterface<RefusedName> {};
+
+TEST_P(FormRulesRefusedName, GivesItsMessageAndWritesNothing) {
+    OpenListing({"a.txt"});
+    ASSERT_NE(OpenRules(), nullptr);
+    ClickInDialog(rulesnames::btnAddInsert);
+    SaveAs(QString::fromUtf8(GetParam().name));
+    EXPECT_EQ(dialogs_.messages, (std::vector<std::string>{platform::RecipeNameProblem(GetParam().name)}));
+    EXPECT_FALSE(dialogs_.messages.front().empty());
+    EXPECT_EQ(Files(), std::vector<std::string>{});
+    EXPECT_EQ(Offered(), QStringList{QString()});
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, FormRulesRefusedName,
+                         ::testing::Values(RefusedName{"Empty", ""}, RefusedName{"Hidden", ".holiday"},
+                                           RefusedName{"Slash", "photos/holiday"},
+                                           RefusedName{"SpaceAtAnEnd", "holiday "},
+                                           RefusedName{"ControlCharacter", "holi\tday"}),
                          [](const auto& info) { return std::string(info.param.label); });
 
 } // namespace

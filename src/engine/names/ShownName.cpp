@@ -44,6 +44,11 @@ std::string StandIn(std::uint32_t c, bool undecodable) {
 template <class Sink> void WalkParts(std::string_view name, Sink&& part) {
     std::size_t plainStart = 0;
     for (std::size_t pos = 0; pos < name.size();) {
+        // Printable ASCII, what most names are made of, shows as it is: stepped over a byte at a time.
+        if (const auto byte = static_cast<unsigned char>(name[pos]); byte >= 0x20 && byte < 0x7F) {
+            ++pos;
+            continue;
+        }
         const std::size_t length = utf8::CharLength(name, pos);
         const auto lead = static_cast<unsigned char>(name[pos]);
         const bool undecodable = length == 1 && lead >= 0x80;
@@ -79,8 +84,12 @@ std::vector<ShownPart> ShownParts(std::string_view name) {
 std::string ShownName(std::string_view name) {
     std::string shown;
     shown.reserve(name.size());
-    WalkParts(name, [&](std::string_view text, bool) { shown += text; });
+    AppendShownName(name, shown);
     return shown;
+}
+
+void AppendShownName(std::string_view name, std::string& out) {
+    WalkParts(name, [&](std::string_view text, bool) { out += text; });
 }
 
 bool ShowsAsItIs(std::string_view name) {

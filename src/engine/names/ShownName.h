@@ -23,6 +23,9 @@ std::vector<ShownPart> ShownParts(std::string_view name);
 // The parts joined: the name as one line of readable UTF-8.
 std::string ShownName(std::string_view name);
 
+// The same, appended to out.
+void AppendShownName(std::string_view name, std::string& out);
+
 // True when the name is shown exactly as it is (it needs no stand-in).
 bool ShowsAsItIs(std::string_view name);
 

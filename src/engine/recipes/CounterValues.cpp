@@ -8,6 +8,7 @@
 #include <cstring>
 #include <limits>
 #include <numeric>
+#include <span>
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
 
@@ -83,22 +84,21 @@ std::string NaturalKey(std::string_view name) {
     return key;
 }
 
-// One row's key inside the shared buffer of all keys, with eight of its bytes (from the depth being
-// sorted on) as a number.
+// One row's key, with eight of its bytes (from the depth being sorted on) as a number. Every key lies in a
+// buffer that goes on for eight bytes past its end, so that eight bytes can be read from any key at once.
 struct Keyed {
     std::uint64_t head;
-    std::uint32_t offset;
+    const char* key;
     std::uint32_t length;
-    std::size_t row;
+    std::uint32_t row; // a listing holds far fewer than four thousand million names
 };
 
-// keys ends with eight bytes of padding, so that eight bytes can be read from any key at once.
-std::uint64_t HeadAt(std::string_view keys, const Keyed& keyed, std::size_t depth) {
+std::uint64_t HeadAt(const Keyed& keyed, std::size_t depth) {
     if (depth >= keyed.length) {
         return 0;
     }
     std::uint64_t bytes = 0;
-    std::memcpy(&bytes, keys.data() + keyed.offset + depth, sizeof bytes);
+    std::memcpy(&bytes, keyed.key + depth, sizeof bytes);
     std::uint64_t head = bytes; // the first byte the most significant
     if constexpr (std::endian::native == std::endian::little) {
         head = __builtin_bswap64(bytes);
@@ -109,11 +109,23 @@ std::uint64_t HeadAt(std::string_view keys, const Keyed& keyed, std::size_t dept
     return head;
 }
 
-// Sorts keys eight bytes at a time: a range is sorted by the eight bytes at its depth, and each run that
-// agrees on them and goes on is sorted again on the next eight. Comparisons stay within an array of small
-// records, and each key's bytes are read once per depth rather than once per comparison, which keeps a
-// million names from waiting on memory.
-void SortKeys(std::string_view keys, const std::vector<std::string>& names, std::vector<Keyed>& keyed) {
+// The order the counter gives: by natural key, then by the bytes of the name ("a01" and "a1" share a key),
+// then as listed. No two rows are equal in it.
+bool KeyedLess(const Keyed& a, const Keyed& b, const std::vector<std::string>& names) {
+    if (const int c = std::string_view(a.key, a.length).compare(std::string_view(b.key, b.length)); c != 0) {
+        return c < 0;
+    }
+    if (const int c = names[a.row].compare(names[b.row]); c != 0) {
+        return c < 0;
+    }
+    return a.row < b.row;
+}
+
+// Sorts keys in the order of KeyedLess, eight bytes at a time: a range is sorted by the eight bytes at its
+// depth, and each run that agrees on them and goes on is sorted again on the next eight. Comparisons stay
+// within an array of small records, and each key's bytes are read once per depth rather than once per
+// comparison, which keeps a million names from waiting on memory.
+void SortKeys(std::span<Keyed> keyed, const std::vector<std::string>& names) {
     struct Range {
         std::size_t begin, end, depth;
     };
@@ -124,7 +136,7 @@ void SortKeys(std::string_view keys, const std::vector<std::string>& names, std:
         const auto first = keyed.begin() + static_cast<std::ptrdiff_t>(range.begin);
         const auto last = keyed.begin() + static_cast<std::ptrdiff_t>(range.end);
         for (auto it = first; it != last; ++it) {
-            it->head = HeadAt(keys, *it, range.depth);
+            it->head = HeadAt(*it, range.depth);
         }
         const std::size_t window = range.depth + 8;
         // A key that ends inside the window and agrees with another on it is a prefix of the other, so the
@@ -162,24 +174,85 @@ void SortKeys(std::string_view keys, const std::vector<std::string>& names, std:
     }
 }
 
-// Rows ordered by natural key, then by the bytes of the name ("a01" and "a1" share a key), then as listed.
-std::vector<std::size_t> NaturalRanks(const std::vector<std::string>& names, std::vector<std::size_t> rows) {
-    std::string keys;
+// The natural keys of rows[first, last) in one buffer, and their records in keyed[first, last).
+void BuildKeys(const std::vector<std::string>& names, const std::vector<std::size_t>& rows, std::size_t first,
+               std::size_t last, std::string& keys, std::vector<Keyed>& keyed) {
     std::size_t bytes = 8;
-    for (const std::size_t row : rows) {
-        bytes += names[row].size() + 8; // room for a digit run's marker or two
+    for (std::size_t k = first; k < last; ++k) {
+        bytes += names[rows[k]].size() + 8; // room for a digit run's marker or two
     }
     keys.reserve(bytes);
-    std::vector<Keyed> keyed;
-    keyed.reserve(rows.size());
-    for (const std::size_t row : rows) {
+    for (std::size_t k = first; k < last; ++k) {
         const std::size_t offset = keys.size();
-        AppendNaturalKey(names[row], keys);
-        keyed.push_back(
-            {0, static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(keys.size() - offset), row});
+        AppendNaturalKey(names[rows[k]], keys);
+        // The offset waits in head until the buffer has stopped growing.
+        keyed[k] = {offset, nullptr, static_cast<std::uint32_t>(keys.size() - offset),
+                    static_cast<std::uint32_t>(rows[k])};
     }
     keys.append(8, '\0');
-    SortKeys(keys, names, keyed);
+    for (std::size_t k = first; k < last; ++k) {
+        keyed[k].key = keys.data() + keyed[k].head;
+    }
+}
+
+// Sorts keyed as SortKeys does, in `pieces` parts at once: splitters drawn from a sample cut the rows into
+// contiguous buckets of about equal size, each of which holds only rows that go before those of the next,
+// so that sorting every bucket on its own sorts the whole.
+void SortInPieces(std::vector<Keyed>& keyed, const std::vector<std::string>& names, std::size_t pieces,
+                  const ParallelJobs& parallel) {
+    const auto less = [&names](const Keyed& a, const Keyed& b) { return KeyedLess(a, b, names); };
+    constexpr std::size_t kSamplesPerPiece = 256;
+    std::vector<Keyed> sample;
+    const std::size_t stride = std::max<std::size_t>(1, keyed.size() / (kSamplesPerPiece * pieces));
+    for (std::size_t k = stride / 2; k < keyed.size(); k += stride) {
+        sample.push_back(keyed[k]);
+    }
+    std::sort(sample.begin(), sample.end(), less);
+    std::vector<Keyed> splitters;
+    for (std::size_t p = 1; p < pieces; ++p) {
+        splitters.push_back(sample[sample.size() * p / pieces]);
+    }
+    // Bucket of each row: how many splitters go before it or are it.
+    std::vector<std::uint8_t> bucket(keyed.size());
+    parallel.RunPieces(keyed.size(), pieces, [&](std::size_t, std::size_t begin, std::size_t end) {
+        for (std::size_t k = begin; k < end; ++k) {
+            bucket[k] = static_cast<std::uint8_t>(
+                std::upper_bound(splitters.begin(), splitters.end(), keyed[k], less) - splitters.begin());
+        }
+    });
+    std::vector<std::size_t> begins(pieces + 1, 0);
+    for (const std::uint8_t b : bucket) {
+        ++begins[b + 1];
+    }
+    for (std::size_t p = 1; p <= pieces; ++p) {
+        begins[p] += begins[p - 1];
+    }
+    std::vector<Keyed> sorted(keyed.size());
+    std::vector<std::size_t> next(begins.begin(), begins.end() - 1);
+    for (std::size_t k = 0; k < keyed.size(); ++k) {
+        sorted[next[bucket[k]]++] = keyed[k];
+    }
+    parallel.Run(pieces, [&](std::size_t piece) {
+        SortKeys(std::span<Keyed>(sorted).subspan(begins[piece], begins[piece + 1] - begins[piece]), names);
+    });
+    keyed = std::move(sorted);
+}
+
+// Rows ordered by natural key, then by the bytes of the name, then as listed.
+std::vector<std::size_t> NaturalRanks(const std::vector<std::string>& names, std::vector<std::size_t> rows,
+                                      const ParallelJobs& parallel) {
+    // At most 256 pieces, so that a row's bucket fits a byte.
+    const std::size_t pieces = std::min<std::size_t>(parallel.Pieces(rows.size()), 256);
+    std::vector<std::string> keys(pieces);
+    std::vector<Keyed> keyed(rows.size());
+    parallel.RunPieces(rows.size(), pieces, [&](std::size_t piece, std::size_t begin, std::size_t end) {
+        BuildKeys(names, rows, begin, end, keys[piece], keyed);
+    });
+    if (pieces == 1) {
+        SortKeys(keyed, names);
+    } else {
+        SortInPieces(keyed, names, pieces, parallel);
+    }
     for (std::size_t k = 0; k < keyed.size(); ++k) {
         rows[k] = keyed[k].row;
     }
@@ -188,7 +261,8 @@ std::vector<std::size_t> NaturalRanks(const std::vector<std::string>& names, std
 
 // Rows with the date first, oldest first (ties as listed); then rows without one in natural order.
 std::vector<std::size_t> DateOrder(const std::vector<std::string>& names,
-                                   const std::vector<const FileFacts*>& facts, bool taken) {
+                                   const std::vector<const FileFacts*>& facts, bool taken,
+                                   const ParallelJobs& parallel) {
     const auto dateOf = [&](std::size_t row) -> const std::optional<WallTime>* {
         if (row >= facts.size() || facts[row] == nullptr) {
             return nullptr;
@@ -203,7 +277,7 @@ std::vector<std::size_t> DateOrder(const std::vector<std::string>& names,
     }
     std::stable_sort(dated.begin(), dated.end(),
                      [&](std::size_t a, std::size_t b) { return **dateOf(a) < **dateOf(b); });
-    const std::vector<std::size_t> rest = NaturalRanks(names, std::move(undated));
+    const std::vector<std::size_t> rest = NaturalRanks(names, std::move(undated), parallel);
     dated.insert(dated.end(), rest.begin(), rest.end());
     return dated;
 }
@@ -249,7 +323,8 @@ void AppendCounterText(long long value, int width, std::string& out) {
 }
 
 std::vector<long long> CounterValues(const Counter& counter, const std::vector<std::string>& oldNames,
-                                     const std::vector<const FileFacts*>& facts) {
+                                     const std::vector<const FileFacts*>& facts,
+                                     const ParallelJobs& parallel) {
     std::vector<std::size_t> order;
     switch (counter.order) {
     case CounterOrder::Grid:
@@ -259,14 +334,14 @@ std::vector<long long> CounterValues(const Counter& counter, const std::vector<s
     case CounterOrder::Natural: {
         std::vector<std::size_t> rows(oldNames.size());
         std::iota(rows.begin(), rows.end(), std::size_t{0});
-        order = NaturalRanks(oldNames, std::move(rows));
+        order = NaturalRanks(oldNames, std::move(rows), parallel);
         break;
     }
     case CounterOrder::Modified:
-        order = DateOrder(oldNames, facts, false);
+        order = DateOrder(oldNames, facts, false, parallel);
         break;
     case CounterOrder::Taken:
-        order = DateOrder(oldNames, facts, true);
+        order = DateOrder(oldNames, facts, true, parallel);
         break;
     }
     std::vector<long long> values(oldNames.size());

@@ -3,6 +3,7 @@
 // The counter value of every row: start + step * (the row's rank in the counter's order).
 
 #include "FileFacts.h"
+#include "ParallelJobs.h"
 #include "Recipe.h"
 
 #include <string>
@@ -14,9 +15,11 @@ namespace engine::recipes {
 // facts[i] belongs to oldNames[i]; it may be empty unless the order is Modified or Taken (then a missing
 // vector or a null entry counts as a file without that date). By date: oldest first, equal dates as
 // listed, files without the date last in natural order. Natural: names that compare equal keep the order
-// of their bytes, then the listed order. A value beyond the range of long long stops at its end.
+// of their bytes, then the listed order. A value beyond the range of long long stops at its end. The
+// natural order of a large listing is worked out in parallel jobs; the values do not depend on them.
 std::vector<long long> CounterValues(const Counter& counter, const std::vector<std::string>& oldNames,
-                                     const std::vector<const FileFacts*>& facts);
+                                     const std::vector<const FileFacts*>& facts,
+                                     const ParallelJobs& parallel = {});
 
 // Natural order of two names: digit runs compare as numbers (a2 before a10), letters without regard to
 // case; true when a sorts before b.

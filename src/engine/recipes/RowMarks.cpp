@@ -2,6 +2,7 @@
 
 #include "engine/text/EngineText.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string_view>
@@ -18,7 +19,8 @@ bool IsRefused(std::string_view name) {
 
 // A set of names by open addressing over one array of row numbers: a million names cost two arrays, not a
 // million allocations. Each slot keeps 32 bits of the name's hash beside the row, so that a probe reads
-// another row's name only when the hashes agree, sparing a million names as many misses of the cache.
+// another row's name only when the hashes agree. The hashes are worked out beforehand, so that a slot can
+// be fetched from memory well before it is probed: a million names wait on memory once, not one by one.
 class NameSet {
 public:
     explicit NameSet(std::size_t expected) {
@@ -29,9 +31,11 @@ public:
         slots_.assign(capacity, kEmpty);
     }
 
-    // The first row added under this name; adds row when the name is new.
-    std::size_t Add(std::string_view name, std::size_t row, const std::vector<std::string_view>& names) {
-        const std::size_t hash = std::hash<std::string_view>{}(name);
+    void Prefetch(std::size_t hash) const { __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]); }
+
+    // The first row added under this name; adds row when the name is new. names[row] is row's name.
+    template <class Names>
+    std::size_t Add(std::string_view name, std::size_t hash, std::size_t row, const Names& names) {
         std::uint64_t& slot = Slot(name, hash, names);
         if (slot == kEmpty) {
             slot = (static_cast<std::uint64_t>(Tag(hash)) << 32) | static_cast<std::uint32_t>(row);
@@ -39,8 +43,8 @@ public:
         return static_cast<std::uint32_t>(slot);
     }
 
-    bool Contains(std::string_view name, const std::vector<std::string_view>& names) {
-        return Slot(name, std::hash<std::string_view>{}(name), names) != kEmpty;
+    template <class Names> bool Contains(std::string_view name, std::size_t hash, const Names& names) {
+        return Slot(name, hash, names) != kEmpty;
     }
 
 private:
@@ -48,13 +52,13 @@ private:
 
     static std::uint32_t Tag(std::size_t hash) { return static_cast<std::uint32_t>(hash >> 32); }
 
-    std::uint64_t& Slot(std::string_view name, std::size_t hash, const std::vector<std::string_view>& names) {
+    template <class Names> std::uint64_t& Slot(std::string_view name, std::size_t hash, const Names& names) {
         const std::size_t mask = slots_.size() - 1;
         const std::uint32_t tag = Tag(hash);
         for (std::size_t k = hash & mask;; k = (k + 1) & mask) {
             const std::uint64_t slot = slots_[k];
             if (slot == kEmpty || (static_cast<std::uint32_t>(slot >> 32) == tag &&
-                                   names[static_cast<std::uint32_t>(slot)] == name)) {
+                                   std::string_view(names[static_cast<std::uint32_t>(slot)]) == name)) {
                 return slots_[k];
             }
         }
@@ -63,40 +67,56 @@ private:
     std::vector<std::uint64_t> slots_;
 };
 
+// How many rows ahead a slot is fetched: far enough for memory to answer, near enough to stay in cache.
+constexpr std::size_t kLookAhead = 16;
+
 // marks holds Unchanged, Missing or Refused for the rows that are not renamed and None for the others;
 // adds Duplicate and TakenByUnrenamed among the renamed ones.
 void MarkClashes(const std::vector<std::string>& oldNames, const std::vector<std::string_view>& newNames,
-                 std::vector<RowMark>& marks) {
-    NameSet renamed(marks.size());
-    std::vector<std::uint32_t> uses(marks.size(), 0);
-    std::vector<std::size_t> firstOfName(marks.size(), 0);
-    std::vector<std::string_view> staying(marks.size());
-    std::size_t stayingCount = 0;
-    for (std::size_t row = 0; row < marks.size(); ++row) {
-        if (marks[row] == RowMark::None) {
-            firstOfName[row] = renamed.Add(newNames[row], row, newNames);
-            ++uses[firstOfName[row]];
-        } else {
-            staying[row] = oldNames[row];
-            ++stayingCount;
+                 std::vector<RowMark>& marks, const ParallelJobs& parallel) {
+    const std::size_t rows = marks.size();
+    // The name each row is known by in the sets: its new name when renamed, else its old name.
+    const auto nameOf = [&](std::size_t row) {
+        return marks[row] == RowMark::None ? newNames[row] : std::string_view(oldNames[row]);
+    };
+    std::vector<std::size_t> hashes(rows);
+    parallel.RunPieces(rows, parallel.Pieces(rows), [&](std::size_t, std::size_t begin, std::size_t end) {
+        for (std::size_t row = begin; row < end; ++row) {
+            hashes[row] = std::hash<std::string_view>{}(nameOf(row));
         }
-    }
+    });
+    const auto renamedRow = [&](std::size_t row) { return marks[row] == RowMark::None; };
+    const auto stayingRow = [&](std::size_t row) { return marks[row] != RowMark::None; };
+    const std::size_t stayingCount = static_cast<std::size_t>(
+        std::count_if(marks.begin(), marks.end(), [](RowMark mark) { return mark != RowMark::None; }));
+    // Calls visit(row) for every row that `take` accepts, fetching the slot of a row further on first.
+    const auto walk = [&](const NameSet& set, auto take, auto visit) {
+        for (std::size_t row = 0; row < rows; ++row) {
+            if (row + kLookAhead < rows && take(row + kLookAhead)) {
+                set.Prefetch(hashes[row + kLookAhead]);
+            }
+            if (take(row)) {
+                visit(row);
+            }
+        }
+    };
+
+    NameSet renamed(rows - stayingCount);
+    std::vector<std::uint32_t> uses(rows, 0);
+    std::vector<std::size_t> firstOfName(rows, 0);
+    walk(renamed, renamedRow, [&](std::size_t row) {
+        firstOfName[row] = renamed.Add(newNames[row], hashes[row], row, newNames);
+        ++uses[firstOfName[row]];
+    });
     NameSet stay(stayingCount);
-    for (std::size_t row = 0; row < marks.size(); ++row) {
-        if (marks[row] != RowMark::None) {
-            stay.Add(staying[row], row, staying);
-        }
-    }
-    for (std::size_t row = 0; row < marks.size(); ++row) {
-        if (marks[row] != RowMark::None) {
-            continue;
-        }
+    walk(stay, stayingRow, [&](std::size_t row) { stay.Add(oldNames[row], hashes[row], row, oldNames); });
+    walk(stay, renamedRow, [&](std::size_t row) {
         if (uses[firstOfName[row]] > 1) {
             marks[row] = RowMark::Duplicate;
-        } else if (stayingCount > 0 && stay.Contains(newNames[row], staying)) {
+        } else if (stayingCount > 0 && stay.Contains(newNames[row], hashes[row], oldNames)) {
             marks[row] = RowMark::TakenByUnrenamed;
         }
-    }
+    });
 }
 
 } // namespace
@@ -113,12 +133,12 @@ std::vector<RowMark> MarkRows(const std::vector<std::string>& oldNames,
             marks[row] = RowMark::Refused;
         }
     }
-    MarkClashes(oldNames, names, marks);
+    MarkClashes(oldNames, names, marks, {});
     return marks;
 }
 
 std::vector<RowMark> MarkResults(const std::vector<std::string>& oldNames,
-                                 const std::vector<NameResult>& results) {
+                                 const std::vector<NameResult>& results, const ParallelJobs& parallel) {
     std::vector<RowMark> marks(oldNames.size(), RowMark::None);
     std::vector<std::string_view> names(oldNames.size());
     for (std::size_t row = 0; row < oldNames.size(); ++row) {
@@ -135,7 +155,7 @@ std::vector<RowMark> MarkResults(const std::vector<std::string>& oldNames,
             marks[row] = RowMark::Refused;
         }
     }
-    MarkClashes(oldNames, names, marks);
+    MarkClashes(oldNames, names, marks, parallel);
     return marks;
 }
 

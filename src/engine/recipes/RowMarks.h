@@ -3,6 +3,7 @@
 // What the Rules preview and the command line mark on each row of a recipe's result.
 
 #include "CompiledRecipe.h"
+#include "ParallelJobs.h"
 
 #include <string>
 #include <vector>
@@ -22,9 +23,10 @@ enum class RowMark {
 std::vector<RowMark> MarkRows(const std::vector<std::string>& oldNames,
                               const std::vector<std::string>& newNames);
 
-// The same from Apply's results, which also tells missing values and names a step made empty.
+// The same from Apply's results, which also tells missing values and names a step made empty. The names
+// of a large listing are hashed in parallel jobs.
 std::vector<RowMark> MarkResults(const std::vector<std::string>& oldNames,
-                                 const std::vector<NameResult>& results);
+                                 const std::vector<NameResult>& results, const ParallelJobs& parallel = {});
 
 // Short English words for a mark, used by the dialog and the command line ("" for None).
 std::string MarkText(RowMark mark);

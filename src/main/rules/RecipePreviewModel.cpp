@@ -1,5 +1,6 @@
 #include "RecipePreviewModel.h"
 
+#include "CoreThreads.h"
 #include "engine/names/ShownName.h"
 #include "platform/metadata/FactsReadJob.h"
 
@@ -49,6 +50,7 @@ RecipePreviewModel::~RecipePreviewModel() {
 
 std::string RecipePreviewModel::SetRecipe(const engine::recipes::Recipe& recipe) {
     ++*generation_;
+    FreeOnWorker(std::move(rows_), {});
     rows_.reset();
     engine::recipes::CompileResult compiled = engine::recipes::CompiledRecipe::Compile(recipe);
     recipe_ = std::move(compiled.compiled);
@@ -146,7 +148,7 @@ void RecipePreviewModel::StartRanking(CounterOrder order) {
     ranking.counter = {0, 1, 1, order};
     pool_.start([this, ranking, names = oldNames_, facts = facts_] {
         auto ranks = std::make_shared<const std::vector<long long>>(
-            CountersOf(ranking, *names, facts ? *facts : RowFacts{}));
+            CountersOf(ranking, *names, facts ? *facts : RowFacts{}, OnAllCores()));
         QMetaObject::invokeMethod(
             this,
             [this, order = ranking.counter.order, ranks] {
@@ -171,7 +173,7 @@ void RecipePreviewModel::StartRows() {
         for (std::size_t row = 0; row < counters.size(); ++row)
             counters[row] =
                 counter.start + counter.step * (ranks ? (*ranks)[row] : static_cast<long long>(row));
-        auto rows = WorkOutRows(recipe, *names, counters, facts ? *facts : RowFacts{}, stale);
+        auto rows = WorkOutRows(recipe, *names, counters, facts ? *facts : RowFacts{}, stale, OnAllCores());
         if (!rows)
             return;
         std::vector<std::string> newNames(names->size());
@@ -184,6 +186,7 @@ void RecipePreviewModel::StartRows() {
             [this, generation, shared] {
                 if (*generation_ != generation)
                     return;
+                FreeOnWorker(std::nullopt, std::move(newNames_));
                 rows_ = std::move(shared->first);
                 newNames_ = std::move(shared->second);
                 ShowChanges();
@@ -191,6 +194,14 @@ void RecipePreviewModel::StartRows() {
             },
             Qt::QueuedConnection);
     });
+}
+
+void RecipePreviewModel::FreeOnWorker(std::optional<RecipeRows> rows, std::vector<std::string> names) {
+    if (!rows && names.empty())
+        return;
+    // The worker drops its copy of the job once run, and with it the last hold on the names.
+    pool_.start([rows = std::make_shared<std::optional<RecipeRows>>(std::move(rows)),
+                 names = std::make_shared<std::vector<std::string>>(std::move(names))] {});
 }
 
 void RecipePreviewModel::ShowChanges() {

@@ -23,8 +23,8 @@ namespace rules {
 // out only when the view asks for its row. The rest runs on worker threads in this order, each piece
 // once: the values inside the files (only those the recipe uses, on a pool of workers, each file read
 // once while the dialog is open; a row shows its name as soon as its file is read), each counter order's
-// ranking, and, for every recipe in turn, all new names and their marks. A recipe typed over is not waited
-// for: its work stops at the next check and its result is dropped.
+// ranking, and, for every recipe in turn, all new names and their marks, each of these two on every core.
+// A recipe typed over is not waited for: its work stops at the next check and its result is dropped.
 class RecipePreviewModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -76,6 +76,8 @@ private:
     void StartRanking(engine::recipes::CounterOrder order);
     void StartRows();
     void ShowChanges();
+    // Frees a million names on the worker rather than in the middle of a keystroke.
+    void FreeOnWorker(std::optional<RecipeRows> rows, std::vector<std::string> names);
     // The counter's ranks of the rows for the present order; null while they are being worked out.
     const std::vector<long long>* Ranks() const;
     bool Waiting() const;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/recipes/CompiledRecipe.h"
+#include "engine/recipes/ParallelJobs.h"
 #include "engine/recipes/RowMarks.h"
 
 #include <functional>
@@ -26,17 +27,21 @@ struct RecipeRows {
 };
 
 // Works the recipe out over every row; counters[i] and facts.pointers[i] (when any) belong to row i.
-// stop, when given, is asked every few thousand rows, and a true answer ends the work with nullopt.
+// The rows are cut into contiguous pieces that run as parallel jobs, each writing its rows' results in
+// place. stop, when given, is asked every few thousand rows (from every job, so possibly from several
+// threads at once), and a true answer ends the work with nullopt.
 std::optional<RecipeRows> WorkOutRows(const engine::recipes::CompiledRecipe& recipe,
                                       const std::vector<std::string>& oldNames,
                                       const std::vector<long long>& counters, const RowFacts& facts,
-                                      const std::function<bool()>& stop = {});
+                                      const std::function<bool()>& stop = {},
+                                      const engine::recipes::ParallelJobs& parallel = {});
 
 // The name a row's cell gets: empty when the recipe leaves the file alone or a value it needs is missing.
 std::string NewNameOf(const std::string& oldName, const engine::recipes::NameResult& result);
 
 // The counter value of every row, in the recipe's order (the facts matter only for the orders by date).
 std::vector<long long> CountersOf(const engine::recipes::Recipe& recipe,
-                                  const std::vector<std::string>& oldNames, const RowFacts& facts);
+                                  const std::vector<std::string>& oldNames, const RowFacts& facts,
+                                  const engine::recipes::ParallelJobs& parallel = {});
 
 } // namespace rules

@@ -7,6 +7,7 @@
 #include <numeric>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -73,6 +74,75 @@ TEST(NaturalOrderAtLength, AgreesWithPairwiseComparison) {
     }
     EXPECT_EQ(CounterValues({1, 1, 1, CounterOrder::Natural}, names, {}), expected);
 }
+
+// Names of a large folder, with the ties that decide deep in the order: the same key in other bytes
+// ("a01", "a1", "A1"), the very same name twice, digit runs of every length, case and accents.
+std::vector<std::string> VariedNames(std::size_t count) {
+    const std::vector<std::string> parts{"a", "A",    "01", "1",   "10", " - ", "é",     "É",
+                                         "ß", "\xFF", "0",  "007", "",   "b",   "track", "99999999999"};
+    std::mt19937 random(99);
+    std::uniform_int_distribution<std::size_t> part(0, parts.size() - 1);
+    std::uniform_int_distribution<int> length(1, 6);
+    std::vector<std::string> names;
+    for (std::size_t k = 0; k < count; ++k) {
+        if (k % 17 == 5) {
+            names.push_back(names[k / 2]); // a name listed twice
+            continue;
+        }
+        std::string name;
+        for (int p = length(random); p > 0; --p) {
+            name += parts[part(random)];
+        }
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+// Jobs on threads of their own, as the window and the command line run them.
+ParallelJobs OnThreads(std::size_t width) {
+    ParallelJobs jobs;
+    jobs.width = width;
+    jobs.smallest = 1;
+    jobs.run = [](std::size_t count, const std::function<void(std::size_t)>& job) {
+        std::vector<std::thread> threads;
+        for (std::size_t k = 0; k < count; ++k) {
+            threads.emplace_back(job, k);
+        }
+        for (std::thread& thread : threads) {
+            thread.join();
+        }
+    };
+    return jobs;
+}
+
+struct PiecesCase {
+    const char* label;
+    std::size_t names;
+    std::size_t width;
+};
+
+void PrintTo(const PiecesCase& row, std::ostream* out) {
+    *out << row.label;
+}
+
+class NaturalOrderInPieces : public testing::TestWithParam<PiecesCase> {};
+
+// Sorted in pieces at once, the names get the very numbers that one thread gives them.
+TEST_P(NaturalOrderInPieces, NumbersAsOneThreadDoes) {
+    const std::vector<std::string> names = VariedNames(GetParam().names);
+    for (const CounterOrder order : {CounterOrder::Natural, CounterOrder::Modified}) {
+        const Counter counter{5, 3, 1, order};
+        EXPECT_EQ(CounterValues(counter, names, {}, OnThreads(GetParam().width)),
+                  CounterValues(counter, names, {}))
+            << "order " << static_cast<int>(order);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Widths, NaturalOrderInPieces,
+                         testing::Values(PiecesCase{"TwoPieces", 5000, 2}, PiecesCase{"SevenPieces", 5000, 7},
+                                         PiecesCase{"MorePiecesThanSamples", 300, 64},
+                                         PiecesCase{"OneNamePerPiece", 5, 8}, PiecesCase{"NoNames", 0, 4}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 FileFacts Dated(std::optional<WallTime> taken, std::optional<WallTime> modified) {
     FileFacts facts;
