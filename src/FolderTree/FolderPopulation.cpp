@@ -166,9 +166,13 @@ void TFolderTree::RecheckSubFolders(QTreeWidgetItem* item) {
     if (!parent || !parent->Node.ShellFolder || items.empty())
         return;
     try {
-        std::uint32_t mask = platform::SFGAO_HASSUBFOLDER;
-        if (parent->Node.ShellFolder->GetAttributesOf(platform::IdList::FromBytes(items.back()), mask) &&
-            (mask & platform::SFGAO_HASSUBFOLDER))
+        std::uint32_t mask = platform::SFGAO_HASSUBFOLDER | platform::SFGAO_ISSLOW;
+        if (!parent->Node.ShellFolder->GetAttributesOf(platform::IdList::FromBytes(items.back()), mask))
+            return;
+        // A folder too large to look into at once keeps its look until the answer comes.
+        if (mask & platform::SFGAO_ISSLOW)
+            AskSubFolders(*node);
+        else if (mask & platform::SFGAO_HASSUBFOLDER)
             node->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     } catch (const std::exception&) {
         // A list the namespace cannot read leaves the node as it is.

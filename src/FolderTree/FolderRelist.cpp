@@ -67,9 +67,12 @@ void TFolderTree::FinishRelisting(Relisting& relisting) {
             DeleteNode(child);
             continue;
         }
-        // A sub-folder never listed may have gained or lost sub-folders of its own meanwhile.
-        if (child->childCount() == 0)
+        // A sub-folder never listed may have gained or lost sub-folders of its own meanwhile; a question
+        // about that still open goes with the answer it stands for.
+        if (child->childCount() == 0) {
             child->setChildIndicatorPolicy(found->second->childIndicatorPolicy());
+            SubFolderChecks::TakeOver(*child, *found->second);
+        }
         relisting.fresh.erase(found);
     }
     if (!relisting.node.isValid())

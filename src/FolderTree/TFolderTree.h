@@ -4,6 +4,7 @@
 #include "FolderImages.h"
 #include "FolderNode.h"
 #include "FolderTypes.h"
+#include "SubFolderChecks.h"
 #include "platform/shell/ShellNamespace.h"
 
 #include <QElapsedTimer>
@@ -120,6 +121,9 @@ private:
     TFolderNodeItem* AddFolderNode(const platform::IdList& item, TFolderNodeItem* parent, bool force);
     void UpdateCaption(TFolderNodeItem* node);
     void ApplyDisplayMode(TFolderNodeItem* node);
+    // The sub-folder question put off by the namespace, asked off the user-interface thread, and its answer.
+    void AskSubFolders(TFolderNodeItem& node);
+    static void SettleSubFolders(TFolderNodeItem& node, bool hasSubFolder);
 
     // Population (FolderPopulation.cpp).
     void Activate();
@@ -183,4 +187,5 @@ private:
     std::shared_ptr<std::size_t> liveRecords_ = std::make_shared<std::size_t>(0);
     std::optional<RelistAll> relistAll_;
     FolderChangeQueue queue_{*this, *this};
+    SubFolderChecks checks_{&TFolderTree::SettleSubFolders};
 };
