@@ -19,6 +19,7 @@ void TFolderTree::Activate() {
 
 void TFolderTree::Deactivate() {
     DeregisterNotify();
+    merges_.clear();
     if (QTreeWidgetItem* desktop = topLevelItem(0))
         DeleteNode(desktop);
     active_ = false;
@@ -86,6 +87,7 @@ bool TFolderTree::FillChildren(TFolderNodeItem* node) {
     if (!node)
         return false;
     BusyScope busy(queue_);
+    FinishMerges();
     WaitCursor cursor;
     UpdateLock lock(*this);
     bool hasChildren = true;
@@ -183,6 +185,7 @@ void TFolderTree::ClearChildren(TFolderNodeItem* node) {
     if (!node)
         return;
     BusyScope busy(queue_);
+    FinishMerges();
     auto kept = [node](int i) {
         const TFolderNodeItem* child = node->ChildNode(i);
         return child && IsSpecialKind(child->Node.Kind);
