@@ -42,14 +42,16 @@ public:
 };
 
 struct Figures {
-    double shownMs = 0;        // making the window until it is exposed
-    double longestBlockMs = 0; // the event loop's longest gap after that
-    double gridMs = -1;        // until the grid lists every file
-    double expanderMs = -1;    // until the folder's node shows that it has no sub-folders
+    double shownMs = 0;           // making the window until it is exposed
+    double longestBlockMs = 0;    // the event loop's longest gap after that
+    double longestBlockEndMs = 0; // when that gap ended
+    double gridMs = -1;           // until the grid lists every file
+    double expanderMs = -1;       // until the folder's node shows that it has no sub-folders
 };
 
 // One start: the window made and shown, then its event loop watched by a timer that asks to run every
 // millisecond, until the grid and the tree are complete and one more second has passed (at most 20 s).
+// The window counts as shown once it is exposed.
 Figures StartOnce(const std::string& folder, std::size_t files) {
     const auto shell = platform::CreateLinuxShellNamespace();
     platform::PosixFileSystem posix;
@@ -60,22 +62,25 @@ Figures StartOnce(const std::string& folder, std::size_t files) {
     Figures figures;
     const auto start = Clock::now();
     TForm1 form({*shell, posix, posix, store, dialogs});
-    form.show();
-    QWindow* window = form.windowHandle();
-    while (!window->isExposed())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    const auto shown = Clock::now();
-    figures.shownMs = Ms(shown - start);
-
     auto* grid = form.findChild<QTableView*>(QLatin1String(names::grdNames));
     auto* tree = form.findChild<TFolderTree*>(QLatin1String(names::shlDir));
-    auto last = shown;
+    std::optional<Clock::time_point> shown;
     std::optional<Clock::time_point> complete;
+    auto last = start;
+    // The timer ticks in every loop of events, the listing's own wait included: it sees the window come on
+    // the screen, and every stretch the loop was kept from it after that.
     QTimer tick;
     tick.setInterval(1);
     QObject::connect(&tick, &QTimer::timeout, [&] {
         const auto now = Clock::now();
-        figures.longestBlockMs = std::max(figures.longestBlockMs, Ms(now - last));
+        if (!shown && form.windowHandle() && form.windowHandle()->isExposed()) {
+            shown = now;
+            figures.shownMs = Ms(now - start);
+        }
+        if (shown && Ms(now - std::max(last, *shown)) > figures.longestBlockMs) {
+            figures.longestBlockMs = Ms(now - std::max(last, *shown));
+            figures.longestBlockEndMs = Ms(now - start);
+        }
         last = now;
         if (figures.gridMs < 0 && static_cast<std::size_t>(grid->model()->rowCount()) >= files)
             figures.gridMs = Ms(now - start);
@@ -89,6 +94,7 @@ Figures StartOnce(const std::string& folder, std::size_t files) {
             QCoreApplication::quit();
     });
     tick.start();
+    form.show();
     QCoreApplication::exec();
     return figures;
 }
@@ -124,9 +130,11 @@ int main(int argc, char** argv) {
     std::vector<double> shown, blocks;
     for (int run = 1; run <= runs; ++run) {
         const Figures f = StartOnce(folder, files);
-        std::printf("run %d: window shown after %7.1f ms; event loop blocked at most %6.1f ms in the first "
-                    "seconds; grid complete after %7.1f ms, expand button settled after %7.1f ms\n",
-                    run, f.shownMs, f.longestBlockMs, f.gridMs, f.expanderMs);
+        std::printf(
+            "run %d: window shown after %7.1f ms; event loop blocked at most %6.1f ms in the first "
+            "seconds (until %7.1f ms); grid complete after %7.1f ms, expand button settled after %7.1f "
+            "ms\n",
+            run, f.shownMs, f.longestBlockMs, f.longestBlockEndMs, f.gridMs, f.expanderMs);
         shown.push_back(f.shownMs);
         blocks.push_back(f.longestBlockMs);
     }
