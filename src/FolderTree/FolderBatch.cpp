@@ -1,11 +1,8 @@
-// Creations: folders made in a burst gathered per parent and merged into it at once, and a folder made on
-// its own.
+// Creations: folders made in a burst gathered per parent and merged into it, and a folder made on its own.
 #include "PathNames.h"
 #include "TFolderTree.h"
-#include "UpdateLock.h"
 
 #include <QTimer>
-#include <algorithm>
 #include <map>
 #include <unordered_map>
 #include <unordered_set>
@@ -73,7 +70,6 @@ void TFolderTree::GatherCreation(const PendingChange& change, GatheredMap& gathe
 }
 
 void TFolderTree::FlushCreations(GatheredMap gathered) {
-    UpdateLock lock(*this);
     for (auto& [key, batch] : gathered) {
         TFolderNodeItem* parent =
             batch.parent.isValid() ? AsFolderNode(itemFromIndex(batch.parent)) : nullptr;
@@ -88,52 +84,8 @@ void TFolderTree::FlushCreations(GatheredMap gathered) {
         for (auto& node : batch.made)
             if (shown.insert(node->Node.Path).second)
                 fresh.push_back(std::move(node));
-        MergeChildren(parent, std::move(fresh));
+        StartMerge(parent, std::move(fresh));
     }
-}
-
-void TFolderTree::MergeChildren(TFolderNodeItem* parent,
-                                std::vector<std::unique_ptr<TFolderNodeItem>> nodes) {
-    if (!parent || nodes.empty())
-        return;
-    // Runs of new nodes and the place among the present children each goes to.
-    std::vector<std::pair<int, QList<QTreeWidgetItem*>>> runs;
-    if (parent->Node.Kind == nkDrives || parent->Node.Kind == nkNetworkNeighborhood) {
-        // Drives and the members of the network keep the order the namespace gives them.
-        runs.emplace_back(parent->childCount(), QList<QTreeWidgetItem*>{});
-        for (auto& node : nodes)
-            runs.back().second.append(node.release());
-    } else {
-        std::stable_sort(nodes.begin(), nodes.end(),
-                         [](const auto& a, const auto& b) { return CompareFolderNodes(*a, *b) < 0; });
-        // Special nodes lead, and those added by an option may also trail unsorted: a new folder goes after
-        // the last folder that does not sort after it.
-        const auto special = [&](int i) {
-            const TFolderNodeItem* sibling = parent->ChildNode(i);
-            return !sibling || IsSpecialKind(sibling->Node.Kind);
-        };
-        int lead = 0;
-        while (lead < parent->childCount() && special(lead))
-            ++lead;
-        std::vector<int> folders;
-        for (int i = lead; i < parent->childCount(); ++i)
-            if (!special(i))
-                folders.push_back(i);
-        std::size_t passed = 0;
-        for (auto& node : nodes) {
-            while (passed < folders.size() &&
-                   CompareFolderNodes(*parent->ChildNode(folders[passed]), *node) <= 0)
-                ++passed;
-            const int position = passed == 0 ? lead : folders[passed - 1] + 1;
-            if (runs.empty() || runs.back().first != position)
-                runs.emplace_back(position, QList<QTreeWidgetItem*>{});
-            runs.back().second.append(node.release());
-        }
-    }
-    // From the back, so that the places of the runs ahead stay true.
-    for (auto run = runs.rbegin(); run != runs.rend(); ++run)
-        parent->insertChildren(run->first, run->second);
-    parent->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
 }
 
 TFolderNodeItem* TFolderTree::InsertCreated(const std::string& path, const platform::IdList& list,

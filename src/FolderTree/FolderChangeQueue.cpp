@@ -56,7 +56,14 @@ void FolderChangeQueue::Clear() {
 void FolderChangeQueue::Drain() {
     QElapsedTimer clock;
     clock.start();
-    while (!pending_.empty()) {
+    for (;;) {
+        // New folders still joining their parent come first: later changes may concern them.
+        if (!handler_.ContinueMerges(clock)) {
+            ScheduleDrain();
+            return;
+        }
+        if (pending_.empty())
+            return;
         if (clock.elapsed() >= FolderChangeQueue::SliceMilliseconds) {
             ScheduleDrain();
             return;

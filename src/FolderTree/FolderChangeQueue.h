@@ -42,8 +42,11 @@ public:
     virtual void HandleChange(const PendingChange& change) = 0;
     // One creation of a burst: its node is made and gathered for its parent, or it is handled on its own.
     virtual void GatherCreation(const PendingChange& change, GatheredMap& gathered) = 0;
-    // What was gathered joins the parents.
+    // What was gathered starts joining the parents.
     virtual void FlushCreations(GatheredMap gathered) = 0;
+    // The next steps of the new nodes joining their parents; false while some are left for the event loop.
+    // Changes wait until every node has joined.
+    virtual bool ContinueMerges(const QElapsedTimer& clock) = 0;
     // One slice of the round that lists every open folder afresh after lost changes; false when the clock
     // says to go on from the event loop.
     virtual bool RelistAllListed(const QElapsedTimer& clock) = 0;

@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 
+struct SubFolderQuestion;
+
 // What the tree knows of the shell item behind one node.
 struct TFolderNode {
     std::string Path;        // parsing name: the file-system path of a folder, a drive's mount point
@@ -39,6 +41,9 @@ public:
     int OverlayIndex = -1; // 0 shared, 1 link, -1 none
     // Listed, but changes to its sub-folders may have been lost: listed afresh when next opened.
     bool Stale = false;
+    // Whether the folder holds sub-folders is being found out off the user-interface thread; the expand
+    // button shows meanwhile. See SubFolderChecks.
+    std::shared_ptr<SubFolderQuestion> SubFolderAsked;
 
     TFolderNodeItem* ParentNode() const;
     TFolderNodeItem* ChildNode(int index) const;

@@ -95,6 +95,7 @@ TFolderNodeItem* TFolderTree::FindNode(const std::string& path, bool existingOnl
 }
 
 TFolderNodeItem* TFolderTree::FindNodeFrom(const std::string& path, bool existingOnly, bool viaDesktop) {
+    FinishMerges();
     TFolderNodeItem* desktop = DesktopNode();
     const std::optional<std::string> lookup = NormalizeFolderPath(path);
     if (!desktop || !lookup)

@@ -19,6 +19,7 @@ void TFolderTree::Activate() {
 
 void TFolderTree::Deactivate() {
     DeregisterNotify();
+    merges_.clear();
     if (QTreeWidgetItem* desktop = topLevelItem(0))
         DeleteNode(desktop);
     active_ = false;
@@ -86,6 +87,7 @@ bool TFolderTree::FillChildren(TFolderNodeItem* node) {
     if (!node)
         return false;
     BusyScope busy(queue_);
+    FinishMerges();
     WaitCursor cursor;
     UpdateLock lock(*this);
     bool hasChildren = true;
@@ -166,9 +168,13 @@ void TFolderTree::RecheckSubFolders(QTreeWidgetItem* item) {
     if (!parent || !parent->Node.ShellFolder || items.empty())
         return;
     try {
-        std::uint32_t mask = platform::SFGAO_HASSUBFOLDER;
-        if (parent->Node.ShellFolder->GetAttributesOf(platform::IdList::FromBytes(items.back()), mask) &&
-            (mask & platform::SFGAO_HASSUBFOLDER))
+        std::uint32_t mask = platform::SFGAO_HASSUBFOLDER | platform::SFGAO_ISSLOW;
+        if (!parent->Node.ShellFolder->GetAttributesOf(platform::IdList::FromBytes(items.back()), mask))
+            return;
+        // A folder too large to look into at once keeps its look until the answer comes.
+        if (mask & platform::SFGAO_ISSLOW)
+            AskSubFolders(*node);
+        else if (mask & platform::SFGAO_HASSUBFOLDER)
             node->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     } catch (const std::exception&) {
         // A list the namespace cannot read leaves the node as it is.
@@ -179,6 +185,7 @@ void TFolderTree::ClearChildren(TFolderNodeItem* node) {
     if (!node)
         return;
     BusyScope busy(queue_);
+    FinishMerges();
     auto kept = [node](int i) {
         const TFolderNodeItem* child = node->ChildNode(i);
         return child && IsSpecialKind(child->Node.Kind);

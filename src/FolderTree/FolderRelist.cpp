@@ -8,12 +8,13 @@
 
 bool TFolderTree::SyncChildren(TFolderNodeItem* node) {
     BusyScope busy(queue_);
+    FinishMerges();
     Relisting relisting;
     if (!StartRelisting(node, relisting))
         return false;
     ContinueRelisting(relisting, nullptr);
     const QPersistentModelIndex kept = relisting.node;
-    FinishRelisting(relisting);
+    FinishRelisting(relisting, true);
     return kept.isValid();
 }
 
@@ -42,8 +43,8 @@ bool TFolderTree::ContinueRelisting(Relisting& relisting, const QElapsedTimer* c
         MadeNode fresh = MakeFolderNode(**item, node, false);
         item->Free();
         if (fresh.node) {
-            std::string path = fresh.node->Node.Path;
-            relisting.fresh.try_emplace(std::move(path), std::move(fresh.node));
+            const std::string_view path = fresh.node->Node.Path;
+            relisting.fresh.try_emplace(path, std::move(fresh.node));
         }
         if (clock && ++made % FolderChangeQueue::ItemsPerLook == 0 &&
             clock->elapsed() >= FolderChangeQueue::SliceMilliseconds)
@@ -53,7 +54,7 @@ bool TFolderTree::ContinueRelisting(Relisting& relisting, const QElapsedTimer* c
     return true;
 }
 
-void TFolderTree::FinishRelisting(Relisting& relisting) {
+void TFolderTree::FinishRelisting(Relisting& relisting, bool atOnce) {
     TFolderNodeItem* node = relisting.node.isValid() ? AsFolderNode(itemFromIndex(relisting.node)) : nullptr;
     if (!node)
         return;
@@ -67,9 +68,12 @@ void TFolderTree::FinishRelisting(Relisting& relisting) {
             DeleteNode(child);
             continue;
         }
-        // A sub-folder never listed may have gained or lost sub-folders of its own meanwhile.
-        if (child->childCount() == 0)
+        // A sub-folder never listed may have gained or lost sub-folders of its own meanwhile; a question
+        // about that still open goes with the answer it stands for.
+        if (child->childCount() == 0) {
             child->setChildIndicatorPolicy(found->second->childIndicatorPolicy());
+            SubFolderChecks::TakeOver(*child, *found->second);
+        }
         relisting.fresh.erase(found);
     }
     if (!relisting.node.isValid())
@@ -79,10 +83,13 @@ void TFolderTree::FinishRelisting(Relisting& relisting) {
     for (auto& [path, fresh] : relisting.fresh)
         added.push_back(std::move(fresh));
     relisting.fresh.clear();
-    MergeChildren(node, std::move(added));
-    if (node->childCount() == 0) {
+    if (added.empty() && node->childCount() == 0) {
         node->setExpanded(false);
         node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
+    } else if (atOnce) {
+        MergeChildren(node, std::move(added));
+    } else {
+        StartMerge(node, std::move(added));
     }
 }
 
@@ -106,13 +113,16 @@ bool TFolderTree::RelistAllListed(const QElapsedTimer& clock) {
     }
     // Whoever hears OnChange may end the registration, and the round with it.
     while (relistAll_) {
+        // The sub-folders new in the folder listed last join it before the next folder is looked up.
+        if (!StepMerges(&clock))
+            return false;
         RelistAll& round = *relistAll_;
         if (round.current) {
             if (!ContinueRelisting(*round.current, &clock))
                 return false;
             Relisting done = std::move(*round.current);
             round.current.reset();
-            FinishRelisting(done);
+            FinishRelisting(done, false);
             continue;
         }
         if (round.next >= round.open.size()) {

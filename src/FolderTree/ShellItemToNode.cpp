@@ -40,11 +40,12 @@ TFolderTree::MadeNode TFolderTree::MakeFolderNode(const platform::IdList& item, 
     platform::ShellFolder* folder = parent ? parent->Node.ShellFolder.get() : desktopFolder_.get();
     TFilePathList names = GetFolderNames(item, folder);
 
+    // A folder too large to look into at once gets its expand button now and the answer later.
     std::uint32_t attributes = 0;
     if (parent && folder) {
-        std::uint32_t mask = AttributeMask;
+        std::uint32_t mask = AttributeMask | platform::SFGAO_ISSLOW;
         if (folder->GetAttributesOf(item, mask))
-            attributes = mask & AttributeMask;
+            attributes = mask & (AttributeMask | platform::SFGAO_ISSLOW);
     }
     bool isVirtual = (attributes & platform::SFGAO_FILESYSTEM) == 0;
     // Everything below the network root counts as real: its members are not file-system folders.
@@ -61,9 +62,11 @@ TFolderTree::MadeNode TFolderTree::MakeFolderNode(const platform::IdList& item, 
     platform::IdList absolute = parentList + own;
 
     const platform::IdList& iconList = isVirtual ? item : absolute;
-    std::uint32_t iconAttributes = 0;
+    // Only whether it is a folder is asked here: the sub-folder question was answered above.
+    std::uint32_t iconAttributes = platform::SFGAO_FOLDER;
     const std::uint32_t iconFlags = platform::SHGFI_SYSICONINDEX | platform::SHGFI_PIDL;
-    const int image = shell_.GetFileInfo(iconList, iconFlags | platform::SHGFI_ATTRIBUTES, &iconAttributes);
+    const int image = shell_.GetFileInfo(
+        iconList, iconFlags | platform::SHGFI_ATTRIBUTES | platform::SHGFI_ATTR_SPECIFIED, &iconAttributes);
     const int selected = (iconAttributes & platform::SFGAO_FOLDER)
                              ? shell_.GetFileInfo(iconList, iconFlags | platform::SHGFI_OPENICON, nullptr)
                              : image;
@@ -96,11 +99,27 @@ TFolderTree::MadeNode TFolderTree::MakeFolderNode(const platform::IdList& item, 
     else if (attributes & platform::SFGAO_LINK)
         node->OverlayIndex = 1;
     node->setIcon(0, images_.Icon(node->ImageIndex, node->SelectedIndex, node->OverlayIndex));
-    node->setChildIndicatorPolicy((attributes & platform::SFGAO_HASSUBFOLDER)
+    const bool putOff = attributes & platform::SFGAO_ISSLOW;
+    node->setChildIndicatorPolicy((attributes & platform::SFGAO_HASSUBFOLDER) || putOff
                                       ? QTreeWidgetItem::ShowIndicator
                                       : QTreeWidgetItem::DontShowIndicator);
+    if (putOff)
+        AskSubFolders(*node);
     UpdateCaption(node);
     return made;
+}
+
+void TFolderTree::AskSubFolders(TFolderNodeItem& node) {
+    if (!SubFolderChecks::Asked(node))
+        checks_.Ask(node, shell_.SubFolderCheck(node.Node.IDList));
+}
+
+void TFolderTree::SettleSubFolders(TFolderNodeItem& node, bool hasSubFolder) {
+    // A folder listed meanwhile was told by its listing.
+    if (node.childCount() > 0)
+        return;
+    node.setChildIndicatorPolicy(hasSubFolder ? QTreeWidgetItem::ShowIndicator
+                                              : QTreeWidgetItem::DontShowIndicator);
 }
 
 TFolderNodeItem* TFolderTree::AddFolderNode(const platform::IdList& item, TFolderNodeItem* parent,

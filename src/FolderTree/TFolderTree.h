@@ -2,14 +2,17 @@
 
 #include "FolderChangeQueue.h"
 #include "FolderImages.h"
+#include "FolderMerge.h"
 #include "FolderNode.h"
 #include "FolderTypes.h"
+#include "SubFolderChecks.h"
 #include "platform/shell/ShellNamespace.h"
 
 #include <QElapsedTimer>
 #include <QTreeWidget>
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -70,6 +73,10 @@ public:
     // Listing and the sibling order.
     bool FillChildren(TFolderNodeItem* node);
     void ClearChildren(TFolderNodeItem* node);
+    // Many new folders join a listed folder in steps, between which the event loop runs once a slice of
+    // this many milliseconds (40) is spent. At 0 every step is a slice of its own, which lets a test look
+    // at the tree between them.
+    void SetMergeSlice(qint64 milliseconds) { mergeSlice_ = milliseconds; }
 
     // Records alive (one per node); the counter outlives the tree, so a test can see every record go.
     std::size_t LiveRecords() const { return *liveRecords_; }
@@ -94,7 +101,8 @@ private:
     struct Relisting {
         QPersistentModelIndex node;
         std::unique_ptr<platform::EnumIdList> listing;
-        std::unordered_map<std::string, std::unique_ptr<TFolderNodeItem>> fresh;
+        // By the path each node holds itself.
+        std::unordered_map<std::string_view, std::unique_ptr<TFolderNodeItem>> fresh;
     };
     // Every open folder listed afresh after lost changes, over as many slices as it takes.
     struct RelistAll {
@@ -120,6 +128,9 @@ private:
     TFolderNodeItem* AddFolderNode(const platform::IdList& item, TFolderNodeItem* parent, bool force);
     void UpdateCaption(TFolderNodeItem* node);
     void ApplyDisplayMode(TFolderNodeItem* node);
+    // The sub-folder question put off by the namespace, asked off the user-interface thread, and its answer.
+    void AskSubFolders(TFolderNodeItem& node);
+    static void SettleSubFolders(TFolderNodeItem& node, bool hasSubFolder);
 
     // Population (FolderPopulation.cpp).
     void Activate();
@@ -138,7 +149,8 @@ private:
     bool SyncChildren(TFolderNodeItem* node);
     bool StartRelisting(TFolderNodeItem* node, Relisting& relisting);
     bool ContinueRelisting(Relisting& relisting, const QElapsedTimer* clock);
-    void FinishRelisting(Relisting& relisting);
+    // The new sub-folders join at once, or else in steps from the queue.
+    void FinishRelisting(Relisting& relisting, bool atOnce);
     bool RelistAllListed(const QElapsedTimer& clock) override;
 
     // Paths and repairs (FolderPaths.cpp).
@@ -169,8 +181,15 @@ private:
     void FolderCreated(const std::string& path, const platform::IdList& list, bool listOnTheWay,
                        bool viaDesktop);
     TFolderNodeItem* InsertCreated(const std::string& path, const platform::IdList& list, bool viaDesktop);
-    // Nodes join their parent in sibling order, those that go to the same place in one step.
+
+    // New nodes joining their parent in sibling order (FolderMerge.cpp): at once, or in steps from the
+    // queue, whose later changes wait for them. Every other look at the tree finishes the steps first.
     void MergeChildren(TFolderNodeItem* parent, std::vector<std::unique_ptr<TFolderNodeItem>> nodes);
+    void StartMerge(TFolderNodeItem* parent, std::vector<std::unique_ptr<TFolderNodeItem>> nodes);
+    bool ContinueMerges(const QElapsedTimer& clock) override;
+    void FinishMerges();
+    // Steps until the clock (none: until done) says to go on from the event loop; true when done.
+    bool StepMerges(const QElapsedTimer* clock);
 
     platform::ShellNamespace& shell_;
     std::shared_ptr<platform::ShellFolder> desktopFolder_;
@@ -182,5 +201,8 @@ private:
     std::unique_ptr<platform::ChangeRegistration> registration_;
     std::shared_ptr<std::size_t> liveRecords_ = std::make_shared<std::size_t>(0);
     std::optional<RelistAll> relistAll_;
+    std::deque<FolderMerge> merges_;
+    qint64 mergeSlice_ = FolderChangeQueue::SliceMilliseconds;
     FolderChangeQueue queue_{*this, *this};
+    SubFolderChecks checks_{&TFolderTree::SettleSubFolders};
 };

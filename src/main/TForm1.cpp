@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTimer>
 #include <exception>
 
 namespace {
@@ -47,7 +48,11 @@ TForm1::TForm1(const WindowServices& services, std::string startFolder, QWidget*
     // The tree is built and registered before its change event is bound, so building it lists nothing.
     Run([this] { shlDir->SetActive(true); });
     ConnectHandlers();
+    // The window shows first: a folder that takes long to read (a million files) is read while it shows,
+    // with the listing's indicator, instead of keeping it hidden.
+    lstFiles->HoldLongReads(true);
     FormCreate();
+    lstFiles->HoldLongReads(false);
     // The first control in tab order starts with the focus; the tree would otherwise take it and, on
     // getting it, select its first node by itself.
     rdbRenamer->setFocus();
@@ -200,6 +205,9 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     Run([this] { FormResize(); });
+    // The wait runs its own loop of events: from the window's loop, once show() has put it on the screen.
+    if (lstFiles->HoldsRead())
+        QTimer::singleShot(0, this, [this] { Run([this] { lstFiles->FinishHeldRead(); }); });
 }
 
 void TForm1::changeEvent(QEvent* event) {

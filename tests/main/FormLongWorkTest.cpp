@@ -1,6 +1,8 @@
 // Work that runs long or ends badly: a Go with its progress dialog and Stop, a folder read with its
 // indicator and Cancel, the window that stays alive meanwhile, and a folder that cannot be read after a Go.
 #include "FormFixture.h"
+#include "Gate.h"
+#include "InMemoryShellNamespace.h"
 #include "PausingWork.h"
 
 #include <QAction>
@@ -43,7 +45,8 @@ protected:
         QDeadlineTimer deadline(5000);
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* shown = form_->findChild<QWidget*>(QLatin1String(shownName));
+            // The window may still be in the making when `start` opens it.
+            auto* shown = form_ ? form_->findChild<QWidget*>(QLatin1String(shownName)) : nullptr;
             const bool ready = held_.gate.Holding() && shown && shown->isVisible();
             if (!ready && !deadline.hasExpired())
                 return;
@@ -176,6 +179,58 @@ TEST_F(LongWork, AnotherFolderChosenDuringAReadIsListedInstead) {
         names::pnlListing, [this] { SelectFolder(folder_.Sub("big")); },
         [&](QWidget&) { SelectFolder(folder_.Sub("small")); });
     EXPECT_EQ(OldNames(), std::vector<std::string>{"s.txt"});
+    EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+// A remembered folder that takes long to read keeps the window from nothing: it shows first, and reads the
+// folder with the listing's indicator on the screen.
+TEST_F(LongWork, ARememberedFolderThatTakesLongIsReadWithTheWindowShown) {
+    folder_.AddFolder("big");
+    folder_.Write("big/c.txt", "x");
+    held_.heldFolder = folder_.Sub("big");
+    held_.shownRead = 12345;
+    lister_ = &held_;
+    bool windowShown = false;
+    std::vector<std::string> listedMeanwhile{"not looked at"};
+    WhileHeld(
+        names::pnlListing, [this] { Open(folder_.Sub("big")); },
+        [&](QWidget&) {
+            windowShown = form_->isVisible();
+            listedMeanwhile = OldNames();
+        });
+    EXPECT_TRUE(windowShown);
+    EXPECT_EQ(listedMeanwhile, std::vector<std::string>{""}) << "the grid's one blank row of the start";
+    EXPECT_TRUE(WaitUntil([&] { return OldNames() == std::vector<std::string>{"c.txt"}; }));
+    EXPECT_EQ(Tree()->SelectedPath(), folder_.Sub("big"));
+    EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+// The tree's look into a folder of a million files runs off the user-interface thread: the window shows
+// and lists the folder while it is under way, the folder with its expand button, which settles once the
+// look has answered.
+TEST_F(LongWork, TheTreesLookIntoTheStartFolderNeverHoldsUpTheWindow) {
+    folder_.AddFolder("photos");
+    folder_.Write("photos/p.jpg", "x");
+    auto model = std::make_unique<testsupport::InMemoryShellNamespace>(folder_.Name());
+    const auto photos = model->AddFolder(model->Desktop(), "photos");
+    const auto gate = std::make_shared<fakes::Gate>();
+    model->PutOffSubFolderCheck(photos, gate);
+    testsupport::InMemoryShellNamespace& ns = *model;
+    shell_ = std::move(model);
+
+    Open(folder_.Sub("photos"));
+    const TFolderNodeItem* node = Tree()->FindNode(folder_.Sub("photos"), true);
+    ASSERT_NE(node, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return gate->Holding(); })) << "the look ran on the user-interface thread";
+    EXPECT_EQ(OldNames(), std::vector<std::string>{"p.jpg"});
+    EXPECT_EQ(node->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+    Click(names::rdbManual);
+    EXPECT_TRUE(Find<QRadioButton>(names::rdbManual)->isChecked());
+
+    gate->Release();
+    EXPECT_TRUE(
+        WaitUntil([&] { return node->childIndicatorPolicy() == QTreeWidgetItem::DontShowIndicator; }));
+    EXPECT_EQ(ns.SubFolderChecks(photos), 1);
     EXPECT_TRUE(dialogs_.messages.empty());
 }
 

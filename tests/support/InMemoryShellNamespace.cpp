@@ -94,7 +94,9 @@ public:
         bool mediumPresent = true;
         bool failAttributes = false;
         bool failBind = false;
+        std::shared_ptr<fakes::Gate> putOff; // the sub-folder question waits here when set
         int enumerations = 0;
+        int subFolderChecks = 0;
         std::map<std::uint32_t, NameAnswer> answers;
     };
     struct Registration {
@@ -302,7 +304,10 @@ public:
         const auto node = model_->Resolve(node_, item);
         if (!node || model_->At(*node).failAttributes)
             return false;
-        mask &= model_->AttributesOf(*node);
+        std::uint32_t attributes = model_->AttributesOf(*node);
+        if (model_->At(*node).putOff && (mask & platform::SFGAO_ISSLOW))
+            attributes = (attributes & ~platform::SFGAO_HASSUBFOLDER) | platform::SFGAO_ISSLOW;
+        mask &= attributes;
         return true;
     }
 
@@ -480,6 +485,10 @@ void InMemoryShellNamespace::FailBind(Node node, bool fail) {
     model_->At(node).failBind = fail;
 }
 
+void InMemoryShellNamespace::PutOffSubFolderCheck(Node node, std::shared_ptr<fakes::Gate> gate) {
+    model_->At(node).putOff = std::move(gate);
+}
+
 void InMemoryShellNamespace::FailSpecialFolder(int csidl, bool fail) {
     auto& failed = model_->failedSpecials;
     failed.erase(std::remove(failed.begin(), failed.end(), csidl), failed.end());
@@ -520,6 +529,10 @@ std::optional<InMemoryShellNamespace::Node> InMemoryShellNamespace::FindByPath(s
 
 int InMemoryShellNamespace::Enumerations(Node node) const {
     return model_->At(node).enumerations;
+}
+
+int InMemoryShellNamespace::SubFolderChecks(Node node) const {
+    return model_->At(node).subFolderChecks;
 }
 
 std::size_t InMemoryShellNamespace::LiveBlocks() const {
@@ -566,12 +579,30 @@ int InMemoryShellNamespace::GetFileInfo(const IdList& list, std::uint32_t flags,
         node = payload && model_->Alive(static_cast<Node>(payload->node)) ? static_cast<Node>(payload->node)
                                                                           : -1;
     }
-    if (attributes)
-        *attributes = (flags & platform::SHGFI_ATTRIBUTES) && node >= 0 ? model_->AttributesOf(node) : 0;
+    if (attributes) {
+        const std::uint32_t wanted = (flags & platform::SHGFI_ATTR_SPECIFIED) ? *attributes : ~0u;
+        *attributes =
+            (flags & platform::SHGFI_ATTRIBUTES) && node >= 0 ? model_->AttributesOf(node) & wanted : 0;
+    }
     if (node < 0)
         return (flags & platform::SHGFI_OPENICON) ? platform::iconFolderOpen : platform::iconFolder;
     const Item& item = model_->At(node).item;
     return (flags & platform::SHGFI_OPENICON) ? item.openIcon : item.icon;
+}
+
+std::function<bool()> InMemoryShellNamespace::SubFolderCheck(const IdList& absolute) {
+    const std::optional<Node> node = model_->Resolve(Desktop(), absolute);
+    if (!node)
+        return {};
+    Model::NodeData& data = model_->At(*node);
+    ++data.subFolderChecks;
+    const bool answer = (model_->AttributesOf(*node) & platform::SFGAO_HASSUBFOLDER) != 0;
+    if (!data.putOff)
+        return [answer] { return answer; };
+    return [answer, gate = data.putOff] {
+        gate->HoldFor(std::chrono::seconds(10));
+        return answer;
+    };
 }
 
 platform::TaskAllocator& InMemoryShellNamespace::Malloc() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Gate.h"
 #include "platform/shell/ShellNamespace.h"
 
 #include <cstddef>
@@ -26,7 +27,9 @@ namespace testsupport {
 // folder operations resolve a list by its node numbers and fail once a node was removed.
 //
 // Attributes: what the Item says, plus SFGAO_FOLDER always and SFGAO_HASSUBFOLDER while the node has
-// children (drives always carry it, as a drive without a medium still shows an expand button).
+// children (drives always carry it, as a drive without a medium still shows an expand button). A node
+// whose sub-folder question is put off answers SFGAO_ISSLOW instead where the caller allows it, and its
+// check, handed out by SubFolderCheck, waits at a gate of the test's before it answers.
 class InMemoryShellNamespace final : public platform::ShellNamespace {
 public:
     using Node = int;
@@ -88,6 +91,10 @@ public:
     void FailBind(Node node, bool fail = true);
     void FailSpecialFolder(int csidl, bool fail = true);
     void FailRegistration(bool fail = true);
+    // The sub-folder question about node is put off; each check handed out for it answers what the model
+    // said when it was handed out, once gate is released (or after ten seconds, when the check was run
+    // where nothing could release it).
+    void PutOffSubFolderCheck(Node node, std::shared_ptr<fakes::Gate> gate);
 
     // Notifications: each live registration whose events include event (SHCNE_INTERRUPT aside; lost changes,
     // SHCNE_UPDATEDIR, always pass) receives it synchronously, with lists from Malloc(). A path names the
@@ -102,8 +109,9 @@ public:
     // Inspection.
     platform::IdList AbsoluteList(Node node) const;
     std::optional<Node> FindByPath(std::string_view path) const;
-    int Enumerations(Node node) const; // EnumObjects calls answered with an enumerator
-    std::size_t LiveBlocks() const;    // lists of Malloc() not freed yet
+    int Enumerations(Node node) const;    // EnumObjects calls answered with an enumerator
+    int SubFolderChecks(Node node) const; // checks handed out by SubFolderCheck
+    std::size_t LiveBlocks() const;       // lists of Malloc() not freed yet
 
     // platform::ShellNamespace
     std::shared_ptr<platform::ShellFolder> GetDesktopFolder() override;
@@ -111,6 +119,7 @@ public:
     std::optional<std::string> GetPathFromIDList(const platform::IdList& absolute) override;
     int GetFileInfo(const platform::IdList& list, std::uint32_t flags, std::uint32_t* attributes) override;
     platform::TaskAllocator& Malloc() override;
+    std::function<bool()> SubFolderCheck(const platform::IdList& absolute) override;
     bool PathExists(std::string_view path) override;
     std::unique_ptr<platform::ChangeRegistration>
     RegisterChangeNotify(std::uint32_t events,

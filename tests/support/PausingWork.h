@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Gate.h"
 #include "engine/batch/FileRenamer.h"
 #include "engine/batch/FolderIdentity.h"
 #include "platform/files/FolderLister.h"
@@ -14,35 +15,6 @@
 #include <vector>
 
 namespace fakes {
-
-// Holds a worker thread at one point until the test lets it go: a test can so catch background work in
-// the middle, without sleeps.
-class Gate {
-public:
-    // Called on the worker: waits until Release.
-    void Hold() {
-        std::unique_lock lock(mutex_);
-        held_ = true;
-        changed_.wait(lock, [this] { return released_; });
-        held_ = false;
-    }
-    // True while a worker waits in Hold.
-    bool Holding() const {
-        const std::lock_guard lock(mutex_);
-        return held_;
-    }
-    void Release() {
-        const std::lock_guard lock(mutex_);
-        released_ = true;
-        changed_.notify_all();
-    }
-
-private:
-    mutable std::mutex mutex_;
-    std::condition_variable changed_;
-    bool held_ = false;
-    bool released_ = false;
-};
 
 // Hands every listing and rename on to another file system, but holds one piece of work at its gate until
 // the test releases it: the `pauseAt`-th rename (counted from 1), or the listing of `heldFolder` after

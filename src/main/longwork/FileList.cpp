@@ -71,8 +71,27 @@ void FileList::Read(const std::string& folder) {
         work->names = lister_.ListFilesWatched(work->folder, work->identity, work->control);
     });
     jobs_.push_back(job);
-    if (!job->worker->WaitQuietly(QuietWait))
+    if (!job->worker->WaitQuietly(QuietWait)) {
+        if (holdLongReads_) {
+            held_ = job;
+            return;
+        }
         WaitWithEvents(*job);
+    }
+    Complete(job);
+}
+
+void FileList::FinishHeldRead() {
+    const std::shared_ptr<Job> job = std::move(held_);
+    held_.reset();
+    if (!job || job->control.cancelled)
+        return;
+    if (!job->worker->Finished())
+        WaitWithEvents(*job);
+    Complete(job);
+}
+
+void FileList::Complete(const std::shared_ptr<Job>& job) {
     if (current_ == job)
         current_.reset();
     if (job->control.cancelled)
@@ -80,7 +99,7 @@ void FileList::Read(const std::string& folder) {
     // A folder that cannot be read throws before anything here changes, so the list, and the grid filled
     // from it, stay as they were.
     job->worker->RethrowError();
-    folder_ = folder;
+    folder_ = job->folder;
     names_ = std::move(job->names);
     identity_ = job->identity;
     emit Change();

@@ -43,6 +43,14 @@ public:
     std::size_t ReadSoFar() const;
     void Cancel();
 
+    // While a window is being built it is not shown yet, and waiting for a long read with its events would
+    // keep it hidden until the read ends. While reads are held, a read that does not end within the quiet
+    // wait is left going; FinishHeldRead, called once the window shows, waits for it (with the window's
+    // events) and completes it. A new read meanwhile cancels the held one.
+    void HoldLongReads(bool hold) { holdLongReads_ = hold; }
+    bool HoldsRead() const { return held_ != nullptr; }
+    void FinishHeldRead();
+
 signals:
     // Raised after every complete read.
     void Change();
@@ -52,6 +60,8 @@ signals:
 private:
     struct Job;
     void Read(const std::string& folder);
+    // Keeps the names of a read that has ended, unless it was cancelled.
+    void Complete(const std::shared_ptr<Job>& job);
     // Waits for a read that takes long with the window's events handled, the window told it is busy.
     void WaitWithEvents(Job& job);
     // Joins the workers whose reads have ended.
@@ -64,4 +74,6 @@ private:
     std::shared_ptr<Job> current_;           // the read whose result will be kept
     int reading_ = 0;                        // reads waiting on the stack (a new folder chosen meanwhile)
     std::optional<engine::FolderIdentity> identity_;
+    bool holdLongReads_ = false;
+    std::shared_ptr<Job> held_; // a read left going while reads are held
 };

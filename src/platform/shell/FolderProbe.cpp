@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,7 +43,10 @@ std::optional<std::vector<std::string>> ListSubFolders(const std::string& path) 
     return names;
 }
 
-bool HasSubFolder(const std::string& path) {
+namespace {
+
+// The sub-folder question, reading at most entryLimit entries; nullopt when the limit came first.
+std::optional<bool> LookForSubFolder(const std::string& path, std::size_t entryLimit) {
     // One open serves both the link count and the reading of the entries: expanding a folder asks this of
     // every sub-folder.
     const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -65,7 +69,10 @@ bool HasSubFolder(const std::string& path) {
     if (info.st_nlink > 2)
         return true;
     const bool counted = info.st_nlink == 2;
+    std::size_t read = 0;
     while (const dirent* entry = readdir(dir.get())) {
+        if (++read > entryLimit)
+            return std::nullopt;
         if (IsDotEntry(entry->d_name))
             continue;
         // Where the count holds, a plain folder entry cannot be there: only links and entries of unknown
@@ -76,6 +83,16 @@ bool HasSubFolder(const std::string& path) {
             return true;
     }
     return false;
+}
+
+} // namespace
+
+bool HasSubFolder(const std::string& path) {
+    return *LookForSubFolder(path, std::numeric_limits<std::size_t>::max());
+}
+
+std::optional<bool> HasSubFolderQuickly(const std::string& path) {
+    return LookForSubFolder(path, QuickLookEntries);
 }
 
 bool IsFolder(const std::string& path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,13 @@ std::optional<std::vector<std::string>> ListSubFolders(const std::string& path);
 // Whether a folder holds at least one sub-folder or link to a folder. Where the file system counts
 // sub-folders in the link count, a count above 2 answers alone; otherwise the entries are looked at.
 bool HasSubFolder(const std::string& path);
+
+// How many entries a quick look reads at most: one or two calls into the kernel, well under a
+// millisecond.
+inline constexpr std::size_t QuickLookEntries = 1024;
+// HasSubFolder from no more than QuickLookEntries entries; nullopt when only reading further could tell
+// (a folder of a million files), which is work for a worker thread.
+std::optional<bool> HasSubFolderQuickly(const std::string& path);
 
 // Whether path is a folder, following links.
 bool IsFolder(const std::string& path);

@@ -84,8 +84,14 @@ std::uint32_t ItemAttributes(const ShellLocation& location, std::uint32_t mask) 
         attributes |= SFGAO_FILESYSTEM;
         if ((mask & SFGAO_LINK) && IsSymbolicLink(*location.path))
             attributes |= SFGAO_LINK;
-        if ((mask & SFGAO_HASSUBFOLDER) && HasSubFolder(*location.path))
-            attributes |= SFGAO_HASSUBFOLDER;
+        if (mask & SFGAO_HASSUBFOLDER) {
+            const std::optional<bool> known =
+                (mask & SFGAO_ISSLOW) ? HasSubFolderQuickly(*location.path) : HasSubFolder(*location.path);
+            if (!known)
+                attributes |= SFGAO_ISSLOW;
+            else if (*known)
+                attributes |= SFGAO_HASSUBFOLDER;
+        }
         break;
     case ItemKind::Drive:
     case ItemKind::Share:

@@ -11,7 +11,8 @@ namespace platform {
 
 // The names, attributes and icon of one place of the Linux namespace.
 std::string ItemName(const LinuxShellState& state, const ShellLocation& location, std::uint32_t flags);
-// The attribute bits of mask that apply; the sub-folder question is asked of the disk only when in mask.
+// The attribute bits of mask that apply; the sub-folder question is asked of the disk only when in mask,
+// and with SFGAO_ISSLOW in mask too, a folder too large for a quick look answers SFGAO_ISSLOW instead.
 std::uint32_t ItemAttributes(const ShellLocation& location, std::uint32_t mask);
 int ItemIcon(const ShellLocation& location, bool open);
 

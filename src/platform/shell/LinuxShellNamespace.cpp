@@ -51,14 +51,26 @@ public:
         auto location = ResolveLocation(desktop_, list);
         if (!location && !list.IsEmpty())
             location = LastItemAlone(list);
-        if (attributes)
-            *attributes = location && (flags & SHGFI_ATTRIBUTES) ? ItemAttributes(*location, ~0u) : 0;
+        if (attributes) {
+            // "Every bit" leaves the put-off sub-folder question out: it asks for the whole answer.
+            const std::uint32_t wanted = (flags & SHGFI_ATTR_SPECIFIED) ? *attributes : ~SFGAO_ISSLOW;
+            *attributes = location && (flags & SHGFI_ATTRIBUTES) ? ItemAttributes(*location, wanted) : 0;
+        }
         if (!location)
             return (flags & SHGFI_OPENICON) ? iconFolderOpen : iconFolder;
         return ItemIcon(*location, flags & SHGFI_OPENICON);
     }
 
     TaskAllocator& Malloc() override { return state_->Allocator(); }
+
+    std::function<bool()> SubFolderCheck(const IdList& absolute) override {
+        const auto location = ResolveLocation(desktop_, absolute);
+        if (!location || !location->path ||
+            (location->kind != ItemKind::Folder && location->kind != ItemKind::Desktop))
+            return {};
+        // The path alone, copied: the check must not reach back into the namespace from another thread.
+        return [path = *location->path] { return HasSubFolder(path); };
+    }
 
     bool PathExists(std::string_view path) override { return Exists(std::string(path)); }
 

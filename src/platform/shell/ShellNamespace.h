@@ -28,6 +28,10 @@ inline constexpr std::uint32_t SFGAO_FILESYSTEM = 0x40000000;
 inline constexpr std::uint32_t SFGAO_FOLDER = 0x20000000;
 inline constexpr std::uint32_t SFGAO_SHARE = 0x00020000;
 inline constexpr std::uint32_t SFGAO_LINK = 0x00010000;
+// Asked along with SFGAO_HASSUBFOLDER, it lets the namespace put off a sub-folder question that only
+// reading all of a folder's entries could answer (a folder of a million files): the answer then carries
+// SFGAO_ISSLOW instead of SFGAO_HASSUBFOLDER, and ShellNamespace::SubFolderCheck hands out the work.
+inline constexpr std::uint32_t SFGAO_ISSLOW = 0x00004000;
 
 // Enumeration flags: folders, hidden ones included.
 inline constexpr std::uint32_t SHCONTF_FOLDERS = 0x20;
@@ -45,6 +49,8 @@ inline constexpr std::uint32_t SHGFI_SMALLICON = 0x1;
 inline constexpr std::uint32_t SHGFI_OPENICON = 0x2;
 inline constexpr std::uint32_t SHGFI_PIDL = 0x8;
 inline constexpr std::uint32_t SHGFI_ATTRIBUTES = 0x800;
+// With SHGFI_ATTRIBUTES: the attributes passed in name the bits wanted; otherwise every bit is answered.
+inline constexpr std::uint32_t SHGFI_ATTR_SPECIFIED = 0x20000;
 inline constexpr std::uint32_t SHGFI_SYSICONINDEX = 0x4000;
 
 // Change events.
@@ -134,6 +140,9 @@ public:
     // attributes are written to attributes. A list without SHGFI_PIDL semantics is never passed.
     virtual int GetFileInfo(const IdList& list, std::uint32_t flags, std::uint32_t* attributes) = 0;
     virtual TaskAllocator& Malloc() = 0;
+    // The sub-folder question that SFGAO_ISSLOW put off, for the folder of an absolute list, as work that
+    // may run on any thread and may outlive the namespace; an empty function when the list names no folder.
+    virtual std::function<bool()> SubFolderCheck(const IdList& absolute) = 0;
     // True when the path exists (the file-attribute query).
     virtual bool PathExists(std::string_view path) = 0;
 

@@ -1,10 +1,15 @@
 #include "platform/shell/LinuxShellNamespace.h"
 
+#include "platform/shell/FolderProbe.h"
+#include "platform/shell/ShellNamespace.h"
+
 #include <QCoreApplication>
 #include <QTranslator>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <set>
 #include <sys/stat.h>
@@ -115,6 +120,48 @@ TEST_F(LinuxShell, ListsFoldersHiddenOnesAndFlaggedLinksButNeverFiles) {
     EXPECT_EQ(Attributes(".hidden"), folder);
     EXPECT_EQ(Attributes("files"), folder); // holds files only
     EXPECT_EQ(Attributes("link"), folder | SFGAO_LINK | SFGAO_HASSUBFOLDER);
+}
+
+// A folder too large for a quick look: asked so, the namespace puts the sub-folder question off and hands
+// out a check that runs anywhere; asked plainly, it reads the whole folder as ever.
+TEST_F(LinuxShell, PutsOffTheSubFolderQuestionOfALargeFolderWhenAllowed) {
+    fs::create_directory(root_ / "large");
+    for (std::size_t i = 0; i < QuickLookEntries + 24; ++i)
+        std::ofstream(root_ / "large" / ("file" + std::to_string(i)));
+    fs::create_directory(root_ / "target");
+    const IdList large = ItemNamed("large");
+
+    std::uint32_t mask = SFGAO_HASSUBFOLDER | SFGAO_ISSLOW;
+    ASSERT_TRUE(rootFolder_->GetAttributesOf(large, mask));
+    EXPECT_EQ(mask, SFGAO_ISSLOW);
+    mask = SFGAO_HASSUBFOLDER;
+    ASSERT_TRUE(rootFolder_->GetAttributesOf(large, mask));
+    EXPECT_EQ(mask, 0u);
+
+    const IdList absolute = RootItem() + large;
+    const std::function<bool()> check = shell_->SubFolderCheck(absolute);
+    ASSERT_TRUE(check);
+    EXPECT_FALSE(check());
+    // The check reads the folder when it runs, not when it is handed out.
+    fs::create_directory_symlink(root_ / "target", root_ / "large" / "link");
+    EXPECT_TRUE(check());
+    // Nothing to check for a place that is no folder of the disk.
+    const auto trash = shell_->GetSpecialFolderLocation(CSIDL_BITBUCKET);
+    ASSERT_TRUE(trash);
+    EXPECT_FALSE(shell_->SubFolderCheck(**trash));
+}
+
+// The icon query answers only the attributes asked for, so that it never repeats the sub-folder question.
+TEST_F(LinuxShell, FileInfoAnswersTheAttributesAskedFor) {
+    fs::create_directories(root_ / "outer" / "inner");
+    const IdList absolute = RootItem() + ItemNamed("outer");
+    const std::uint32_t flags = SHGFI_SYSICONINDEX | SHGFI_PIDL | SHGFI_ATTRIBUTES;
+    std::uint32_t attributes = SFGAO_FOLDER;
+    shell_->GetFileInfo(absolute, flags | SHGFI_ATTR_SPECIFIED, &attributes);
+    EXPECT_EQ(attributes, SFGAO_FOLDER);
+    attributes = 0;
+    shell_->GetFileInfo(absolute, flags, &attributes);
+    EXPECT_EQ(attributes, SFGAO_FOLDER | SFGAO_FILESYSTEM | SFGAO_HASSUBFOLDER);
 }
 
 TEST_F(LinuxShell, NamesAndPathsKeepTheRawBytes) {
