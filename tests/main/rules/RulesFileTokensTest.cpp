@@ -1,8 +1,8 @@
 // Names from inside the files in the Rules dialog: the values are read on the pool while the dialog stays
 // live, with a count and Cancel.
 
+#include "DialogsRecorder.h"
 #include "FakeFactsReaders.h"
-#include "FormFixture.h"
 #include "WaitUntil.h"
 #include "engine/recipes/RecipeJson.h"
 #include "main/rules/RecipePreviewModel.h"
@@ -41,7 +41,7 @@ protected:
     }
     QString Status() const { return Control<QLabel>(rulesnames::lblStatus)->text(); }
 
-    DialogsRecorder dialogs_;
+    fakes::DialogsRecorder dialogs_;
     std::unique_ptr<rules::RulesDialog> dialog_;
 };
 
