@@ -1,6 +1,8 @@
 // The tooltips of long names: broken into lines that fit, markup shown as it is.
 #include "main/ToolTipText.h"
 
+#include "RowNames.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QTextDocument>
@@ -8,8 +10,10 @@
 
 namespace {
 
+using rownames::PrintTo;
+
 struct TipRow {
-    const char* name;
+    const char* label;
     QString text;
     int width;
     int lines; // at least
@@ -38,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                              300, 3},
                       TipRow{"LongWithSpaces", QStringLiteral("the holiday photo ").repeated(40), 400, 3},
                       TipRow{"Emoji", QString::fromUtf8("\xF0\x9F\x98\x80").repeated(300), 200, 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 
 TEST(WrappedToolTip, ShowsMarkupAsItIs) {
     const QString tip = WrappedToolTip(QStringLiteral("<b>a</b>  b.txt"), QApplication::font(), 800);

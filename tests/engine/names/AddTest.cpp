@@ -1,5 +1,6 @@
 #include "engine/names/Add.h"
 
+#include "RowNames.h"
 #include "engine/names/CheckChars.h"
 #include "engine/names/ReadPosition.h"
 
@@ -9,17 +10,15 @@
 
 namespace {
 
-const auto label = [](const auto& info) { return std::string(info.param.label); };
+using rownames::PrintTo;
+
+const auto label = rownames::RowLabel();
 
 struct NumberCase {
     const char* label;
     std::string text;
     std::optional<std::int32_t> value;
 };
-
-void PrintTo(const NumberCase& row, std::ostream* out) {
-    *out << row.label;
-}
 
 class ReadPositionTable : public testing::TestWithParam<NumberCase> {};
 
@@ -52,10 +51,6 @@ struct AddMidCase {
     std::int32_t position;
     std::string expected;
 };
-
-void PrintTo(const AddMidCase& row, std::ostream* out) {
-    *out << row.label;
-}
 
 class AddMidTable : public testing::TestWithParam<AddMidCase> {};
 

@@ -1,5 +1,7 @@
 #include "engine/names/Replace.h"
 
+#include "RowNames.h"
+
 #include <gtest/gtest.h>
 #include <numeric>
 #include <random>
@@ -8,14 +10,12 @@
 
 namespace {
 
+using rownames::PrintTo;
+
 struct ReplaceCase {
     const char* label;
     std::string oldName, search, replacement, expected;
 };
-
-void PrintTo(const ReplaceCase& row, std::ostream* out) {
-    *out << row.label;
-}
 
 class ReplacerTable : public testing::TestWithParam<ReplaceCase> {};
 
@@ -24,7 +24,7 @@ TEST_P(ReplacerTable, GivesTheNewName) {
     EXPECT_EQ(engine::Replacer(c.oldName, c.search, c.replacement), c.expected);
 }
 
-const auto label = [](const auto& info) { return std::string(info.param.label); };
+const auto label = rownames::RowLabel();
 
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, ReplacerTable,
                          testing::Values(ReplaceCase{"EveryA", "banana.txt", "a", "o", "bonono.txt"},

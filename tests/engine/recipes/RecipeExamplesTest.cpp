@@ -1,12 +1,15 @@
 // The recipes' worked examples and the edge cases around them, from the recipe file to the marked rows.
 
 #include "RecipeRun.h"
+#include "RowNames.h"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace {
+
+using rownames::PrintTo;
 
 using engine::recipes::FileFacts;
 using engine::recipes::RowMark;
@@ -21,10 +24,6 @@ struct Example {
     std::vector<FileFacts> facts = {};
     std::vector<RowMark> marks = {}; // checked when given
 };
-
-void PrintTo(const Example& row, std::ostream* out) {
-    *out << row.label;
-}
 
 class RecipeExamples : public testing::TestWithParam<Example> {};
 
@@ -79,7 +78,7 @@ std::string Steps(const std::string& steps, const std::string& counter = "{}") {
 
 const std::string kAs255 = std::string(255, 'a') + "b";
 
-const auto label = [](const auto& info) { return std::string(info.param.label); };
+const auto label = rownames::RowLabel();
 
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, RecipeExamples,

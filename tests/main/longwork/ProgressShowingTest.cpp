@@ -1,6 +1,8 @@
 // When a long work's progress dialog shows.
 #include "main/longwork/ProgressShowing.h"
 
+#include "RowNames.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
@@ -8,11 +10,13 @@
 
 namespace {
 
+using rownames::PrintTo;
+
 using namespace std::chrono_literals;
 using std::chrono::milliseconds;
 
 struct DueRow {
-    const char* name;
+    const char* label;
     milliseconds worked;
     milliseconds renaming;
     int done;
@@ -40,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // A long preparation says nothing about the renames' rate.
                       DueRow{"LongPreparationQuickRenames", 900ms, 100ms, 9000, 10000, false},
                       DueRow{"AllDone", 700ms, 700ms, 10, 10, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 
 // A clock the test moves by hand.
 struct HandClock {
