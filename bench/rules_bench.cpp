@@ -5,8 +5,8 @@
 // wall-clock time; the recipe has a pattern with two captures, a letter case and a natural-order counter.
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/rules_bench [--sizes=1000,10000,100000,1000000]
+#include "ScratchFolder.h"
 #include "TestHome.h"
-#include "TmpfsFolder.h"
 #include "app/TerminalRecipe.h"
 #include "main/Dialogs.h"
 #include "main/rules/RulesDialog.h"
@@ -56,25 +56,25 @@ public:
 };
 
 void DryRun(int size) {
-    TmpfsFolder folder;
+    const ScratchFolder folder{ScratchFolder::InMemory()};
     for (int i = 0; i < size; ++i)
-        folder.CreateEmptyFile(NameOf(i));
-    TmpfsFolder place;
-    const std::string recipe = place.Path() + "/recipe.json";
+        folder.AddEmptyFile(NameOf(i));
+    const ScratchFolder place{ScratchFolder::InMemory()};
+    const std::string recipe = place.Sub("recipe.json");
     std::ofstream(recipe) << ThreeSteps;
     platform::PosixFileSystem files;
-    platform::JournalFolder journal(place.Path() + "/journal");
-    const platform::RecipeStore store(place.Path() + "/recipes");
+    platform::JournalFolder journal(place.Sub("journal"));
+    const platform::RecipeStore store(place.Sub("recipes"));
     platform::metadata::LibraryFactsReader facts;
     // The best of three of each, interleaved, so that a busy moment of the machine does not decide.
     double listing = 1e9;
     double dryRun = 1e9;
     int code = -1;
     for (int round = 0; round < 3; ++round) {
-        listing = std::min(listing, Seconds([&] { files.ListFiles(folder.Path()); }));
+        listing = std::min(listing, Seconds([&] { files.ListFiles(folder.Name()); }));
         std::ofstream out("/dev/null");
         dryRun = std::min(dryRun, Seconds([&] {
-                              code = TerminalRecipe({recipe, folder.Path(), false},
+                              code = TerminalRecipe({recipe, folder.Name(), false},
                                                     {files, files, journal, store, facts}, out, out);
                           }));
     }
