@@ -12,8 +12,6 @@ namespace {
 
 using rownames::PrintTo;
 
-const auto label = rownames::RowLabel();
-
 struct NumberCase {
     const char* label;
     std::string text;
@@ -43,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"HexBadDigit", "$1G", invalid}, NumberCase{"HexAllOnes", "$FFFFFFFF", -1},
         NumberCase{"HexLeadingZeros", "$00000000FF", 255}, NumberCase{"HexTooWide", "$100000000", invalid},
         NumberCase{"Letters", "abc", invalid}, NumberCase{"DecimalPoint", "1.5", invalid}),
-    label);
+    rownames::RowLabel());
 
 struct AddMidCase {
     const char* label;
@@ -70,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(Positions, AddMidTable,
                                          AddMidCase{"Highest", "song.mp3", INT32_MAX, "song.mp3-"},
                                          AddMidCase{"AfterAccent", "Café.txt", 4, "Café-.txt"},
                                          AddMidCase{"InvalidByte", "a\xFF", 2, "a\xFF-"}),
-                         label);
+                         rownames::RowLabel());
 
 TEST(CheckChars, NamesTheFirstRefusedCharacter) {
     for (const char refused : std::string("/\\;*?\"<>|"))

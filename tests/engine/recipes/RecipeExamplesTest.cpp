@@ -78,8 +78,6 @@ std::string Steps(const std::string& steps, const std::string& counter = "{}") {
 
 const std::string kAs255 = std::string(255, 'a') + "b";
 
-const auto label = rownames::RowLabel();
-
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, RecipeExamples,
     testing::Values(
@@ -149,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
                 Steps(R"({"replace": {"find": "^.*$", "with": "{title}", "regex": true, "scope": "name"}})"),
                 {"AC_DC Live.flac"},
                 {Titled("AC/DC Live")}}),
-    label);
+    rownames::RowLabel());
 
 INSTANTIATE_TEST_SUITE_P(
     Positions, RecipeExamples,
@@ -209,7 +207,7 @@ INSTANTIATE_TEST_SUITE_P(
             Steps(
                 R"({"insert": {"text": ".md", "at": "end"}}, {"case": {"to": "upper", "scope": "extension"}})"),
             {"a.txt.MD"}}),
-    label);
+    rownames::RowLabel());
 
 INSTANTIATE_TEST_SUITE_P(
     LettersAndPatterns, RecipeExamples,
@@ -294,7 +292,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {"ab"},
                 Steps(R"({"replace": {"find": "(x)?b", "with": "[$1]", "regex": true}})"),
                 {"a[]"}}),
-    label);
+    rownames::RowLabel());
 
 FileFacts NoTrack() {
     FileFacts facts;
@@ -364,6 +362,6 @@ INSTANTIATE_TEST_SUITE_P(
                 {"a-a"},
                 Steps(R"({"replace": {"find": "a", "with": "{n}", "regex": true}})", R"({"start": 5})"),
                 {"5-5"}}),
-    label);
+    rownames::RowLabel());
 
 } // namespace
