@@ -5,6 +5,7 @@
 #include "WindowGo.h"
 
 #include "FolderTree/TFolderTree.h"
+#include "QuietDialogs.h"
 #include "ScratchFolder.h"
 #include "main/ControlNames.h"
 #include "main/Dialogs.h"
@@ -37,15 +38,6 @@ using Clock = std::chrono::steady_clock;
 double Seconds(Clock::duration d) {
     return std::chrono::duration<double>(d).count();
 }
-
-// Counts the boxes; a question is answered `answer`.
-class CountingDialogs : public Dialogs {
-public:
-    void ShowMessage(const std::string&) override { ++boxes; }
-    bool Confirm(const std::string&) override { return ++boxes, answer; }
-    int boxes = 0;
-    bool answer = false;
-};
 
 std::string OldName(int i) {
     return "Photo " + std::to_string(i) + ".jpg";

@@ -5,6 +5,7 @@
 // those two values, opened twice over one cache, until every row is marked, with the longest stall.
 // Options: --skip-exiftool leaves out the comparison with exiftool; --dialog-only runs the dialog alone.
 
+#include "QuietDialogs.h"
 #include "ScratchFolder.h"
 #include "TestMedia.h"
 #include "main/Dialogs.h"
@@ -276,12 +277,6 @@ void HundredThousand(const std::vector<std::string>& photos) {
         sizeof(FileFacts));
 }
 
-class NoDialogs : public Dialogs {
-public:
-    void ShowMessage(const std::string& text) override { std::fprintf(stderr, "box: %s\n", text.c_str()); }
-    bool Confirm(const std::string&) override { return false; }
-};
-
 void DialogOverHundredThousand(const std::vector<std::string>& photos) {
     const ScratchFolder folder{ScratchFolder::InMemory()};
     auto names = std::make_shared<std::vector<std::string>>();
@@ -293,7 +288,7 @@ void DialogOverHundredThousand(const std::vector<std::string>& photos) {
     // One cache for both dialogs, as the same files opened twice: the second dialog finds every value.
     platform::metadata::LibraryFactsReader files;
     platform::metadata::CachedFactsReader cache(files);
-    NoDialogs dialogs;
+    PrintingDialogs dialogs;
     for (const char* pass : {"first read", "again, from the cache"}) {
         auto* app = static_cast<TimingApplication*>(QCoreApplication::instance());
         app->Reset();

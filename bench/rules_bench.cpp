@@ -5,6 +5,7 @@
 // wall-clock time; the recipe has a pattern with two captures, a letter case and a natural-order counter.
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/rules_bench [--sizes=1000,10000,100000,1000000]
+#include "QuietDialogs.h"
 #include "ScratchFolder.h"
 #include "TestHome.h"
 #include "app/TerminalRecipe.h"
@@ -48,12 +49,6 @@ double Seconds(const std::function<void()>& work) {
     work();
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
-
-class NoDialogs : public Dialogs {
-public:
-    void ShowMessage(const std::string& text) override { std::fprintf(stderr, "box: %s\n", text.c_str()); }
-    bool Confirm(const std::string&) override { return false; }
-};
 
 void DryRun(int size) {
     const ScratchFolder folder{ScratchFolder::InMemory()};
@@ -135,7 +130,7 @@ void Dialog(int size) {
     recipe.steps = {
         engine::recipes::CaseStep{engine::recipes::LetterCase::Lower, engine::recipes::Scope::Extension},
         engine::recipes::InsertStep{"{n} ", {}, engine::recipes::Scope::Whole}};
-    NoDialogs dialogs;
+    PrintingDialogs dialogs;
     StallWatch watch;
     watch.Start();
     rules::RulesDialog* dialog = nullptr;

@@ -7,6 +7,7 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/window_bench --go-sizes=    (no Go figures)
 //   QT_QPA_PLATFORM=offscreen build/bench/window_bench [--undo-sizes=100000,1000000]   (Undo last Go)
 #include "FolderTree/TFolderTree.h"
+#include "QuietDialogs.h"
 #include "ScratchFolder.h"
 #include "TestHome.h"
 #include "WindowGo.h"
@@ -36,13 +37,6 @@
 namespace {
 
 constexpr int FileCount = 100000;
-
-class CountingDialogs : public Dialogs {
-public:
-    void ShowMessage(const std::string&) override { ++boxes; }
-    bool Confirm(const std::string&) override { return ++boxes, false; }
-    int boxes = 0;
-};
 
 // A folder of files on tmpfs where there is one, so that the disk does not dominate, and an empty one.
 class BenchFolder {
