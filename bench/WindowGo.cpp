@@ -5,7 +5,8 @@
 #include "WindowGo.h"
 
 #include "FolderTree/TFolderTree.h"
-#include "TmpfsFolder.h"
+#include "QuietDialogs.h"
+#include "ScratchFolder.h"
 #include "main/ControlNames.h"
 #include "main/Dialogs.h"
 #include "main/TForm1.h"
@@ -37,15 +38,6 @@ using Clock = std::chrono::steady_clock;
 double Seconds(Clock::duration d) {
     return std::chrono::duration<double>(d).count();
 }
-
-// Counts the boxes; a question is answered `answer`.
-class CountingDialogs : public Dialogs {
-public:
-    void ShowMessage(const std::string&) override { ++boxes; }
-    bool Confirm(const std::string&) override { return ++boxes, answer; }
-    int boxes = 0;
-    bool answer = false;
-};
 
 std::string OldName(int i) {
     return "Photo " + std::to_string(i) + ".jpg";
@@ -114,7 +106,7 @@ double Median(std::vector<double> values) {
 struct WindowOnFolder {
     explicit WindowOnFolder(int count) {
         for (int i = 0; i < count; ++i)
-            folder.CreateEmptyFile(OldName(i));
+            folder.AddEmptyFile(OldName(i));
         form.show();
         QCoreApplication::processEvents();
     }
@@ -127,13 +119,13 @@ struct WindowOnFolder {
         static_cast<QLineEdit*>(Find(names::edtWith))->setText(QStringLiteral("Picture"));
     }
 
-    TmpfsFolder folder;
+    const ScratchFolder folder{ScratchFolder::InMemory()};
     std::unique_ptr<platform::ShellNamespace> shell = platform::CreateLinuxShellNamespace();
     platform::PosixFileSystem files;
     platform::SettingsFolderStore store;
     CountingDialogs dialogs;
-    TmpfsFolder state{std::filesystem::temp_directory_path().string()};
-    platform::JournalFolder journal{state.Path()};
+    const ScratchFolder state;
+    platform::JournalFolder journal{state.Name()};
     TForm1 form{WindowServices{*shell, files, files, store, dialogs, &journal}};
     TFolderTree* tree = form.findChild<TFolderTree*>(QLatin1String(names::shlDir));
     QTableView* grid = form.findChild<QTableView*>(QLatin1String(names::grdNames));
@@ -141,13 +133,13 @@ struct WindowOnFolder {
 
 void GoAtSize(int count, int pairs) {
     WindowOnFolder window(count);
-    TmpfsFolder& folder = window.folder;
+    const ScratchFolder& folder = window.folder;
     CountingDialogs& dialogs = window.dialogs;
     QTableView* grid = window.grid;
     const auto find = [&window](const char* name) { return window.Find(name); };
 
     auto start = Clock::now();
-    window.tree->SelectPath(folder.Path());
+    window.tree->SelectPath(folder.Name());
     const double listing = Seconds(Clock::now() - start);
     if (grid->model()->rowCount() != count)
         throw std::runtime_error("the grid does not list the folder");
@@ -204,7 +196,7 @@ void GoAtSize(int count, int pairs) {
 void UndoAtSize(int count) {
     WindowOnFolder window(count);
     CountingDialogs& dialogs = window.dialogs;
-    window.tree->SelectPath(window.folder.Path());
+    window.tree->SelectPath(window.folder.Name());
     window.ReplacePhoto();
     static_cast<QPushButton*>(window.Find(names::btnGo))->click();
     if (dialogs.boxes != 0 || window.FirstName().left(7) != "Picture")

@@ -2,6 +2,7 @@
 // sub-folders, selecting a folder 20 levels deep that was never listed, and showing the folders that
 // another program creates in a listed folder (1,000 to 100,000 at once, with the longest event-loop stall).
 #include "FolderTree/TFolderTree.h"
+#include "ScratchFolder.h"
 #include "platform/shell/LinuxShellNamespace.h"
 
 #include <QApplication>
@@ -24,23 +25,12 @@ namespace {
 // A scratch folder on tmpfs (/dev/shm) when it exists, else in the temporary folder, with a Desktop.
 class Scratch {
 public:
-    Scratch() {
-        const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string pattern = (base / "tsw-tree-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("no scratch folder");
-        root_ = pattern;
-        fs::create_directories(Desktop());
-    }
-    ~Scratch() {
-        std::error_code ignored;
-        fs::remove_all(root_, ignored);
-    }
-    const fs::path& Root() const { return root_; }
-    fs::path Desktop() const { return root_ / "Desktop"; }
+    Scratch() { scratch_.AddFolder("Desktop"); }
+    fs::path Root() const { return scratch_.Path(); }
+    fs::path Desktop() const { return scratch_.Path() / "Desktop"; }
 
 private:
-    fs::path root_;
+    const ScratchFolder scratch_{ScratchFolder::InMemory()};
 };
 
 double Seconds(Clock::duration d) {

@@ -1,7 +1,7 @@
 // Listing a folder of 100,000 files for the file list: reading the entries, sorting them, and both, the
 // way the window does on every folder switch, Refresh and completed batch.
 
-#include "TmpfsFolder.h"
+#include "ScratchFolder.h"
 #include "engine/names/FileOrder.h"
 #include "platform/files/PosixFileSystem.h"
 
@@ -41,16 +41,16 @@ std::string SampleName(int i) {
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    TmpfsFolder folder;
+    const ScratchFolder folder{ScratchFolder::InMemory()};
     for (int i = 0; i < fileCount; ++i)
-        folder.CreateEmptyFile(SampleName(i));
+        folder.AddEmptyFile(SampleName(i));
     std::printf("%d files in %s (%s)\n", fileCount, folder.Path().c_str(),
                 folder.OnTmpfs() ? "tmpfs" : "not tmpfs");
 
     benchmark::RegisterBenchmark("ListFiles/read+sort", [&folder](benchmark::State& state) {
         platform::PosixFileSystem files;
         for (auto _ : state) {
-            auto names = files.ListFiles(folder.Path());
+            auto names = files.ListFiles(folder.Name());
             benchmark::DoNotOptimize(names.data());
         }
         state.SetItemsProcessed(state.iterations() * fileCount);
@@ -58,13 +58,13 @@ int main(int argc, char** argv) {
 
     benchmark::RegisterBenchmark("ListFiles/read", [&folder](benchmark::State& state) {
         for (auto _ : state) {
-            auto names = platform::ReadFileNames(folder.Path());
+            auto names = platform::ReadFileNames(folder.Name());
             benchmark::DoNotOptimize(names.data());
         }
         state.SetItemsProcessed(state.iterations() * fileCount);
     })->Unit(benchmark::kMillisecond);
 
-    const std::vector<std::string> unsorted = platform::ReadFileNames(folder.Path());
+    const std::vector<std::string> unsorted = platform::ReadFileNames(folder.Name());
     benchmark::RegisterBenchmark("ListFiles/sort", [&unsorted](benchmark::State& state) {
         for (auto _ : state) {
             state.PauseTiming();

@@ -121,7 +121,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        Compare("/dev/shm", count, pairs);
+        Compare(ScratchFolder::InMemory(), count, pairs);
         Compare(disk, count, pairs);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "rename_bench: %s\n", error.what());

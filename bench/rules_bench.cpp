@@ -8,8 +8,10 @@
 //                                                      [--only=dry|dialog]
 //
 // --only=dialog leaves out the dry run, which needs a million files (and as many inodes) on tmpfs.
+
+#include "QuietDialogs.h"
+#include "ScratchFolder.h"
 #include "TestHome.h"
-#include "TmpfsFolder.h"
 #include "app/TerminalRecipe.h"
 #include "main/Dialogs.h"
 #include "main/rules/RulesDialog.h"
@@ -52,32 +54,26 @@ double Seconds(const std::function<void()>& work) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-class NoDialogs : public Dialogs {
-public:
-    void ShowMessage(const std::string& text) override { std::fprintf(stderr, "box: %s\n", text.c_str()); }
-    bool Confirm(const std::string&) override { return false; }
-};
-
 void DryRun(int size) {
-    TmpfsFolder folder;
+    const ScratchFolder folder{ScratchFolder::InMemory()};
     for (int i = 0; i < size; ++i)
-        folder.CreateEmptyFile(NameOf(i));
-    TmpfsFolder place;
-    const std::string recipe = place.Path() + "/recipe.json";
+        folder.AddEmptyFile(NameOf(i));
+    const ScratchFolder place{ScratchFolder::InMemory()};
+    const std::string recipe = place.Sub("recipe.json");
     std::ofstream(recipe) << ThreeSteps;
     platform::PosixFileSystem files;
-    platform::JournalFolder journal(place.Path() + "/journal");
-    const platform::RecipeStore store(place.Path() + "/recipes");
+    platform::JournalFolder journal(place.Sub("journal"));
+    const platform::RecipeStore store(place.Sub("recipes"));
     platform::metadata::LibraryFactsReader facts;
     // The best of three of each, interleaved, so that a busy moment of the machine does not decide.
     double listing = 1e9;
     double dryRun = 1e9;
     int code = -1;
     for (int round = 0; round < 3; ++round) {
-        listing = std::min(listing, Seconds([&] { files.ListFiles(folder.Path()); }));
+        listing = std::min(listing, Seconds([&] { files.ListFiles(folder.Name()); }));
         std::ofstream out("/dev/null");
         dryRun = std::min(dryRun, Seconds([&] {
-                              code = TerminalRecipe({recipe, folder.Path(), false},
+                              code = TerminalRecipe({recipe, folder.Name(), false},
                                                     {files, files, journal, store, facts}, out, out);
                           }));
     }
@@ -138,7 +134,7 @@ void Dialog(int size) {
     recipe.steps = {
         engine::recipes::CaseStep{engine::recipes::LetterCase::Lower, engine::recipes::Scope::Extension},
         engine::recipes::InsertStep{"{n} ", {}, engine::recipes::Scope::Whole}};
-    NoDialogs dialogs;
+    PrintingDialogs dialogs;
     StallWatch watch;
     watch.Start();
     rules::RulesDialog* dialog = nullptr;

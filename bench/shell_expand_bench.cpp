@@ -2,7 +2,7 @@
 // does it: list the folder, then for every child ask its three names, its attributes (with the sub-folder
 // question), bind it and ask its two icons. The folders are made on tmpfs (/dev/shm) where there is one,
 // as for the other file-system benchmarks, so that the figures measure the namespace, not a disk.
-#include "TmpfsFolder.h"
+#include "ScratchFolder.h"
 #include "platform/shell/LinuxShellNamespace.h"
 
 #include <benchmark/benchmark.h>
@@ -36,7 +36,7 @@ public:
     const fs::path& Root() const { return root_; }
 
 private:
-    TmpfsFolder scratch_;
+    const ScratchFolder scratch_{ScratchFolder::InMemory()};
     fs::path root_;
 };
 

@@ -73,10 +73,10 @@ void Print(const char* what, const Times& times, const Times& bare) {
 } // namespace
 
 int main(int argc, char** argv) {
-    RenameSets sets("/dev/shm", fileCount);
-    const TmpfsFolder& folder = sets.folder;
-    TmpfsFolder state;
-    const std::string journalFolder = argc > 1 ? argv[1] : state.Path();
+    RenameSets sets(ScratchFolder::InMemory(), fileCount);
+    const ScratchFolder& folder = sets.folder;
+    const ScratchFolder state{ScratchFolder::InMemory()};
+    const std::string journalFolder = argc > 1 ? argv[1] : state.Name();
     const std::vector<std::string>& camera = sets.camera;
     const std::vector<std::string>& titled = sets.titled;
     const engine::BatchSnapshot& forward = sets.forward;

@@ -7,6 +7,8 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/window_bench --go-sizes=    (no Go figures)
 //   QT_QPA_PLATFORM=offscreen build/bench/window_bench [--undo-sizes=100000,1000000]   (Undo last Go)
 #include "FolderTree/TFolderTree.h"
+#include "QuietDialogs.h"
+#include "ScratchFolder.h"
 #include "TestHome.h"
 #include "WindowGo.h"
 #include "main/ControlNames.h"
@@ -36,42 +38,20 @@ namespace {
 
 constexpr int FileCount = 100000;
 
-class CountingDialogs : public Dialogs {
-public:
-    void ShowMessage(const std::string&) override { ++boxes; }
-    bool Confirm(const std::string&) override { return ++boxes, false; }
-    int boxes = 0;
-};
-
-// A folder of files on tmpfs where there is one, so that the disk does not dominate.
+// A folder of files on tmpfs where there is one, so that the disk does not dominate, and an empty one.
 class BenchFolder {
 public:
     BenchFolder() {
-        const std::filesystem::path base = std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
-        std::string pattern = (base / "tsw-window-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot create the bench folder");
-        root_ = pattern;
-        std::filesystem::create_directory(root_ / "files");
-        std::filesystem::create_directory(root_ / "empty");
-        for (int i = 0; i < FileCount; ++i) {
-            const std::string name =
-                (root_ / "files" / ("Photo " + std::to_string(i * 7919 % FileCount) + ".jpg"));
-            const int fd = ::open(name.c_str(), O_CREAT | O_WRONLY, 0644);
-            if (fd < 0)
-                throw std::runtime_error("cannot create " + name);
-            ::close(fd);
-        }
+        scratch_.AddFolder("files");
+        scratch_.AddFolder("empty");
+        for (int i = 0; i < FileCount; ++i)
+            scratch_.AddEmptyFile("files/Photo " + std::to_string(i * 7919 % FileCount) + ".jpg");
     }
-    ~BenchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
-    }
-    std::string Files() const { return (root_ / "files").string(); }
-    std::string Empty() const { return (root_ / "empty").string(); }
+    std::string Files() const { return scratch_.Sub("files"); }
+    std::string Empty() const { return scratch_.Sub("empty"); }
 
 private:
-    std::filesystem::path root_;
+    const ScratchFolder scratch_{ScratchFolder::InMemory()};
 };
 
 long ResidentKilobytes() {

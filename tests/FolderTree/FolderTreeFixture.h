@@ -21,7 +21,7 @@ inline std::vector<std::string> Captions(const QTreeWidgetItem* node) {
 // drive, and the tree built on it.
 class FolderTreeTest : public ::testing::Test {
 protected:
-    using Ns = testsupport::InMemoryShellNamespace;
+    using Ns = fakes::InMemoryShellNamespace;
 
     FolderTreeTest() {
         beta = ns.AddFolder(ns.Desktop(), "Beta");

@@ -1,12 +1,15 @@
 // The tree stays true and calm under changes whose order and timing are scripted: lost changes, mount
 // points, folders that vanished unnoticed, and how deep or odd names show.
 #include "FolderTreeFixture.h"
+#include "RowNames.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
 
 namespace {
+
+using rownames::PrintTo;
 
 using ::testing::ElementsAre;
 
@@ -120,10 +123,6 @@ struct NameCase {
     bool tooltip;
 };
 
-void PrintTo(const NameCase& name, std::ostream* out) {
-    *out << name.label;
-}
-
 class FolderTreeNameTest : public FolderTreeTest, public ::testing::WithParamInterface<NameCase> {};
 
 TEST_P(FolderTreeNameTest, CaptionShowsEveryByteDistinctly) {
@@ -141,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(Names, FolderTreeNameTest,
                                            NameCase{"Accented", "caf\xc3\xa9", "caf\xc3\xa9", false},
                                            NameCase{"Long", std::string(80, 'x'), std::string(80, 'x'),
                                                     true}),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         rownames::RowLabel());
 
 TEST(FolderImagesTest, LinkMarkIsAClearArrowAtTheBottomLeftOnly) {
     TFolderImages images(*QApplication::style());

@@ -6,7 +6,7 @@
 
 namespace {
 
-using Answer = testsupport::InMemoryShellNamespace::NameAnswer;
+using Answer = fakes::InMemoryShellNamespace::NameAnswer;
 
 TEST(CaptionsTest, DisplayModesChangeOnlyAsciiLetters) {
     EXPECT_EQ(ApplyDisplayModeTo("\xC3\xA9t\xC3\xA9 d\xC3\xA9j\xC3\xA0", dmUppercase),
@@ -55,7 +55,7 @@ TEST(PathNamesTest, BoundariesAtTheRoots) {
 // Names as the namespace answers them, in each of its forms and failures.
 TEST(DisplayNameTest, AnswerKindsAndTheOneRetryOfTheNormalName) {
     auto name = [](Answer normal, Answer parsing, std::uint32_t flags) {
-        testsupport::InMemoryShellNamespace ns("/home/tester/Desktop");
+        fakes::InMemoryShellNamespace ns("/home/tester/Desktop");
         const auto node = ns.AddFolder(ns.Desktop(), "alpha");
         ns.SetNameAnswer(node, platform::SHGDN_NORMAL, normal);
         ns.SetNameAnswer(node, platform::SHGDN_FORPARSING, parsing);

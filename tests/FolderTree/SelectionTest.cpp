@@ -1,8 +1,11 @@
 #include "FolderTreeFixture.h"
+#include "RowNames.h"
 
 #include <QTest>
 
 namespace {
+
+using rownames::PrintTo;
 
 struct SelectCase {
     const char* label;
@@ -10,10 +13,6 @@ struct SelectCase {
     const char* selectedPath; // what SelectedPath reads afterwards; "" when the path cannot be placed
     bool rootDriveGone = false;
 };
-
-void PrintTo(const SelectCase& row, std::ostream* out) {
-    *out << row.label;
-}
 
 class SelectPathTest : public FolderTreeTest, public ::testing::WithParamInterface<SelectCase> {};
 
@@ -49,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SelectCase{"Empty", "", ""}, SelectCase{"Relative", "usr/lib", ""},
                       SelectCase{"NetworkHidden", "\\\\server\\docs", ""},
                       SelectCase{"DriveNotListed", "/usr/lib", "", true}),
-    [](const auto& info) { return std::string(info.param.label); });
+    rownames::RowLabel());
 
 TEST_F(FolderTreeTest, FolderTooDeepForItsListStopsTheWalkAboveIt) {
     // Every level's item carries long names and the path, so the absolute list soon passes the 65535

@@ -1,6 +1,8 @@
 // Reading the command line: the request, the folder and the text to print.
 #include "app/CommandLine.h"
 
+#include "RowNames.h"
+
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
@@ -8,8 +10,10 @@
 
 namespace {
 
+using rownames::PrintTo;
+
 struct ParseCase {
-    const char* name;
+    const char* label;
     std::vector<std::string> arguments;
     CommandLine::Request request;
     std::string folder;
@@ -17,10 +21,6 @@ struct ParseCase {
 };
 
 // Failure reports name the case, never its bytes.
-void PrintTo(const ParseCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 class ParseCommandLineTest : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseCommandLineTest, GivesTheRequestTheFolderAndTheText) {
@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"TwoRecipes", {"Quillmap", "--recipe", "a", "--recipe", "b", "/tmp"}, Refuse, "", "Quillmap: only one recipe"},
         ParseCase{"RecipeAndUndo", {"Quillmap", "--undo", "--recipe", "a", "/tmp"}, Refuse, "", "Quillmap: --recipe and --undo"},
         ParseCase{"ApplyAlone", {"Quillmap", "--apply", "/tmp"}, Refuse, "", "Quillmap: --apply needs --recipe"}),
-    [](const ::testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 // clang-format on
 
 // A mistyped option is refused on one line that tells where the options are listed.

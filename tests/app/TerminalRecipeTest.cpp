@@ -3,6 +3,7 @@
 #include "app/TerminalRecipe.h"
 
 #include "RecipeExamples.h"
+#include "RowNames.h"
 #include "ScratchFolder.h"
 #include "app/TerminalUndo.h"
 #include "engine/names/ShownName.h"
@@ -16,6 +17,8 @@
 #include <sstream>
 
 namespace {
+
+using rownames::PrintTo;
 
 struct Outcome {
     int exitCode = -1;
@@ -80,7 +83,7 @@ TEST_P(RecipeExamplesOnTheCommandLine, PrintsALineForEveryFileTheRecipeRenames) 
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, RecipeExamplesOnTheCommandLine, ::testing::ValuesIn(RecipeExamples()),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         rownames::RowLabel());
 
 TEST_F(TerminalRecipeTest, StandInsShowTabsAndBytesThatAreNotUtf8) {
     Files({"caf\xE9.txt"});

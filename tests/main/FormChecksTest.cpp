@@ -1,19 +1,18 @@
 // The check of the entry fields on leaving them, and the checks of Preview with the focus they set.
 #include "FormFixture.h"
+#include "RowNames.h"
 
 namespace {
 
+using rownames::PrintTo;
+
 struct ExitRow {
-    const char* test;
+    const char* label;
     const char* radio; // the mode that enables the field
     const char* field;
     QString text;
     const char* refused; // the character named, nullptr when the text passes
 };
-
-void PrintTo(const ExitRow& row, std::ostream* out) {
-    *out << row.test;
-}
 
 class EntryCheck : public FormTest, public ::testing::WithParamInterface<ExitRow> {};
 
@@ -53,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // message names that "?", not a replacement mark.
                       ExitRow{"LoneSurrogateHalf", names::rdbReplacer, names::edtReplace,
                               QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b"), "?"}),
-    [](const auto& info) { return std::string(info.param.test); });
+    rownames::RowLabel());
 // clang-format on
 
 TEST_F(EntryCheck, AGridCellTakesAnyCharacter) {
@@ -66,16 +65,12 @@ TEST_F(EntryCheck, AGridCellTakesAnyCharacter) {
 using Fields = std::vector<std::pair<const char*, QString>>;
 
 struct PreviewRow {
-    const char* test;
+    const char* label;
     const char* radio;
     Fields fields;
     std::string message;
     const char* focus; // the field focused after the message; nullptr: the focus stays on Preview
 };
-
-void PrintTo(const PreviewRow& row, std::ostream* out) {
-    *out << row.test;
-}
 
 class PreviewCheck : public FormTest, public ::testing::WithParamInterface<PreviewRow> {};
 
@@ -112,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "Please enter text to add to at least one place.", names::edtBeg},
         PreviewRow{"DuplicateResult", names::rdbReplacer, {{names::edtReplace, "1"}, {names::edtWith, "2"}},
                    "The result of this will mean that 2 files will be called a2.txt", nullptr}),
-    [](const auto& info) { return std::string(info.param.test); });
+    rownames::RowLabel());
 // clang-format on
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DialogsRecorder.h"
 #include "FolderTree/TFolderTree.h"
 #include "ScratchFolder.h"
 #include "WaitUntil.h"
@@ -22,7 +23,6 @@
 #include <QTableView>
 #include <QTest>
 #include <algorithm>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -31,49 +31,6 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-// Answers the window's questions from a script and records the text of every box shown.
-class DialogsRecorder : public Dialogs {
-public:
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    bool Confirm(const std::string& text) override {
-        questions.push_back(text);
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected confirmation: " << text;
-            return false;
-        }
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    // A failed rename's box: its text joins the messages, its reason the reasons.
-    void ShowFailure(const std::string& text, const std::string& reason) override {
-        messages.push_back(text);
-        reasons.push_back(reason);
-    }
-    // The failure box that also offers "Skip All" and "Stop"; its text joins the messages, and it is
-    // answered from its own script (OK when that has run out).
-    engine::FailureAnswer AskAfterFailure(const std::string& text, const std::string& reason) override {
-        messages.push_back(text);
-        reasons.push_back(reason);
-        if (failureAnswers.empty())
-            return engine::FailureAnswer::GoOn;
-        const auto answer = failureAnswers.front();
-        failureAnswers.pop_front();
-        return answer;
-    }
-    bool None() const { return messages.empty() && questions.empty(); }
-    void Clear() {
-        messages.clear();
-        questions.clear();
-    }
-
-    std::vector<std::string> messages;
-    std::vector<std::string> reasons; // of the failed renames' boxes, in order
-    std::vector<std::string> questions;
-    std::deque<bool> answers;
-    std::deque<engine::FailureAnswer> failureAnswers;
-};
 
 // One main window on the real file system and the real shell namespace, with its boxes answered by a
 // recorder and a temporary folder of files to list.
@@ -229,7 +186,7 @@ protected:
     platform::JournalFolder journal_{state_.Name()};
     // Where the Rules dialog keeps saved recipes; none unless a test gives one.
     platform::RecipeStore* recipes_ = nullptr;
-    DialogsRecorder dialogs_;
+    fakes::DialogsRecorder dialogs_;
     // What the window shows its boxes with; a test of the real boxes puts them here before it opens it.
     Dialogs* boxes_ = &dialogs_;
     ScratchFolder folder_;

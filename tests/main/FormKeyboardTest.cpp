@@ -1,15 +1,18 @@
 // The keyboard alone: Enter and Return press the focused button, Escape leaves the information pages.
 #include "FormFixture.h"
+#include "RowNames.h"
 #include "main/layout/InfoPanel.h"
 
 #include <QPushButton>
 
 namespace {
 
+using rownames::PrintTo;
+
 namespace info = layout::info_names;
 
 struct KeyRow {
-    const char* name;
+    const char* label;
     const char* button;
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
@@ -17,10 +20,6 @@ struct KeyRow {
     bool onPanel;
     int presses;
 };
-
-void PrintTo(const KeyRow& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class KeyOnFocusedButton : public FormTest, public ::testing::WithParamInterface<KeyRow> {};
 
@@ -61,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyRow{"GoBySpace", names::btnGo, Qt::Key_Space, Qt::NoModifier, false, 1},
         KeyRow{"NotByCtrlReturn", names::btnView, Qt::Key_Return, Qt::ControlModifier, false, 0},
         KeyRow{"NotByShiftEnter", info::btnInfoAbout, Qt::Key_Enter, Qt::ShiftModifier, true, 0}),
-    [](const ::testing::TestParamInfo<KeyRow>& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 // clang-format on
 
 TEST_F(FormTest, ReturnOnHelpOpensThePagesAndEscapeClosesThemFromAnywhereOnThePanel) {

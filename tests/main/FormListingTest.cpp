@@ -1,7 +1,10 @@
 // Following the tree with the file list and the grid, Refresh, and the five modes.
 #include "FormFixture.h"
+#include "RowNames.h"
 
 namespace {
+
+using rownames::PrintTo;
 
 using Listing = FormTest;
 
@@ -47,14 +50,10 @@ TEST_F(Listing, AFolderThatCannotBeReadIsReportedAndTheGridStays) {
 
 // What each mode leaves usable: the clipboard buttons, "Duiplicate" and the entry fields.
 struct ModeRow {
-    const char* radio;
+    const char* label; // the mode's radio button
     std::set<std::string> enabled;
     bool copyOverShown;
 };
-
-void PrintTo(const ModeRow& row, std::ostream* out) {
-    *out << row.radio;
-}
 
 class Modes : public FormTest, public ::testing::WithParamInterface<ModeRow> {};
 
@@ -62,10 +61,10 @@ TEST_P(Modes, SetTheControlsAndBlankTheNewNames) {
     const ModeRow& row = GetParam();
     OpenListing({"a.txt", "b.txt"});
     // Start from another mode, so that the radio button under test really becomes checked.
-    Click(std::string(row.radio) == names::rdbAdd ? names::rdbManual : names::rdbAdd);
+    Click(std::string(row.label) == names::rdbAdd ? names::rdbManual : names::rdbAdd);
     EditNewName(1, "new.txt");
-    Click(row.radio);
-    EXPECT_TRUE(Find<QRadioButton>(row.radio)->isChecked());
+    Click(row.label);
+    EXPECT_TRUE(Find<QRadioButton>(row.label)->isChecked());
     EXPECT_EQ(EnabledModeControls(), row.enabled);
     EXPECT_EQ(!Find(names::btnCopyOver)->isHidden(), row.copyOverShown);
     EXPECT_EQ(NewNames(), (std::vector<std::string>{"", ""}));
@@ -80,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         ModeRow{names::rdbReplacer, {names::edtReplace, names::edtWith}, false},
         ModeRow{names::rdbDeleter, {names::edtDelete}, false},
         ModeRow{names::rdbAdd, {names::edtBeg, names::edtEnd, names::edtPos, names::edtAfter}, false}),
-    [](const auto& info) { return std::string(info.param.radio); });
+    rownames::RowLabel());
 
 TEST_F(Modes, TheCheckedModeClickedAgainKeepsTheNewNames) {
     OpenListing({"a.txt"});

@@ -2,6 +2,7 @@
 // Manual column that Go then renames by, and Cancel or Escape change nothing.
 #include "FormFixture.h"
 #include "RecipeExamples.h"
+#include "RowNames.h"
 #include "engine/names/ShownName.h"
 #include "engine/recipes/RecipeJson.h"
 #include "main/rules/RulesDialog.h"
@@ -17,6 +18,8 @@
 #include <optional>
 
 namespace {
+
+using rownames::PrintTo;
 
 class FormRules : public FormTest {
 protected:
@@ -94,7 +97,11 @@ TEST_F(FormRules, ApplyFillsTheManualColumnAndGoRenamesByIt) {
     ClickInDialog(rulesnames::btnCancel);
 }
 
-class FormRulesLeaving : public FormRules, public ::testing::WithParamInterface<const char*> {};
+struct LeavingRow {
+    const char* label; // Escape or Cancel
+};
+
+class FormRulesLeaving : public FormRules, public ::testing::WithParamInterface<LeavingRow> {};
 
 TEST_P(FormRulesLeaving, ChangesNothing) {
     OpenListing({"a.txt", "b.txt"});
@@ -112,7 +119,7 @@ TEST_P(FormRulesLeaving, ChangesNothing) {
     TypeInDialog(rulesnames::edtText, QStringLiteral("new-"));
     EXPECT_EQ(PreviewCell(1, 1), QStringLiteral("new-b.txt"));
 
-    if (std::string(GetParam()) == "Escape")
+    if (std::string(GetParam().label) == "Escape")
         QTest::keyClick(InDialog<QLineEdit>(rulesnames::edtText), Qt::Key_Escape);
     else
         ClickInDialog(rulesnames::btnCancel);
@@ -124,8 +131,8 @@ TEST_P(FormRulesLeaving, ChangesNothing) {
     EXPECT_EQ(InDialog<QListWidget>(rulesnames::lstSteps)->count(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(By, FormRulesLeaving, ::testing::Values("Escape", "Cancel"),
-                         [](const auto& info) { return std::string(info.param); });
+INSTANTIATE_TEST_SUITE_P(By, FormRulesLeaving, ::testing::Values(LeavingRow{"Escape"}, LeavingRow{"Cancel"}),
+                         rownames::RowLabel());
 
 // The saved recipe used last opens with the dialog; Apply writes what the recipe gives.
 class RecipeExamplesInTheDialog : public FormRules, public ::testing::WithParamInterface<RecipeExample> {
@@ -159,7 +166,7 @@ TEST_P(RecipeExamplesInTheDialog, ApplyWritesTheRecipesNames) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, RecipeExamplesInTheDialog, ::testing::ValuesIn(RecipeExamples()),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         rownames::RowLabel());
 
 } // namespace
 

@@ -1,11 +1,14 @@
 // The window as it opens and closes: its start state and the remembered folder.
 #include "FormFixture.h"
+#include "RowNames.h"
 #include "main/layout/InfoPanel.h"
 
 #include <QPlainTextEdit>
 #include <fstream>
 
 namespace {
+
+using rownames::PrintTo;
 
 using FormStart = FormTest;
 
@@ -47,20 +50,28 @@ TEST_F(RememberedFolder, ComesBackInTheNextWindowOrGivesWayToItsParentWhenDelete
 }
 
 // The root keeps its separator; no folder shown is stored as the empty text.
-class RememberedPath : public RememberedFolder, public ::testing::WithParamInterface<const char*> {};
+struct PathRow {
+    const char* label;
+    const char* path;
+};
+
+class RememberedPath : public RememberedFolder, public ::testing::WithParamInterface<PathRow> {};
 
 TEST_P(RememberedPath, ComesBackAsItWas) {
+    const char* path = GetParam().path;
     OpenListing({});
-    SelectFolder(GetParam());
-    ASSERT_EQ(Tree()->SelectedPath(), GetParam());
+    SelectFolder(path);
+    ASSERT_EQ(Tree()->SelectedPath(), path);
     Close();
     Open();
-    EXPECT_EQ(Settings().value("CloseDir").toString(), GetParam());
-    EXPECT_EQ(Tree()->SelectedPath(), GetParam());
+    EXPECT_EQ(Settings().value("CloseDir").toString(), path);
+    EXPECT_EQ(Tree()->SelectedPath(), path);
     EXPECT_TRUE(dialogs_.None());
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, RememberedPath, ::testing::Values("/", ""));
+INSTANTIATE_TEST_SUITE_P(Paths, RememberedPath,
+                         ::testing::Values(PathRow{"Root", "/"}, PathRow{"NoFolder", ""}),
+                         rownames::RowLabel());
 
 TEST_F(RememberedFolder, AFailedWriteIsReportedAtClose) {
     OpenListing({});
@@ -73,12 +84,17 @@ TEST_F(RememberedFolder, AFailedWriteIsReportedAtClose) {
 }
 
 // A stored value of another type than text is reported and the window still opens in its first mode.
-class WrongTypeInSettings : public FormTest, public ::testing::WithParamInterface<const char*> {};
+struct StoredRow {
+    const char* label;
+    const char* stored;
+};
+
+class WrongTypeInSettings : public FormTest, public ::testing::WithParamInterface<StoredRow> {};
 
 TEST_P(WrongTypeInSettings, IsReportedAndTheWindowOpens) {
     std::filesystem::create_directories(SettingsFolder());
     std::ofstream(SettingsFolder() / "TitleShaperWorkshop.conf")
-        << "[General]\nCloseDir=" << GetParam() << "\n";
+        << "[General]\nCloseDir=" << GetParam().stored << "\n";
     Open();
     EXPECT_EQ(dialogs_.messages, std::vector<std::string>{"Invalid data type for 'CloseDir'"});
     EXPECT_EQ(Tree()->SelectedPath(), "");
@@ -86,7 +102,9 @@ TEST_P(WrongTypeInSettings, IsReportedAndTheWindowOpens) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, WrongTypeInSettings,
-                         ::testing::Values("/tmp, /", "@Point(3 4)", "@Variant(\\0\\0\\0\\x2\\0\\0\\0*)"));
+                         ::testing::Values(StoredRow{"List", "/tmp, /"}, StoredRow{"Point", "@Point(3 4)"},
+                                           StoredRow{"Number", "@Variant(\\0\\0\\0\\x2\\0\\0\\0*)"}),
+                         rownames::RowLabel());
 
 // The Programming page names the settings file where it really is, inside XDG_CONFIG_HOME.
 TEST_F(FormStart, TheProgrammingPageNamesTheRealSettingsFile) {

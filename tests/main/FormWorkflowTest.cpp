@@ -1,17 +1,20 @@
 // The whole way from a folder to renamed files, in each mode, with the clash question and failures.
 #include "FormFixture.h"
+#include "RowNames.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 
 namespace {
 
+using rownames::PrintTo;
+
 using Fields = std::vector<std::pair<const char*, QString>>;
 
 // A mode's way: the fields typed and a button clicked fill the new names before Preview; row 2 is then
 // edited by hand to "edited.txt" and Go renames.
 struct WorkflowRow {
-    const char* radio;
+    const char* label; // the mode's radio button
     Fields fields;
     QString clipboard;  // put on the clipboard first when not empty
     const char* button; // clicked before Preview, or nullptr
@@ -20,16 +23,12 @@ struct WorkflowRow {
     std::set<std::string> renamed;    // the folder after Go
 };
 
-void PrintTo(const WorkflowRow& row, std::ostream* out) {
-    *out << row.radio;
-}
-
 class EachMode : public FormTest, public ::testing::WithParamInterface<WorkflowRow> {};
 
 TEST_P(EachMode, PreviewEditGoRelist) {
     const WorkflowRow& row = GetParam();
     OpenListing(row.files);
-    Click(row.radio);
+    Click(row.label);
     for (const auto& [field, text] : row.fields)
         Type(field, text);
     if (!row.clipboard.isEmpty())
@@ -69,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {{names::edtBeg, "["}, {names::edtEnd, "]"}, {names::edtPos, "3"},
                      {names::edtAfter, "-"}}, "", nullptr,
                     {"one.txt", "two.txt"}, {"[one-.txt]", "[two-.txt]"}, {"[one-.txt]", "edited.txt"}}),
-    [](const auto& info) { return std::string(info.param.radio); });
+    rownames::RowLabel());
 // clang-format on
 
 using Workflow = FormTest;
@@ -84,10 +83,15 @@ TEST_F(Workflow, GoWithoutPreviewAppliesTheSelectedMode) {
 }
 
 // Two rows that swap names: one question, for the first row; nothing is ever overwritten.
-class ClashQuestion : public FormTest, public ::testing::WithParamInterface<bool> {};
+struct AnswerRow {
+    const char* label;
+    bool yes;
+};
+
+class ClashQuestion : public FormTest, public ::testing::WithParamInterface<AnswerRow> {};
 
 TEST_P(ClashQuestion, NoRenamesNothingAndYesReportsEachFailure) {
-    const bool yes = GetParam();
+    const bool yes = GetParam().yes;
     OpenListing({"a.txt", "b.txt"});
     EditNewName(1, "b.txt");
     EditNewName(2, "a.txt");
@@ -109,8 +113,9 @@ TEST_P(ClashQuestion, NoRenamesNothingAndYesReportsEachFailure) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, ClashQuestion, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Yes" : "No"; });
+INSTANTIATE_TEST_SUITE_P(Answers, ClashQuestion,
+                         ::testing::Values(AnswerRow{"No", false}, AnswerRow{"Yes", true}),
+                         rownames::RowLabel());
 
 TEST_F(Workflow, AFailedRenameIsReportedAndTheOthersAreDone) {
     OpenListing({"a.txt", "b.txt", "c.txt"});

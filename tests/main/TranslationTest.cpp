@@ -2,6 +2,7 @@
 // language is chosen as the desktop orders them, and German reaches the window and the toolkit's buttons.
 #include "FormFixture.h"
 #include "OpenBox.h"
+#include "RowNames.h"
 #include "app/CommandLine.h"
 #include "engine/text/EngineText.h"
 #include "engine/undo/UndoLastGo.h"
@@ -31,16 +32,14 @@
 
 namespace {
 
+using rownames::PrintTo;
+
 struct LanguageRow {
-    const char* name;
+    const char* label;
     QStringList uiLanguages;
     QStringList translated;
     QString chosen;
 };
-
-void PrintTo(const LanguageRow& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class ChooseLanguageTest : public testing::TestWithParam<LanguageRow> {};
 
@@ -60,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         LanguageRow{"NothingTranslated", {"ja-JP"}, {"de"}, ""},
         LanguageRow{"ThePosixLocale", {"C"}, {"de"}, ""},
         LanguageRow{"NoLanguageAtAll", {}, {"de"}, ""}),
-    [](const testing::TestParamInfo<LanguageRow>& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 // clang-format on
 
 // Marks every text that passes through the translation, the toolkit's own included.

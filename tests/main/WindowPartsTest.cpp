@@ -1,4 +1,5 @@
 // The window's parts that need no window: the application title and the grid model's handling of bytes.
+#include "RowNames.h"
 #include "main/Dialogs.h"
 #include "main/NameGridModel.h"
 
@@ -7,14 +8,13 @@
 
 namespace {
 
+using rownames::PrintTo;
+
 struct TitleRow {
+    const char* label;
     const char* path;
     const char* title;
 };
-
-void PrintTo(const TitleRow& row, std::ostream* out) {
-    *out << row.path;
-}
 
 class AppTitle : public ::testing::TestWithParam<TitleRow> {};
 
@@ -23,10 +23,12 @@ TEST_P(AppTitle, IsTheFileNameCutAtItsFirstDotWithTheRestInLowerCase) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, AppTitle,
-                         ::testing::Values(TitleRow{"/opt/QUILLMAP.EXE", "Quillmap"},
-                                           TitleRow{"/x/quillMap.tar.gz", "quillmap"},
-                                           TitleRow{"/a.b/Renamer", "Renamer"}, TitleRow{"/x/ÉCOLE", "École"},
-                                           TitleRow{"/x/.hidden", ""}));
+                         ::testing::Values(TitleRow{"UpperCaseExtension", "/opt/QUILLMAP.EXE", "Quillmap"},
+                                           TitleRow{"TwoDots", "/x/quillMap.tar.gz", "quillmap"},
+                                           TitleRow{"DotInTheFolder", "/a.b/Renamer", "Renamer"},
+                                           TitleRow{"LetterBeyondAscii", "/x/ÉCOLE", "École"},
+                                           TitleRow{"HiddenFile", "/x/.hidden", ""}),
+                         rownames::RowLabel());
 
 TEST(GridModel, AnUnchangedEditKeepsTheBytesAndAChangedOneWritesUtf8) {
     NameGridModel model;

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-namespace testsupport {
+namespace fakes {
 
 using platform::AllocatedIdList;
 using platform::IdList;
@@ -625,4 +625,4 @@ InMemoryShellNamespace::RegisterChangeNotify(std::uint32_t events,
     return std::make_unique<InMemoryRegistration>(model_, id);
 }
 
-} // namespace testsupport
+} // namespace fakes

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-namespace testsupport {
+namespace fakes {
 
 // A shell namespace held in memory, for tests of the folder tree. A test builds the namespace node by node
 // and scripts the failures the tree has to survive; notifications are delivered by hand with Notify.
@@ -131,4 +131,4 @@ private:
     std::shared_ptr<Model> model_;
 };
 
-} // namespace testsupport
+} // namespace fakes

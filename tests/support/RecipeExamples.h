@@ -2,6 +2,7 @@
 
 // Recipes with the files they work on and what they must give, held both by the Rules dialog's preview
 // and by "Quillmap --recipe".
+#include "RowNames.h"
 #include "engine/recipes/RowMarks.h"
 
 #include <ostream>
@@ -16,9 +17,8 @@ struct RecipeExample {
     std::vector<engine::recipes::RowMark> marks;
 };
 
-inline void PrintTo(const RecipeExample& example, std::ostream* out) {
-    *out << example.label;
-}
+// Failures name the example by its label.
+using rownames::PrintTo;
 
 inline std::vector<RecipeExample> RecipeExamples() {
     using enum engine::recipes::RowMark;

@@ -87,17 +87,13 @@ void RecipePreviewModel::StartFacts() {
     const engine::recipes::FactSet wanted = Unknown();
     if (job_ && (wanted & ~reading_).none())
         return;
-    // A recipe that needs more than the read under way reads again with the cache: what is read already
-    // costs nothing.
     delete job_;
-    std::vector<std::string> paths;
-    paths.reserve(oldNames_->size());
-    for (const std::string& name : *oldNames_)
-        paths.push_back(folder_ + "/" + name);
-    values_.resize(oldNames_->size());
+    // A recipe that needs more than the read under way reads again, with the values known already too:
+    // the cache answers those without opening the file, and this read's values are then whole, to be
+    // handed over at its end without a copy.
     arrived_.assign(oldNames_->size(), false);
-    reading_ = wanted;
-    job_ = new platform::metadata::FactsReadJob(reader_, std::move(paths), wanted, this);
+    reading_ = wanted | known_;
+    job_ = new platform::metadata::FactsReadJob(reader_, folder_, oldNames_, reading_, this);
     connect(job_, &platform::metadata::FactsReadJob::arrived, this, &RecipePreviewModel::FactsArrived);
     connect(job_, &platform::metadata::FactsReadJob::finished, this, &RecipePreviewModel::FactsRead);
     job_->start();
@@ -105,21 +101,25 @@ void RecipePreviewModel::StartFacts() {
 }
 
 void RecipePreviewModel::FactsArrived(const std::vector<platform::metadata::ArrivedFacts>& batch) {
-    for (const platform::metadata::ArrivedFacts& arrived : batch) {
-        platform::metadata::CopyFacts(arrived.facts, reading_, values_[arrived.index]);
+    for (const platform::metadata::ArrivedFacts& arrived : batch)
         arrived_[arrived.index] = true;
-    }
     ShowChanges();
     emit ReadProgress();
 }
 
 void RecipePreviewModel::FactsRead() {
-    // Read to the end or stopped: a file not read holds no values, as one that cannot be read.
+    // Read to the end or stopped: a file not read holds no values, as one that cannot be read, but for
+    // those an earlier read found.
+    std::vector<engine::recipes::FileFacts> values = job_->TakeFacts();
+    if (facts_)
+        for (std::size_t row = 0; row < values.size(); ++row)
+            if (!arrived_[row])
+                values[row] = facts_->values[row];
     job_->deleteLater();
     job_ = nullptr;
     known_ |= reading_;
     arrived_.clear();
-    facts_ = std::make_shared<const RowFacts>(PointAt(values_));
+    facts_ = std::make_shared<const RowFacts>(PointAt(std::move(values)));
     Advance();
     ShowChanges();
     emit ReadProgress();
@@ -136,7 +136,7 @@ std::optional<const engine::recipes::FileFacts*> RecipePreviewModel::FactsOf(std
     if (Unknown().none())
         return facts_->pointers[row];
     if (job_ && (Unknown() & ~reading_).none() && arrived_[row])
-        return &values_[row];
+        return &job_->Facts(row);
     return std::nullopt;
 }
 

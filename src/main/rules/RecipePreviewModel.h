@@ -87,10 +87,10 @@ private:
     std::string folder_;
     std::string error_;
     std::optional<engine::recipes::CompiledRecipe> recipe_;
-    // What was read from the files: values_ fills as they arrive, facts_ is the whole of it once read.
+    // What was read from the files: the job holds the values as they arrive, facts_ the whole of them once
+    // read.
     std::unique_ptr<platform::metadata::LibraryFactsReader> libraries_;
     platform::metadata::CachedFactsReader reader_;
-    std::vector<engine::recipes::FileFacts> values_;
     std::vector<bool> arrived_;
     engine::recipes::FactSet known_, reading_;
     platform::metadata::FactsReadJob* job_ = nullptr;

@@ -4,24 +4,60 @@ namespace platform::metadata {
 
 FactsReadJob::FactsReadJob(FileFactsReader& reader, std::vector<std::string> paths, FactSet wanted,
                            QObject* parent)
-    : QObject(parent), reader_(reader), paths_(std::move(paths)), wanted_(wanted) {}
+    : QObject(parent), reader_(reader), paths_(std::move(paths)), count_(paths_.size()), wanted_(wanted) {}
+
+FactsReadJob::FactsReadJob(FileFactsReader& reader, std::string folder,
+                           std::shared_ptr<const std::vector<std::string>> names, FactSet wanted,
+                           QObject* parent)
+    : QObject(parent), reader_(reader), folder_(std::move(folder)), names_(std::move(names)),
+      count_(names_->size()), wanted_(wanted) {}
 
 FactsReadJob::~FactsReadJob() {
+    cancel();
     // The workers stop before the members they write to go away.
+    if (preparing_.joinable())
+        preparing_.join();
     pool_.reset();
 }
 
 void FactsReadJob::start() {
-    if (!pool_)
-        pool_ = std::make_unique<FactsPool>(reader_, paths_, wanted_, static_cast<FactsSink&>(*this));
+    if (!preparing_.joinable())
+        preparing_ = std::thread([this] { Prepare(); });
+}
+
+void FactsReadJob::Prepare() {
+    if (names_) {
+        paths_.reserve(names_->size());
+        for (const std::string& name : *names_)
+            paths_.push_back(folder_ + "/" + name);
+    }
+    values_.resize(count_);
+    {
+        std::lock_guard lock(mutex_);
+        if (cancelled_) {
+            finishedCancelled_ = count_ > 0;
+            PostLocked();
+            return;
+        }
+    }
+    // Made outside the lock: its workers start at once and take the lock to hand over what they read.
+    auto pool =
+        std::make_unique<FactsPool>(reader_, std::move(paths_), wanted_, static_cast<FactsSink&>(*this));
+    std::lock_guard lock(mutex_);
+    if (cancelled_)
+        pool->Cancel();
+    pool_ = std::move(pool);
 }
 
 void FactsReadJob::cancel() {
+    std::lock_guard lock(mutex_);
+    cancelled_ = true;
     if (pool_)
         pool_->Cancel();
 }
 
 void FactsReadJob::Arrived(std::size_t index, FileFacts facts) {
+    values_[index] = facts;
     std::lock_guard lock(mutex_);
     pending_.push_back({index, std::move(facts)});
     PostLocked();

@@ -3,9 +3,11 @@
 #include "platform/metadata/FactsPool.h"
 
 #include <QObject>
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace platform::metadata {
@@ -17,11 +19,17 @@ struct ArrivedFacts {
 
 // A pool's read of many files as Qt signals on the thread that owns the job: the values come in batches
 // as they arrive, with the count read so far, and the end once. Workers never wait for the event loop:
-// what arrives while a batch is on its way joins the next batch.
+// what arrives while a batch is on its way joins the next batch. The job also keeps every file's values
+// by index; a long list's paths and that store are made on a thread of the job's own, so that starting a
+// read of a million files costs the owning thread nothing.
 class FactsReadJob : public QObject, private FactsSink {
     Q_OBJECT
 public:
     FactsReadJob(FileFactsReader& reader, std::vector<std::string> paths, FactSet wanted,
+                 QObject* parent = nullptr);
+    // The files of one folder, by their names.
+    FactsReadJob(FileFactsReader& reader, std::string folder,
+                 std::shared_ptr<const std::vector<std::string>> names, FactSet wanted,
                  QObject* parent = nullptr);
     ~FactsReadJob() override;
 
@@ -29,8 +37,12 @@ public:
     void start();
     // Stops after the files in hand; finished(true) follows unless every file had been read.
     void cancel();
-    qsizetype total() const { return static_cast<qsizetype>(paths_.size()); }
+    qsizetype total() const { return static_cast<qsizetype>(count_); }
     qsizetype delivered() const { return delivered_; }
+    // The values of file `index`, once a batch that holds it has arrived.
+    const FileFacts& Facts(std::size_t index) const { return values_[index]; }
+    // Every file's values by index (empty for a file not read), handed over once after finished.
+    std::vector<FileFacts> TakeFacts() { return std::move(values_); }
 
 signals:
     void arrived(const std::vector<platform::metadata::ArrivedFacts>& batch);
@@ -38,6 +50,7 @@ signals:
     void finished(bool cancelled);
 
 private:
+    void Prepare();
     void Arrived(std::size_t index, FileFacts facts) override;
     void Finished(bool cancelled) override;
     void PostLocked();
@@ -45,16 +58,23 @@ private:
 
     FileFactsReader& reader_;
     std::vector<std::string> paths_;
+    const std::string folder_;
+    const std::shared_ptr<const std::vector<std::string>> names_;
+    const std::size_t count_;
     const FactSet wanted_;
     qsizetype delivered_ = 0;
     bool ended_ = false;
+    // Written by the workers, each file's once, before it joins a batch.
+    std::vector<FileFacts> values_;
 
-    std::mutex mutex_; // guards the three below, shared with the workers
+    std::mutex mutex_; // guards the five below, shared with the workers and the preparing thread
     std::vector<ArrivedFacts> pending_;
     std::optional<bool> finishedCancelled_;
     bool posted_ = false;
-
+    bool cancelled_ = false;
     std::unique_ptr<FactsPool> pool_;
+
+    std::thread preparing_;
 };
 
 } // namespace platform::metadata

@@ -1,10 +1,14 @@
 #include "engine/grid/ClipboardText.h"
 
+#include "RowNames.h"
+
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace {
+
+using rownames::PrintTo;
 
 using engine::NameGrid;
 using Lines = std::vector<std::string>;
@@ -74,10 +78,6 @@ struct PasteCase {
     Lines lines;
 };
 
-void PrintTo(const PasteCase& row, std::ostream* out) {
-    *out << row.label;
-}
-
 class PasteLinesTable : public testing::TestWithParam<PasteCase> {};
 
 TEST_P(PasteLinesTable, SplitsAtEveryKindOfBreak) {
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, PasteLinesTable,
                                          PasteCase{"LoneCr", "a\rb\r", {"a", "b"}},
                                          PasteCase{"LfCrIsTwoBreaks", "a\n\rb", {"a", "", "b"}},
                                          PasteCase{"BytesKept", "\xFF\t x \r\n", {"\xFF\t x "}}),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         rownames::RowLabel());
 
 TEST(PasteLines, CutsLongLinesAt4096Characters) {
     EXPECT_EQ(engine::PasteLines(std::string(5000, 'a') + "\r\nb"), (Lines{std::string(4096, 'a'), "b"}));

@@ -1,3 +1,4 @@
+#include "RowNames.h"
 #include "engine/grid/Adder.h"
 #include "engine/grid/NameGrid.h"
 #include "engine/grid/WorkOut.h"
@@ -9,6 +10,8 @@
 #include <vector>
 
 namespace {
+
+using rownames::PrintTo;
 
 using engine::NameGrid;
 using Names = std::vector<std::string>;
@@ -110,10 +113,6 @@ struct DuplicateCase {
     std::optional<std::string> duplicate;
 };
 
-void PrintTo(const DuplicateCase& row, std::ostream* out) {
-    *out << row.label;
-}
-
 class DuplicateTable : public testing::TestWithParam<DuplicateCase> {};
 
 TEST_P(DuplicateTable, ReportsTheFirstPair) {
@@ -127,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(Columns, DuplicateTable,
                                          DuplicateCase{"BlanksNeverCount", {"", "x", ""}, std::nullopt},
                                          DuplicateCase{"LowestFirstRowWins", {"x", "y", "y", "x"}, "x"},
                                          DuplicateCase{"ThenLowestLaterRow", {"q", "y", "x", "y", "x"}, "y"}),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         rownames::RowLabel());
 
 TEST(FindDuplicateNewName, AgreesWithAScanOfEveryPair) {
     std::mt19937 random(7);

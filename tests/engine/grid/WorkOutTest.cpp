@@ -1,5 +1,7 @@
 #include "engine/grid/WorkOut.h"
 
+#include "RowNames.h"
+
 #include <gtest/gtest.h>
 #include <optional>
 #include <random>
@@ -7,6 +9,8 @@
 #include <vector>
 
 namespace {
+
+using rownames::PrintTo;
 
 using engine::EntryField;
 using engine::EntryTexts;
@@ -24,10 +28,6 @@ struct WorkOutCase {
     EntryField focus;
     Names newNames; // after Preview
 };
-
-void PrintTo(const WorkOutCase& row, std::ostream* out) {
-    *out << row.label;
-}
 
 class WorkOutTable : public testing::TestWithParam<WorkOutCase> {};
 
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                     duplicate + "same",
                     EntryField::None,
                     {"same", "same"}}),
-    [](const auto& info) { return std::string(info.param.label); });
+    rownames::RowLabel());
 
 // Many rows drawn from a few names, against a scan of every pair: the first row whose name a later row
 // repeats is the one reported.
@@ -128,10 +128,6 @@ struct RowCheckCase {
     std::string message; // empty: every check passed
     int row;
 };
-
-void PrintTo(const RowCheckCase& row, std::ostream* out) {
-    *out << row.label;
-}
 
 class RowChecks : public testing::TestWithParam<RowCheckCase> {};
 
@@ -173,6 +169,6 @@ INSTANTIATE_TEST_SUITE_P(
         RowCheckCase{
             "DuplicateNamesItsFirstRow", {"a", "b", "c", "d"}, {"x", "d", "y", "d"}, duplicate + "d", 2},
         RowCheckCase{"DuplicateShownWithStandIns", {"a", "b"}, {"n\nm", "n\nm"}, duplicate + "n\\nm", 1}),
-    [](const auto& info) { return std::string(info.param.label); });
+    rownames::RowLabel());
 
 } // namespace

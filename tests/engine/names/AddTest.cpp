@@ -1,5 +1,6 @@
 #include "engine/names/Add.h"
 
+#include "RowNames.h"
 #include "engine/names/CheckChars.h"
 #include "engine/names/ReadPosition.h"
 
@@ -9,17 +10,13 @@
 
 namespace {
 
-const auto label = [](const auto& info) { return std::string(info.param.label); };
+using rownames::PrintTo;
 
 struct NumberCase {
     const char* label;
     std::string text;
     std::optional<std::int32_t> value;
 };
-
-void PrintTo(const NumberCase& row, std::ostream* out) {
-    *out << row.label;
-}
 
 class ReadPositionTable : public testing::TestWithParam<NumberCase> {};
 
@@ -44,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"HexBadDigit", "$1G", invalid}, NumberCase{"HexAllOnes", "$FFFFFFFF", -1},
         NumberCase{"HexLeadingZeros", "$00000000FF", 255}, NumberCase{"HexTooWide", "$100000000", invalid},
         NumberCase{"Letters", "abc", invalid}, NumberCase{"DecimalPoint", "1.5", invalid}),
-    label);
+    rownames::RowLabel());
 
 struct AddMidCase {
     const char* label;
@@ -52,10 +49,6 @@ struct AddMidCase {
     std::int32_t position;
     std::string expected;
 };
-
-void PrintTo(const AddMidCase& row, std::ostream* out) {
-    *out << row.label;
-}
 
 class AddMidTable : public testing::TestWithParam<AddMidCase> {};
 
@@ -75,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(Positions, AddMidTable,
                                          AddMidCase{"Highest", "song.mp3", INT32_MAX, "song.mp3-"},
                                          AddMidCase{"AfterAccent", "Café.txt", 4, "Café-.txt"},
                                          AddMidCase{"InvalidByte", "a\xFF", 2, "a\xFF-"}),
-                         label);
+                         rownames::RowLabel());
 
 TEST(CheckChars, NamesTheFirstRefusedCharacter) {
     for (const char refused : std::string("/\\;*?\"<>|"))

@@ -3,6 +3,8 @@
 
 #include "engine/names/FileOrder.h"
 
+#include "RowNames.h"
+
 #include <algorithm>
 #include <cctype>
 #include <gtest/gtest.h>
@@ -13,17 +15,15 @@
 
 namespace {
 
+using rownames::PrintTo;
+
 using Names = std::vector<std::string>;
 
 struct OrderCase {
-    const char* name;
+    const char* label;
     Names input;
     Names expected;
 };
-
-void PrintTo(const OrderCase& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class FileOrder : public testing::TestWithParam<OrderCase> {};
 
@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{"EachKeyLongerThanTheLast",
                   {"IMG_20261208_0001.jpg", "IMG_20261208_holiday_at_the_sea_0002.jpg", "b"},
                   {"b", "IMG_20261208_0001.jpg", "IMG_20261208_holiday_at_the_sea_0002.jpg"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 
 // Random names that share their first sixteen bytes or fewer, end there or just after, or differ only in
 // case or by a NUL byte, past the bytes a sort key holds inline; against a plain comparison of the folded

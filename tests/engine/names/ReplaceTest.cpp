@@ -1,5 +1,7 @@
 #include "engine/names/Replace.h"
 
+#include "RowNames.h"
+
 #include <gtest/gtest.h>
 #include <numeric>
 #include <random>
@@ -8,14 +10,12 @@
 
 namespace {
 
+using rownames::PrintTo;
+
 struct ReplaceCase {
     const char* label;
     std::string oldName, search, replacement, expected;
 };
-
-void PrintTo(const ReplaceCase& row, std::ostream* out) {
-    *out << row.label;
-}
 
 class ReplacerTable : public testing::TestWithParam<ReplaceCase> {};
 
@@ -23,8 +23,6 @@ TEST_P(ReplacerTable, GivesTheNewName) {
     const auto& c = GetParam();
     EXPECT_EQ(engine::Replacer(c.oldName, c.search, c.replacement), c.expected);
 }
-
-const auto label = [](const auto& info) { return std::string(info.param.label); };
 
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, ReplacerTable,
                          testing::Values(ReplaceCase{"EveryA", "banana.txt", "a", "o", "bonono.txt"},
@@ -41,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedExamples, ReplacerTable,
                                                      "xxa.txt"},
                                          ReplaceCase{"WholeNameDeleted", "abc", "abc", "", ""},
                                          ReplaceCase{"SearchLongerThanName", "abc", "abcd", "x", "abc"}),
-                         label);
+                         rownames::RowLabel());
 
 // Pairs whose replacement holds the search text from its second character on would search without end;
 // they resume after the inserted replacement.
@@ -50,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(EndlessPairs, ReplacerTable,
                                          ReplaceCase{"InsideLongerReplacement", "aXa", "a", "xya", "xyaXxya"},
                                          ReplaceCase{"MultiCharacterSearch", "abab", "ab", "xab", "xabxab"},
                                          ReplaceCase{"RunsOnIntoTheName", "aaa", "aa", "xaa", "xaaa"}),
-                         label);
+                         rownames::RowLabel());
 
 // "é" is two bytes but one character; 0xFF is no UTF-8 at all and counts as one character.
 INSTANTIATE_TEST_SUITE_P(
@@ -62,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReplaceCase{"PendingTailMultiByte", "éxx", "éx", "aé", "aaé"},
                     ReplaceCase{"InvalidByteReplaced", "a\xFF", "\xFF", "-", "a-"},
                     ReplaceCase{"LoneContinuationMatched", "a\x80\x80", "\x80", "", "a\x80"}),
-    label);
+    rownames::RowLabel());
 
 TEST(Replacer, StartPositionAndEmptySearch) {
     EXPECT_EQ(engine::Replacer("éaéa", "a", "o", 3), "éaéo");

@@ -1,11 +1,15 @@
 #include "engine/names/ShownName.h"
 
+#include "RowNames.h"
+
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
+
+using rownames::PrintTo;
 
 struct ShownCase {
     const char* label;
@@ -15,10 +19,6 @@ struct ShownCase {
 };
 
 // The case's label stands for its bytes, which may not be printable.
-void PrintTo(const ShownCase& c, std::ostream* out) {
-    *out << c.label;
-}
-
 class ShownNameTable : public testing::TestWithParam<ShownCase> {};
 
 TEST_P(ShownNameTable, ShowsEveryUnseenByteByAStandIn) {
@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         ShownCase{"RightToLeftOverride", "x\xE2\x80\xAEgpj.exe", "x\\u202Egpj.exe", {false, true, false}},
         ShownCase{"ZeroWidthSpace", "a\xE2\x80\x8B" "b", "a\\u200Bb", {false, true, false}},
         ShownCase{"ByteOrderMark", "\xEF\xBB\xBFname", "\\uFEFFname", {true, false}}),
-    [](const testing::TestParamInfo<ShownCase>& info) { return std::string(info.param.label); });
+    rownames::RowLabel());
 // clang-format on
 
 } // namespace

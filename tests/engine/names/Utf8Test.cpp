@@ -1,20 +1,20 @@
 #include "engine/names/Utf8.h"
 
+#include "RowNames.h"
+
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace {
 
+using rownames::PrintTo;
+
 struct CharsCase {
     const char* label;
     std::string text;
     std::vector<std::size_t> lengths; // byte length of each character in turn
 };
-
-void PrintTo(const CharsCase& row, std::ostream* out) {
-    *out << row.label;
-}
 
 class Utf8Table : public testing::TestWithParam<CharsCase> {};
 
@@ -46,6 +46,6 @@ INSTANTIATE_TEST_SUITE_P(Sequences, Utf8Table,
                                          CharsCase{"Truncated", "\xE2\x82z", {1, 1, 1}},
                                          CharsCase{"TruncatedAtEnd", "\xE2\x82", {1, 1}},
                                          CharsCase{"ValidAfterStrayBytes", "\x80\xC3\xA9\xBF", {1, 2, 1}}),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         rownames::RowLabel());
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "engine/recipes/CounterValues.h"
 
+#include "RowNames.h"
+
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <numeric>
@@ -12,6 +14,8 @@
 
 namespace {
 
+using rownames::PrintTo;
+
 using namespace engine::recipes;
 
 struct OrderCase {
@@ -19,10 +23,6 @@ struct OrderCase {
     std::vector<std::string> names;
     std::vector<long long> expected; // counter values with start 1, step 1
 };
-
-void PrintTo(const OrderCase& row, std::ostream* out) {
-    *out << row.label;
-}
 
 class NaturalOrder : public testing::TestWithParam<OrderCase> {};
 
@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{"AccentedCapitalFolds", {"Éb", "éa"}, {2, 1}},
         OrderCase{"SameNameTwiceKeepsListing", {"x", "x"}, {1, 2}},
         OrderCase{"BadBytesDoNotStopOrdering", {"b\xFF", "a\xFF", "a"}, {3, 2, 1}}),
-    [](const auto& info) { return std::string(info.param.label); });
+    rownames::RowLabel());
 
 // Long names that agree on their first bytes, differ in case, in digit runs and in length: the sort of
 // a folder, which works on eight bytes of each key at a time, agrees with comparing names one pair at a

@@ -2,6 +2,8 @@
 
 #include "engine/recipes/LetterCase.h"
 
+#include "RowNames.h"
+
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -10,6 +12,8 @@
 #include <unicode/stringoptions.h>
 
 namespace {
+
+using rownames::PrintTo;
 
 using engine::recipes::ChangeCase;
 using engine::recipes::LetterCase;
@@ -44,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, AsciiAgreesWithIcu,
                          testing::Values(CaseRun{"Lower", LetterCase::Lower, " é"},
                                          CaseRun{"Upper", LetterCase::Upper, " É"},
                                          CaseRun{"Title", LetterCase::Title, " É"}),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         rownames::RowLabel());
 
 // ICU's title case of one word taken as a whole, the mapping that title case gives each word.
 std::string IcuTitleOfWord(const std::string& word) {

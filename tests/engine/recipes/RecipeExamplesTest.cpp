@@ -1,12 +1,15 @@
 // The recipes' worked examples and the edge cases around them, from the recipe file to the marked rows.
 
 #include "RecipeRun.h"
+#include "RowNames.h"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace {
+
+using rownames::PrintTo;
 
 using engine::recipes::FileFacts;
 using engine::recipes::RowMark;
@@ -21,10 +24,6 @@ struct Example {
     std::vector<FileFacts> facts = {};
     std::vector<RowMark> marks = {}; // checked when given
 };
-
-void PrintTo(const Example& row, std::ostream* out) {
-    *out << row.label;
-}
 
 class RecipeExamples : public testing::TestWithParam<Example> {};
 
@@ -78,8 +77,6 @@ std::string Steps(const std::string& steps, const std::string& counter = "{}") {
 }
 
 const std::string kAs255 = std::string(255, 'a') + "b";
-
-const auto label = [](const auto& info) { return std::string(info.param.label); };
 
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, RecipeExamples,
@@ -150,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
                 Steps(R"({"replace": {"find": "^.*$", "with": "{title}", "regex": true, "scope": "name"}})"),
                 {"AC_DC Live.flac"},
                 {Titled("AC/DC Live")}}),
-    label);
+    rownames::RowLabel());
 
 INSTANTIATE_TEST_SUITE_P(
     Positions, RecipeExamples,
@@ -210,7 +207,7 @@ INSTANTIATE_TEST_SUITE_P(
             Steps(
                 R"({"insert": {"text": ".md", "at": "end"}}, {"case": {"to": "upper", "scope": "extension"}})"),
             {"a.txt.MD"}}),
-    label);
+    rownames::RowLabel());
 
 INSTANTIATE_TEST_SUITE_P(
     LettersAndPatterns, RecipeExamples,
@@ -295,7 +292,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {"ab"},
                 Steps(R"({"replace": {"find": "(x)?b", "with": "[$1]", "regex": true}})"),
                 {"a[]"}}),
-    label);
+    rownames::RowLabel());
 
 FileFacts NoTrack() {
     FileFacts facts;
@@ -365,6 +362,6 @@ INSTANTIATE_TEST_SUITE_P(
                 {"a-a"},
                 Steps(R"({"replace": {"find": "a", "with": "{n}", "regex": true}})", R"({"start": 5})"),
                 {"5-5"}}),
-    label);
+    rownames::RowLabel());
 
 } // namespace

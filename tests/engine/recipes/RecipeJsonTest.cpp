@@ -2,12 +2,15 @@
 
 #include "engine/recipes/RecipeJson.h"
 
+#include "RowNames.h"
 #include "engine/recipes/CompiledRecipe.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
 namespace {
+
+using rownames::PrintTo;
 
 using namespace engine::recipes;
 
@@ -74,10 +77,6 @@ struct Refusal {
     std::string json;
     std::string message;
 };
-
-void PrintTo(const Refusal& row, std::ostream* out) {
-    *out << row.label;
-}
 
 class RecipeRefusals : public testing::TestWithParam<Refusal> {};
 
@@ -171,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
                 R"(Step 2 (remove): "scope" must be one of whole, name, extension.)"},
         Refusal{"StepsNotList", R"({"steps": {}})", R"(The recipe: "steps" must be a list of steps.)"},
         Refusal{"NotAnObject", "[1]", R"(The recipe must be a JSON object with "counter" and "steps".)"}),
-    [](const auto& info) { return std::string(info.param.label); });
+    rownames::RowLabel());
 
 TEST(RecipeFile, BrokenJsonSaysWhere) {
     const RecipeParse parsed = ParseRecipe(R"({"steps": [)");

@@ -2,12 +2,16 @@
 
 #include "engine/recipes/RenameOrder.h"
 
+#include "RowNames.h"
+
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
 #include <vector>
 
 namespace {
+
+using rownames::PrintTo;
 
 using engine::recipes::OrderRenames;
 using engine::recipes::RenameOrder;
@@ -19,10 +23,6 @@ struct OrderCase {
     std::vector<std::size_t> cycles;
     std::vector<std::size_t> blocked;
 };
-
-void PrintTo(const OrderCase& row, std::ostream* out) {
-    *out << row.label;
-}
 
 class RenameOrders : public testing::TestWithParam<OrderCase> {};
 
@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{"ThreeCycleBesideFreeRow", {"a", "x", "b", "c"}, {"b", "y", "c", "a"}, {0, 2, 3}, {}},
         OrderCase{"ChainEndingOutsideShuffled", {"c", "a", "b", "d"}, {"a", "b", "a2", "c"}, {}, {}},
         OrderCase{"UnchangedRowIsNoWork", {"a", "b"}, {"a", "c"}, {}, {}}),
-    [](const auto& info) { return std::string(info.param.label); });
+    rownames::RowLabel());
 
 TEST(RenameOrder, RowsWaitingOnACycleAreBlockedWhicheverComesFirst) {
     // t wants a's name, and a and b swap: t can never go.

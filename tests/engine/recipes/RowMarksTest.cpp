@@ -2,11 +2,15 @@
 
 #include "engine/recipes/RowMarks.h"
 
+#include "RowNames.h"
+
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace {
+
+using rownames::PrintTo;
 
 using namespace engine::recipes;
 
@@ -16,10 +20,6 @@ struct MarkCase {
     std::vector<std::string> newNames; // empty: not renamed
     std::vector<RowMark> expected;
 };
-
-void PrintTo(const MarkCase& row, std::ostream* out) {
-    *out << row.label;
-}
 
 class RowMarks : public testing::TestWithParam<MarkCase> {};
 
@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                     MarkCase{"SwapIsNotAClash", {"a", "b"}, {"b", "a"}, {None, None}},
                     MarkCase{"ChainIsNotAClash", {"a", "b", "c"}, {"b", "c", "d"}, {None, None, None}},
                     MarkCase{"TakenByRefusedRow", {"a", "b"}, {"b", "x/y"}, {TakenByUnrenamed, Refused}}),
-    [](const auto& info) { return std::string(info.param.label); });
+    rownames::RowLabel());
 
 TEST(RowMarkResults, MissingAndEmptyResultsAreNotRenamed) {
     const std::vector<std::string> oldNames{"a.jpg", "b.jpg", "c.jpg", "d.jpg"};

@@ -2,6 +2,7 @@
 #include "AnswerYes.h"
 #include "FakeFileSystem.h"
 #include "MemoryJournalHistory.h"
+#include "RowNames.h"
 #include "engine/batch/BatchRename.h"
 #include "engine/undo/StoredBatchJournal.h"
 #include "engine/undo/UndoLastGo.h"
@@ -11,6 +12,8 @@
 #include <vector>
 
 namespace {
+
+using rownames::PrintTo;
 
 using engine::RenameRow;
 using engine::UndoOutcome;
@@ -180,7 +183,7 @@ TEST_F(UndoHistory, AFolderMadeAgainAtThePathIsAnotherFolder) {
 }
 
 struct IdentityCase {
-    const char* name;
+    const char* label;
     engine::FolderIdentity a;
     engine::FolderIdentity b;
     bool same;
@@ -199,6 +202,6 @@ INSTANTIATE_TEST_SUITE_P(Identities, FolderIdentities,
                                            IdentityCase{"BirthUnknownOnOneSide", {1, 2, 0}, {1, 2, 6}, true},
                                            IdentityCase{"OtherInode", {1, 2, 5}, {1, 3, 5}, false},
                                            IdentityCase{"OtherDevice", {1, 2, 0}, {2, 2, 0}, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         rownames::RowLabel());
 
 } // namespace

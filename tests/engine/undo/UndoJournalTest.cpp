@@ -1,10 +1,14 @@
 #include "engine/undo/UndoJournal.h"
 
+#include "RowNames.h"
+
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace {
+
+using rownames::PrintTo;
 
 using engine::DecodeJournal;
 using engine::EncodeOutcome;
@@ -14,15 +18,11 @@ using engine::RenameRow;
 const engine::FolderIdentity identity{0x0102030405060708ULL, 0xfedcba9876543210ULL, 1765280000123456789LL};
 
 struct RoundTrip {
-    const char* name;
+    const char* label;
     std::string folder;
     std::vector<RenameRow> rows;
     std::optional<std::vector<bool>> done;
 };
-
-void PrintTo(const RoundTrip& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class JournalRoundTrip : public ::testing::TestWithParam<RoundTrip> {};
 
@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                   std::vector<bool>{true, true}},
         RoundTrip{"NoRows", "/", {}, std::vector<bool>{}},
         RoundTrip{"ManyPieces", "/f", ManyRows(), std::vector<bool>(3000, true)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 // clang-format on
 
 std::string SampleJournal(bool withOutcome) {

@@ -1,6 +1,7 @@
 #include "AnswerYes.h"
 #include "FakeFileSystem.h"
 #include "MemoryJournalHistory.h"
+#include "RowNames.h"
 #include "engine/batch/BatchRename.h"
 #include "engine/undo/StoredBatchJournal.h"
 #include "engine/undo/UndoLastGo.h"
@@ -10,6 +11,8 @@
 #include <vector>
 
 namespace {
+
+using rownames::PrintTo;
 
 using engine::Journal;
 using engine::RenameRow;
@@ -27,16 +30,12 @@ Names Show(const Journal& journal, const engine::UndoPlan& plan) {
 }
 
 struct PlanCase {
-    const char* name;
+    const char* label;
     std::vector<RenameRow> rows;
     std::optional<std::vector<bool>> done;
     Names present;
     Names expected;
 };
-
-void PrintTo(const PlanCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class UndoPlanning : public ::testing::TestWithParam<PlanCase> {};
 
@@ -71,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"../x", "c", "d"}, {"c>b", "../x: its name is not allowed", "d: its name is not allowed"}},
         PlanCase{"FailuresInRowOrder", {{"a", "b"}, {"c", "d"}}, std::vector<bool>{true, true}, {"a", "b", "c", "d"},
                  {"b: a file of the old name exists", "d: a file of the old name exists"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 // clang-format on
 
 TEST(UndoTexts, QuestionAndFailureReport) {

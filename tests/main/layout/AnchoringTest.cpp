@@ -1,5 +1,7 @@
 #include "main/layout/Anchoring.h"
 
+#include "RowNames.h"
+
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
@@ -7,22 +9,20 @@
 
 namespace {
 
+using rownames::PrintTo;
+
 using layout::Anchor;
 using layout::AnchoredGeometry;
 
 const QSize kDesign{700, 479};
 
 struct AnchorCase {
-    const char* name;
+    const char* label;
     Anchor anchor;
     QRect design;
     QSize parent;
     QRect expected;
 };
-
-void PrintTo(const AnchorCase& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class AnchoredGeometryTest : public testing::TestWithParam<AnchorCase> {};
 
@@ -45,17 +45,13 @@ INSTANTIATE_TEST_SUITE_P(
         // Centre 488 x 800 / 700 = 557.71, so 558 - 40; the top stays.
         AnchorCase{"TopOnly", Anchor::TopOnly, {448, 24, 80, 25}, {800, 979}, {518, 24, 80, 25}},
         AnchorCase{"Fill", Anchor::Fill, {0, 0, 700, 479}, {812, 590}, {0, 0, 812, 590}}),
-    [](const testing::TestParamInfo<AnchorCase>& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 // clang-format on
 
 struct CentreCase {
+    const char* label;
     int left, width, designWidth, newWidth, expected;
 };
-
-void PrintTo(const CentreCase& row, std::ostream* out) {
-    *out << "left " << row.left << ", width " << row.width << ", design width " << row.designWidth
-         << ", new width " << row.newWidth;
-}
 
 class CentredLeftTest : public testing::TestWithParam<CentreCase> {};
 
@@ -66,10 +62,11 @@ TEST_P(CentredLeftTest, RoundsTheCentreToTheNearestPixel) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rounding, CentredLeftTest,
-    testing::Values(CentreCase{0, 4, 4, 5, 1},    // centre 2.5 goes up to 3, minus 2
-                    CentreCase{10, 3, 30, 20, 6}, // odd width: centre 11 -> 7.33 -> 7, minus 1 (3 div 2)
-                    CentreCase{5, 10, 0, 50, 5},  // no design width: stays where it was
-                    CentreCase{100000, 2, 200000, 400000, 200001}));
+    testing::Values(CentreCase{"HalfGoesUp", 0, 4, 4, 5, 1},      // centre 2.5 goes up to 3, minus 2
+                    CentreCase{"OddWidth", 10, 3, 30, 20, 6},     // centre 11 -> 7.33 -> 7, minus 1 (3 div 2)
+                    CentreCase{"NoDesignWidth", 5, 10, 0, 50, 5}, // stays where it was
+                    CentreCase{"LargeWindow", 100000, 2, 200000, 400000, 200001}),
+    rownames::RowLabel());
 
 TEST(Anchoring, SkipsControlsThatNoLongerExist) {
     QWidget parent;

@@ -1,6 +1,7 @@
 // The radio buttons and their captions stay readable on a dark desktop, measured on the pixels drawn.
 #include "main/layout/ReadableIndicators.h"
 
+#include "RowNames.h"
 #include "main/layout/WindowLook.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@
 #include <optional>
 
 namespace {
+
+using rownames::PrintTo;
 
 TEST(ContrastTest, FollowsTheAccessibilityGuidelinesFormula) {
     const struct {
@@ -41,14 +44,10 @@ QPalette Palette(QColor window, QColor text, QColor base, QColor button) {
 }
 
 struct PaletteRow {
-    const char* name;
+    const char* label;
     // No palette: the one the desktop gives (QT_QPA_PLATFORMTHEME, GTK_THEME), which this row reports.
     std::optional<QPalette> palette;
 };
-
-void PrintTo(const PaletteRow& row, std::ostream* out) {
-    *out << row.name;
-}
 
 struct Measured {
     double indicator = 0;
@@ -100,7 +99,7 @@ TEST_P(DarkPaletteTest, EmptyIndicatorAndCaptionStandOutFromTheWindow) {
     layout::ReadableIndicatorStyle style;
     const Measured seen = Measure(palette, &style);
     const Measured before = Measure(palette, QApplication::style());
-    std::cout << GetParam().name << ": indicator " << seen.indicator << ":1 (the toolkit's alone "
+    std::cout << GetParam().label << ": indicator " << seen.indicator << ":1 (the toolkit's alone "
               << before.indicator << ":1), caption " << seen.text << ":1\n";
     if (!layout::IsDark(palette))
         GTEST_SKIP() << "the desktop's palette is light";
@@ -117,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
         PaletteRow{"BreezeDark", Palette("#202326", "#fcfcfc", "#141618", "#292c30")},
         PaletteRow{"DimGrey", Palette("#4a4a4a", "#d0d0d0", "#404040", "#505050")},
         PaletteRow{"Desktop", std::nullopt}),
-    [](const testing::TestParamInfo<PaletteRow>& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 // clang-format on
 
 // On a light palette the ring is not drawn: the window keeps its look to the pixel.

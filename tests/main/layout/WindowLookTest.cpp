@@ -1,5 +1,6 @@
 #include "main/layout/WindowLook.h"
 
+#include "RowNames.h"
 #include "WaitUntil.h"
 
 #include <QApplication>
@@ -13,18 +14,16 @@
 
 namespace {
 
+using rownames::PrintTo;
+
 struct FontCase {
-    const char* name;
+    const char* label;
     QStringList installed;
     QString system;
     QString family;
     int pointSize;
     int pixelSize;
 };
-
-void PrintTo(const FontCase& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class ChooseWindowFontTest : public testing::TestWithParam<FontCase> {};
 
@@ -43,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
         FontCase{"InstalledOtherCase", {"ms sans serif"}, "Cantarell", "MS Sans Serif", 8, -1},
         FontCase{"Missing", {"DejaVu Sans", "Microsoft Sans Serif"}, "Cantarell", "Cantarell", -1, 11},
         FontCase{"NoSystemFace", {}, "", "Sans Serif", -1, 11}),
-    [](const testing::TestParamInfo<FontCase>& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 
 class GridLookTest : public testing::Test {
 protected:

@@ -1,19 +1,19 @@
 #include "main/layout/WindowPlacement.h"
 
+#include "RowNames.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
+using rownames::PrintTo;
+
 struct PlacementCase {
-    const char* name;
+    const char* label;
     QRect available;
     QSize window;
     QPoint topLeft;
 };
-
-void PrintTo(const PlacementCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class CentredOnScreenTest : public ::testing::TestWithParam<PlacementCase> {};
 
@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A second screen to the right of the first, its panel on the left.
         PlacementCase{"LargerOnASecondScreen", {1328, 0, 592, 600}, {702, 700}, {1328, 0}},
         PlacementCase{"FitsOnASecondScreen", {1280, 0, 1920, 1080}, {700, 480}, {1890, 300}}),
-    [](const ::testing::TestParamInfo<PlacementCase>& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 // clang-format on
 
 } // namespace

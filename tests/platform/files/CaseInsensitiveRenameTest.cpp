@@ -2,6 +2,7 @@
 // mount: an in-memory folder answers the system calls the way such a file system does.
 
 #include "AnswerYes.h"
+#include "RowNames.h"
 #include "engine/batch/BatchRename.h"
 #include "engine/undo/UndoPlan.h"
 #include "platform/files/PosixFolderRenamer.h"
@@ -17,6 +18,8 @@
 #include <vector>
 
 namespace {
+
+using rownames::PrintTo;
 
 using platform::FileIdentity;
 using platform::NoReplaceFlag;
@@ -143,15 +146,11 @@ BatchReport RunOneRename(std::unique_ptr<engine::FolderRenamer> renamer,
 }
 
 struct Setup {
-    const char* name;
+    const char* label;
     NoReplaceFlag flag;
     bool flagRefused;
     bool hardLinks = false;
 };
-
-void PrintTo(const Setup& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class CaseInsensitiveRename : public testing::TestWithParam<Setup> {
 protected:
@@ -239,7 +238,7 @@ INSTANTIATE_TEST_SUITE_P(Folders, CaseInsensitiveRename,
                                          Setup{"FlagRefused", NoReplaceFlag::Use, true},
                                          Setup{"FlagNotTried", NoReplaceFlag::Emulate, false},
                                          Setup{"HardLinksFlagRefused", NoReplaceFlag::Use, true, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         rownames::RowLabel());
 
 // A file system with hard links that refuses the no-replace flag: the step to the temporary name links
 // it and then removes the old name. When no name can be removed (a failing disk), the file keeps its old

@@ -1,6 +1,7 @@
 // One set of cases for every engine::FileRenamer: the in-memory fake the batch and window tests rely on
 // must behave as the real file system does, on real folders, with and without the no-replace flag.
 
+#include "AnswerYes.h"
 #include "FakeFileSystem.h"
 #include "ScratchFolder.h"
 #include "engine/batch/BatchRename.h"
@@ -102,20 +103,12 @@ TYPED_TEST(FileRenamerContract, AFolderThatCannotBeOpenedGivesNoRenamer) {
     EXPECT_EQ(this->disk.Files().OpenFolder(this->disk.MissingFolder()), nullptr);
 }
 
-// Records the reports of a batch and answers every question with Yes.
-class YesPrompts : public engine::BatchPrompts {
-public:
-    bool ConfirmClash(const std::string&) override { return true; }
-    void ReportFailure(const std::string& text) override { failures.push_back(text); }
-    Names failures;
-};
-
 TYPED_TEST(FileRenamerContract, ABatchFailingInTheMiddleLeavesEveryFileUnderItsOldOrNewName) {
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "taken.jpg"})
         this->disk.Add(name, std::string("content of ") + name);
     const engine::BatchSnapshot batch{this->disk.Folder(),
                                       {{"a.jpg", "01.jpg"}, {"b.jpg", "taken.jpg"}, {"c.jpg", "03.jpg"}}};
-    YesPrompts prompts;
+    fakes::AnswerYes prompts;
     const auto result = engine::RunBatch(batch, this->disk.Files(), prompts);
     EXPECT_EQ(result.renamed, 2);
     EXPECT_EQ(prompts.failures,

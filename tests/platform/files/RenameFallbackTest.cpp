@@ -2,6 +2,7 @@
 // no-replace flag (NFS, SMB, some FUSE mounts), while another program changes the folder between two of
 // the renamer's system calls.
 
+#include "RowNames.h"
 #include "ScratchFolder.h"
 #include "platform/files/PosixFolderRenamer.h"
 
@@ -17,6 +18,8 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+using rownames::PrintTo;
 
 using platform::FileIdentity;
 using Names = std::vector<std::string>;
@@ -56,9 +59,14 @@ private:
     std::unique_ptr<FolderCalls> real_;
 };
 
-class RenameFallback : public testing::TestWithParam<const char*> {
+struct Place {
+    const char* label;
+    const char* root;
+};
+
+class RenameFallback : public testing::TestWithParam<Place> {
 protected:
-    RenameFallback() : dir(GetParam()) {
+    RenameFallback() : dir(GetParam().root) {
         auto calls = std::make_unique<InterposedCalls>(platform::OpenFolderCalls(dir.Name()));
         folder = calls.get();
         renamer = std::make_unique<platform::PosixFolderRenamer>(std::move(calls));
@@ -131,7 +139,8 @@ TEST_P(RenameFallback, AHardLinkOfTheSameFileFailsWithoutMovingTheFile) {
     EXPECT_EQ(dir.Entries(), (Names{"a", "b"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Places, RenameFallback, testing::Values("/var/tmp", "/dev/shm"),
-                         [](const auto& info) { return std::string(info.index == 0 ? "Disk" : "Memory"); });
+INSTANTIATE_TEST_SUITE_P(Places, RenameFallback,
+                         testing::Values(Place{"Disk", "/var/tmp"}, Place{"Memory", "/dev/shm"}),
+                         rownames::RowLabel());
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "platform/metadata/CachedFactsReader.h"
 
 #include "FakeFactsReaders.h"
+#include "RowNames.h"
 #include "ScratchFolder.h"
 #include "TestMedia.h"
 
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using rownames::PrintTo;
 
 using engine::recipes::FactBit;
 using platform::metadata::Fact;
@@ -62,10 +65,9 @@ TEST_F(CachedRead, AFileThatIsGoneIsNotRemembered) {
 }
 
 struct ChangeRow {
-    const char* name;
+    const char* label;
     std::function<void(const ScratchFolder& folder)> change;
     std::size_t reads;
-    friend void PrintTo(const ChangeRow& row, std::ostream* out) { *out << row.name; }
 };
 
 class ChangedFile : public CachedRead, public testing::WithParamInterface<ChangeRow> {};
@@ -105,6 +107,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   std::filesystem::rename(folder.Sub("new.jpg"), folder.Sub("a.jpg"));
                               },
                               2}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "RowNames.h"
 #include "ScratchFolder.h"
 #include "TestMedia.h"
 #include "platform/metadata/LibraryFactsReader.h"
@@ -8,6 +9,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using rownames::PrintTo;
 
 using engine::recipes::Fact;
 using engine::recipes::FactBit;
@@ -20,12 +23,11 @@ FactSet ContentFacts() {
 }
 
 struct DamageRow {
-    const char* name;
+    const char* label;
     std::string file;
     std::function<void(const std::string& path)> write;
     std::function<void(const std::string& path)> damage;
     bool nothingLeft; // the damage leaves no value readable
-    friend void PrintTo(const DamageRow& row, std::ostream* out) { *out << row.name; }
 };
 
 void PhotoOf(const std::string& path, const char* format) {
@@ -121,14 +123,13 @@ INSTANTIATE_TEST_SUITE_P(
                     DamageRow{"FlacCutInTheStreamInfo", "b.flac", Flac, CutTo(10), true},
                     DamageRow{"FlacCommentsScribbled", "b.flac", Flac, Scribble(42, 40), false},
                     DamageRow{"TextNamedFlac", "b.flac", Flac, ReplaceWith("fLaC and then nothing"), true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 
 // Files that once stopped the reader while it was fuzzed, kept byte for byte.
 struct FoundRow {
-    const char* name;
+    const char* label;
     std::string file;
     std::string bytes;
-    friend void PrintTo(const FoundRow& row, std::ostream* out) { *out << row.name; }
 };
 
 class FoundByFuzzing : public testing::TestWithParam<FoundRow> {};
@@ -154,6 +155,6 @@ INSTANTIATE_TEST_SUITE_P(
                         45) +
                 std::string(64, '\0') + std::string("\x58\x30\x39\x39\x56\x00\x01", 7) +
                 std::string(17, '\0')}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 
 } // namespace

@@ -1,8 +1,12 @@
 #include "platform/metadata/FactText.h"
 
+#include "RowNames.h"
+
 #include <gtest/gtest.h>
 
 namespace {
+
+using rownames::PrintTo;
 
 using engine::recipes::WallTime;
 using platform::metadata::LeadingNumber;
@@ -10,10 +14,9 @@ using platform::metadata::ParseMetadataDate;
 using platform::metadata::TagText;
 
 struct DateRow {
-    const char* name;
+    const char* label;
     const char* text;
     std::optional<WallTime> expected;
-    friend void PrintTo(const DateRow& row, std::ostream* out) { *out << row.text; }
 };
 
 class MetadataDate : public testing::TestWithParam<DateRow> {};
@@ -39,13 +42,12 @@ INSTANTIATE_TEST_SUITE_P(
         DateRow{"MixedSeparators", "2024:07-14 09:03:27", std::nullopt},
         DateRow{"YearOnly", "2024", std::nullopt}, DateRow{"YearAndMonthOnly", "2024-07", std::nullopt},
         DateRow{"Empty", "", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 
 struct NumberRow {
-    const char* name;
+    const char* label;
     const char* text;
     std::optional<long long> expected;
-    friend void PrintTo(const NumberRow& row, std::ostream* out) { *out << row.text; }
 };
 
 class TagNumber : public testing::TestWithParam<NumberRow> {};
@@ -61,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberRow{"Zero", "0", std::nullopt}, NumberRow{"Words", "three", std::nullopt},
                     NumberRow{"Empty", "", std::nullopt},
                     NumberRow{"TooLong", "99999999999999999999999", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 
 TEST(TagTextTest, DropsThePaddingTagWritersAddAndNothingElse) {
     EXPECT_EQ(TagText(std::string("X100V\0\0\0", 8)), "X100V");

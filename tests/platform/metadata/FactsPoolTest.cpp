@@ -172,4 +172,31 @@ TEST_F(FactsReadJobTest, ClosingDuringAReadStopsTheWorkers) {
     EXPECT_TRUE(indices.empty()) << "nothing is delivered from a job that is gone";
 }
 
+TEST_F(FactsReadJobTest, ReadsAFolderByNamesAndKeepsEveryValueByIndex) {
+    const auto names =
+        std::make_shared<const std::vector<std::string>>(std::vector<std::string>{"b.jpg", "a.jpg"});
+    platform::metadata::FactsReadJob job(reader, "/photos", names, FactBit(Fact::Camera));
+    Watch(job);
+    job.start();
+    ASSERT_TRUE(WaitUntil([&] { return !ends.empty(); }));
+    EXPECT_EQ(job.total(), 2);
+    EXPECT_EQ(job.Facts(1).camera, "camera of /photos/a.jpg");
+    const std::vector<FileFacts> facts = job.TakeFacts();
+    ASSERT_EQ(facts.size(), 2u);
+    EXPECT_EQ(facts[0].camera, "camera of /photos/b.jpg");
+    EXPECT_EQ(facts[1].camera, "camera of /photos/a.jpg");
+    EXPECT_FALSE(facts[0].title) << "only what was asked for";
+}
+
+TEST_F(FactsReadJobTest, CancelledBeforeItsWorkersStartItEndsCancelledHavingReadNothing) {
+    platform::metadata::FactsReadJob job(reader, Paths(50), FactBit(Fact::Camera));
+    Watch(job);
+    job.cancel();
+    job.start();
+    ASSERT_TRUE(WaitUntil([&] { return !ends.empty(); }));
+    EXPECT_EQ(ends, std::vector<bool>{true});
+    EXPECT_TRUE(reader.Asked().empty());
+    EXPECT_EQ(job.TakeFacts().size(), 50u);
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/metadata/LibraryFactsReader.h"
 
+#include "RowNames.h"
 #include "ScratchFolder.h"
 #include "TestMedia.h"
 #include "platform/metadata/FileFactsReader.h"
@@ -8,6 +9,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using rownames::PrintTo;
 
 using engine::recipes::FactBit;
 using engine::recipes::WallTime;
@@ -18,12 +21,11 @@ using platform::metadata::FileFacts;
 using platform::metadata::ImageFactSet;
 
 struct FileRow {
-    const char* name;
+    const char* label;
     std::string file;
     std::function<void(const std::string& path)> write;
     FactSet wanted;
     FileFacts expected;
-    friend void PrintTo(const FileRow& row, std::ostream* out) { *out << row.name; }
 };
 
 FileFacts Image(std::optional<WallTime> taken, std::optional<std::string> camera, long long width,
@@ -151,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
                 [](const std::string& path) { testmedia::WriteMp3(path, {{"TITLE", "Sinnerman"}}); },
                 ImageFactSet(), FileFacts{}},
         FileRow{"NothingAsked", "a.jpg", Jpeg({{"Exif.Image.Model", "X100V"}}), FactSet(), FileFacts{}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 
 TEST(ReadModified, IsTheFilesClockAsLocalWallTime) {
     ScratchFolder folder;

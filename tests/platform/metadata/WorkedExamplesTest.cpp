@@ -2,6 +2,7 @@
 // real reader (through the cache and the pool, as the dialog and the command line read them), and the
 // recipe applied by the engine.
 
+#include "RowNames.h"
 #include "ScratchFolder.h"
 #include "TestMedia.h"
 #include "engine/recipes/CompiledRecipe.h"
@@ -14,19 +15,20 @@
 
 namespace {
 
+using rownames::PrintTo;
+
 using engine::recipes::InsertStep;
 using engine::recipes::Recipe;
 using engine::recipes::ReplaceStep;
 using engine::recipes::Scope;
 
 struct ExampleRow {
-    const char* name;
+    const char* label;
     std::string file;
     std::function<void(const std::string& path)> write;
     Recipe recipe;
     std::string newName; // empty: the row stays blank
     std::string missing; // what the preview says is missing
-    friend void PrintTo(const ExampleRow& row, std::ostream* out) { *out << row.name; }
 };
 
 Recipe WholeNameBecomes(const std::string& with) {
@@ -109,6 +111,6 @@ INSTANTIATE_TEST_SUITE_P(
                        testmedia::Truncate(path, 40);
                    },
                    WholeNameBecomes("{taken:%Y%m%d}"), "", "no date taken"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 
 } // namespace

@@ -1,11 +1,15 @@
 // The remembered folder in the user's settings.
 #include "platform/settings/FolderStore.h"
 
+#include "RowNames.h"
+
 #include <QSettings>
 #include <gtest/gtest.h>
 #include <string>
 
 namespace {
+
+using rownames::PrintTo;
 
 class Store : public ::testing::Test {
 protected:
@@ -18,16 +22,25 @@ protected:
     platform::SettingsFolderStore store_;
 };
 
-class StoreRoundTrip : public Store, public ::testing::WithParamInterface<std::string> {};
+struct FolderRow {
+    const char* label;
+    std::string folder;
+};
+
+class StoreRoundTrip : public Store, public ::testing::WithParamInterface<FolderRow> {};
 
 TEST_P(StoreRoundTrip, ReadsBackWhatItWrote) {
-    store_.SaveFolder(GetParam());
-    EXPECT_EQ(platform::SettingsFolderStore().LoadFolder(), GetParam());
+    store_.SaveFolder(GetParam().folder);
+    EXPECT_EQ(platform::SettingsFolderStore().LoadFolder(), GetParam().folder);
 }
 
-INSTANTIATE_TEST_SUITE_P(Folders, StoreRoundTrip,
-                         ::testing::Values("", "/tmp/with, comma; and = sign", "/tmp/\xC3\xA9t\xC3\xA9",
-                                           "/tmp/caf\xE9", "/tmp/@ByteArray"));
+INSTANTIATE_TEST_SUITE_P(
+    Folders, StoreRoundTrip,
+    ::testing::Values(FolderRow{"Empty", ""},
+                      FolderRow{"CommaSemicolonAndEquals", "/tmp/with, comma; and = sign"},
+                      FolderRow{"Utf8", "/tmp/\xC3\xA9t\xC3\xA9"}, FolderRow{"NotUtf8", "/tmp/caf\xE9"},
+                      FolderRow{"LooksLikeAByteArray", "/tmp/@ByteArray"}),
+    rownames::RowLabel());
 
 TEST_F(Store, NothingStoredReadsAsTheEmptyText) {
     EXPECT_EQ(store_.LoadFolder(), "");

@@ -2,6 +2,7 @@
 // of the folder is refused, and the recipe used last outlives the store that remembered it.
 #include "platform/settings/RecipeStore.h"
 
+#include "RowNames.h"
 #include "ScratchFolder.h"
 
 #include <cstdlib>
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using rownames::PrintTo;
 
 std::vector<std::string> EntriesOf(const std::string& folder) {
     std::vector<std::string> names;
@@ -129,6 +132,6 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"LineFeed", "a\nb", false}, NameCase{"Tab", "a\tb", false},
                       NameCase{"Nul", std::string("a\0b", 3), false}, NameCase{"Delete", "a\x7F", false},
                       NameCase{"NotUtf8", "caf\xE9", false}),
-    [](const auto& info) { return std::string(info.param.label); });
+    rownames::RowLabel());
 
 } // namespace

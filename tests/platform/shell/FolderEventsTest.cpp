@@ -1,5 +1,6 @@
 #include "platform/shell/FolderEvents.h"
 
+#include "RowNames.h"
 #include "platform/shell/ShellNamespace.h"
 
 #include <gtest/gtest.h>
@@ -9,20 +10,18 @@ using namespace platform;
 
 namespace {
 
+using rownames::PrintTo;
+
 // What real folders cannot easily show: moves between watches, unpaired cookies, watches that vanish and
 // lost events twice in one read. Watch 1 is /w, 2 is /w/sub, 3 is /other, 4 one folder under two paths.
 const std::map<int, std::vector<std::string>> kWatched{
     {1, {"/w"}}, {2, {"/w/sub"}}, {3, {"/other"}}, {4, {"/x", "/alias"}}};
 
 struct EventCase {
-    const char* name;
+    const char* label;
     std::vector<WatchEvent> events;
     std::vector<FolderChange> changes;
 };
-
-void PrintTo(const EventCase& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class WatchTranslation : public testing::TestWithParam<EventCase> {};
 
@@ -67,6 +66,6 @@ INSTANTIATE_TEST_SUITE_P(
         EventCase{"MovedToBeforeItsMovedFromIsNotAPair",
                   {{3, IN_MOVED_TO | kDir, 9, "c"}, {1, IN_MOVED_FROM | kDir, 9, "c"}},
                   {{SHCNE_MKDIR, "/other/c", ""}, {SHCNE_RMDIR, "/w/c", ""}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 
 } // namespace

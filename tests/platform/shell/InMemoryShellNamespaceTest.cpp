@@ -5,7 +5,7 @@
 #include <vector>
 
 using namespace platform;
-using testsupport::InMemoryShellNamespace;
+using fakes::InMemoryShellNamespace;
 using Answer = InMemoryShellNamespace::NameAnswer;
 
 // The folder tree's own tests drive every scripted failure of this model; what stays here is what they

@@ -1,10 +1,14 @@
 #include "platform/shell/MountTable.h"
 
+#include "RowNames.h"
+
 #include <gtest/gtest.h>
 
 using namespace platform;
 
 namespace {
+
+using rownames::PrintTo;
 
 const char* const kSample = "/dev/sda2 / ext4 rw,relatime 0 0\n"
                             "proc /proc proc rw 0 0\n"
@@ -78,15 +82,11 @@ TEST(MountTable, DrivesStartWithRootAndKeepTableOrderOnce) {
 }
 
 struct ServerCase {
-    const char* name;
+    const char* label;
     MountEntry entry;
     std::optional<std::string> server;
     std::string share;
 };
-
-void PrintTo(const ServerCase& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class NetworkShare : public testing::TestWithParam<ServerCase> {};
 
@@ -103,6 +103,6 @@ INSTANTIATE_TEST_SUITE_P(
                     ServerCase{"SshfsRootTakesMountName", {"box:/", "/mnt/box", "fuse.sshfs"}, "box", "box"},
                     ServerCase{"Ipv6", {"[fe80::1]:/e", "/mnt/v6", "nfs"}, "fe80::1", "e"},
                     ServerCase{"NotNetwork", {"/dev/sda1", "/", "ext4"}, std::nullopt, "sda1"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 
 } // namespace

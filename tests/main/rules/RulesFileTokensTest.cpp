@@ -1,8 +1,8 @@
 // Names from inside the files in the Rules dialog: the values are read on the pool while the dialog stays
 // live, with a count and Cancel.
 
+#include "DialogsRecorder.h"
 #include "FakeFactsReaders.h"
-#include "FormFixture.h"
 #include "WaitUntil.h"
 #include "engine/recipes/RecipeJson.h"
 #include "main/rules/RecipePreviewModel.h"
@@ -41,7 +41,7 @@ protected:
     }
     QString Status() const { return Control<QLabel>(rulesnames::lblStatus)->text(); }
 
-    DialogsRecorder dialogs_;
+    fakes::DialogsRecorder dialogs_;
     std::unique_ptr<rules::RulesDialog> dialog_;
 };
 
@@ -89,6 +89,34 @@ TEST_F(RulesReadingTest, ARecipeWithoutFileTokensReadsNothing) {
     const auto* status = dialog.findChild<QLabel*>(QLatin1String(rulesnames::lblStatus));
     ASSERT_TRUE(WaitUntil([&] { return status->text().contains("renamed"); }));
     EXPECT_TRUE(reader.Asked().empty());
+}
+
+// A second read for a further value, stopped early: the files it did not reach keep what the first read
+// found, so that only the new value is missing there.
+TEST_F(RulesReadingTest, AStoppedSecondReadKeepsTheValuesOfTheFirst) {
+    fakes::RecordingFactsReader reader;
+    auto names = std::make_shared<const std::vector<std::string>>(
+        std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg", "f.jpg"});
+    rules::RecipePreviewModel model(names, "/photos", nullptr, &reader);
+    model.SetRecipe(ByCamera());
+    ASSERT_TRUE(WaitUntil([&] { return model.Ready(); }));
+    reader.hold = true;
+    const int entered = reader.Entered();
+    model.SetRecipe(*engine::recipes::ParseRecipe(R"({"steps": [{"replace": {"find": "^.*$",
+        "with": "{camera} {title}", "regex": true, "scope": "name"}}]})")
+                         .recipe);
+    ASSERT_TRUE(WaitUntil([&] { return reader.Entered() > entered; }));
+    model.StopReading();
+    reader.gate.Release();
+    ASSERT_TRUE(WaitUntil([&] { return model.Ready(); }));
+    int noTitle = 0;
+    for (int row = 0; row < 6; ++row) {
+        const QString mark = model.index(row, rules::RecipePreviewModel::MarkColumn).data().toString();
+        EXPECT_NE(mark, "no camera") << "row " << row;
+        noTitle += mark == "no title";
+    }
+    EXPECT_GT(noTitle, 0);
+    EXPECT_LT(noTitle, 6);
 }
 
 } // namespace

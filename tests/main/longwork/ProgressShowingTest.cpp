@@ -1,22 +1,22 @@
-// When a long work's progress dialog shows, and the tooltips of long names.
+// When a long work's progress dialog shows.
 #include "main/longwork/ProgressShowing.h"
 
-#include "main/ToolTipText.h"
+#include "RowNames.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QFontMetrics>
 #include <QMessageBox>
-#include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace {
+
+using rownames::PrintTo;
 
 using namespace std::chrono_literals;
 using std::chrono::milliseconds;
 
 struct DueRow {
-    const char* name;
+    const char* label;
     milliseconds worked;
     milliseconds renaming;
     int done;
@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // A long preparation says nothing about the renames' rate.
                       DueRow{"LongPreparationQuickRenames", 900ms, 100ms, 9000, 10000, false},
                       DueRow{"AllDone", 700ms, 700ms, 10, 10, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rownames::RowLabel());
 
 // A clock the test moves by hand.
 struct HandClock {
@@ -96,44 +96,6 @@ TEST_F(Showing, AWindowThatIsNotModalChangesNothing) {
     clock_.Advance(500ms);
     showing_.Tick();
     EXPECT_TRUE(progress_.isVisible());
-}
-
-struct TipRow {
-    const char* name;
-    QString text;
-    int width;
-    int lines; // at least
-};
-
-class ToolTipTable : public ::testing::TestWithParam<TipRow> {};
-
-// The lines fit the width, together hold the whole text, and a short text stays on one line.
-TEST_P(ToolTipTable, BreaksTheTextIntoLinesThatFit) {
-    const TipRow& row = GetParam();
-    const QFont font = QApplication::font();
-    const QStringList lines = ToolTipLines(row.text, font, row.width);
-    EXPECT_EQ(lines.join(QString()), row.text);
-    EXPECT_GE(lines.size(), row.lines);
-    const QFontMetrics metrics(font);
-    for (const QString& line : lines)
-        EXPECT_LE(metrics.horizontalAdvance(line.trimmed()), row.width) << line.toStdString();
-    for (const QString& line : lines)
-        EXPECT_FALSE(line.endsWith(QChar::fromUcs2(0xD83D))) << "a character was split";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Names, ToolTipTable,
-    ::testing::Values(TipRow{"Short", QStringLiteral("a.txt"), 800, 1},
-                      TipRow{"LongWithoutSpaces", QString(600, QLatin1Char('d')) + QStringLiteral(".jpg"),
-                             300, 3},
-                      TipRow{"LongWithSpaces", QStringLiteral("the holiday photo ").repeated(40), 400, 3},
-                      TipRow{"Emoji", QString::fromUtf8("\xF0\x9F\x98\x80").repeated(300), 200, 3}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(WrappedToolTip, ShowsMarkupAsItIs) {
-    const QString tip = WrappedToolTip(QStringLiteral("<b>a</b>  b.txt"), QApplication::font(), 800);
-    EXPECT_TRUE(tip.contains(QStringLiteral("&lt;b&gt;a&lt;/b&gt;  b.txt")));
-    EXPECT_TRUE(Qt::mightBeRichText(tip));
 }
 
 } // namespace

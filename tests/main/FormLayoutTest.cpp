@@ -1,6 +1,7 @@
 // The main window's layout: every control at its place at the design size and after the window has
 // grown, the smallest size, the columns, the keyboard order, the look and the information panel.
 #include "FormFixture.h"
+#include "RowNames.h"
 #include "main/layout/InfoPanel.h"
 #include "main/layout/WindowLook.h"
 
@@ -8,6 +9,8 @@
 #include <ostream>
 
 namespace {
+
+using rownames::PrintTo;
 
 namespace info = layout::info_names;
 
@@ -156,13 +159,9 @@ std::vector<std::string> TabWalk(QWidget* start) {
 // Every walk goes from the tree to the checked radio button, through what its mode enables, and on to the
 // four buttons below.
 struct TabRow {
-    const char* mode;
+    const char* label; // the mode's radio button
     std::vector<std::string> enabled;
 };
-
-void PrintTo(const TabRow& row, std::ostream* out) {
-    *out << row.mode;
-}
 
 class FormTabOrder : public FormLayout, public testing::WithParamInterface<TabRow> {};
 
@@ -170,9 +169,9 @@ class FormTabOrder : public FormLayout, public testing::WithParamInterface<TabRo
 // every radio button.
 TEST_P(FormTabOrder, FollowsTheTableAndPassesTheGrid) {
     Open();
-    Click(GetParam().mode);
-    EXPECT_TRUE(Find(GetParam().mode)->hasFocus());
-    std::vector<std::string> walk{names::shlDir, GetParam().mode};
+    Click(GetParam().label);
+    EXPECT_TRUE(Find(GetParam().label)->hasFocus());
+    std::vector<std::string> walk{names::shlDir, GetParam().label};
     walk.insert(walk.end(), GetParam().enabled.begin(), GetParam().enabled.end());
     walk.insert(walk.end(), {names::btnRefresh, names::btnView, names::btnGo, names::btnHelp});
     EXPECT_EQ(TabWalk(Tree()), walk);
@@ -185,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TabRow{names::rdbReplacer, {names::edtReplace, names::edtWith}},
                     TabRow{names::rdbDeleter, {names::edtDelete}},
                     TabRow{names::rdbAdd, {names::edtBeg, names::edtEnd, names::edtPos, names::edtAfter}}),
-    [](const testing::TestParamInfo<TabRow>& info) { return std::string(info.param.mode); });
+    rownames::RowLabel());
 
 TEST_F(FormLayout, HelpAndInfoOpensThePanelOverTheWholeWindow) {
     TForm1& form = Open();
