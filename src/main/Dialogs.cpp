@@ -88,7 +88,8 @@ void WrapAnywhere(QMessageBox& box) {
     text->setLineWrapColumnOrWidth(width);
     text->setFixedSize(width, static_cast<int>(std::ceil(document->size().height())));
 
-    grid->replaceWidget(label, text);
+    // The label's layout item is handed back to us: without this delete, every box would leak one.
+    delete grid->replaceWidget(label, text);
     label->hide();
 }
 
