@@ -4,6 +4,7 @@
 // the old name free at its turn, so nothing is ever overwritten; and the renames back, carried out on an
 // in-memory folder, leave exactly the names the plan foresaw.
 
+#include "AnswerYes.h"
 #include "FakeFileSystem.h"
 #include "FuzzCheck.h"
 #include "engine/undo/UndoPlan.h"
@@ -80,9 +81,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& name : folder)
         files.AddFile(journal.folder, name, name);
     const auto opened = files.OpenFolder(journal.folder);
-    const engine::UndoResult result = engine::RunUndo(journal, plan, *opened);
+    fakes::AnswerYes prompts;
+    const engine::UndoResult result = engine::RunUndo(journal, plan, *opened, prompts);
     FUZZ_CHECK(result.renamed == static_cast<int>(plan.steps.size()));
     FUZZ_CHECK(result.failures.size() == plan.failures.size());
+    // Every rename back succeeded and nothing stopped it: no row is left for a later undo.
+    FUZZ_CHECK(!result.stopped && result.left.empty());
     const std::vector<std::string> after = files.Files(journal.folder);
     FUZZ_CHECK(std::set<std::string>(after.begin(), after.end()) == names);
     return 0;
