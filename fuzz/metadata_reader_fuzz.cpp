@@ -25,6 +25,10 @@ const std::string& Folder() {
             std::abort();
         return pattern;
     }();
+    // Registered once the name is made, so that it runs while the name still exists: the run leaves no
+    // empty folder in /dev/shm.
+    static const int removed = std::atexit([] { rmdir(Folder().c_str()); });
+    (void)removed;
     return folder;
 }
 
