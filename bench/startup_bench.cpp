@@ -6,8 +6,8 @@
 //   QT_QPA_PLATFORM=offscreen build-bench/bench/startup_bench [--files=1000000] [--runs=3] [--base=/dev/shm]
 //   QT_QPA_PLATFORM=offscreen build-bench/bench/startup_bench --folder=EXISTING_FOLDER_OF_FILES
 #include "FolderTree/TFolderTree.h"
+#include "ScratchFolder.h"
 #include "TestHome.h"
-#include "TmpfsFolder.h"
 #include "main/ControlNames.h"
 #include "main/Dialogs.h"
 #include "main/TForm1.h"
@@ -114,14 +114,16 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const int runs = std::stoi(Option(argc, argv, "runs", "3"));
     std::string folder = Option(argc, argv, "folder", "");
-    std::unique_ptr<TmpfsFolder> made;
+    std::unique_ptr<ScratchFolder> made;
     std::size_t files = 0;
     if (folder.empty()) {
         files = std::stoul(Option(argc, argv, "files", "1000000"));
-        made = std::make_unique<TmpfsFolder>(Option(argc, argv, "base", "/dev/shm"));
+        const std::string base = Option(argc, argv, "base", "");
+        made = std::make_unique<ScratchFolder>(base.empty() ? ScratchFolder::InMemory()
+                                                            : std::filesystem::path(base));
         for (std::size_t i = 0; i < files; ++i)
-            made->CreateEmptyFile("Photo " + std::to_string(i) + ".jpg");
-        folder = made->Path();
+            made->AddEmptyFile("Photo " + std::to_string(i) + ".jpg");
+        folder = made->Name();
     } else {
         for (const auto& entry : std::filesystem::directory_iterator(folder))
             files += entry.is_directory() ? 0 : 1;
