@@ -211,11 +211,11 @@ TEST_F(LongWork, ARememberedFolderThatTakesLongIsReadWithTheWindowShown) {
 TEST_F(LongWork, TheTreesLookIntoTheStartFolderNeverHoldsUpTheWindow) {
     folder_.AddFolder("photos");
     folder_.Write("photos/p.jpg", "x");
-    auto model = std::make_unique<testsupport::InMemoryShellNamespace>(folder_.Name());
+    auto model = std::make_unique<fakes::InMemoryShellNamespace>(folder_.Name());
     const auto photos = model->AddFolder(model->Desktop(), "photos");
     const auto gate = std::make_shared<fakes::Gate>();
     model->PutOffSubFolderCheck(photos, gate);
-    testsupport::InMemoryShellNamespace& ns = *model;
+    fakes::InMemoryShellNamespace& ns = *model;
     shell_ = std::move(model);
 
     Open(folder_.Sub("photos"));
