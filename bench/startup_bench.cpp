@@ -5,6 +5,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen build-bench/bench/startup_bench [--files=1000000] [--runs=3] [--base=/dev/shm]
 //   QT_QPA_PLATFORM=offscreen build-bench/bench/startup_bench --folder=EXISTING_FOLDER_OF_FILES
+#include "BenchOption.h"
 #include "FolderTree/TFolderTree.h"
 #include "ScratchFolder.h"
 #include "TestHome.h"
@@ -97,14 +98,6 @@ Figures StartOnce(const std::string& folder, std::size_t files) {
     form.show();
     QCoreApplication::exec();
     return figures;
-}
-
-std::string Option(int argc, char** argv, const std::string& name, const std::string& otherwise) {
-    const std::string prefix = "--" + name + "=";
-    for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]).rfind(prefix, 0) == 0)
-            return std::string(argv[i]).substr(prefix.size());
-    return otherwise;
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/window_bench [--go-sizes=1000,10000,100000,1000000] [--go-pairs=3]
 //   QT_QPA_PLATFORM=offscreen build/bench/window_bench --go-sizes=    (no Go figures)
 //   QT_QPA_PLATFORM=offscreen build/bench/window_bench [--undo-sizes=100000,1000000]   (Undo last Go)
+#include "BenchOption.h"
 #include "FolderTree/TFolderTree.h"
 #include "QuietDialogs.h"
 #include "ScratchFolder.h"
@@ -148,16 +149,6 @@ void Memory(benchmark::State& state, Bench& bench) {
 }
 
 } // namespace
-
-// The value of --name=VALUE among the arguments left after the benchmark library took its own, or
-// `otherwise`.
-std::string Option(int argc, char** argv, const std::string& name, const std::string& otherwise) {
-    const std::string prefix = "--" + name + "=";
-    for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]).rfind(prefix, 0) == 0)
-            return std::string(argv[i]).substr(prefix.size());
-    return otherwise;
-}
 
 std::vector<int> Sizes(const std::string& list) {
     std::vector<int> sizes;
