@@ -282,13 +282,15 @@ std::vector<std::size_t> DateOrder(const std::vector<std::string>& names,
     return dated;
 }
 
-long long Saturate(__int128 value) {
+} // namespace
+
+long long CounterAt(const Counter& counter, long long rank) {
+    // start + step * rank is at most 2^63 + 2^126 in magnitude, well inside 128 bits.
+    const __int128 value = static_cast<__int128>(counter.start) + static_cast<__int128>(counter.step) * rank;
     constexpr auto low = std::numeric_limits<long long>::min();
     constexpr auto high = std::numeric_limits<long long>::max();
     return value < low ? low : value > high ? high : static_cast<long long>(value);
 }
-
-} // namespace
 
 bool NaturalLess(std::string_view a, std::string_view b) {
     if (const int c = NaturalKey(a).compare(NaturalKey(b)); c != 0) {
@@ -346,8 +348,7 @@ std::vector<long long> CounterValues(const Counter& counter, const std::vector<s
     }
     std::vector<long long> values(oldNames.size());
     for (std::size_t rank = 0; rank < order.size(); ++rank) {
-        values[order[rank]] =
-            Saturate(static_cast<__int128>(counter.start) + static_cast<__int128>(counter.step) * rank);
+        values[order[rank]] = CounterAt(counter, static_cast<long long>(rank));
     }
     return values;
 }

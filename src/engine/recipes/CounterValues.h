@@ -21,6 +21,10 @@ std::vector<long long> CounterValues(const Counter& counter, const std::vector<s
                                      const std::vector<const FileFacts*>& facts,
                                      const ParallelJobs& parallel = {});
 
+// The counter value of the row at `rank` in the counter's order (0 the first): start + step * rank, stopping
+// at the end of the range of long long rather than running past it.
+long long CounterAt(const Counter& counter, long long rank);
+
 // Natural order of two names: digit runs compare as numbers (a2 before a10), letters without regard to
 // case; true when a sorts before b.
 bool NaturalLess(std::string_view a, std::string_view b);

@@ -2,6 +2,7 @@
 
 #include "CoreThreads.h"
 #include "engine/names/ShownName.h"
+#include "engine/recipes/CounterValues.h"
 #include "platform/metadata/FactsReadJob.h"
 
 #include <QBrush>
@@ -172,7 +173,7 @@ void RecipePreviewModel::StartRows() {
         std::vector<long long> counters(names->size());
         for (std::size_t row = 0; row < counters.size(); ++row)
             counters[row] =
-                counter.start + counter.step * (ranks ? (*ranks)[row] : static_cast<long long>(row));
+                engine::recipes::CounterAt(counter, ranks ? (*ranks)[row] : static_cast<long long>(row));
         auto rows = WorkOutRows(recipe, *names, counters, facts ? *facts : RowFacts{}, stale, OnAllCores());
         if (!rows)
             return;
@@ -217,11 +218,11 @@ const std::vector<long long>* RecipePreviewModel::Ranks() const {
 std::optional<long long> RecipePreviewModel::Counter(int row) const {
     const engine::recipes::Counter& counter = recipe_->Source().counter;
     if (!NeedsRanking(counter.order))
-        return counter.start + counter.step * row;
+        return engine::recipes::CounterAt(counter, row);
     const std::vector<long long>* ranks = Ranks();
     if (!ranks)
         return std::nullopt;
-    return counter.start + counter.step * (*ranks)[static_cast<std::size_t>(row)];
+    return engine::recipes::CounterAt(counter, (*ranks)[static_cast<std::size_t>(row)]);
 }
 
 std::vector<std::string> RecipePreviewModel::TakeNewNames() {
