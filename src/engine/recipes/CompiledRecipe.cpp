@@ -19,7 +19,10 @@ struct CompiledStep {
     Step step;
     std::unique_ptr<RE2> pattern;     // a regular expression, or a literal find without regard to case
     std::optional<TextTemplate> text; // `with` of a replace, `text` of an insert
-    int submatches = 1;               // groups to capture: the whole match and those `with` uses
+    // Groups to capture: the whole match and every group up to the highest that `with` uses. The groups
+    // past it are not asked for: the fewer, the less the pattern's matching has to track (none at all lets
+    // it find the match without following the groups), and the match and the groups asked for are the same.
+    int submatches = 1;
 };
 
 std::string Sentence(std::size_t index, const Step& step, std::string_view keyAndPhrase) {
@@ -57,7 +60,7 @@ std::string CompileStep(std::size_t index, CompiledStep& compiled) {
         if (!compiled.text) {
             return Sentence(index, step, Fill(ENGINE_TEXT("Recipe", "\"with\" %1"), {error}));
         }
-        compiled.submatches = 1 + groups.count;
+        compiled.submatches = 1 + std::max(0, compiled.text->HighestGroup());
     } else if (const auto* insert = std::get_if<InsertStep>(&step)) {
         if (insert->at.kind == InsertAt::Kind::Position && insert->at.position == 0) {
             return Sentence(
@@ -83,17 +86,20 @@ std::string CompileStep(std::size_t index, CompiledStep& compiled) {
 
 // The byte range of text that a scope covers; nullopt when the text has no such part (no extension).
 std::optional<std::pair<std::size_t, std::size_t>> ScopeRange(std::string_view text, Scope scope) {
-    const std::size_t dot = ExtensionDot(text);
     switch (scope) {
     case Scope::Whole:
         return std::pair{std::size_t{0}, text.size()};
-    case Scope::Name:
+    case Scope::Name: {
+        const std::size_t dot = ExtensionDot(text);
         return std::pair{std::size_t{0}, dot == std::string_view::npos ? text.size() : dot};
-    case Scope::Extension:
+    }
+    case Scope::Extension: {
+        const std::size_t dot = ExtensionDot(text);
         if (dot == std::string_view::npos) {
             return std::nullopt;
         }
         return std::pair{dot + 1, text.size()};
+    }
     }
     return std::nullopt;
 }
@@ -192,21 +198,20 @@ bool ApplyStep(const CompiledStep& compiled, std::string_view part, const TokenV
         return true;
     }
     if (const auto* insert = std::get_if<InsertStep>(&step)) {
-        const auto length = static_cast<long long>(utf8::Count(part));
-        long long at = 0;
+        // Only a position counted from the end needs the number of characters.
+        std::size_t offset = 0;
         switch (insert->at.kind) {
         case InsertAt::Kind::Start:
-            at = 0;
             break;
         case InsertAt::Kind::End:
-            at = length;
+            offset = part.size();
             break;
         case InsertAt::Kind::Position:
-            at = insert->at.position > 0 ? std::min<long long>(insert->at.position - 1LL, length)
-                                         : std::max<long long>(length + insert->at.position, 0);
+            offset = insert->at.position > 0
+                         ? CharOffset(part, insert->at.position - 1LL)
+                         : CharOffset(part, static_cast<long long>(utf8::Count(part)) + insert->at.position);
             break;
         }
-        const std::size_t offset = CharOffset(part, at);
         out.append(part.substr(0, offset));
         if (!compiled.text->Expand(values, {}, out, missing)) {
             return false;
@@ -215,15 +220,18 @@ bool ApplyStep(const CompiledStep& compiled, std::string_view part, const TokenV
         return true;
     }
     const auto& remove = std::get<RemoveStep>(step);
-    const auto length = static_cast<long long>(utf8::Count(part));
-    long long first = remove.from - 1LL;
-    long long last = first + remove.count;
-    if (remove.fromEnd) {
-        last = length - (remove.from - 1LL);
-        first = last - remove.count;
+    if (!remove.fromEnd) {
+        // Counted from the start: the characters are skipped up to the first removed and then past the
+        // last, without counting the rest.
+        const std::size_t first = CharOffset(part, remove.from - 1LL);
+        const std::size_t last = first + CharOffset(part.substr(first), remove.count);
+        out.append(part.substr(0, first));
+        out.append(part.substr(last));
+        return true;
     }
-    first = std::clamp<long long>(first, 0, length);
-    last = std::clamp<long long>(last, first, length);
+    const auto length = static_cast<long long>(utf8::Count(part));
+    const long long last = std::clamp<long long>(length - (remove.from - 1LL), 0, length);
+    const long long first = std::clamp<long long>(last - remove.count, 0, last);
     out.append(part.substr(0, CharOffset(part, first)));
     out.append(part.substr(CharOffset(part, last)));
     return true;
@@ -275,7 +283,10 @@ const Recipe& CompiledRecipe::Source() const {
 }
 
 NameResult CompiledRecipe::Apply(std::string_view oldName, long long number, const FileFacts* facts) const {
-    const TokenValues values{number, impl_->recipe.counter.width, Stem(oldName), Extension(oldName), facts};
+    const std::size_t dot = ExtensionDot(oldName);
+    const TokenValues values{
+        number, impl_->recipe.counter.width, dot == std::string_view::npos ? oldName : oldName.substr(0, dot),
+        dot == std::string_view::npos ? std::string_view() : oldName.substr(dot + 1), facts};
     // Each thread keeps its two working strings from name to name rather than allocating them anew.
     thread_local std::string current;
     thread_local std::string next;

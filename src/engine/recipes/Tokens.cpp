@@ -437,6 +437,16 @@ bool TextTemplate::IsLiteral() const {
     return pieces_.empty() || (pieces_.size() == 1 && pieces_[0].type == Piece::Type::Literal);
 }
 
+int TextTemplate::HighestGroup() const {
+    int highest = -1;
+    for (const Piece& piece : pieces_) {
+        if (piece.type == Piece::Type::Group && piece.group > highest) {
+            highest = piece.group;
+        }
+    }
+    return highest;
+}
+
 bool TextTemplate::Expand(const TokenValues& values, std::span<const std::string_view> groups,
                           std::string& out, std::string& missing) const {
     for (const Piece& piece : pieces_) {

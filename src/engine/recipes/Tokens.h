@@ -48,6 +48,8 @@ public:
 
     FactSet FactsNeeded() const { return facts_; }
     bool IsLiteral() const; // no tokens, no groups: the text as it stands
+    // The highest group number the text refers to ($0 the whole match); -1 when it refers to none.
+    int HighestGroup() const;
 
     // Appends the text for one row (and one match: groups[k] is group k's text) to out. When a file value
     // is missing and has no fallback, returns false and sets `missing` ("no date taken").
