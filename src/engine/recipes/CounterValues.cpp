@@ -19,22 +19,28 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-void AppendUtf8(UChar32 c, std::string& out) {
-    char bytes[U8_MAX_LENGTH];
-    std::size_t length = 0;
-    U8_APPEND_UNSAFE(bytes, length, c);
-    out.append(bytes, length);
-}
-
 // A key whose byte order is the natural order: letters case-folded (Unicode simple folding), and every digit
 // run written as '0', the count of its significant digits in two bytes, then those digits, so that a
 // shorter number sorts first and equal lengths compare digit by digit. Built once per name, so sorting
-// a million names compares plain bytes. Appended to `key`.
+// a million names compares plain bytes. Appended to `key`, in one pass over the name.
+//
+// The key takes at most four bytes a byte of the name (a lone digit becomes four bytes, a character of
+// two or more bytes folds to one of at most four): room for that is made first and the rest given back.
 void AppendNaturalKey(std::string_view name, std::string& key) {
+    const std::size_t start = key.size();
+    key.resize(start + 4 * name.size());
+    char* const begin = key.data() + start;
+    char* out = begin;
     std::size_t pos = 0;
     while (pos < name.size()) {
-        if (IsDigit(name[pos])) {
-            std::size_t end = pos;
+        const char c = name[pos];
+        if (static_cast<unsigned char>(c) < 0x80 && !IsDigit(c)) {
+            *out++ = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c;
+            ++pos;
+            continue;
+        }
+        if (IsDigit(c)) {
+            std::size_t end = pos + 1;
             while (end < name.size() && IsDigit(name[end])) {
                 ++end;
             }
@@ -43,39 +49,27 @@ void AppendNaturalKey(std::string_view name, std::string& key) {
                 ++first;
             }
             const std::size_t digits = std::min<std::size_t>(end - first, 0xFFFF);
-            key.push_back('0');
-            key.push_back(static_cast<char>(digits >> 8));
-            key.push_back(static_cast<char>(digits & 0xFF));
-            key.append(name.substr(first, end - first));
-            pos = end;
-            continue;
-        }
-        if (static_cast<unsigned char>(name[pos]) < 0x80) {
-            // A run of ASCII other than digits, lowered in place.
-            std::size_t end = pos + 1;
-            while (end < name.size() && static_cast<unsigned char>(name[end]) < 0x80 && !IsDigit(name[end])) {
-                ++end;
-            }
-            const std::size_t start = key.size();
-            key.append(name.substr(pos, end - pos));
-            char* const lowered = key.data() + start;
-            for (std::size_t k = 0; k < end - pos; ++k) {
-                const char c = lowered[k];
-                lowered[k] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c;
-            }
+            *out++ = '0';
+            *out++ = static_cast<char>(digits >> 8);
+            *out++ = static_cast<char>(digits & 0xFF);
+            std::memcpy(out, name.data() + first, end - first);
+            out += end - first;
             pos = end;
             continue;
         }
         const std::size_t length = utf8::CharLength(name, pos);
         if (length == 1) {
-            key.push_back(name[pos]); // a byte that is not UTF-8 stands for itself
+            *out++ = c; // a byte that is not UTF-8 stands for itself
         } else {
-            AppendUtf8(
-                u_foldCase(static_cast<UChar32>(utf8::CodePoint(name, pos, length)), U_FOLD_CASE_DEFAULT),
-                key);
+            std::size_t written = 0;
+            U8_APPEND_UNSAFE(
+                out, written,
+                u_foldCase(static_cast<UChar32>(utf8::CodePoint(name, pos, length)), U_FOLD_CASE_DEFAULT));
+            out += written;
         }
         pos += length;
     }
+    key.resize(start + static_cast<std::size_t>(out - begin));
 }
 
 std::string NaturalKey(std::string_view name) {
@@ -177,11 +171,15 @@ void SortKeys(std::span<Keyed> keyed, const std::vector<std::string>& names) {
 // The natural keys of rows[first, last) in one buffer, and their records in keyed[first, last).
 void BuildKeys(const std::vector<std::string>& names, const std::vector<std::size_t>& rows, std::size_t first,
                std::size_t last, std::string& keys, std::vector<Keyed>& keyed) {
+    // Room for every key, as most names have a digit run's marker or two, and for one name's key at its
+    // longest while it is being built.
     std::size_t bytes = 8;
+    std::size_t longest = 0;
     for (std::size_t k = first; k < last; ++k) {
-        bytes += names[rows[k]].size() + 8; // room for a digit run's marker or two
+        bytes += names[rows[k]].size() + 8;
+        longest = std::max(longest, names[rows[k]].size());
     }
-    keys.reserve(bytes);
+    keys.reserve(bytes + 4 * longest);
     for (std::size_t k = first; k < last; ++k) {
         const std::size_t offset = keys.size();
         AppendNaturalKey(names[rows[k]], keys);

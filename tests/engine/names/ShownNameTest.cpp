@@ -56,4 +56,27 @@ INSTANTIATE_TEST_SUITE_P(
     rownames::RowLabel());
 // clang-format on
 
+// Long names are stepped over several bytes at a time: every byte value, at every place of a name longer
+// than two such steps, is shown as it would be alone.
+TEST(ShownNameLong, EveryByteAtEveryPlace) {
+    const std::string plain = "Holiday 2026 - 01";
+    for (std::size_t place = 0; place <= plain.size(); ++place) {
+        for (int value = 0; value < 256; ++value) {
+            const char byte = static_cast<char>(value);
+            std::string name = plain;
+            name.insert(place, 1, byte);
+            std::string standIn(1, byte);
+            if (value == '\n' || value == '\r' || value == '\t') {
+                standIn = value == '\n' ? "\\n" : value == '\r' ? "\\r" : "\\t";
+            } else if (value < 0x20 || value >= 0x7F) {
+                static constexpr char hex[] = "0123456789ABCDEF";
+                standIn = std::string("\\x") + hex[value >> 4] + hex[value & 0xF];
+            }
+            std::string expected = plain;
+            expected.insert(place, standIn);
+            ASSERT_EQ(engine::ShownName(name), expected) << "byte " << value << " at " << place;
+        }
+    }
+}
+
 } // namespace
