@@ -57,12 +57,17 @@ template <class Sink> void WalkParts(std::string_view name, Sink&& part) {
     std::size_t plainStart = 0;
     for (std::size_t pos = 0; pos < name.size();) {
         // Printable ASCII, what most names are made of, shows as it is: stepped over eight bytes at a
-        // time, then a byte at a time.
+        // time (the last eight of a name at least that long read at once too), then a byte at a time.
         std::uint64_t eight = 0;
         if (pos + sizeof eight <= name.size() &&
             (std::memcpy(&eight, name.data() + pos, sizeof eight), AllPrintableAscii(eight))) {
             pos += sizeof eight;
             continue;
+        }
+        if (pos + sizeof eight > name.size() && name.size() >= sizeof eight &&
+            (std::memcpy(&eight, name.data() + name.size() - sizeof eight, sizeof eight),
+             AllPrintableAscii(eight))) {
+            break;
         }
         if (const auto byte = static_cast<unsigned char>(name[pos]); byte >= 0x20 && byte < 0x7F) {
             ++pos;

@@ -139,22 +139,25 @@ std::vector<RowMark> MarkRows(const std::vector<std::string>& oldNames,
 
 std::vector<RowMark> MarkResults(const std::vector<std::string>& oldNames,
                                  const std::vector<NameResult>& results, const ParallelJobs& parallel) {
-    std::vector<RowMark> marks(oldNames.size(), RowMark::None);
-    std::vector<std::string_view> names(oldNames.size());
-    for (std::size_t row = 0; row < oldNames.size(); ++row) {
-        if (row >= results.size()) {
-            marks[row] = RowMark::Unchanged;
-            continue;
+    const std::size_t rows = oldNames.size();
+    std::vector<RowMark> marks(rows, RowMark::None);
+    std::vector<std::string_view> names(rows);
+    parallel.RunPieces(rows, parallel.Pieces(rows), [&](std::size_t, std::size_t begin, std::size_t end) {
+        for (std::size_t row = begin; row < end; ++row) {
+            if (row >= results.size()) {
+                marks[row] = RowMark::Unchanged;
+                continue;
+            }
+            names[row] = results[row].name;
+            if (!results[row].missing.empty()) {
+                marks[row] = RowMark::Missing;
+            } else if (names[row] == oldNames[row]) {
+                marks[row] = RowMark::Unchanged;
+            } else if (IsRefused(names[row])) {
+                marks[row] = RowMark::Refused;
+            }
         }
-        names[row] = results[row].name;
-        if (!results[row].missing.empty()) {
-            marks[row] = RowMark::Missing;
-        } else if (names[row] == oldNames[row]) {
-            marks[row] = RowMark::Unchanged;
-        } else if (IsRefused(names[row])) {
-            marks[row] = RowMark::Refused;
-        }
-    }
+    });
     MarkClashes(oldNames, names, marks, parallel);
     return marks;
 }
