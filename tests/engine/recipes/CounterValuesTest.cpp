@@ -75,6 +75,41 @@ TEST(NaturalOrderAtLength, AgreesWithPairwiseComparison) {
     EXPECT_EQ(CounterValues({1, 1, 1, CounterOrder::Natural}, names, {}), expected);
 }
 
+// A large folder, sorted in long runs of rows that agree on their first eight bytes and again deeper down,
+// where long names share a beginning that differs only in case: the numbers agree with comparing names
+// one pair at a time, ties kept as listed.
+TEST(NaturalOrderAtLength, ALargeFolderAgreesWithPairwiseComparison) {
+    const std::vector<std::string> stems{"Holiday in the mountains 2026 - ",
+                                         "HOLIDAY IN THE MOUNTAINS 2026 - ",
+                                         "Holiday in the mountains 2026 -",
+                                         "IMG_",
+                                         "img_",
+                                         ""};
+    const std::vector<std::string> tails{"",  "1", "01", "9",    "10",         "0042",
+                                         "a", "B", "é",  "\xFF", "12345678901"};
+    std::mt19937 random(4321);
+    std::uniform_int_distribution<std::size_t> stem(0, stems.size() - 1);
+    std::uniform_int_distribution<std::size_t> tail(0, tails.size() - 1);
+    std::uniform_int_distribution<int> parts(1, 4);
+    std::vector<std::string> names;
+    for (int k = 0; k < 60000; ++k) {
+        std::string name = stems[stem(random)];
+        for (int p = parts(random); p > 0; --p) {
+            name += tails[tail(random)];
+        }
+        names.push_back(std::move(name));
+    }
+    std::vector<std::size_t> rows(names.size());
+    std::iota(rows.begin(), rows.end(), std::size_t{0});
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](std::size_t a, std::size_t b) { return NaturalLess(names[a], names[b]); });
+    std::vector<long long> expected(names.size());
+    for (std::size_t rank = 0; rank < rows.size(); ++rank) {
+        expected[rows[rank]] = static_cast<long long>(rank) + 1;
+    }
+    EXPECT_EQ(CounterValues({1, 1, 1, CounterOrder::Natural}, names, {}), expected);
+}
+
 // Names of a large folder, with the ties that decide deep in the order: the same key in other bytes
 // ("a01", "a1", "A1"), the very same name twice, digit runs of every length, case and accents.
 std::vector<std::string> VariedNames(std::size_t count) {
