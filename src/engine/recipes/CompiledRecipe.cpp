@@ -283,10 +283,7 @@ const Recipe& CompiledRecipe::Source() const {
 }
 
 NameResult CompiledRecipe::Apply(std::string_view oldName, long long number, const FileFacts* facts) const {
-    const std::size_t dot = ExtensionDot(oldName);
-    const TokenValues values{
-        number, impl_->recipe.counter.width, dot == std::string_view::npos ? oldName : oldName.substr(0, dot),
-        dot == std::string_view::npos ? std::string_view() : oldName.substr(dot + 1), facts};
+    const TokenValues values{number, impl_->recipe.counter.width, Stem(oldName), Extension(oldName), facts};
     // Each thread keeps its two working strings from name to name rather than allocating them anew.
     thread_local std::string current;
     thread_local std::string next;

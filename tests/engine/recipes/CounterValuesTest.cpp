@@ -45,6 +45,38 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{"BadBytesDoNotStopOrdering", {"b\xFF", "a\xFF", "a"}, {3, 2, 1}}),
     rownames::RowLabel());
 
+// `count` names, each one of the stems followed by one to `mostParts` of the tails, drawn at random.
+std::vector<std::string> StemsAndTails(const std::vector<std::string>& stems,
+                                       const std::vector<std::string>& tails, int count, int mostParts,
+                                       unsigned seed) {
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<std::size_t> stem(0, stems.size() - 1);
+    std::uniform_int_distribution<std::size_t> tail(0, tails.size() - 1);
+    std::uniform_int_distribution<int> parts(1, mostParts);
+    std::vector<std::string> names;
+    for (int k = 0; k < count; ++k) {
+        std::string name = stems[stem(random)];
+        for (int p = parts(random); p > 0; --p) {
+            name += tails[tail(random)];
+        }
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+// The numbers from 1 that comparing the names one pair at a time gives them, ties kept as listed.
+std::vector<long long> PairwiseNumbers(const std::vector<std::string>& names) {
+    std::vector<std::size_t> rows(names.size());
+    std::iota(rows.begin(), rows.end(), std::size_t{0});
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](std::size_t a, std::size_t b) { return NaturalLess(names[a], names[b]); });
+    std::vector<long long> numbers(names.size());
+    for (std::size_t rank = 0; rank < rows.size(); ++rank) {
+        numbers[rows[rank]] = static_cast<long long>(rank) + 1;
+    }
+    return numbers;
+}
+
 // Long names that agree on their first bytes, differ in case, in digit runs and in length: the sort of
 // a folder, which works on eight bytes of each key at a time, agrees with comparing names one pair at a
 // time, ties kept as listed.
@@ -52,27 +84,8 @@ TEST(NaturalOrderAtLength, AgreesWithPairwiseComparison) {
     const std::vector<std::string> stems{"Track ", "track ", "TRACK 0", "Track 00", "Trackér ", "Track ", ""};
     const std::vector<std::string> tails{"",    "1",      "01", "9",    "10",      "a",
                                          "A b", " 2 - x", "ß",  "\xFF", "12345678"};
-    std::mt19937 random(1234);
-    std::uniform_int_distribution<std::size_t> stem(0, stems.size() - 1);
-    std::uniform_int_distribution<std::size_t> tail(0, tails.size() - 1);
-    std::uniform_int_distribution<int> parts(1, 5);
-    std::vector<std::string> names;
-    for (int k = 0; k < 3000; ++k) {
-        std::string name = stems[stem(random)];
-        for (int p = parts(random); p > 0; --p) {
-            name += tails[tail(random)];
-        }
-        names.push_back(std::move(name));
-    }
-    std::vector<std::size_t> rows(names.size());
-    std::iota(rows.begin(), rows.end(), std::size_t{0});
-    std::stable_sort(rows.begin(), rows.end(),
-                     [&](std::size_t a, std::size_t b) { return NaturalLess(names[a], names[b]); });
-    std::vector<long long> expected(names.size());
-    for (std::size_t rank = 0; rank < rows.size(); ++rank) {
-        expected[rows[rank]] = static_cast<long long>(rank) + 1;
-    }
-    EXPECT_EQ(CounterValues({1, 1, 1, CounterOrder::Natural}, names, {}), expected);
+    const std::vector<std::string> names = StemsAndTails(stems, tails, 3000, 5, 1234);
+    EXPECT_EQ(CounterValues({1, 1, 1, CounterOrder::Natural}, names, {}), PairwiseNumbers(names));
 }
 
 // A large folder, sorted in long runs of rows that agree on their first eight bytes and again deeper down,
@@ -87,27 +100,8 @@ TEST(NaturalOrderAtLength, ALargeFolderAgreesWithPairwiseComparison) {
                                          ""};
     const std::vector<std::string> tails{"",  "1", "01", "9",    "10",         "0042",
                                          "a", "B", "é",  "\xFF", "12345678901"};
-    std::mt19937 random(4321);
-    std::uniform_int_distribution<std::size_t> stem(0, stems.size() - 1);
-    std::uniform_int_distribution<std::size_t> tail(0, tails.size() - 1);
-    std::uniform_int_distribution<int> parts(1, 4);
-    std::vector<std::string> names;
-    for (int k = 0; k < 60000; ++k) {
-        std::string name = stems[stem(random)];
-        for (int p = parts(random); p > 0; --p) {
-            name += tails[tail(random)];
-        }
-        names.push_back(std::move(name));
-    }
-    std::vector<std::size_t> rows(names.size());
-    std::iota(rows.begin(), rows.end(), std::size_t{0});
-    std::stable_sort(rows.begin(), rows.end(),
-                     [&](std::size_t a, std::size_t b) { return NaturalLess(names[a], names[b]); });
-    std::vector<long long> expected(names.size());
-    for (std::size_t rank = 0; rank < rows.size(); ++rank) {
-        expected[rows[rank]] = static_cast<long long>(rank) + 1;
-    }
-    EXPECT_EQ(CounterValues({1, 1, 1, CounterOrder::Natural}, names, {}), expected);
+    const std::vector<std::string> names = StemsAndTails(stems, tails, 60000, 4, 4321);
+    EXPECT_EQ(CounterValues({1, 1, 1, CounterOrder::Natural}, names, {}), PairwiseNumbers(names));
 }
 
 // Names of a large folder, with the ties that decide deep in the order: the same key in other bytes
