@@ -10,8 +10,8 @@ unsigned FactsPool::WorkersFor(std::size_t files) {
 }
 
 FactsPool::FactsPool(FileFactsReader& reader, std::vector<std::string> paths, FactSet wanted, FactsSink& sink,
-                     unsigned workers)
-    : reader_(reader), paths_(std::move(paths)), wanted_(wanted), sink_(sink) {
+                     unsigned workers, std::stop_token stop)
+    : reader_(reader), paths_(std::move(paths)), wanted_(wanted), sink_(sink), stop_(std::move(stop)) {
     const unsigned count =
         std::min(workers == 0 ? WorkersFor(paths_.size()) : workers, WorkersFor(paths_.size()));
     if (count == 0) {
@@ -36,7 +36,7 @@ void FactsPool::Wait() {
 }
 
 void FactsPool::Work() {
-    while (!cancelled_) {
+    while (!cancelled_ && !stop_.stop_requested()) {
         const std::size_t index = next_++;
         if (index >= paths_.size())
             break;

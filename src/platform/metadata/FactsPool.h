@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <stop_token>
 #include <string>
 #include <thread>
 #include <vector>
@@ -21,12 +22,12 @@ public:
 };
 
 // Reads a list of files on a few worker threads (no more than the machine's cores), at once from
-// construction. Cancel lets each worker finish the file in hand and stop; the destructor cancels and
-// waits, so the sink is never called after it.
+// construction. Cancel, or a stop asked through `stop`, lets each worker finish the file in hand and stop;
+// the destructor cancels and waits, so the sink is never called after it.
 class FactsPool {
 public:
     FactsPool(FileFactsReader& reader, std::vector<std::string> paths, FactSet wanted, FactsSink& sink,
-              unsigned workers = 0);
+              unsigned workers = 0, std::stop_token stop = {});
     ~FactsPool();
     FactsPool(const FactsPool&) = delete;
     FactsPool& operator=(const FactsPool&) = delete;
@@ -49,6 +50,7 @@ private:
     FactsSink& sink_;
     std::atomic<std::size_t> next_{0}, done_{0};
     std::atomic<bool> cancelled_{false};
+    const std::stop_token stop_;
     std::atomic<unsigned> running_{0};
     std::vector<std::thread> workers_;
 };

@@ -32,28 +32,22 @@ void FactsReadJob::Prepare() {
             paths_.push_back(folder_ + "/" + name);
     }
     values_.resize(count_);
-    {
+    if (stop_.stop_requested()) {
         std::lock_guard lock(mutex_);
-        if (cancelled_) {
-            finishedCancelled_ = count_ > 0;
-            PostLocked();
-            return;
-        }
+        finishedCancelled_ = count_ > 0;
+        PostLocked();
+        return;
     }
-    // Made outside the lock: its workers start at once and take the lock to hand over what they read.
-    auto pool =
-        std::make_unique<FactsPool>(reader_, std::move(paths_), wanted_, static_cast<FactsSink&>(*this));
+    // The pool's workers start at once and see a cancel through the token, even one that comes before
+    // the pool is stored below; they take the lock to hand over what they read.
+    auto pool = std::make_unique<FactsPool>(reader_, std::move(paths_), wanted_,
+                                            static_cast<FactsSink&>(*this), 0, stop_.get_token());
     std::lock_guard lock(mutex_);
-    if (cancelled_)
-        pool->Cancel();
     pool_ = std::move(pool);
 }
 
 void FactsReadJob::cancel() {
-    std::lock_guard lock(mutex_);
-    cancelled_ = true;
-    if (pool_)
-        pool_->Cancel();
+    stop_.request_stop();
 }
 
 void FactsReadJob::Arrived(std::size_t index, FileFacts facts) {

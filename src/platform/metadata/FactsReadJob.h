@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <stop_token>
 #include <thread>
 #include <vector>
 
@@ -67,11 +68,12 @@ private:
     // Written by the workers, each file's once, before it joins a batch.
     std::vector<FileFacts> values_;
 
-    std::mutex mutex_; // guards the five below, shared with the workers and the preparing thread
+    // Asked by cancel and seen by the workers at once, also while the pool is still being made.
+    std::stop_source stop_;
+    std::mutex mutex_; // guards the four below, shared with the workers and the preparing thread
     std::vector<ArrivedFacts> pending_;
     std::optional<bool> finishedCancelled_;
     bool posted_ = false;
-    bool cancelled_ = false;
     std::unique_ptr<FactsPool> pool_;
 
     std::thread preparing_;

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <numeric>
 #include <set>
+#include <stop_token>
 #include <thread>
 
 namespace {
@@ -99,6 +100,24 @@ TEST(FactsPoolTest, CancelDuringAReadStopsAfterTheFilesInHand) {
     pool.Wait();
     EXPECT_EQ(sink.indices.size(), static_cast<std::size_t>(workers));
     EXPECT_EQ(reader.Asked().size(), static_cast<std::size_t>(workers));
+    EXPECT_EQ(sink.ends, std::vector<bool>{true});
+}
+
+// The job that owns a pool asks for the stop through a token: the workers see it at once, also when it
+// comes before the job has the pool in hand (a Cancel clicked as the reading starts on a busy machine).
+TEST(FactsPoolTest, AStopAskedThroughTheTokenStopsAfterTheFilesInHand) {
+    fakes::RecordingFactsReader reader;
+    reader.hold = true;
+    RecordingSink sink;
+    std::stop_source stop;
+    const auto paths = Paths(100);
+    FactsPool pool(reader, paths, FactBit(Fact::Camera), sink, 0, stop.get_token());
+    const int workers = static_cast<int>(FactsPool::WorkersFor(paths.size()));
+    ASSERT_TRUE(WaitUntil([&] { return reader.Entered() == workers; }));
+    stop.request_stop();
+    reader.gate.Release();
+    pool.Wait();
+    EXPECT_EQ(sink.indices.size(), static_cast<std::size_t>(workers));
     EXPECT_EQ(sink.ends, std::vector<bool>{true});
 }
 
