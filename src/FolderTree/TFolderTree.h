@@ -15,6 +15,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <memory_resource>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -96,13 +97,19 @@ protected:
 private:
     using BusyScope = FolderChangeQueue::BusyScope;
 
+    // The index lives in an arena of its own, so that a hundred thousand entries go at once, not one by one.
+    struct FreshIndex {
+        std::pmr::monotonic_buffer_resource arena;
+        std::pmr::unordered_map<std::string_view, std::size_t> byPath{&arena};
+    };
     // A folder being listed afresh, in steps: the nodes are made as the entries come and join the folder
     // when the listing is complete.
     struct Relisting {
         QPersistentModelIndex node;
         std::unique_ptr<platform::EnumIdList> listing;
-        // By the path each node holds itself.
-        std::unordered_map<std::string_view, std::unique_ptr<TFolderNodeItem>> fresh;
+        // The nodes in the order listed, and where each stands by the path it holds itself.
+        std::vector<std::unique_ptr<TFolderNodeItem>> fresh;
+        std::unique_ptr<FreshIndex> index = std::make_unique<FreshIndex>();
     };
     // Every open folder listed afresh after lost changes, over as many slices as it takes.
     struct RelistAll {
