@@ -71,6 +71,14 @@ public:
     void RefreshDrive(const std::string& mountPoint, bool force);
     void CheckSelection();
 
+    // Whoever reads a folder in full anyway (the window, for its file list) may answer that folder's
+    // sub-folder question in the tree's stead, so that a folder of a million files is read once, not
+    // twice. From ExpectSubFolderAnswer on, a question of path's node that would read the whole folder
+    // waits for AnswerSubFolders; no answer, or an answer about another folder, sends it to the tree's own
+    // worker after all.
+    void ExpectSubFolderAnswer(const std::string& path);
+    void AnswerSubFolders(const std::string& path, std::optional<bool> hasSubFolder);
+
     // Listing and the sibling order.
     bool FillChildren(TFolderNodeItem* node);
     void ClearChildren(TFolderNodeItem* node);
@@ -212,4 +220,5 @@ private:
     qint64 mergeSlice_ = FolderChangeQueue::SliceMilliseconds;
     FolderChangeQueue queue_{*this, *this};
     SubFolderChecks checks_{&TFolderTree::SettleSubFolders};
+    std::string answerExpected_; // the folder whose sub-folder question someone else answers
 };

@@ -146,6 +146,7 @@ private:
     void ShowRow(int row);
 
     WindowServices services_;
+    // The folder shown first: the one given on the command line, else the one remembered.
     std::string startFolder_;
     int aborted_ = 0;
     // A batch runs in the background: the window stays open and its controls are locked.

@@ -28,7 +28,7 @@ std::string TextOf(const QLineEdit* field) {
 } // namespace
 
 void TForm1::FormCreate() {
-    Run([this] { shlDir->SelectPath(startFolder_.empty() ? services_.store.LoadFolder() : startFolder_); });
+    Run([this] { shlDir->SelectPath(startFolder_); });
     rdbRenamerClick();
 }
 
@@ -53,6 +53,11 @@ void TForm1::shlDirChange() {
 void TForm1::lstFilesChange() {
     gridModel->Reset([this](engine::NameGrid& grid) { grid.List(lstFiles->TakeNames()); });
     SetPreviewTag(0);
+    const platform::SubFoldersSeen seen = lstFiles->SubFolders();
+    shlDir->AnswerSubFolders(lstFiles->Folder(),
+                             seen == platform::SubFoldersSeen::Unknown
+                                 ? std::nullopt
+                                 : std::optional<bool>(seen == platform::SubFoldersSeen::Some));
 }
 
 void TForm1::btnRefreshClick() {
