@@ -26,8 +26,8 @@ public:
     void SetCell(int column, int row, std::string text);
 
     // Lists a folder: one row per name below the header "Filename" / "New Name", every new name blank.
-    // Returns the old names of the rows listed before, so that the caller may let them go where freeing a
-    // million strings holds nothing up.
+    // Returns the old names of the rows listed before: the caller decides when, and on which thread, a
+    // million of them are freed.
     std::vector<std::string> List(std::vector<std::string> names);
     // Blanks the new name of every file row; old names and the header stay.
     void BlankNewNames();
