@@ -10,6 +10,7 @@
 #include "main/longwork/ControlsLock.h"
 #include "main/longwork/FileList.h"
 #include "main/longwork/ListingIndicator.h"
+#include "main/longwork/WorkerThread.h"
 #include "platform/settings/FolderStore.h"
 
 #include <QCloseEvent>
