@@ -42,10 +42,9 @@ bool TFolderTree::ContinueRelisting(Relisting& relisting, const QElapsedTimer* c
             continue;
         MadeNode fresh = MakeFolderNode(**item, node, false);
         item->Free();
-        if (fresh.node) {
-            const std::string_view path = fresh.node->Node.Path;
-            relisting.fresh.try_emplace(path, std::move(fresh.node));
-        }
+        if (fresh.node &&
+            relisting.index->byPath.try_emplace(fresh.node->Node.Path, relisting.fresh.size()).second)
+            relisting.fresh.push_back(std::move(fresh.node));
         if (clock && ++made % FolderChangeQueue::ItemsPerLook == 0 &&
             clock->elapsed() >= FolderChangeQueue::SliceMilliseconds)
             return false;
@@ -59,30 +58,35 @@ void TFolderTree::FinishRelisting(Relisting& relisting, bool atOnce) {
     if (!node)
         return;
     UpdateLock lock(*this);
+    std::vector<bool> kept(relisting.fresh.size());
     for (int i = node->childCount() - 1; i >= 0 && relisting.node.isValid(); --i) {
         TFolderNodeItem* child = i < node->childCount() ? node->ChildNode(i) : nullptr;
         if (!child || IsSpecialKind(child->Node.Kind))
             continue;
-        const auto found = relisting.fresh.find(child->Node.Path);
-        if (found == relisting.fresh.end()) {
+        // The index's keys are the fresh nodes' own paths: a node is let go only once every child is
+        // looked up.
+        const auto found = relisting.index->byPath.find(child->Node.Path);
+        if (found == relisting.index->byPath.end() || kept[found->second]) {
             DeleteNode(child);
             continue;
         }
+        kept[found->second] = true;
         // A sub-folder never listed may have gained or lost sub-folders of its own meanwhile; a question
         // about that still open goes with the answer it stands for.
+        const std::unique_ptr<TFolderNodeItem>& fresh = relisting.fresh[found->second];
         if (child->childCount() == 0) {
-            child->setChildIndicatorPolicy(found->second->childIndicatorPolicy());
-            SubFolderChecks::TakeOver(*child, *found->second);
+            child->setChildIndicatorPolicy(fresh->childIndicatorPolicy());
+            SubFolderChecks::TakeOver(*child, *fresh);
         }
-        relisting.fresh.erase(found);
     }
     if (!relisting.node.isValid())
         return; // whoever heard OnChange took the node away
-    std::vector<std::unique_ptr<TFolderNodeItem>> added;
-    added.reserve(relisting.fresh.size());
-    for (auto& [path, fresh] : relisting.fresh)
-        added.push_back(std::move(fresh));
-    relisting.fresh.clear();
+    relisting.index.reset();
+    std::vector<std::unique_ptr<TFolderNodeItem>> added = std::move(relisting.fresh);
+    for (std::size_t i = 0; i < added.size(); ++i)
+        if (kept[i])
+            added[i].reset();
+    std::erase(added, nullptr);
     if (added.empty() && node->childCount() == 0) {
         node->setExpanded(false);
         node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
@@ -118,7 +122,9 @@ bool TFolderTree::RelistAllListed(const QElapsedTimer& clock) {
             return false;
         RelistAll& round = *relistAll_;
         if (round.current) {
-            if (!ContinueRelisting(*round.current, &clock))
+            // The nodes made join in a slice of their own.
+            if (!ContinueRelisting(*round.current, &clock) ||
+                clock.elapsed() >= FolderChangeQueue::SliceMilliseconds)
                 return false;
             Relisting done = std::move(*round.current);
             round.current.reset();

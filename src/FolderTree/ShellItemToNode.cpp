@@ -110,8 +110,25 @@ TFolderTree::MadeNode TFolderTree::MakeFolderNode(const platform::IdList& item, 
 }
 
 void TFolderTree::AskSubFolders(TFolderNodeItem& node) {
-    if (!SubFolderChecks::Asked(node))
+    if (SubFolderChecks::Asked(node))
+        return;
+    if (!answerExpected_.empty() && node.Node.Path == answerExpected_)
+        checks_.AskLater(node, shell_.SubFolderCheck(node.Node.IDList));
+    else
         checks_.Ask(node, shell_.SubFolderCheck(node.Node.IDList));
+}
+
+void TFolderTree::ExpectSubFolderAnswer(const std::string& path) {
+    answerExpected_ = path;
+    // A node made before (a folder on the desktop) keeps its question aside too, unless its check has begun.
+    if (TFolderNodeItem* node = path.empty() ? nullptr : FindNode(path, true);
+        node && SubFolderChecks::Asked(*node))
+        checks_.AskLater(*node, nullptr);
+}
+
+void TFolderTree::AnswerSubFolders(const std::string& path, std::optional<bool> hasSubFolder) {
+    answerExpected_.clear();
+    checks_.Tell([&path](const TFolderNodeItem& node) { return node.Node.Path == path; }, hasSubFolder);
 }
 
 void TFolderTree::SettleSubFolders(TFolderNodeItem& node, bool hasSubFolder) {

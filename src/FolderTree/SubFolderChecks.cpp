@@ -2,6 +2,8 @@
 
 #include "FolderNode.h"
 
+#include <algorithm>
+
 SubFolderChecks::SubFolderChecks(Settle settle) : settle_(std::move(settle)) {}
 
 SubFolderChecks::~SubFolderChecks() {
@@ -19,9 +21,57 @@ void SubFolderChecks::Ask(TFolderNodeItem& node, std::function<bool()> check) {
     if (Asked(node) || !check)
         return;
     node.SubFolderAsked = std::make_shared<SubFolderQuestion>(SubFolderQuestion{&node});
+    std::vector<Request> one;
+    one.push_back({node.SubFolderAsked, std::move(check)});
+    Send(std::move(one));
+}
+
+void SubFolderChecks::AskLater(TFolderNodeItem& node, std::function<bool()> check) {
+    if (Asked(node)) {
+        // Not begun yet: it waits aside instead.
+        const std::lock_guard lock(mutex_);
+        const auto queued = std::find_if(requests_.begin(), requests_.end(), [&node](const Request& request) {
+            return request.question.lock() == node.SubFolderAsked;
+        });
+        if (queued != requests_.end()) {
+            aside_.push_back(std::move(*queued));
+            requests_.erase(queued);
+        }
+        return;
+    }
+    if (!check)
+        return;
+    node.SubFolderAsked = std::make_shared<SubFolderQuestion>(SubFolderQuestion{&node});
+    aside_.push_back({node.SubFolderAsked, std::move(check)});
+}
+
+void SubFolderChecks::Tell(const std::function<bool(const TFolderNodeItem&)>& matches,
+                           std::optional<bool> hasSubFolder) {
+    std::vector<Request> waiting;
+    waiting.swap(aside_);
+    std::vector<Request> unanswered;
+    for (Request& request : waiting) {
+        const std::shared_ptr<SubFolderQuestion> question = request.question.lock();
+        if (!question || !question->node)
+            continue; // its node has gone
+        TFolderNodeItem& node = *question->node;
+        if (hasSubFolder && matches(node)) {
+            node.SubFolderAsked.reset();
+            settle_(node, *hasSubFolder);
+        } else {
+            unanswered.push_back(std::move(request));
+        }
+    }
+    Send(std::move(unanswered));
+}
+
+void SubFolderChecks::Send(std::vector<Request> requests) {
+    if (requests.empty())
+        return;
     {
         const std::lock_guard lock(mutex_);
-        requests_.push_back({node.SubFolderAsked, std::move(check)});
+        for (Request& request : requests)
+            requests_.push_back(std::move(request));
     }
     // The worker starts with the first question: most trees never ask one.
     if (!worker_.joinable())

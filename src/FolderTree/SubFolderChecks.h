@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -33,6 +34,13 @@ public:
 
     // Asks check (work that may run on any thread) about node, unless node has a question open already.
     void Ask(TFolderNodeItem& node, std::function<bool()> check);
+    // The same, but the question waits aside for Tell instead of going to the worker: someone who reads the
+    // folder in full anyway (the window's file list) is to answer it. A question of node still waiting for
+    // the worker is taken aside as well.
+    void AskLater(TFolderNodeItem& node, std::function<bool()> check);
+    // Answers the questions waiting aside whose node matches; with no answer, and for every other node, the
+    // questions go to the worker after all.
+    void Tell(const std::function<bool(const TFolderNodeItem&)>& matches, std::optional<bool> hasSubFolder);
     // to, made afresh in the place of from, takes over from's open question (or none, when from has none).
     static void TakeOver(TFolderNodeItem& to, TFolderNodeItem& from);
     static bool Asked(const TFolderNodeItem& node);
@@ -49,6 +57,7 @@ private:
 
     void Work();
     void Deliver();
+    void Send(std::vector<Request> requests);
 
     Settle settle_;
     // Receives the answers on the user-interface thread; what is posted to it dies with it.
@@ -56,6 +65,7 @@ private:
     std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<Request> requests_;
+    std::vector<Request> aside_; // on the user-interface thread only
     std::vector<Answer> answers_;
     bool stopping_ = false;
     std::thread worker_;

@@ -15,6 +15,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <memory_resource>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -70,6 +71,14 @@ public:
     void RefreshDrive(const std::string& mountPoint, bool force);
     void CheckSelection();
 
+    // Whoever reads a folder in full anyway (the window, for its file list) may answer that folder's
+    // sub-folder question in the tree's stead, so that a folder of a million files is read once, not
+    // twice. From ExpectSubFolderAnswer on, a question of path's node that would read the whole folder
+    // waits for AnswerSubFolders; no answer, or an answer about another folder, sends it to the tree's own
+    // worker after all.
+    void ExpectSubFolderAnswer(const std::string& path);
+    void AnswerSubFolders(const std::string& path, std::optional<bool> hasSubFolder);
+
     // Listing and the sibling order.
     bool FillChildren(TFolderNodeItem* node);
     void ClearChildren(TFolderNodeItem* node);
@@ -96,13 +105,19 @@ protected:
 private:
     using BusyScope = FolderChangeQueue::BusyScope;
 
+    // The index lives in an arena of its own, so that a hundred thousand entries go at once, not one by one.
+    struct FreshIndex {
+        std::pmr::monotonic_buffer_resource arena;
+        std::pmr::unordered_map<std::string_view, std::size_t> byPath{&arena};
+    };
     // A folder being listed afresh, in steps: the nodes are made as the entries come and join the folder
     // when the listing is complete.
     struct Relisting {
         QPersistentModelIndex node;
         std::unique_ptr<platform::EnumIdList> listing;
-        // By the path each node holds itself.
-        std::unordered_map<std::string_view, std::unique_ptr<TFolderNodeItem>> fresh;
+        // The nodes in the order listed, and where each stands by the path it holds itself.
+        std::vector<std::unique_ptr<TFolderNodeItem>> fresh;
+        std::unique_ptr<FreshIndex> index = std::make_unique<FreshIndex>();
     };
     // Every open folder listed afresh after lost changes, over as many slices as it takes.
     struct RelistAll {
@@ -205,4 +220,5 @@ private:
     qint64 mergeSlice_ = FolderChangeQueue::SliceMilliseconds;
     FolderChangeQueue queue_{*this, *this};
     SubFolderChecks checks_{&TFolderTree::SettleSubFolders};
+    std::string answerExpected_; // the folder whose sub-folder question someone else answers
 };

@@ -10,6 +10,7 @@
 #include "main/longwork/ControlsLock.h"
 #include "main/longwork/FileList.h"
 #include "main/longwork/ListingIndicator.h"
+#include "main/longwork/WorkerThread.h"
 #include "platform/settings/FolderStore.h"
 
 #include <QCloseEvent>
@@ -45,6 +46,13 @@ TForm1::TForm1(const WindowServices& services, std::string startFolder, QWidget*
     services_.dialogs.SetWindow(this);
     CreateControls();
     SetUpLayout();
+    Run([this] {
+        if (startFolder_.empty())
+            startFolder_ = services_.store.LoadFolder();
+    });
+    // The file list reads the start folder in full: it tells the tree whether that folder has sub-folders,
+    // also when the tree shows the folder as it is built (one on the desktop).
+    shlDir->ExpectSubFolderAnswer(startFolder_);
     // The tree is built and registered before its change event is bound, so building it lists nothing.
     Run([this] { shlDir->SetActive(true); });
     ConnectHandlers();

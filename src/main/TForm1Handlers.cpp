@@ -8,6 +8,8 @@
 #include "main/longwork/BackgroundBatch.h"
 #include "main/longwork/ControlsLock.h"
 #include "main/longwork/FileList.h"
+#include "main/longwork/FreedMemory.h"
+#include "main/longwork/WorkerThread.h"
 #include "platform/files/FolderToOpen.h"
 #include "platform/settings/FolderStore.h"
 
@@ -17,7 +19,10 @@
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QTableView>
+#include <memory>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -28,7 +33,7 @@ std::string TextOf(const QLineEdit* field) {
 } // namespace
 
 void TForm1::FormCreate() {
-    Run([this] { shlDir->SelectPath(startFolder_.empty() ? services_.store.LoadFolder() : startFolder_); });
+    Run([this] { shlDir->SelectPath(startFolder_); });
     rdbRenamerClick();
 }
 
@@ -51,8 +56,21 @@ void TForm1::shlDirChange() {
 }
 
 void TForm1::lstFilesChange() {
-    gridModel->Reset([this](engine::NameGrid& grid) { grid.List(lstFiles->TakeNames()); });
+    auto previous = std::make_shared<std::vector<std::string>>();
+    gridModel->Reset([&](engine::NameGrid& grid) { *previous = grid.List(lstFiles->TakeNames()); });
+    if (!previous->empty()) {
+        letGo_.reset(); // the names of the listing before last, gone long since as a rule
+        letGo_ = std::make_unique<WorkerThread>([previous] {
+            *previous = {};
+            ReturnFreedMemory();
+        });
+    }
     SetPreviewTag(0);
+    const platform::SubFoldersSeen seen = lstFiles->SubFolders();
+    shlDir->AnswerSubFolders(lstFiles->Folder(),
+                             seen == platform::SubFoldersSeen::Unknown
+                                 ? std::nullopt
+                                 : std::optional<bool>(seen == platform::SubFoldersSeen::Some));
 }
 
 void TForm1::btnRefreshClick() {

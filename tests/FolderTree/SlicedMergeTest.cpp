@@ -95,4 +95,39 @@ TEST_F(SlicedMergeTest, ALookupMeanwhileFindsTheNewFolders) {
     EXPECT_EQ(tmpNode->childCount(), 10001);
 }
 
+// Listing /tmp afresh keeps the very nodes of the folders still there, with their listing, expansion and
+// the selection, drops the folders gone, and adds each new one once, in order.
+TEST_F(SlicedMergeTest, ListingAfreshKeepsTheNodesStillThereAndDropsTheGone) {
+    ns.AddFolder(ns.AddFolder(tmp, "open"), "inside");
+    const Ns::Node gone = ns.AddFolder(tmp, "gone");
+    ActiveTree().SetMergeSlice(0);
+    ASSERT_TRUE(tree->SelectPath("/tmp/open/inside"));
+    tmpNode = tree->FindNode("/tmp", true);
+    TFolderNodeItem* open = tree->FindNode("/tmp/open", true);
+    ASSERT_NE(open, nullptr);
+    tmpNode->setExpanded(true);
+    open->setExpanded(true);
+    QTreeWidgetItem* inside = tree->currentItem();
+    const int count = 3000;
+    for (int i = 0; i < count; ++i)
+        ns.AddFolder(tmp, "new " + std::to_string(i));
+    ns.Remove(gone);
+    changes.clear();
+    ns.Notify(platform::SHCNE_UPDATEDIR, platform::IdList{});
+
+    ASSERT_TRUE(WaitUntil([&] {
+        return Child(tmpNode, "gone") == nullptr && tmpNode->childCount() == count + 1;
+    })) << tmpNode->childCount()
+        << " shown";
+    EXPECT_EQ(tree->FindNode("/tmp/open", true), open);
+    EXPECT_TRUE(open->isExpanded());
+    EXPECT_EQ(Captions(open), std::vector<std::string>{"inside"});
+    EXPECT_EQ(tree->currentItem(), inside);
+    const std::vector<std::string> captions = Captions(tmpNode);
+    EXPECT_TRUE(InOrder(captions));
+    EXPECT_EQ(std::adjacent_find(captions.begin(), captions.end()), captions.end()) << "a folder shown twice";
+    EXPECT_TRUE(changes.empty());
+    EXPECT_EQ(tree->LiveRecords(), NodesInTree());
+}
+
 } // namespace

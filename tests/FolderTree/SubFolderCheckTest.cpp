@@ -5,6 +5,8 @@
 #include "WaitUntil.h"
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -139,6 +141,78 @@ TEST_F(SubFolderCheckTest, ATreeDestroyedDuringACheckWaitsForIt) {
     gate->Release();
     tree.reset();
     EXPECT_EQ(*records, 0u);
+}
+
+// The window's file list reads the folder it lists in full and answers the tree's question about it, which
+// then reads that folder no more: alpha's question waits aside. Beta and "Program Files" are asked the
+// usual way, before and after alpha; once both are answered, a check of alpha sent to the worker would
+// have come to its gate.
+struct AnswerCase {
+    const char* name;
+    const char* answeredFolder;
+    std::optional<bool> answer;
+    bool settledAtOnce;
+    QTreeWidgetItem::ChildIndicatorPolicy settled;
+    int checksOfAlpha;
+};
+
+class AnswerFromElsewhere : public SubFolderCheckTest, public ::testing::WithParamInterface<AnswerCase> {
+protected:
+    std::string Path(const std::string& name) const { return std::string(DesktopPath) + "/" + name; }
+    // Lets every check through and waits until the one asked last is answered.
+    void AnswerTheRest() {
+        gate->Release();
+        alphaGate->Release();
+        TFolderNodeItem* last = DesktopChild("Program Files");
+        ASSERT_TRUE(WaitUntil([&] { return Settled(last) && Settled(DesktopChild("Beta")); }));
+    }
+    std::shared_ptr<fakes::Gate> alphaGate = std::make_shared<fakes::Gate>();
+};
+
+TEST_P(AnswerFromElsewhere, SettlesTheQuestionKeptAsideOrSendsItToTheWorker) {
+    const AnswerCase& c = GetParam();
+    PutOff("Beta");
+    PutOff("Program Files");
+    ns.PutOffSubFolderCheck(*ns.FindByPath(Path("alpha")), alphaGate);
+    Tree().ExpectSubFolderAnswer(Path("alpha"));
+    ActiveTree();
+    TFolderNodeItem* alphaItem = DesktopChild("alpha");
+    ASSERT_NE(alphaItem, nullptr);
+    EXPECT_FALSE(Settled(alphaItem));
+
+    tree->AnswerSubFolders(Path(c.answeredFolder), c.answer);
+    EXPECT_EQ(Settled(alphaItem), c.settledAtOnce);
+    AnswerTheRest();
+    ASSERT_TRUE(WaitUntil([&] { return Settled(alphaItem); }));
+    EXPECT_EQ(alphaItem->childIndicatorPolicy(), c.settled);
+    EXPECT_EQ(alphaGate->Passes(), c.checksOfAlpha);
+    // Beta's own question never waited aside: an answer naming it is not taken for its check's.
+    EXPECT_EQ(DesktopChild("Beta")->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
+}
+
+// "alpha" is empty: an answer of sub-folders can only have come from the answer.
+INSTANTIATE_TEST_SUITE_P(
+    Answers, AnswerFromElsewhere,
+    ::testing::Values(
+        AnswerCase{"AnswerGiven", "alpha", true, true, QTreeWidgetItem::ShowIndicator, 0},
+        AnswerCase{"NoAnswer", "alpha", std::nullopt, false, QTreeWidgetItem::DontShowIndicator, 1},
+        AnswerCase{"AnswerAboutAnotherFolder", "Beta", true, false, QTreeWidgetItem::DontShowIndicator, 1}),
+    [](const ::testing::TestParamInfo<AnswerCase>& info) { return std::string(info.param.name); });
+
+// A question asked before the answer was expected, still waiting for the worker, is taken aside as well.
+TEST_F(AnswerFromElsewhere, AQuestionStillQueuedIsTakenAside) {
+    PutOff("Beta");
+    PutOff("Program Files");
+    ns.PutOffSubFolderCheck(*ns.FindByPath(Path("alpha")), alphaGate);
+    ActiveTree();
+    ASSERT_TRUE(HeldElsewhere()) << "Beta's check, asked first, holds the worker";
+    tree->ExpectSubFolderAnswer(Path("alpha"));
+    tree->AnswerSubFolders(Path("alpha"), true);
+    TFolderNodeItem* alphaItem = DesktopChild("alpha");
+    EXPECT_TRUE(Settled(alphaItem));
+    EXPECT_EQ(alphaItem->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+    AnswerTheRest();
+    EXPECT_EQ(alphaGate->Passes(), 0);
 }
 
 } // namespace

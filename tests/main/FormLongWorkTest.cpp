@@ -234,6 +234,37 @@ TEST_F(LongWork, TheTreesLookIntoTheStartFolderNeverHoldsUpTheWindow) {
     EXPECT_TRUE(dialogs_.messages.empty());
 }
 
+// A start folder that takes long to read is read once: the file list's read answers the tree's question
+// about it, and the tree's own look never runs. The folder on disk holds a sub-folder that the tree's
+// namespace does not know of, so the expand button tells whose answer it took.
+TEST_F(LongWork, TheLongReadOfTheStartFolderAnswersTheTreesQuestion) {
+    folder_.AddFolder("photos/inner");
+    folder_.Write("photos/p.jpg", "x");
+    auto model = std::make_unique<fakes::InMemoryShellNamespace>(folder_.Name());
+    const auto photos = model->AddFolder(model->Desktop(), "photos");
+    const auto treeGate = std::make_shared<fakes::Gate>();
+    model->PutOffSubFolderCheck(photos, treeGate);
+    shell_ = std::move(model);
+    held_.heldFolder = folder_.Sub("photos");
+    lister_ = &held_;
+    bool askedMeanwhile = false;
+    WhileHeld(
+        names::pnlListing, [this] { Open(folder_.Sub("photos")); },
+        [&](QWidget&) {
+            const TFolderNodeItem* node = Tree()->FindNode(folder_.Sub("photos"), true);
+            askedMeanwhile = node && SubFolderChecks::Asked(*node);
+        });
+    EXPECT_TRUE(askedMeanwhile) << "the question stays open while the folder is read";
+    ASSERT_TRUE(WaitUntil([&] { return OldNames() == std::vector<std::string>{"p.jpg"}; }));
+    const TFolderNodeItem* node = Tree()->FindNode(folder_.Sub("photos"), true);
+    ASSERT_NE(node, nullptr);
+    EXPECT_FALSE(SubFolderChecks::Asked(*node));
+    EXPECT_EQ(node->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+    EXPECT_EQ(treeGate->Passes(), 0) << "the tree read the folder as well";
+    treeGate->Release();
+    EXPECT_TRUE(dialogs_.messages.empty());
+}
+
 // The renamed rows show their new names as their names, the row that failed keeps its own, and no new
 // name is left for a second Go to try again.
 TEST_F(LongWork, AfterAGoWhoseFolderCannotBeReadTheGridShowsTheFilesAsTheBatchLeftThem) {

@@ -13,6 +13,7 @@ public:
     // Called on the worker: waits until Release.
     void Hold() {
         std::unique_lock lock(mutex_);
+        ++passes_;
         held_ = true;
         changed_.wait(lock, [this] { return released_; });
         held_ = false;
@@ -21,10 +22,16 @@ public:
     // with a failure instead of hanging it. True when released.
     bool HoldFor(std::chrono::milliseconds bound) {
         std::unique_lock lock(mutex_);
+        ++passes_;
         held_ = true;
         const bool released = changed_.wait_for(lock, bound, [this] { return released_; });
         held_ = false;
         return released;
+    }
+    // How many times a worker came to Hold or HoldFor.
+    int Passes() const {
+        const std::lock_guard lock(mutex_);
+        return passes_;
     }
     // True while a worker waits in Hold.
     bool Holding() const {
@@ -42,6 +49,7 @@ private:
     std::condition_variable changed_;
     bool held_ = false;
     bool released_ = false;
+    int passes_ = 0;
 };
 
 } // namespace fakes

@@ -20,14 +20,14 @@ void CheckCell(int column, int row, int rows) {
 
 } // namespace
 
-NameGrid::NameGrid() : old_(2), new_(2) {}
+NameGrid::NameGrid() : old_(1) {}
 
 int NameGrid::RowCount() const {
-    return static_cast<int>(old_.size());
+    return static_cast<int>(old_.size()) + 1;
 }
 
 void NameGrid::SetRowCount(int count) {
-    const auto rows = static_cast<std::size_t>(count < 1 ? 1 : count);
+    const auto rows = static_cast<std::size_t>(count < 1 ? 0 : count - 1);
     old_.resize(rows);
     if (new_.size() > rows) {
         new_.resize(rows);
@@ -37,7 +37,10 @@ void NameGrid::SetRowCount(int count) {
 const std::string& NameGrid::Cell(int column, int row) const {
     CheckCell(column, row, RowCount());
     static const std::string blank;
-    const auto at = static_cast<std::size_t>(row);
+    if (row == 0) {
+        return header_[static_cast<std::size_t>(column)];
+    }
+    const auto at = static_cast<std::size_t>(row - 1);
     if (column == OldColumn) {
         return old_[at];
     }
@@ -51,7 +54,11 @@ void NameGrid::SetCell(int column, int row, std::string text) {
     if (text.capacity() > text.size()) {
         text.shrink_to_fit();
     }
-    const auto at = static_cast<std::size_t>(row);
+    if (row == 0) {
+        header_[static_cast<std::size_t>(column)] = std::move(text);
+        return;
+    }
+    const auto at = static_cast<std::size_t>(row - 1);
     if (column == OldColumn) {
         old_[at] = std::move(text);
         return;
@@ -67,28 +74,26 @@ void NameGrid::SetCell(int column, int row, std::string text) {
     new_[at] = std::move(text);
 }
 
-void NameGrid::List(std::vector<std::string> names) {
-    old_.clear();
+std::vector<std::string> NameGrid::List(std::vector<std::string> names) {
+    header_ = {"Filename", "New Name"};
     new_.clear();
     new_.shrink_to_fit();
-    old_.reserve(names.size() + 1);
-    old_.emplace_back("Filename");
-    new_.emplace_back("New Name");
-    for (auto& name : names) {
-        old_.push_back(std::move(name));
-    }
+    // The names become the column as they are: a million of them change hands without a copy or a move
+    // each.
+    std::swap(old_, names);
+    return names;
 }
 
 void NameGrid::BlankNewNames() {
-    // Row 0, the header, stays.
-    new_.resize(std::min<std::size_t>(new_.size(), 1));
+    // The header stays.
+    new_.clear();
     new_.shrink_to_fit();
 }
 
 void NameGrid::SettleRenames(const std::vector<bool>& renamed) {
-    const std::size_t rows = std::min({old_.size(), new_.size(), renamed.size() + 1});
-    for (std::size_t row = 1; row < rows; ++row) {
-        if (renamed[row - 1]) {
+    const std::size_t rows = std::min({old_.size(), new_.size(), renamed.size()});
+    for (std::size_t row = 0; row < rows; ++row) {
+        if (renamed[row]) {
             old_[row] = std::move(new_[row]);
         }
     }

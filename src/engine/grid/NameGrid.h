@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,9 @@ public:
     void SetCell(int column, int row, std::string text);
 
     // Lists a folder: one row per name below the header "Filename" / "New Name", every new name blank.
-    void List(std::vector<std::string> names);
+    // Returns the old names of the rows listed before: the caller decides when, and on which thread, a
+    // million of them are freed.
+    std::vector<std::string> List(std::vector<std::string> names);
     // Blanks the new name of every file row; old names and the header stay.
     void BlankNewNames();
     // After a batch, the grid as a listing of the folder would show it, rows in the same order: every file
@@ -33,9 +36,11 @@ public:
     void SettleRenames(const std::vector<bool>& renamed);
 
 private:
+    std::array<std::string, 2> header_;
+    // The old names of the file rows 1..RowCount()-1, at 0..RowCount()-2.
     std::vector<std::string> old_;
-    // The new names of rows 0..new_.size()-1; the rows after them are blank. A column left blank by a
-    // listing, or after a batch, then holds no string for each of a million rows.
+    // The new names of the first new_.size() file rows; the rows after them are blank. A column left blank
+    // by a listing, or after a batch, then holds no string for each of a million rows.
     std::vector<std::string> new_;
 };
 

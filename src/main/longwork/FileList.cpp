@@ -23,6 +23,7 @@ struct FileList::Job {
     std::vector<std::string> names;
     engine::FolderIdentity identity;
     std::unique_ptr<WorkerThread> worker;
+    bool outlastedQuietWait = false;
 };
 
 FileList::FileList(platform::FolderLister& lister, QObject* parent) : QObject(parent), lister_(lister) {
@@ -72,6 +73,7 @@ void FileList::Read(const std::string& folder) {
     });
     jobs_.push_back(job);
     if (!job->worker->WaitQuietly(QuietWait)) {
+        job->outlastedQuietWait = true;
         if (holdLongReads_) {
             held_ = job;
             return;
@@ -102,6 +104,9 @@ void FileList::Complete(const std::shared_ptr<Job>& job) {
     folder_ = job->folder;
     names_ = std::move(job->names);
     identity_ = job->identity;
+    // A folder read within the quiet wait is as quickly looked at again by the tree itself.
+    subFolders_ =
+        job->outlastedQuietWait ? job->control.subFolders.load() : platform::SubFoldersSeen::Unknown;
     emit Change();
 }
 

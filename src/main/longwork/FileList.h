@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/batch/FolderIdentity.h"
+#include "platform/files/FolderLister.h"
 
 #include <QObject>
 #include <cstddef>
@@ -8,10 +9,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-namespace platform {
-class FolderLister;
-}
 
 // lstFiles: the names of one folder's files in their sorted order. It never shows itself; the grid is
 // filled from it whenever a read completes.
@@ -31,6 +28,9 @@ public:
     // The names of the last complete read, handed over once to the grid that lists them: a folder of a
     // million files is then held once, not twice.
     std::vector<std::string> TakeNames() { return std::move(names_); }
+    // What the last complete read saw of the folder's sub-folders, for the folder tree, which then need not
+    // read a large folder a second time; Unknown when the read was quick (within the quiet wait).
+    platform::SubFoldersSeen SubFolders() const { return subFolders_; }
     // Which folder the names were read from; nullopt before the first successful read.
     const std::optional<engine::FolderIdentity>& Identity() const { return identity_; }
 
@@ -74,6 +74,7 @@ private:
     std::shared_ptr<Job> current_;           // the read whose result will be kept
     int reading_ = 0;                        // reads waiting on the stack (a new folder chosen meanwhile)
     std::optional<engine::FolderIdentity> identity_;
+    platform::SubFoldersSeen subFolders_ = platform::SubFoldersSeen::Unknown;
     bool holdLongReads_ = false;
     std::shared_ptr<Job> held_; // a read left going while reads are held
 };

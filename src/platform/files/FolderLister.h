@@ -9,10 +9,17 @@
 
 namespace platform {
 
+// What a complete listing learnt about the folder's sub-folders on the way.
+enum class SubFoldersSeen { Unknown, None, Some };
+
 // Lets another thread watch a listing as it goes and call it off.
 struct ListingControl {
     std::atomic<std::size_t> read{0};   // names read so far
     std::atomic<bool> cancelled{false}; // set by the watcher; the listing then ends early
+    // Whether the folder holds a sub-folder or a link to a folder, as the folder tree asks: a lister that
+    // looks at every entry anyway can tell, and spares the tree a read of its own. Unknown from a lister
+    // that does not tell, or from a listing that ended early.
+    std::atomic<SubFoldersSeen> subFolders{SubFoldersSeen::Unknown};
 };
 
 // Reads the names of one folder's files for the file list.

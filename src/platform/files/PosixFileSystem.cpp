@@ -35,6 +35,16 @@ EntryKind KindOf(DIR* dir, const dirent& entry) {
     return S_ISDIR(info.st_mode) ? EntryKind::Folder : EntryKind::File;
 }
 
+// Whether an entry counts as a sub-folder for the folder tree: a folder, or a link that leads to one.
+bool LeadsToFolder(DIR* dir, const dirent& entry, EntryKind kind) {
+    if (kind == EntryKind::Folder)
+        return true;
+    if (kind == EntryKind::Gone || (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN))
+        return false;
+    struct stat info {};
+    return ::fstatat(::dirfd(dir), entry.d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+}
+
 } // namespace
 
 std::vector<std::string> ReadFileNames(const std::string& folder, FileIdentity* identity,
@@ -49,6 +59,7 @@ std::vector<std::string> ReadFileNames(const std::string& folder, FileIdentity* 
             throw IoError(error);
     }
     std::vector<std::string> names;
+    bool subFolderSeen = false;
     for (;;) {
         errno = 0;
         const dirent* entry = ::readdir(dir.get());
@@ -58,15 +69,22 @@ std::vector<std::string> ReadFileNames(const std::string& folder, FileIdentity* 
                 throw IoError(errno);
             break;
         }
-        if (IsDotOrDotDot(entry->d_name) || KindOf(dir.get(), *entry) != EntryKind::File)
+        if (IsDotOrDotDot(entry->d_name))
+            continue;
+        const EntryKind kind = KindOf(dir.get(), *entry);
+        if (control && !subFolderSeen)
+            subFolderSeen = LeadsToFolder(dir.get(), *entry, kind);
+        if (kind != EntryKind::File)
             continue;
         names.emplace_back(entry->d_name);
         if (control) {
             control->read.store(names.size(), std::memory_order_relaxed);
             if (control->cancelled.load(std::memory_order_relaxed))
-                break;
+                return names;
         }
     }
+    if (control)
+        control->subFolders = subFolderSeen ? SubFoldersSeen::Some : SubFoldersSeen::None;
     return names;
 }
 

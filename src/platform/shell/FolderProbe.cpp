@@ -32,14 +32,33 @@ bool EntryIsFolder(DIR* dir, const dirent& entry) {
 
 } // namespace
 
+void SubFolderReader::Closer::operator()(DIR* dir) const {
+    closedir(dir);
+}
+
+SubFolderReader::SubFolderReader(const std::string& path) : dir_(opendir(path.c_str())) {}
+
+std::optional<std::string> SubFolderReader::Next() {
+    if (!dir_)
+        return std::nullopt;
+    while (const dirent* entry = readdir(dir_.get()))
+        if (!IsDotEntry(entry->d_name) && EntryIsFolder(dir_.get(), *entry))
+            return std::string(entry->d_name);
+    return std::nullopt;
+}
+
+void SubFolderReader::Rewind() {
+    if (dir_)
+        rewinddir(dir_.get());
+}
+
 std::optional<std::vector<std::string>> ListSubFolders(const std::string& path) {
-    DirHandle dir(opendir(path.c_str()));
-    if (!dir)
+    SubFolderReader reader(path);
+    if (!reader.IsOpen())
         return std::nullopt;
     std::vector<std::string> names;
-    while (const dirent* entry = readdir(dir.get()))
-        if (!IsDotEntry(entry->d_name) && EntryIsFolder(dir.get(), *entry))
-            names.emplace_back(entry->d_name);
+    while (std::optional<std::string> name = reader.Next())
+        names.push_back(std::move(*name));
     return names;
 }
 

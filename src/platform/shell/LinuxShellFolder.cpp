@@ -9,7 +9,8 @@ namespace platform {
 
 namespace {
 
-// The children are read when the enumeration is made; Reset starts them over without reading again.
+// The children of the computer, the network and a server, gathered when the enumeration is made; Reset starts
+// them over without gathering again.
 class SnapshotEnum final : public EnumIdList {
 public:
     SnapshotEnum(std::shared_ptr<LinuxShellState> state, std::vector<IdList> items)
@@ -25,6 +26,28 @@ private:
     std::shared_ptr<LinuxShellState> state_;
     std::vector<IdList> items_;
     std::size_t next_ = 0;
+};
+
+// A file-system folder's sub-folders, read as they are asked for: a caller that lists in slices never waits
+// for a whole folder of a hundred thousand of them.
+class FolderEnum final : public EnumIdList {
+public:
+    FolderEnum(std::shared_ptr<LinuxShellState> state, SubFolderReader reader, std::uint32_t flags)
+        : state_(std::move(state)), reader_(std::move(reader)), flags_(flags) {}
+    void Reset() override { reader_.Rewind(); }
+    std::optional<AllocatedIdList> Next() override {
+        if (!(flags_ & SHCONTF_FOLDERS))
+            return std::nullopt;
+        while (std::optional<std::string> name = reader_.Next())
+            if ((flags_ & SHCONTF_INCLUDEHIDDEN) || name->front() != '.')
+                return AllocatedIdList(state_->Allocator(), MakeItem(ItemKind::Folder, *name));
+        return std::nullopt;
+    }
+
+private:
+    std::shared_ptr<LinuxShellState> state_;
+    SubFolderReader reader_;
+    std::uint32_t flags_;
 };
 
 std::vector<std::string> Servers(const std::vector<MountEntry>& drives) {
@@ -75,6 +98,20 @@ std::shared_ptr<ShellFolder> LinuxShellFolder::BindToObject(const IdList& item) 
 }
 
 std::unique_ptr<EnumIdList> LinuxShellFolder::EnumObjects(std::uint32_t flags) {
+    switch (location_.kind) {
+    case ItemKind::Desktop:
+    case ItemKind::Folder:
+    case ItemKind::Drive:
+    case ItemKind::Share: {
+        SubFolderReader reader(*location_.path);
+        if (!reader.IsOpen())
+            return nullptr;
+        listing_ = state_->Listed(*location_.path, location_.absolute);
+        return std::make_unique<FolderEnum>(state_, std::move(reader), flags);
+    }
+    default:
+        break;
+    }
     auto children = Children(flags);
     if (!children)
         return nullptr;
@@ -85,19 +122,6 @@ std::optional<std::vector<IdList>> LinuxShellFolder::Children(std::uint32_t flag
     std::vector<IdList> items;
     const bool folders = flags & SHCONTF_FOLDERS;
     switch (location_.kind) {
-    case ItemKind::Desktop:
-    case ItemKind::Folder:
-    case ItemKind::Drive:
-    case ItemKind::Share: {
-        auto names = ListSubFolders(*location_.path);
-        if (!names)
-            return std::nullopt;
-        listing_ = state_->Listed(*location_.path, location_.absolute);
-        for (const std::string& name : *names)
-            if (folders && ((flags & SHCONTF_INCLUDEHIDDEN) || name.front() != '.'))
-                items.push_back(MakeItem(ItemKind::Folder, name));
-        break;
-    }
     case ItemKind::Computer:
         for (const MountEntry& drive : state_->Drives())
             if (folders)
@@ -115,6 +139,8 @@ std::optional<std::vector<IdList>> LinuxShellFolder::Children(std::uint32_t flag
         break;
     case ItemKind::Trash:
         break; // the trash is shown, its contents are not
+    default:
+        break; // file-system folders are read as they are enumerated
     }
     return items;
 }

@@ -21,7 +21,8 @@ public:
     std::optional<AllocatedIdList> ParseDisplayName(std::string_view name) override;
 
 private:
-    // The folder's children as one-item lists; nullopt when it cannot be listed.
+    // The children of the computer, the network, a server and the trash as one-item lists (file-system
+    // folders are read as they are enumerated); nullopt when they cannot be listed.
     std::optional<std::vector<IdList>> Children(std::uint32_t flags);
     std::optional<IdList> ParseChild(std::string_view name) const;
 

@@ -54,6 +54,19 @@ TEST(NameGrid, ListingWritesTheHeaderAndBlanksEveryNewName) {
     EXPECT_THROW(grid.SetCell(0, -1, "x"), std::out_of_range);
 }
 
+// A listing takes the names as they come and hands back the rows listed before, new names left out; a
+// header renamed by hand is written afresh.
+TEST(NameGrid, ListingHandsBackTheNamesListedBefore) {
+    NameGrid grid = Listed({"a", "b"}, {"x", "y"});
+    grid.SetCell(NameGrid::OldColumn, 0, "edited header");
+    EXPECT_EQ(grid.List({"c"}), (Names{"a", "b"}));
+    EXPECT_EQ(grid.Cell(NameGrid::OldColumn, 0), "Filename");
+    EXPECT_EQ(grid.Cell(NameGrid::OldColumn, 1), "c");
+    EXPECT_EQ(NewNames(grid), Names{""});
+    EXPECT_EQ(grid.List({}), Names{"c"});
+    EXPECT_EQ(NameGrid().List({"d"}), Names{""}); // the blank row before the first listing
+}
+
 // A batch that renamed nothing hands over no rows: the names stay, every new name is blanked.
 TEST(NameGrid, SettlingNoRenamesKeepsTheNamesAndBlanksTheNewOnes) {
     NameGrid grid = Listed({"a", "b"}, {"x", "y"});

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -51,6 +52,56 @@ TEST(PosixListing, ListsEveryEntryThatIsNotAFolder) {
               (Names{"..double-dot", ".hidden", "dangling", "link-to-sub", "pipe", "plain.txt"}));
     EXPECT_TRUE(PosixFileSystem().ListFiles((dir.Path() / "sub").string()).empty());
 }
+
+// The file list's read tells the folder tree whether the folder has a sub-folder, as the tree counts one:
+// a folder, hidden or not, or a link that leads to a folder; never a file, a link to a file or a dangling
+// link. A read called off tells nothing.
+struct SubFoldersSeenCase {
+    const char* name;
+    std::vector<std::string> folders;
+    std::vector<std::pair<std::string, std::string>> links; // name -> target below the scratch folder
+    bool cancelled;
+    platform::SubFoldersSeen seen;
+};
+
+class PosixListingSubFolders : public testing::TestWithParam<SubFoldersSeenCase> {};
+
+TEST_P(PosixListingSubFolders, TellsWhatTheTreeWouldFind) {
+    const SubFoldersSeenCase& c = GetParam();
+    ScratchFolder dir;
+    dir.AddFolder("listed");
+    dir.AddFolder("elsewhere/target");
+    dir.Write("elsewhere/file", "");
+    for (int i = 0; i < 3; ++i)
+        dir.Write("listed/file " + std::to_string(i), "");
+    for (const std::string& folder : c.folders)
+        dir.AddFolder("listed/" + folder);
+    for (const auto& [name, target] : c.links)
+        fs::create_symlink(dir.Path() / target, dir.Path() / "listed" / name);
+    platform::ListingControl control;
+    control.cancelled = c.cancelled;
+    engine::FolderIdentity identity;
+    const Names names = PosixFileSystem().ListFilesWatched(dir.Sub("listed"), identity, control);
+    EXPECT_EQ(control.subFolders.load(), c.seen);
+    if (!c.cancelled) {
+        EXPECT_EQ(names.size(), 3 + c.links.size());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, PosixListingSubFolders,
+    testing::Values(
+        SubFoldersSeenCase{"FilesOnly", {}, {}, false, platform::SubFoldersSeen::None},
+        SubFoldersSeenCase{"AFolder", {"sub"}, {}, false, platform::SubFoldersSeen::Some},
+        SubFoldersSeenCase{"AHiddenFolder", {".sub"}, {}, false, platform::SubFoldersSeen::Some},
+        SubFoldersSeenCase{
+            "ALinkToAFolder", {}, {{"link", "elsewhere/target"}}, false, platform::SubFoldersSeen::Some},
+        SubFoldersSeenCase{
+            "ALinkToAFile", {}, {{"link", "elsewhere/file"}}, false, platform::SubFoldersSeen::None},
+        SubFoldersSeenCase{
+            "ADanglingLink", {}, {{"link", "elsewhere/none"}}, false, platform::SubFoldersSeen::None},
+        SubFoldersSeenCase{"CalledOff", {"sub"}, {}, true, platform::SubFoldersSeen::Unknown}),
+    [](const testing::TestParamInfo<SubFoldersSeenCase>& info) { return std::string(info.param.name); });
 
 TEST(PosixListing, OrdersWithoutRegardToCaseAndKeepsNamesThatAreNotUtf8) {
     ScratchFolder dir;

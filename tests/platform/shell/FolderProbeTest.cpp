@@ -2,10 +2,12 @@
 
 #include "ScratchFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
+#include <vector>
 
 using namespace platform;
 namespace fs = std::filesystem;
@@ -74,5 +76,39 @@ INSTANTIATE_TEST_SUITE_P(
                     QuickLookCase{"FilesPastTheBound", QuickLookEntries + 24, false, std::nullopt, false},
                     QuickLookCase{"SubFolderAmongManyFiles", QuickLookEntries + 24, true, true, true}),
     [](const testing::TestParamInfo<QuickLookCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+// The reader gives the sub-folders one at a time: every folder and link to a folder once, no file, no
+// dangling link, and the same again after a rewind; a folder that cannot be read is not open.
+TEST(SubFolderReader, GivesEachSubFolderOnceAndStartsOverOnRewind) {
+    const ScratchFolder scratch;
+    scratch.AddFolder("probed/one");
+    scratch.AddFolder("probed/.hidden");
+    scratch.AddFolder("elsewhere");
+    scratch.Write("probed/file", "x");
+    fs::create_symlink(scratch.Path() / "elsewhere", scratch.Path() / "probed" / "link");
+    fs::create_symlink(scratch.Path() / "none", scratch.Path() / "probed" / "dangling");
+    SubFolderReader reader(scratch.Sub("probed"));
+    ASSERT_TRUE(reader.IsOpen());
+    std::vector<std::string> first;
+    while (std::optional<std::string> name = reader.Next())
+        first.push_back(*name);
+    EXPECT_EQ(reader.Next(), std::nullopt); // stays at the end
+    reader.Rewind();
+    std::vector<std::string> again;
+    while (std::optional<std::string> name = reader.Next())
+        again.push_back(*name);
+    EXPECT_EQ(again, first);
+    std::sort(first.begin(), first.end());
+    EXPECT_EQ(first, (std::vector<std::string>{".hidden", "link", "one"}));
+    EXPECT_EQ(ListSubFolders(scratch.Sub("probed")), std::optional<std::vector<std::string>>(again));
+
+    SubFolderReader missing(scratch.Sub("missing"));
+    EXPECT_FALSE(missing.IsOpen());
+    EXPECT_EQ(missing.Next(), std::nullopt);
+}
 
 } // namespace
