@@ -34,7 +34,9 @@ void Spend(HeldRecord& record, const Journal& journal, const UndoResult& result)
 std::string Message(const UndoResult& result, int left) {
     std::string message = result.stopped ? UndoStoppedMessage(result.renamed, left) : std::string();
     if (!result.failures.empty()) {
-        message += (message.empty() ? "" : "\n") + UndoFailureReport(result.failures);
+        if (!message.empty())
+            message += '\n';
+        message += UndoFailureReport(result.failures);
     }
     return message;
 }

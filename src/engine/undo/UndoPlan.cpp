@@ -109,7 +109,10 @@ UndoResult RunUndo(const Journal& journal, const UndoPlan& plan, FolderRenamer& 
 
 std::string UndoQuestion(std::size_t files, const std::string& folder, const LocalTime& madeAt,
                          const LocalTime& now) {
-    const auto twoDigits = [](int number) { return (number < 10 ? "0" : "") + std::to_string(number); };
+    const auto twoDigits = [](int number) {
+        std::string text = number < 10 ? "0" : "";
+        return text += std::to_string(number);
+    };
     const std::string clock = twoDigits(madeAt.hour) + ":" + twoDigits(madeAt.minute);
     const std::string day =
         std::to_string(madeAt.year) + "-" + twoDigits(madeAt.month) + "-" + twoDigits(madeAt.day);

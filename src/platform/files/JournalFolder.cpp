@@ -90,8 +90,10 @@ std::string NameAt(std::int64_t time, int attempt) {
     std::string digits = std::to_string(time);
     digits.insert(0, 19 - std::min<std::size_t>(19, digits.size()), '0');
     std::string name = std::string(RecordPrefix) + digits + "-" + std::to_string(::getpid());
-    if (attempt > 0)
-        name += "-" + std::to_string(attempt);
+    if (attempt > 0) {
+        name += '-';
+        name += std::to_string(attempt);
+    }
     return name + std::string(RecordSuffix);
 }
 
