@@ -59,7 +59,7 @@ void TForm1::lstFilesChange() {
     auto previous = std::make_shared<std::vector<std::string>>();
     gridModel->Reset([&](engine::NameGrid& grid) { *previous = grid.List(lstFiles->TakeNames()); });
     if (!previous->empty()) {
-        letGo_.reset(); // the names of the listing before last, gone long since as a rule
+        // Replaces the worker that let go the listing before last, done long since as a rule.
         letGo_ = std::make_unique<WorkerThread>([previous] {
             *previous = {};
             ReturnFreedMemory();

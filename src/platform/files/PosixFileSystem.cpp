@@ -21,26 +21,28 @@ bool IsDotOrDotDot(const char* name) {
     return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
 }
 
-enum class EntryKind { File, Folder, Gone };
+enum class EntryKind { File, Link, Folder, Gone };
 
-// Some file systems do not fill in the entry type; then the entry itself is looked at (a symbolic link
-// counts as a file even when it points to a folder, as it does where the type is given). An entry removed
+// Some file systems do not fill in the entry type; then the entry itself is looked at. A symbolic link is
+// listed as a file even when it points to a folder, as it is where the type is given. An entry removed
 // since the folder was read is left out rather than listed as a file that is not there.
 EntryKind KindOf(DIR* dir, const dirent& entry) {
     if (entry.d_type != DT_UNKNOWN)
-        return entry.d_type == DT_DIR ? EntryKind::Folder : EntryKind::File;
+        return entry.d_type == DT_DIR   ? EntryKind::Folder
+               : entry.d_type == DT_LNK ? EntryKind::Link
+                                        : EntryKind::File;
     struct stat info {};
     if (::fstatat(::dirfd(dir), entry.d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
         return errno == ENOENT ? EntryKind::Gone : EntryKind::File;
-    return S_ISDIR(info.st_mode) ? EntryKind::Folder : EntryKind::File;
+    return S_ISDIR(info.st_mode)   ? EntryKind::Folder
+           : S_ISLNK(info.st_mode) ? EntryKind::Link
+                                   : EntryKind::File;
 }
 
 // Whether an entry counts as a sub-folder for the folder tree: a folder, or a link that leads to one.
 bool LeadsToFolder(DIR* dir, const dirent& entry, EntryKind kind) {
-    if (kind == EntryKind::Folder)
-        return true;
-    if (kind == EntryKind::Gone || (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN))
-        return false;
+    if (kind != EntryKind::Link)
+        return kind == EntryKind::Folder;
     struct stat info {};
     return ::fstatat(::dirfd(dir), entry.d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
 }
@@ -74,7 +76,7 @@ std::vector<std::string> ReadFileNames(const std::string& folder, FileIdentity* 
         const EntryKind kind = KindOf(dir.get(), *entry);
         if (control && !subFolderSeen)
             subFolderSeen = LeadsToFolder(dir.get(), *entry, kind);
-        if (kind != EntryKind::File)
+        if (kind != EntryKind::File && kind != EntryKind::Link)
             continue;
         names.emplace_back(entry->d_name);
         if (control) {
