@@ -42,18 +42,23 @@ const char* const kRecipe = R"j({"counter": {"width": 7, "order": "natural"},
     {"insert": {"text": " {n}", "at": "end", "scope": "name"}}
   ]})j";
 
-// Names as a music folder has them, listed in no particular order.
+// Names as a music folder has them, listed in no particular order. Each name is made in the order of the
+// rows, as the listing makes them, so that walking the rows walks memory as the program does.
 std::vector<std::string> MakeNames(std::size_t count) {
     static const char* const artists[] = {"NINA SIMONE", "the beatles", "Édith Piaf", "Sigur Rós", "AC_DC"};
+    std::vector<std::size_t> order(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        order[k] = k;
+    }
+    std::shuffle(order.begin(), order.end(), std::mt19937(7));
     std::vector<std::string> names;
     names.reserve(count);
     char buffer[160];
-    for (std::size_t k = 0; k < count; ++k) {
+    for (const std::size_t k : order) {
         std::snprintf(buffer, sizeof buffer, "%s - %02zu - Song Title %zu.MP3", artists[k % 5], k % 97 + 1,
                       k);
         names.emplace_back(buffer);
     }
-    std::shuffle(names.begin(), names.end(), std::mt19937(7));
     return names;
 }
 
