@@ -2,13 +2,13 @@
 
 #include "LetterCase.h"
 #include "NameParts.h"
+#include "Pattern.h"
 #include "StepNames.h"
 #include "Tokens.h"
 #include "engine/names/Utf8.h"
 #include "engine/text/EngineText.h"
 
 #include <algorithm>
-#include <re2/re2.h>
 
 namespace engine::recipes {
 namespace {
@@ -17,7 +17,7 @@ constexpr int kMaxCounterWidth = 20;
 
 struct CompiledStep {
     Step step;
-    std::unique_ptr<RE2> pattern;     // a regular expression, or a literal find without regard to case
+    std::unique_ptr<Pattern> pattern; // a regular expression, or a literal find without regard to case
     std::optional<TextTemplate> text; // `with` of a replace, `text` of an insert
     // Groups to capture: the whole match and every group up to the highest that `with` uses. The groups
     // past it are not asked for: the fewer, the less the pattern's matching has to track (none at all lets
@@ -27,14 +27,6 @@ struct CompiledStep {
 
 std::string Sentence(std::size_t index, const Step& step, std::string_view keyAndPhrase) {
     return StepPrefix(index, StepWord(step)) + std::string(keyAndPhrase) + ".";
-}
-
-std::unique_ptr<RE2> CompilePattern(const std::string& pattern, bool literal, bool ignoreCase) {
-    RE2::Options options;
-    options.set_log_errors(false);
-    options.set_case_sensitive(!ignoreCase);
-    options.set_literal(literal);
-    return std::make_unique<RE2>(pattern, options);
 }
 
 // Checks a step's values and compiles its pattern and text; an error sentence on a fault.
@@ -47,7 +39,7 @@ std::string CompileStep(std::size_t index, CompiledStep& compiled) {
         }
         RegexGroups groups;
         if (replace->regex || replace->ignoreCase) {
-            compiled.pattern = CompilePattern(replace->find, !replace->regex, replace->ignoreCase);
+            compiled.pattern = std::make_unique<Pattern>(replace->find, !replace->regex, replace->ignoreCase);
             if (!compiled.pattern->ok()) {
                 return Sentence(index, step,
                                 Fill(ENGINE_TEXT("Recipe", "\"find\" is not a valid regular expression (%1)"),
@@ -128,18 +120,25 @@ bool ReplaceLiteral(const ReplaceStep& replace, const TextTemplate& with, std::s
 bool ReplacePattern(const CompiledStep& compiled, std::string_view part, const TokenValues& values,
                     std::string& out, std::string& missing) {
     const auto& replace = std::get<ReplaceStep>(compiled.step);
-    const RE2& pattern = *compiled.pattern;
-    thread_local std::vector<re2::StringPiece> submatch;
+    const Pattern& pattern = *compiled.pattern;
     thread_local std::vector<std::string_view> groups;
-    submatch.resize(static_cast<std::size_t>(compiled.submatches));
-    groups.resize(submatch.size());
-    const re2::StringPiece text(part.data(), part.size());
+    groups.resize(static_cast<std::size_t>(compiled.submatches));
     std::size_t pos = 0;
     std::size_t lastEnd = std::string_view::npos;
-    while (pos <= part.size() &&
-           pattern.Match(text, pos, part.size(), RE2::UNANCHORED, submatch.data(), compiled.submatches)) {
-        const auto begin = static_cast<std::size_t>(submatch[0].data() - part.data());
-        const std::size_t end = begin + submatch[0].size();
+    while (pos <= part.size() && pattern.Match(part, pos, groups.data(), compiled.submatches)) {
+        const auto begin = static_cast<std::size_t>(groups[0].data() - part.data());
+        const std::size_t end = begin + groups[0].size();
+        if (begin == end && !utf8::IsBoundary(part, begin)) {
+            // An empty match between the bytes of one character (RE2 finds `\B` there): a name is cut
+            // only between characters, so the search goes on from that character's end.
+            std::size_t next = begin + 1;
+            while (!utf8::IsBoundary(part, next)) {
+                ++next;
+            }
+            out.append(part.substr(pos, next - pos));
+            pos = next;
+            continue;
+        }
         if (begin == end && begin == lastEnd) {
             // An empty match right after the previous match: step over one character.
             if (begin == part.size()) {
@@ -151,11 +150,6 @@ bool ReplacePattern(const CompiledStep& compiled, std::string_view part, const T
             continue;
         }
         out.append(part.substr(pos, begin - pos));
-        for (std::size_t k = 0; k < submatch.size(); ++k) {
-            groups[k] = submatch[k].data() == nullptr
-                            ? std::string_view()
-                            : std::string_view(submatch[k].data(), submatch[k].size());
-        }
         if (!compiled.text->Expand(values, groups, out, missing)) {
             return false;
         }

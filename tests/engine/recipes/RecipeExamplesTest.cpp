@@ -291,7 +291,13 @@ INSTANTIATE_TEST_SUITE_P(
         Example{"OptionalGroupNotTakingPart",
                 {"ab"},
                 Steps(R"({"replace": {"find": "(x)?b", "with": "[$1]", "regex": true}})"),
-                {"a[]"}}),
+                {"a[]"}},
+        // RE2 finds `\B` between the two bytes of "ü" (both are not word characters); the name is cut
+        // only between characters.
+        Example{"EmptyMatchNeverInsideACharacter",
+                {"1ü", "éé"},
+                Steps(R"({"replace": {"find": "\\B", "with": "-", "regex": true}})"),
+                {"1ü-", "-é-é-"}}),
     rownames::RowLabel());
 
 FileFacts NoTrack() {
