@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <numeric>
 #include <span>
 #include <unicode/uchar.h>
@@ -19,20 +20,58 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// A key whose byte order is the natural order: letters case-folded (Unicode simple folding), and every digit
-// run written as '0', the count of its significant digits in two bytes, then those digits, so that a
-// shorter number sorts first and equal lengths compare digit by digit. Built once per name, so sorting
-// a million names compares plain bytes. Appended to `key`, in one pass over the name.
-//
-// The key takes at most four bytes a byte of the name (a lone digit becomes four bytes, a character of
-// two or more bytes folds to one of at most four): room for that is made first and the rest given back.
-void AppendNaturalKey(std::string_view name, std::string& key) {
-    const std::size_t start = key.size();
-    key.resize(start + 4 * name.size());
-    char* const begin = key.data() + start;
-    char* out = begin;
+constexpr std::uint64_t kEveryByte = 0x0101010101010101;
+
+// The top bit of each byte of `bytes` (every one below 0x80) that is `low` or more.
+std::uint64_t AtLeast(std::uint64_t bytes, unsigned char low) {
+    return (bytes + kEveryByte * (0x80 - low)) & kEveryByte * 0x80;
+}
+
+// Eight bytes of a name at once: writes them to out with the capitals A to Z made small, and returns how
+// many of them, from the first, are ASCII other than digits, which is all a key takes of them.
+std::size_t FoldPlainAscii(const char* in, char* out) {
+    std::uint64_t bytes = 0;
+    std::memcpy(&bytes, in, sizeof bytes);
+    const std::uint64_t beyondAscii = bytes & kEveryByte * 0x80;
+    const std::uint64_t low = bytes & ~beyondAscii; // no sum below carries into the next byte
+    const std::uint64_t digits = AtLeast(low, '0') & ~AtLeast(low, '9' + 1);
+    const std::uint64_t capitals = AtLeast(low, 'A') & ~AtLeast(low, 'Z' + 1);
+    bytes |= capitals >> 2; // 0x80 >> 2 is the bit between a capital and its small letter
+    std::memcpy(out, &bytes, sizeof bytes);
+    const std::uint64_t stops = beyondAscii | digits;
+    if (stops == 0) {
+        return sizeof bytes;
+    }
+    // The name's first byte is the lowest of the number on a little-endian machine.
+    const int bits =
+        std::endian::native == std::endian::little ? std::countr_zero(stops) : std::countl_zero(stops);
+    return static_cast<std::size_t>(bits) / 8;
+}
+
+// The most bytes the key of a name of `nameBytes` bytes takes: a lone digit becomes four bytes, and a
+// character of two or more bytes folds to one of at most four.
+std::size_t MostKeyBytes(std::size_t nameBytes) {
+    return 4 * nameBytes;
+}
+
+// Writes the key of `name` from out and returns its end; there must be room for MostKeyBytes. The key's
+// byte order is the natural order: letters case-folded (Unicode simple folding), and every digit run
+// written as '0', the count of its significant digits in two bytes, then those digits, so that a shorter
+// number sorts first and equal lengths compare digit by digit. Built once per name, so sorting a million
+// names compares plain bytes.
+char* WriteNaturalKey(std::string_view name, char* out) {
     std::size_t pos = 0;
     while (pos < name.size()) {
+        // Runs of plain ASCII eight bytes at a time; each byte consumed has left room for four, so the
+        // eight bytes written stay within the room.
+        if (name.size() - pos >= 8) {
+            const std::size_t plain = FoldPlainAscii(name.data() + pos, out);
+            out += plain;
+            pos += plain;
+            if (plain == 8) {
+                continue;
+            }
+        }
         const char c = name[pos];
         if (static_cast<unsigned char>(c) < 0x80 && !IsDigit(c)) {
             *out++ = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c;
@@ -69,36 +108,45 @@ void AppendNaturalKey(std::string_view name, std::string& key) {
         }
         pos += length;
     }
-    key.resize(start + static_cast<std::size_t>(out - begin));
+    return out;
 }
 
 std::string NaturalKey(std::string_view name) {
-    std::string key;
-    AppendNaturalKey(name, key);
+    std::string key(MostKeyBytes(name.size()), '\0');
+    key.resize(static_cast<std::size_t>(WriteNaturalKey(name, key.data()) - key.data()));
     return key;
 }
 
-// One row's key, with eight of its bytes (from the depth being sorted on) as a number. Every key lies in a
-// buffer that goes on for eight bytes past its end, so that eight bytes can be read from any key at once.
+// Sixteen bytes of a key, from the depth being sorted on, as one number: the first byte the most
+// significant, bytes past the key's end zero.
+using Head = unsigned __int128;
+constexpr std::size_t kHeadBytes = sizeof(Head);
+
+// One row's key, with its head at the depth being sorted on. Every key lies in a buffer that goes on for
+// kHeadBytes past its end, so that a head can be read from any key at once.
 struct Keyed {
-    std::uint64_t head;
+    Head head;
     const char* key;
     std::uint32_t length;
     std::uint32_t row; // a listing holds far fewer than four thousand million names
 };
 
-std::uint64_t HeadAt(const Keyed& keyed, std::size_t depth) {
+std::uint64_t BigEndianAt(const char* bytes) {
+    std::uint64_t value = 0;
+    std::memcpy(&value, bytes, sizeof value);
+    if constexpr (std::endian::native == std::endian::little) {
+        value = __builtin_bswap64(value);
+    }
+    return value;
+}
+
+Head HeadAt(const Keyed& keyed, std::size_t depth) {
     if (depth >= keyed.length) {
         return 0;
     }
-    std::uint64_t bytes = 0;
-    std::memcpy(&bytes, keyed.key + depth, sizeof bytes);
-    std::uint64_t head = bytes; // the first byte the most significant
-    if constexpr (std::endian::native == std::endian::little) {
-        head = __builtin_bswap64(bytes);
-    }
-    if (const std::size_t left = keyed.length - depth; left < 8) {
-        head &= ~std::uint64_t{0} << (8 * (8 - left)); // bytes past the key's end count as zero
+    Head head = Head{BigEndianAt(keyed.key + depth)} << 64 | BigEndianAt(keyed.key + depth + 8);
+    if (const std::size_t left = keyed.length - depth; left < kHeadBytes) {
+        head &= ~Head{0} << (8 * (kHeadBytes - left));
     }
     return head;
 }
@@ -115,90 +163,189 @@ bool KeyedLess(const Keyed& a, const Keyed& b, const std::vector<std::string>& n
     return a.row < b.row;
 }
 
-// Sorts keys in the order of KeyedLess, eight bytes at a time: a range is sorted by the eight bytes at its
-// depth, and each run that agrees on them and goes on is sorted again on the next eight. Comparisons stay
-// within an array of small records, and each key's bytes are read once per depth rather than once per
-// comparison, which keeps a million names from waiting on memory.
+// Loads the head of every row at depth. The rows lie far apart in the buffer of keys; each key is asked
+// for some rows ahead, so that many wait on memory at once rather than one after another.
+void LoadHeads(std::span<Keyed> rows, std::size_t depth) {
+    constexpr std::size_t kAhead = 16;
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        if (k + kAhead < rows.size()) {
+            __builtin_prefetch(rows[k + kAhead].key + depth);
+        }
+        rows[k].head = HeadAt(rows[k], depth);
+    }
+}
+
+// KeyedLess for rows whose heads hold the same eight bytes of both keys: by head, and on a tie by whole keys.
+bool HeadFirst(const Keyed& a, const Keyed& b, const std::vector<std::string>& names) {
+    return a.head != b.head ? a.head < b.head : KeyedLess(a, b, names);
+}
+
+// A few rows, heads loaded, sorted by moving each back past the rows that go after it.
+void InsertionSort(std::span<Keyed> keyed, const std::vector<std::string>& names) {
+    for (std::size_t k = 1; k < keyed.size(); ++k) {
+        const Keyed row = keyed[k];
+        std::size_t to = k;
+        for (; to > 0 && HeadFirst(row, keyed[to - 1], names); --to) {
+            keyed[to] = keyed[to - 1];
+        }
+        keyed[to] = row;
+    }
+}
+
+Head MedianHead(std::span<const Keyed> keyed) {
+    const Head a = keyed.front().head;
+    const Head b = keyed[keyed.size() / 2].head;
+    const Head c = keyed.back().head;
+    return std::max(std::min(a, b), std::min(std::max(a, b), c));
+}
+
+// Moves the rows whose head is below `pivot` to the front and those above it to the back; returns where
+// the rows equal to it begin and end. Rows that stand on the wrong side are swapped in pairs, and rows
+// equal to the pivot are set aside at both ends and brought to the middle at the close, so that few rows
+// move however many are alike.
+std::pair<std::size_t, std::size_t> PartitionOnHead(std::span<Keyed> rows, Head pivot) {
+    // [0, leftEqual) and (rightEqual, size) equal the pivot; [leftEqual, low) lies below it and
+    // (high, rightEqual] above it.
+    std::size_t leftEqual = 0;
+    std::size_t low = 0;
+    std::size_t high = rows.size(); // one past the last row not yet looked at from the right
+    std::size_t rightEqual = rows.size();
+    for (;;) {
+        for (; low < high && rows[low].head <= pivot; ++low) {
+            if (rows[low].head == pivot) {
+                std::swap(rows[leftEqual++], rows[low]);
+            }
+        }
+        for (; low < high && rows[high - 1].head >= pivot; --high) {
+            if (rows[high - 1].head == pivot) {
+                std::swap(rows[--rightEqual], rows[high - 1]);
+            }
+        }
+        if (low == high) {
+            break;
+        }
+        std::swap(rows[low++], rows[--high]);
+    }
+    // The rows below now lie in [leftEqual, low), those above in [low, rightEqual).
+    const std::size_t below = low - leftEqual;
+    const std::size_t above = rightEqual - low;
+    std::swap_ranges(rows.begin(), rows.begin() + std::min(leftEqual, below),
+                     rows.begin() + low - std::min(leftEqual, below));
+    const std::size_t rightCount = rows.size() - rightEqual;
+    std::swap_ranges(rows.begin() + low, rows.begin() + low + std::min(rightCount, above),
+                     rows.end() - std::min(rightCount, above));
+    return {below, rows.size() - above};
+}
+
+// Sorts keys in the order of KeyedLess, a head at a time: a range is split three ways on the heads at its
+// depth, as a quicksort does, and the rows equal to the pivot whose keys go on are split again on the
+// next sixteen bytes. Comparisons stay within an array of small records, and each key's bytes are read
+// once per depth rather than once per comparison, which keeps a million names from waiting on memory;
+// names that share a long beginning cost a pass over them for each head they share.
 void SortKeys(std::span<Keyed> keyed, const std::vector<std::string>& names) {
+    // A range of rows that agree on their first `depth` key bytes; `splits` counts down the three-way
+    // splits left at this depth before a range that keeps splitting badly is sorted by std::sort.
     struct Range {
         std::size_t begin, end, depth;
+        bool headsLoaded;
+        std::size_t splits;
     };
-    std::vector<Range> pending{{0, keyed.size(), 0}};
+    constexpr std::size_t kFewRows = 24;
+    const auto splitsFor = [](std::size_t rows) { return std::size_t{2} * std::bit_width(rows); };
+    std::vector<Range> pending{{0, keyed.size(), 0, true, splitsFor(keyed.size())}};
     while (!pending.empty()) {
         const Range range = pending.back();
         pending.pop_back();
-        const auto first = keyed.begin() + static_cast<std::ptrdiff_t>(range.begin);
-        const auto last = keyed.begin() + static_cast<std::ptrdiff_t>(range.end);
-        for (auto it = first; it != last; ++it) {
-            it->head = HeadAt(*it, range.depth);
+        const std::span<Keyed> rows = keyed.subspan(range.begin, range.end - range.begin);
+        if (!range.headsLoaded) {
+            LoadHeads(rows, range.depth);
         }
-        const std::size_t window = range.depth + 8;
+        if (rows.size() <= kFewRows) {
+            InsertionSort(rows, names);
+            continue;
+        }
+        if (range.splits == 0) {
+            std::sort(rows.begin(), rows.end(),
+                      [&names](const Keyed& a, const Keyed& b) { return HeadFirst(a, b, names); });
+            continue;
+        }
+        const auto [equalBegin, equalEnd] = PartitionOnHead(rows, MedianHead(rows));
+        if (equalBegin > 1) {
+            pending.push_back({range.begin, range.begin + equalBegin, range.depth, true, range.splits - 1});
+        }
+        if (rows.size() - equalEnd > 1) {
+            pending.push_back({range.begin + equalEnd, range.end, range.depth, true, range.splits - 1});
+        }
         // A key that ends inside the window and agrees with another on it is a prefix of the other, so the
         // shorter goes first; two that end alike are the same key, ordered by the name's bytes, then as
-        // listed.
-        std::sort(first, last, [&](const Keyed& a, const Keyed& b) {
-            if (a.head != b.head) {
-                return a.head < b.head;
-            }
-            if (a.length > window && b.length > window) {
-                return false; // decided deeper down
-            }
+        // listed. The keys that go on are decided deeper down.
+        const std::size_t window = range.depth + kHeadBytes;
+        const std::span<Keyed> equal = rows.subspan(equalBegin, equalEnd - equalBegin);
+        const auto goesOn = std::partition(equal.begin(), equal.end(),
+                                           [window](const Keyed& row) { return row.length <= window; });
+        std::sort(equal.begin(), goesOn, [&names](const Keyed& a, const Keyed& b) {
             if (a.length != b.length) {
                 return a.length < b.length;
             }
-            if (const int c = names[a.row].compare(names[b.row]); c != 0) {
-                return c < 0;
-            }
-            return a.row < b.row;
+            return KeyedLess(a, b, names);
         });
-        for (std::size_t k = range.begin; k < range.end;) {
-            std::size_t runEnd = k + 1;
-            while (runEnd < range.end && keyed[runEnd].head == keyed[k].head) {
-                ++runEnd;
-            }
-            std::size_t goesOn = k;
-            while (goesOn < runEnd && keyed[goesOn].length <= window) {
-                ++goesOn;
-            }
-            if (runEnd - goesOn > 1) {
-                pending.push_back({goesOn, runEnd, window});
-            }
-            k = runEnd;
+        if (const auto deeper = static_cast<std::size_t>(equal.end() - goesOn); deeper > 1) {
+            const std::size_t begin = range.begin + equalEnd - deeper;
+            pending.push_back({begin, range.begin + equalEnd, window, false, splitsFor(deeper)});
         }
     }
 }
 
-// The natural keys of rows[first, last) in one buffer, and their records in keyed[first, last).
-void BuildKeys(const std::vector<std::string>& names, const std::vector<std::size_t>& rows, std::size_t first,
-               std::size_t last, std::string& keys, std::vector<Keyed>& keyed) {
-    // Room for every key, as most names have a digit run's marker or two, and for one name's key at its
-    // longest while it is being built.
-    std::size_t bytes = 8;
-    std::size_t longest = 0;
+// The natural keys of rows[first, last) in one buffer, which it returns, and their records with the heads
+// at depth 0 in keyed[first, last). The buffer has room for every key at its longest; the system hands out
+// its memory page by page as the keys fill it, so room never written costs nothing.
+std::unique_ptr<char[]> BuildKeys(const std::vector<std::string>& names, const std::vector<std::size_t>& rows,
+                                  std::size_t first, std::size_t last, std::span<Keyed> keyed) {
+    std::size_t room = kHeadBytes;
     for (std::size_t k = first; k < last; ++k) {
-        bytes += names[rows[k]].size() + 8;
-        longest = std::max(longest, names[rows[k]].size());
+        room += MostKeyBytes(names[rows[k]].size());
     }
-    keys.reserve(bytes + 4 * longest);
+    auto keys = std::make_unique_for_overwrite<char[]>(room);
+    char* out = keys.get();
     for (std::size_t k = first; k < last; ++k) {
-        const std::size_t offset = keys.size();
-        AppendNaturalKey(names[rows[k]], keys);
-        // The offset waits in head until the buffer has stopped growing.
-        keyed[k] = {offset, nullptr, static_cast<std::uint32_t>(keys.size() - offset),
-                    static_cast<std::uint32_t>(rows[k])};
+        char* const end = WriteNaturalKey(names[rows[k]], out);
+        // Zeros after the key until the next one is written over them, so that its head can be read now.
+        std::memset(end, 0, kHeadBytes);
+        keyed[k] = {0, out, static_cast<std::uint32_t>(end - out), static_cast<std::uint32_t>(rows[k])};
+        keyed[k].head = HeadAt(keyed[k], 0);
+        out = end;
     }
-    keys.append(8, '\0');
-    for (std::size_t k = first; k < last; ++k) {
-        keyed[k].key = keys.data() + keyed[k].head;
+    return keys;
+}
+
+// Moves every row to the bucket its number in `bucket` names, buckets one after another from `begins`, in
+// place: a row that stands in another bucket is swapped into the next free place of its own until the row
+// that comes back belongs where it stands.
+void GatherBuckets(std::span<Keyed> keyed, std::vector<std::uint8_t>& bucket,
+                   const std::vector<std::size_t>& begins) {
+    std::vector<std::size_t> next(begins.begin(), begins.end() - 1);
+    for (std::size_t piece = 0; piece < next.size(); ++piece) {
+        while (next[piece] < begins[piece + 1]) {
+            const std::size_t k = next[piece];
+            const std::uint8_t to = bucket[k];
+            if (to == piece) {
+                ++next[piece];
+                continue;
+            }
+            const std::size_t place = next[to]++;
+            std::swap(keyed[k], keyed[place]);
+            std::swap(bucket[k], bucket[place]);
+        }
     }
 }
 
 // Sorts keyed as SortKeys does, in `pieces` parts at once: splitters drawn from a sample cut the rows into
 // contiguous buckets of about equal size, each of which holds only rows that go before those of the next,
 // so that sorting every bucket on its own sorts the whole.
-void SortInPieces(std::vector<Keyed>& keyed, const std::vector<std::string>& names, std::size_t pieces,
+void SortInPieces(std::span<Keyed> keyed, const std::vector<std::string>& names, std::size_t pieces,
                   const ParallelJobs& parallel) {
-    const auto less = [&names](const Keyed& a, const Keyed& b) { return KeyedLess(a, b, names); };
+    // Every head holds the first bytes of its key.
+    const auto less = [&names](const Keyed& a, const Keyed& b) { return HeadFirst(a, b, names); };
     constexpr std::size_t kSamplesPerPiece = 256;
     std::vector<Keyed> sample;
     const std::size_t stride = std::max<std::size_t>(1, keyed.size() / (kSamplesPerPiece * pieces));
@@ -225,15 +372,10 @@ void SortInPieces(std::vector<Keyed>& keyed, const std::vector<std::string>& nam
     for (std::size_t p = 1; p <= pieces; ++p) {
         begins[p] += begins[p - 1];
     }
-    std::vector<Keyed> sorted(keyed.size());
-    std::vector<std::size_t> next(begins.begin(), begins.end() - 1);
-    for (std::size_t k = 0; k < keyed.size(); ++k) {
-        sorted[next[bucket[k]]++] = keyed[k];
-    }
+    GatherBuckets(keyed, bucket, begins);
     parallel.Run(pieces, [&](std::size_t piece) {
-        SortKeys(std::span<Keyed>(sorted).subspan(begins[piece], begins[piece + 1] - begins[piece]), names);
+        SortKeys(keyed.subspan(begins[piece], begins[piece + 1] - begins[piece]), names);
     });
-    keyed = std::move(sorted);
 }
 
 // Rows ordered by natural key, then by the bytes of the name, then as listed.
@@ -241,10 +383,12 @@ std::vector<std::size_t> NaturalRanks(const std::vector<std::string>& names, std
                                       const ParallelJobs& parallel) {
     // At most 256 pieces, so that a row's bucket fits a byte.
     const std::size_t pieces = std::min<std::size_t>(parallel.Pieces(rows.size()), 256);
-    std::vector<std::string> keys(pieces);
-    std::vector<Keyed> keyed(rows.size());
+    std::vector<std::unique_ptr<char[]>> keys(pieces);
+    // Each record is first written by the job that builds its key.
+    const auto records = std::make_unique_for_overwrite<Keyed[]>(rows.size());
+    const std::span<Keyed> keyed(records.get(), rows.size());
     parallel.RunPieces(rows.size(), pieces, [&](std::size_t piece, std::size_t begin, std::size_t end) {
-        BuildKeys(names, rows, begin, end, keys[piece], keyed);
+        keys[piece] = BuildKeys(names, rows, begin, end, keyed);
     });
     if (pieces == 1) {
         SortKeys(keyed, names);
