@@ -173,6 +173,129 @@ INSTANTIATE_TEST_SUITE_P(Widths, NaturalOrderInPieces,
                                          PiecesCase{"OneNamePerPiece", 5, 8}, PiecesCase{"NoNames", 0, 4}),
                          [](const auto& info) { return std::string(info.param.label); });
 
+// The natural order of two names worked out a character at a time, without a key, for names whose only
+// letters beyond ASCII are É, é and ß (É taken as é) and whose other bytes above 0x7F stand for themselves:
+// two digit runs compare by their significant digits, fewer first, then digit by digit, and go on when
+// equal; a digit run against any other character compares as a '0'; other bytes compare with A to Z
+// made small; a name that ends first goes first. Names equal in that order compare by their bytes.
+bool ReferenceLess(std::string a, std::string b) {
+    const auto foldAccent = [](std::string& name) {
+        for (std::size_t at = name.find("\xC3\x89"); at != std::string::npos;
+             at = name.find("\xC3\x89", at)) {
+            name[at + 1] = '\xA9';
+        }
+    };
+    const std::string rawA = a;
+    const std::string rawB = b;
+    foldAccent(a);
+    foldAccent(b);
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    const auto runEnd = [&](const std::string& name, std::size_t pos) {
+        while (pos < name.size() && isDigit(name[pos])) {
+            ++pos;
+        }
+        return pos;
+    };
+    const auto significant = [](std::string_view run) {
+        while (run.size() > 1 && run.front() == '0') {
+            run.remove_prefix(1);
+        }
+        return run;
+    };
+    const auto folded = [&](char c) -> unsigned char {
+        if (isDigit(c)) {
+            return '0';
+        }
+        return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+    };
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (isDigit(a[i]) && isDigit(b[j])) {
+            const std::size_t endA = runEnd(a, i);
+            const std::size_t endB = runEnd(b, j);
+            const std::string_view runA = significant(std::string_view(a).substr(i, endA - i));
+            const std::string_view runB = significant(std::string_view(b).substr(j, endB - j));
+            if (runA.size() != runB.size()) {
+                return runA.size() < runB.size();
+            }
+            if (runA != runB) {
+                return runA < runB;
+            }
+            i = endA;
+            j = endB;
+            continue;
+        }
+        if (folded(a[i]) != folded(b[j])) {
+            return folded(a[i]) < folded(b[j]);
+        }
+        ++i;
+        ++j;
+    }
+    if (a.size() - i != b.size() - j) {
+        return i == a.size();
+    }
+    return rawA < rawB;
+}
+
+// Names that put every kind of byte at every place of the eight and sixteen bytes the sort reads at once:
+// single bytes either side of A to Z, a to z and the digits, NUL among them; digit runs with leading zeros
+// and longer than sixteen bytes; letters beyond ASCII and bytes that are not UTF-8; long shared beginnings
+// in other case; the same name twice and names equal to another but for case.
+std::vector<std::string> NamesOfEveryByte(std::size_t count, unsigned seed) {
+    std::vector<std::string> parts{"00", "09", "0042", "10", "é", "É", "ß", "\xFF", "\xC3", ""};
+    parts.insert(parts.end(), {"123456789012345678901234567890", "Holiday Photos ", "HOLIDAY photos "});
+    for (const char c :
+         {'a', 'Z', 'm', 'M', '@', '[', '`', '{', '/', ':', '~', '\x7F', ' ', '\x01', '\0', '0', '7', '9'}) {
+        parts.emplace_back(1, c);
+    }
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<std::size_t> part(0, parts.size() - 1);
+    std::uniform_int_distribution<int> length(0, 14);
+    std::vector<std::string> names;
+    for (std::size_t k = 0; k < count; ++k) {
+        if (k % 13 == 7) {
+            names.push_back(names[random() % k]);
+            continue;
+        }
+        std::string name = k % 3 == 0 ? "Holiday Photos 2026 - " : "";
+        for (int p = length(random); p > 0; --p) {
+            name += parts[part(random)];
+        }
+        if (k % 11 == 4) {
+            name = names[random() % k];
+            std::transform(name.begin(), name.end(), name.begin(), [](char c) {
+                return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c;
+            });
+        }
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+class NaturalOrderOfEveryByte : public testing::TestWithParam<PiecesCase> {};
+
+// The sort, which reads keys many bytes at a time and splits rows three ways on them, numbers the names
+// as comparing them a character at a time does, ties kept as listed, on one thread or in pieces.
+TEST_P(NaturalOrderOfEveryByte, AgreesWithCharacterByCharacterComparison) {
+    const std::vector<std::string> names = NamesOfEveryByte(GetParam().names, 2026);
+    std::vector<std::size_t> rows(names.size());
+    std::iota(rows.begin(), rows.end(), std::size_t{0});
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](std::size_t a, std::size_t b) { return ReferenceLess(names[a], names[b]); });
+    std::vector<long long> expected(names.size());
+    for (std::size_t rank = 0; rank < rows.size(); ++rank) {
+        expected[rows[rank]] = static_cast<long long>(rank) + 1;
+    }
+    const ParallelJobs jobs = GetParam().width > 1 ? OnThreads(GetParam().width) : ParallelJobs{};
+    EXPECT_EQ(CounterValues({1, 1, 1, CounterOrder::Natural}, names, {}, jobs), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Widths, NaturalOrderOfEveryByte,
+                         testing::Values(PiecesCase{"OneThread", 20000, 1},
+                                         PiecesCase{"ThreePieces", 20000, 3}, PiecesCase{"FewNames", 40, 1}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
 FileFacts Dated(std::optional<WallTime> taken, std::optional<WallTime> modified) {
     FileFacts facts;
     facts.taken = taken;
