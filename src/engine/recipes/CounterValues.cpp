@@ -12,6 +12,7 @@
 #include <span>
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
+#include <utility>
 
 namespace engine::recipes {
 namespace {
@@ -175,7 +176,8 @@ void LoadHeads(std::span<Keyed> rows, std::size_t depth) {
     }
 }
 
-// KeyedLess for rows whose heads hold the same eight bytes of both keys: by head, and on a tie by whole keys.
+// KeyedLess for rows whose heads hold the bytes of their keys at the same depth, and that agree on the bytes
+// before it: by head, and on a tie by whole keys.
 bool HeadFirst(const Keyed& a, const Keyed& b, const std::vector<std::string>& names) {
     return a.head != b.head ? a.head < b.head : KeyedLess(a, b, names);
 }
@@ -204,11 +206,11 @@ Head MedianHead(std::span<const Keyed> keyed) {
 // equal to the pivot are set aside at both ends and brought to the middle at the close, so that few rows
 // move however many are alike.
 std::pair<std::size_t, std::size_t> PartitionOnHead(std::span<Keyed> rows, Head pivot) {
-    // [0, leftEqual) and (rightEqual, size) equal the pivot; [leftEqual, low) lies below it and
-    // (high, rightEqual] above it.
+    // [0, leftEqual) and [rightEqual, size) equal the pivot, [leftEqual, low) lies below it and
+    // [high, rightEqual) above it; [low, high) is yet to be looked at.
     std::size_t leftEqual = 0;
     std::size_t low = 0;
-    std::size_t high = rows.size(); // one past the last row not yet looked at from the right
+    std::size_t high = rows.size();
     std::size_t rightEqual = rows.size();
     for (;;) {
         for (; low < high && rows[low].head <= pivot; ++low) {
@@ -226,7 +228,8 @@ std::pair<std::size_t, std::size_t> PartitionOnHead(std::span<Keyed> rows, Head 
         }
         std::swap(rows[low++], rows[--high]);
     }
-    // The rows below now lie in [leftEqual, low), those above in [low, rightEqual).
+    // The rows below now lie in [leftEqual, low), those above in [low, rightEqual): the equal ones at
+    // both ends change places with as many of them as lie next to the middle.
     const std::size_t below = low - leftEqual;
     const std::size_t above = rightEqual - low;
     std::swap_ranges(rows.begin(), rows.begin() + std::min(leftEqual, below),
