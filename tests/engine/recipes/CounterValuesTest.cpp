@@ -64,17 +64,23 @@ std::vector<std::string> StemsAndTails(const std::vector<std::string>& stems,
     return names;
 }
 
-// The numbers from 1 that comparing the names one pair at a time gives them, ties kept as listed.
-std::vector<long long> PairwiseNumbers(const std::vector<std::string>& names) {
+// The numbers from 1 that comparing the names one pair at a time by `less` gives them, ties kept as listed.
+template <typename Less>
+std::vector<long long> NumbersInOrder(const std::vector<std::string>& names, Less less) {
     std::vector<std::size_t> rows(names.size());
     std::iota(rows.begin(), rows.end(), std::size_t{0});
     std::stable_sort(rows.begin(), rows.end(),
-                     [&](std::size_t a, std::size_t b) { return NaturalLess(names[a], names[b]); });
+                     [&](std::size_t a, std::size_t b) { return less(names[a], names[b]); });
     std::vector<long long> numbers(names.size());
     for (std::size_t rank = 0; rank < rows.size(); ++rank) {
         numbers[rows[rank]] = static_cast<long long>(rank) + 1;
     }
     return numbers;
+}
+
+// The numbers from 1 that comparing the names one pair at a time gives them, ties kept as listed.
+std::vector<long long> PairwiseNumbers(const std::vector<std::string>& names) {
+    return NumbersInOrder(names, NaturalLess);
 }
 
 // Long names that agree on their first bytes, differ in case, in digit runs and in length: the sort of
@@ -279,16 +285,9 @@ class NaturalOrderOfEveryByte : public testing::TestWithParam<PiecesCase> {};
 // as comparing them a character at a time does, ties kept as listed, on one thread or in pieces.
 TEST_P(NaturalOrderOfEveryByte, AgreesWithCharacterByCharacterComparison) {
     const std::vector<std::string> names = NamesOfEveryByte(GetParam().names, 2026);
-    std::vector<std::size_t> rows(names.size());
-    std::iota(rows.begin(), rows.end(), std::size_t{0});
-    std::stable_sort(rows.begin(), rows.end(),
-                     [&](std::size_t a, std::size_t b) { return ReferenceLess(names[a], names[b]); });
-    std::vector<long long> expected(names.size());
-    for (std::size_t rank = 0; rank < rows.size(); ++rank) {
-        expected[rows[rank]] = static_cast<long long>(rank) + 1;
-    }
     const ParallelJobs jobs = GetParam().width > 1 ? OnThreads(GetParam().width) : ParallelJobs{};
-    EXPECT_EQ(CounterValues({1, 1, 1, CounterOrder::Natural}, names, {}, jobs), expected);
+    EXPECT_EQ(CounterValues({1, 1, 1, CounterOrder::Natural}, names, {}, jobs),
+              NumbersInOrder(names, ReferenceLess));
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, NaturalOrderOfEveryByte,
