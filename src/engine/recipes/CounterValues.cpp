@@ -80,21 +80,21 @@ char* WriteNaturalKey(std::string_view name, char* out) {
             continue;
         }
         if (IsDigit(c)) {
-            std::size_t end = pos + 1;
-            while (end < name.size() && IsDigit(name[end])) {
-                ++end;
+            // Leading zeros add nothing to the number; a run of zeros keeps its last. The digits are copied
+            // as they are found, after the three bytes that will count them.
+            while (name[pos] == '0' && pos + 1 < name.size() && IsDigit(name[pos + 1])) {
+                ++pos;
             }
-            std::size_t first = pos;
-            while (first + 1 < end && name[first] == '0') {
-                ++first;
+            char* const digits = out + 3;
+            std::size_t count = 0;
+            while (pos < name.size() && IsDigit(name[pos])) {
+                digits[count++] = name[pos++];
             }
-            const std::size_t digits = std::min<std::size_t>(end - first, 0xFFFF);
-            *out++ = '0';
-            *out++ = static_cast<char>(digits >> 8);
-            *out++ = static_cast<char>(digits & 0xFF);
-            std::memcpy(out, name.data() + first, end - first);
-            out += end - first;
-            pos = end;
+            const std::size_t counted = std::min<std::size_t>(count, 0xFFFF);
+            out[0] = '0';
+            out[1] = static_cast<char>(counted >> 8);
+            out[2] = static_cast<char>(counted & 0xFF);
+            out = digits + count;
             continue;
         }
         const std::size_t length = utf8::CharLength(name, pos);
@@ -194,11 +194,23 @@ void InsertionSort(std::span<Keyed> keyed, const std::vector<std::string>& names
     }
 }
 
-Head MedianHead(std::span<const Keyed> keyed) {
-    const Head a = keyed.front().head;
-    const Head b = keyed[keyed.size() / 2].head;
-    const Head c = keyed.back().head;
+Head MedianOfThree(Head a, Head b, Head c) {
     return std::max(std::min(a, b), std::min(std::max(a, b), c));
+}
+
+// The pivot: the median of the heads at the ends and the middle, and of a large range the median of three
+// such medians, so that a split seldom leaves most rows on one side.
+Head PivotHead(std::span<const Keyed> rows) {
+    const auto medianAround = [&rows](std::size_t at, std::size_t step) {
+        return MedianOfThree(rows[at - step].head, rows[at].head, rows[at + step].head);
+    };
+    const std::size_t last = rows.size() - 1;
+    if (rows.size() < 256) {
+        return medianAround(last / 2, last / 2);
+    }
+    const std::size_t step = rows.size() / 8;
+    return MedianOfThree(medianAround(step, step), medianAround(last / 2, step),
+                         medianAround(last - step, step));
 }
 
 // Moves the rows whose head is below `pivot` to the front and those above it to the back; returns where
@@ -272,7 +284,7 @@ void SortKeys(std::span<Keyed> keyed, const std::vector<std::string>& names) {
                       [&names](const Keyed& a, const Keyed& b) { return HeadFirst(a, b, names); });
             continue;
         }
-        const auto [equalBegin, equalEnd] = PartitionOnHead(rows, MedianHead(rows));
+        const auto [equalBegin, equalEnd] = PartitionOnHead(rows, PivotHead(rows));
         if (equalBegin > 1) {
             pending.push_back({range.begin, range.begin + equalBegin, range.depth, true, range.splits - 1});
         }
