@@ -152,16 +152,21 @@ Head HeadAt(const Keyed& keyed, std::size_t depth) {
     return head;
 }
 
-// The order the counter gives: by natural key, then by the bytes of the name ("a01" and "a1" share a key),
-// then as listed. No two rows are equal in it.
-bool KeyedLess(const Keyed& a, const Keyed& b, const std::vector<std::string>& names) {
-    if (const int c = std::string_view(a.key, a.length).compare(std::string_view(b.key, b.length)); c != 0) {
-        return c < 0;
-    }
+// The order of rows whose keys are the same ("a01" and "a1" share one): by the bytes of the name, then as
+// listed.
+bool SameKeyLess(const Keyed& a, const Keyed& b, const std::vector<std::string>& names) {
     if (const int c = names[a.row].compare(names[b.row]); c != 0) {
         return c < 0;
     }
     return a.row < b.row;
+}
+
+// The order the counter gives: by natural key, then as SameKeyLess. No two rows are equal in it.
+bool KeyedLess(const Keyed& a, const Keyed& b, const std::vector<std::string>& names) {
+    if (const int c = std::string_view(a.key, a.length).compare(std::string_view(b.key, b.length)); c != 0) {
+        return c < 0;
+    }
+    return SameKeyLess(a, b, names);
 }
 
 // Loads the head of every row at depth. The rows lie far apart in the buffer of keys; each key is asked
@@ -302,7 +307,7 @@ void SortKeys(std::span<Keyed> keyed, const std::vector<std::string>& names) {
             if (a.length != b.length) {
                 return a.length < b.length;
             }
-            return KeyedLess(a, b, names);
+            return SameKeyLess(a, b, names);
         });
         if (const auto deeper = static_cast<std::size_t>(equal.end() - goesOn); deeper > 1) {
             const std::size_t begin = range.begin + equalEnd - deeper;
