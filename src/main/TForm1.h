@@ -194,7 +194,9 @@ private:
     layout::InfoPanel* pnlInfo = nullptr;
     ListingIndicator* pnlListing = nullptr;
     std::unique_ptr<ControlsLock> listingLock_;
-    // Frees the names the grid listed before on a worker: a million strings take tens of milliseconds.
+    // Frees names the grid held before (a listing's, the new names Rules replaced) on a worker: a million
+    // strings take tens of milliseconds.
+    void LetGo(std::vector<std::string> names);
     std::unique_ptr<WorkerThread> letGo_;
 
     layout::Anchoring anchoring_{QSize(DesignWidth, DesignHeight)};

@@ -55,16 +55,21 @@ void TForm1::shlDirChange() {
     lstFiles->SetFolder(shlDir->SelectedPath());
 }
 
-void TForm1::lstFilesChange() {
-    auto previous = std::make_shared<std::vector<std::string>>();
-    gridModel->Reset([&](engine::NameGrid& grid) { *previous = grid.List(lstFiles->TakeNames()); });
-    if (!previous->empty()) {
-        // Replaces the worker that let go the listing before last, done long since as a rule.
-        letGo_ = std::make_unique<WorkerThread>([previous] {
-            *previous = {};
+void TForm1::LetGo(std::vector<std::string> names) {
+    if (names.empty())
+        return;
+    // Replaces the worker that let go the names before, done long since as a rule.
+    letGo_ = std::make_unique<WorkerThread>(
+        [names = std::make_shared<std::vector<std::string>>(std::move(names))] {
+            *names = {};
             ReturnFreedMemory();
         });
-    }
+}
+
+void TForm1::lstFilesChange() {
+    std::vector<std::string> previous;
+    gridModel->Reset([&](engine::NameGrid& grid) { previous = grid.List(lstFiles->TakeNames()); });
+    LetGo(std::move(previous));
     SetPreviewTag(0);
     const platform::SubFoldersSeen seen = lstFiles->SubFolders();
     shlDir->AnswerSubFolders(lstFiles->Folder(),

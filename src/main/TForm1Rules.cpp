@@ -66,15 +66,12 @@ void TForm1::ApplyRules(const std::vector<std::string>& oldNames, std::vector<st
                 .toStdString());
         return;
     }
-    // As a click on "Manual" would; its handler blanks the column. Checked already, the column is blanked
-    // here, so that the rows the recipe leaves alone are blank either way.
+    // As a click on "Manual" would; its handler blanks the column. Checked already, the column is taken
+    // whole here, so that the rows the recipe leaves alone are blank either way.
     rdbManual->setChecked(true);
-    gridModel->ChangeNewNames([&newNames](engine::NameGrid& grid) {
-        grid.BlankNewNames();
-        for (std::size_t row = 0; row < newNames.size(); ++row) {
-            if (!newNames[row].empty())
-                grid.SetCell(engine::NameGrid::NewColumn, static_cast<int>(row) + 1,
-                             std::move(newNames[row]));
-        }
-    });
+    newNames.resize(oldNames.size()); // a row without a name from the dialog stays blank
+    std::vector<std::string> previous;
+    gridModel->ChangeNewNames(
+        [&](engine::NameGrid& grid) { previous = grid.SetNewNames(std::move(newNames)); });
+    LetGo(std::move(previous));
 }

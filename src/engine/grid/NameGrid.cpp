@@ -90,6 +90,14 @@ void NameGrid::BlankNewNames() {
     new_.shrink_to_fit();
 }
 
+std::vector<std::string> NameGrid::SetNewNames(std::vector<std::string> names) {
+    if (names.size() != old_.size()) {
+        throw std::invalid_argument("NameGrid::SetNewNames: one new name a file row");
+    }
+    std::swap(new_, names);
+    return names;
+}
+
 void NameGrid::SettleRenames(const std::vector<bool>& renamed) {
     const std::size_t rows = std::min({old_.size(), new_.size(), renamed.size()});
     for (std::size_t row = 0; row < rows; ++row) {

@@ -31,6 +31,10 @@ public:
     std::vector<std::string> List(std::vector<std::string> names);
     // Blanks the new name of every file row; old names and the header stay.
     void BlankNewNames();
+    // Every file row's new name at once (names[row - 1] for row; a blank one leaves the file alone), one
+    // name for each file row. Returns the new names held before, for the caller to free where it likes.
+    // Throws std::invalid_argument when the count of names is not the count of file rows.
+    std::vector<std::string> SetNewNames(std::vector<std::string> names);
     // After a batch, the grid as a listing of the folder would show it, rows in the same order: every file
     // row renamed (renamed[row - 1] true) takes its new name as its old one, and every new name is blank.
     void SettleRenames(const std::vector<bool>& renamed);

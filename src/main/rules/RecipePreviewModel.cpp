@@ -47,6 +47,9 @@ RecipePreviewModel::~RecipePreviewModel() {
     delete job_;
     generation_->store(std::numeric_limits<unsigned long long>::max());
     pool_.waitForDone();
+    // A million rows' results take tens of milliseconds to free; the program's shared workers do it, as
+    // this model's own go with it.
+    FreeOn(*QThreadPool::globalInstance(), std::move(rows_), std::move(newNames_));
 }
 
 std::string RecipePreviewModel::SetRecipe(const engine::recipes::Recipe& recipe) {
@@ -197,12 +200,13 @@ void RecipePreviewModel::StartRows() {
     });
 }
 
-void RecipePreviewModel::FreeOnWorker(std::optional<RecipeRows> rows, std::vector<std::string> names) {
+void RecipePreviewModel::FreeOn(QThreadPool& pool, std::optional<RecipeRows> rows,
+                                std::vector<std::string> names) {
     if (!rows && names.empty())
         return;
     // The worker drops its copy of the job once run, and with it the last hold on the names.
-    pool_.start([rows = std::make_shared<std::optional<RecipeRows>>(std::move(rows)),
-                 names = std::make_shared<std::vector<std::string>>(std::move(names))] {});
+    pool.start([rows = std::make_shared<std::optional<RecipeRows>>(std::move(rows)),
+                names = std::make_shared<std::vector<std::string>>(std::move(names))] {});
 }
 
 void RecipePreviewModel::ShowChanges() {

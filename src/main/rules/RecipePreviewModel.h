@@ -77,7 +77,10 @@ private:
     void StartRows();
     void ShowChanges();
     // Frees a million names on the worker rather than in the middle of a keystroke.
-    void FreeOnWorker(std::optional<RecipeRows> rows, std::vector<std::string> names);
+    void FreeOnWorker(std::optional<RecipeRows> rows, std::vector<std::string> names) {
+        FreeOn(pool_, std::move(rows), std::move(names));
+    }
+    static void FreeOn(QThreadPool& pool, std::optional<RecipeRows> rows, std::vector<std::string> names);
     // The counter's ranks of the rows for the present order; null while they are being worked out.
     const std::vector<long long>* Ranks() const;
     bool Waiting() const;

@@ -96,6 +96,18 @@ TEST(NameGrid, NewNamesWrittenIntoABlankColumnStayWhereTheyWereWritten) {
     EXPECT_EQ(grid.Cell(NameGrid::NewColumn, 0), "New Name");
 }
 
+// Rules hands the window a whole column: it replaces the new names held before, which come back to be
+// freed elsewhere; a count of names other than the rows' changes nothing.
+TEST(NameGrid, ANewNameColumnTakenWholeReplacesTheOneBefore) {
+    NameGrid grid = Listed({"a", "b", "c"}, {"x", "", "z"});
+    EXPECT_EQ(grid.SetNewNames({"", "two", "three"}), (Names{"x", "", "z"}));
+    EXPECT_EQ(NewNames(grid), (Names{"", "two", "three"}));
+    EXPECT_THROW(grid.SetNewNames({"one"}), std::invalid_argument);
+    EXPECT_EQ(NewNames(grid), (Names{"", "two", "three"}));
+    EXPECT_EQ(grid.Cell(NameGrid::NewColumn, 0), "New Name");
+    EXPECT_EQ(grid.Cell(NameGrid::OldColumn, 2), "b");
+}
+
 TEST(AllReplace, WritesEveryRowIncludingUnchangedOnes) {
     NameGrid grid = Listed({"banana.txt", "kiwi.txt", "abc"}, {"old", "old", "old"});
     engine::AllReplace(grid, "a", "");
