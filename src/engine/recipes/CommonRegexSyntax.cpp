@@ -21,14 +21,6 @@ bool IsEscapablePunctuation(char c) {
     return std::string_view(R"(!"#$%&'()*+,-./:;<=>?@[\]^`{|}~)").find(c) != std::string_view::npos;
 }
 
-// What was read last, which decides whether a quantifier may follow.
-enum class Last {
-    Nothing,    // the start, `(`, `|`: nothing to repeat
-    Single,     // one character, class or `.`: may be repeated
-    Repeated,   // a quantifier: another may not follow (but for the `?` that makes it lazy)
-    NotToRepeat // an anchor, an assertion, a group's end
-};
-
 class Scanner {
 public:
     explicit Scanner(std::string_view pattern) : p_(pattern) {}
@@ -47,30 +39,30 @@ public:
                 if (!Class()) {
                     return false;
                 }
-                last_ = Last::Single;
+                repeatable_ = true;
                 break;
             case '(':
                 if (!GroupOpening()) {
                     return false;
                 }
                 ++depth;
-                last_ = Last::Nothing;
+                repeatable_ = false;
                 break;
             case ')':
                 if (--depth < 0) {
                     return false;
                 }
                 ++pos_;
-                last_ = Last::NotToRepeat;
+                repeatable_ = false;
                 break;
             case '|':
                 ++pos_;
-                last_ = Last::Nothing;
+                repeatable_ = false;
                 break;
             case '^':
             case '$':
                 ++pos_;
-                last_ = Last::NotToRepeat;
+                repeatable_ = false;
                 break;
             case '*':
             case '+':
@@ -92,7 +84,7 @@ public:
                 if (!Character()) {
                     return false;
                 }
-                last_ = Last::Single;
+                repeatable_ = true;
                 break;
             }
         }
@@ -122,17 +114,17 @@ private:
         const char e = p_[pos_ + 1];
         pos_ += 2;
         if (std::string_view("dDwW").find(e) != std::string_view::npos) {
-            last_ = Last::Single;
+            repeatable_ = true;
             lastWasClassEscape_ = true;
             return true;
         }
         lastWasClassEscape_ = false;
         if (std::string_view("tnrf").find(e) != std::string_view::npos || IsEscapablePunctuation(e)) {
-            last_ = Last::Single;
+            repeatable_ = true;
             return true;
         }
         if (!inClass && std::string_view("bAz").find(e) != std::string_view::npos) {
-            last_ = Last::NotToRepeat;
+            repeatable_ = false;
             return true;
         }
         return false;
@@ -167,13 +159,13 @@ private:
     // After `*`, `+`, `?` or a `{...}` repetition: it must repeat a single character, class or `.`, and
     // may be made lazy by a `?`.
     bool Quantifier() {
-        if (last_ != Last::Single) {
+        if (!repeatable_) {
             return false;
         }
         if (pos_ < p_.size() && p_[pos_] == '?') {
             ++pos_;
         }
-        last_ = Last::Repeated;
+        repeatable_ = false;
         return true;
     }
 
@@ -261,7 +253,7 @@ private:
 
     std::string_view p_;
     std::size_t pos_ = 0;
-    Last last_ = Last::Nothing;
+    bool repeatable_ = false; // what was read last is one character, class or `.`, which may be repeated
     bool lastWasClassEscape_ = false; // the last class item was \d, \w or a negation
 };
 

@@ -40,10 +40,10 @@ std::string CompileStep(std::size_t index, CompiledStep& compiled) {
         RegexGroups groups;
         if (replace->regex || replace->ignoreCase) {
             compiled.pattern = std::make_unique<Pattern>(replace->find, !replace->regex, replace->ignoreCase);
-            if (!compiled.pattern->ok()) {
+            if (!compiled.pattern->Ok()) {
                 return Sentence(index, step,
                                 Fill(ENGINE_TEXT("Recipe", "\"find\" is not a valid regular expression (%1)"),
-                                     {compiled.pattern->error()}));
+                                     {compiled.pattern->Error()}));
             }
             groups.count = compiled.pattern->NumberOfCapturingGroups();
             groups.names = compiled.pattern->NamedCapturingGroups();

@@ -56,7 +56,10 @@ struct JitPattern::Code {
     ~Code() { pcre2_code_free(code); }
 };
 
-JitPattern::JitPattern(std::shared_ptr<const Code> code) : code_(std::move(code)) {}
+JitPattern::JitPattern(std::unique_ptr<Code> code) : code_(std::move(code)) {}
+JitPattern::JitPattern(JitPattern&&) noexcept = default;
+JitPattern& JitPattern::operator=(JitPattern&&) noexcept = default;
+JitPattern::~JitPattern() = default;
 
 std::optional<JitPattern> JitPattern::Compile(std::string_view pattern) {
     const std::unique_ptr<pcre2_compile_context, CompileContextFree> context(
@@ -68,7 +71,7 @@ std::optional<JitPattern> JitPattern::Compile(std::string_view pattern) {
     pcre2_set_newline(context.get(), PCRE2_NEWLINE_LF);
     int error = 0;
     PCRE2_SIZE errorOffset = 0;
-    auto code = std::make_shared<Code>();
+    auto code = std::make_unique<Code>();
     code->code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()), pattern.size(),
                                PCRE2_UTF | PCRE2_DOLLAR_ENDONLY | PCRE2_NEVER_UCP | PCRE2_NEVER_BACKSLASH_C,
                                &error, &errorOffset, context.get());

@@ -30,10 +30,14 @@ public:
     // group that took no part is a string_view without data, an empty one that did points into text.
     Outcome Search(std::string_view text, std::size_t start, std::string_view* groups, int count) const;
 
+    JitPattern(JitPattern&&) noexcept;
+    JitPattern& operator=(JitPattern&&) noexcept;
+    ~JitPattern();
+
 private:
     struct Code;
-    explicit JitPattern(std::shared_ptr<const Code> code);
-    std::shared_ptr<const Code> code_;
+    explicit JitPattern(std::unique_ptr<Code> code);
+    std::unique_ptr<Code> code_;
 };
 
 } // namespace engine::recipes

@@ -1,7 +1,6 @@
 #include "Pattern.h"
 
 #include "CommonRegexSyntax.h"
-#include "JitPattern.h"
 
 #include <re2/re2.h>
 #include <vector>
@@ -26,19 +25,17 @@ RE2::Options Options(bool literal, bool ignoreCase) {
 Pattern::Pattern(const std::string& pattern, bool literal, bool ignoreCase)
     : re2_(std::make_unique<RE2>(pattern, Options(literal, ignoreCase))) {
     if (re2_->ok() && !literal && !ignoreCase && InCommonRegexSyntax(pattern)) {
-        if (std::optional<JitPattern> jit = JitPattern::Compile(pattern)) {
-            jit_ = std::make_unique<JitPattern>(std::move(*jit));
-        }
+        jit_ = JitPattern::Compile(pattern);
     }
 }
 
 Pattern::~Pattern() = default;
 
-bool Pattern::ok() const {
+bool Pattern::Ok() const {
     return re2_->ok();
 }
 
-const std::string& Pattern::error() const {
+const std::string& Pattern::Error() const {
     return re2_->error();
 }
 
@@ -51,7 +48,7 @@ const std::map<std::string, int>& Pattern::NamedCapturingGroups() const {
 }
 
 bool Pattern::HasJit() const {
-    return jit_ != nullptr;
+    return jit_.has_value();
 }
 
 bool Pattern::Match(std::string_view text, std::size_t start, std::string_view* groups, int count) const {

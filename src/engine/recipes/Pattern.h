@@ -9,6 +9,8 @@
 // up on (its work is limited in proportion to the text) or a text that is not UTF-8 goes to RE2. When
 // PCRE2 gives up again and again on one pattern, the pattern is left to RE2 alone from then on.
 
+#include "JitPattern.h"
+
 #include <atomic>
 #include <cstddef>
 #include <map>
@@ -23,8 +25,6 @@ class RE2;
 
 namespace engine::recipes {
 
-class JitPattern;
-
 class Pattern {
 public:
     Pattern(const std::string& pattern, bool literal, bool ignoreCase);
@@ -32,8 +32,8 @@ public:
     Pattern(const Pattern&) = delete;
     Pattern& operator=(const Pattern&) = delete;
 
-    bool ok() const;
-    const std::string& error() const; // RE2's words for a bad pattern
+    bool Ok() const;
+    const std::string& Error() const; // RE2's words for a bad pattern
     int NumberOfCapturingGroups() const;
     const std::map<std::string, int>& NamedCapturingGroups() const;
     bool HasJit() const; // whether PCRE2 searches first
@@ -45,7 +45,7 @@ public:
 
 private:
     std::unique_ptr<re2::RE2> re2_;
-    std::unique_ptr<JitPattern> jit_;
+    std::optional<JitPattern> jit_;
     mutable std::atomic<int> jitGaveUp_ = 0;
 };
 

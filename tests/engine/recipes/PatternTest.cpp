@@ -100,7 +100,7 @@ class NotCommonSyntax : public testing::TestWithParam<SyntaxCase> {};
 TEST_P(CommonSyntax, IsSearchedByPcre2First) {
     EXPECT_TRUE(InCommonRegexSyntax(GetParam().pattern));
     const Pattern pattern(GetParam().pattern, false, false);
-    ASSERT_TRUE(pattern.ok()) << pattern.error();
+    ASSERT_TRUE(pattern.Ok()) << pattern.Error();
     EXPECT_TRUE(pattern.HasJit());
 }
 
